@@ -1,0 +1,48 @@
+# Morvaine: make (build), make test, make run [FILE=path.mrv], make bench, make fuzz.
+BUILD      ?= build
+JOBS       ?= $(shell nproc)
+FILE       ?= examples/house.mrv
+FUZZ_TIME  ?= 60
+CMAKE_GEN  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
+
+.PHONY: all deps configure build test run bench fuzz install clean
+
+all: build
+
+deps:
+	bash scripts/install-deps.sh
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+configure: $(BUILD)/CMakeCache.txt
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: deps
+	$(MAKE) build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+run: deps
+	$(MAKE) build
+	./$(BUILD)/morvaine $(FILE)
+
+bench: deps
+	cmake -S . -B build-bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DMORVAINE_TESTS=OFF -DMORVAINE_BENCH=ON
+	cmake --build build-bench -j $(JOBS)
+	cd build-bench && for b in bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen LC_ALL=de_DE.UTF-8 ./$$b || exit 1; done
+
+# libFuzzer run of the project file reader for FUZZ_TIME seconds, seeded with the fixtures.
+fuzz: deps
+	CXX=clang++ cmake -S . -B build-fuzz $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORVAINE_TESTS=OFF -DMORVAINE_FUZZ=ON
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_project_file
+	mkdir -p build-fuzz/corpus
+	cp tests/fixtures/*.mrv build-fuzz/corpus/ 2>/dev/null || true
+	./build-fuzz/fuzz/fuzz_project_file -max_total_time=$(FUZZ_TIME) -print_final_stats=1 build-fuzz/corpus
+
+install: build
+	cmake --install $(BUILD)
+
+clean:
+	rm -rf $(BUILD) build-bench build-fuzz

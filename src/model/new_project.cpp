@@ -1,0 +1,72 @@
+#include "new_project.h"
+
+#include <QFileInfo>
+
+namespace morvaine {
+
+QString CaptionFor(const QString &path)
+{
+    return QLatin1String(AppTitle) + QLatin1String(" - ") + QFileInfo(path).fileName();
+}
+
+void InitNewProject(Project &project, Host &host)
+{
+    TaskTable &table = project.taskTable;
+
+    host.SetCaption(QLatin1String(AppTitle));
+
+    project.LastTaskRow = 0;
+    project.Edit.CellChanged = false;
+
+    // Selecting a second cell first makes the tracking of the cell being left start
+    // afresh at the first task cell.
+    host.SelectCell(ColDuration, 2);
+    host.SelectCell(ColTask, 1);
+
+    for (int row = 1; row < TaskTable::Rows; ++row) {
+        table.setCell(ColNumber, row, QString::number(row));
+        table.setCell(ColLevel, row, QStringLiteral("1"));
+    }
+
+    static const char *const headers[] = {"Task",       "Duration", "Start",      "End",
+                                          "Forerunner", "Resource", "Completion", "Level",
+                                          "Veha",       "Settings"};
+    for (int column = ColTask; column <= ColSettings; ++column)
+        table.setCell(column, 0, QLatin1String(headers[column - 1]));
+
+    host.HideHiddenColumns();
+
+    const QString noFile = QStringLiteral("no save file");
+    const QString settings[20] = {
+        QStringLiteral("Create date"),    noFile,
+        QStringLiteral("Date of change"), noFile,
+        QStringLiteral("File name"),      noFile,
+        QStringLiteral("Project name"),   QStringLiteral("My test project"),
+        QStringLiteral("Author"),         QStringLiteral("testBob"),
+        QStringLiteral("Date of start project"), DateToStr(Date()),
+        QStringLiteral("Working days"),   QStringLiteral("YYYYYNN"),
+        QStringLiteral("Working time"),   QStringLiteral("8"),
+        QStringLiteral("Modify"),         QStringLiteral("No"),
+        QStringLiteral("Currency"),       QStringLiteral("$"),
+    };
+    for (int row = 1; row <= 20; ++row)
+        table.setCell(ColSettings, row, settings[row - 1]);
+
+    project.GanttScale = 1;
+    host.ShowGanttScale(1);
+
+    project.CriticalPathOn = false;
+    host.ShowCriticalPathOn(false);
+    std::fill(project.CriticalMarks.begin(), project.CriticalMarks.end(), -1);
+}
+
+void ClearProject(Project &project, bool allRows)
+{
+    TaskTable &table = project.taskTable;
+    const int lastRow = allRows ? TaskTable::LastRow : project.LastTaskRow;
+    table.clear(ColTask, ColCompletion, 1, lastRow);
+    table.clear(ColVeha, ColVeha, 1, lastRow);
+    project.resourceTable.clear(ResColName, ResColAddress, 1, ResourceTable::Rows - 1);
+}
+
+} // namespace morvaine

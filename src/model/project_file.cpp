@@ -1,0 +1,366 @@
+// The project file (.mrv). All numbers are 32-bit little-endian signed integers.
+//
+//   offset  size  field
+//   0       4     magic 0xE5E14770 (bytes 70 47 E1 E5)
+//   4       4     version 110011 (bytes BB AD 01 00)
+//   8       4     TaskColumns (11)
+//   12      4     TaskRows (last used row + 1, at least 60)
+//   16            (TaskColumns - 1) x (TaskRows - 1) task cell records
+//           4     ResourceColumns (4)
+//           4     ResourceRows (first empty Name row + 1, at least 20)
+//                 (ResourceColumns - 1) x (ResourceRows - 1) resource cell records
+//
+// A cell record is a length n and n bytes of text (no terminator; an empty cell is
+// the length 0 alone). Records run column by column, and within a column row by
+// row, from column 1 and row 1: row 0 (headers) and column 0 (row numbers) are
+// never stored. Nothing follows the last resource record.
+
+#include "project_file.h"
+
+#include "new_project.h"
+#include "text_codec.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QtEndian>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace morvaine {
+
+namespace {
+
+constexpr quint32 Magic = 0xE5E14770u;
+constexpr qint32 Version = 110011;
+constexpr int MinTaskRows = 60;
+constexpr int MinResourceRows = 20;
+// A cell must fit the reader's buffer of 65000 bytes with its terminating zero.
+constexpr qint32 MaxCellBytes = 64999;
+
+WriteLimiter &writeLimiter()
+{
+    static WriteLimiter limiter;
+    return limiter;
+}
+
+void showError(Host &host, const QString &text)
+{
+    host.MessageBox(QStringLiteral("Error"), text, MsgIcon::Error, MsgButtons::Ok);
+}
+
+QString saveError(int code)
+{
+    return QStringLiteral("Error saving the file. Code #%1").arg(code, 4, 10, QLatin1Char('0'));
+}
+
+QString openError(int code)
+{
+    return QStringLiteral("Error opening the file. Code #%1").arg(code, 4, 10, QLatin1Char('0'));
+}
+
+// Writes into the save file; a write that cannot be made whole marks the save failed.
+class Writer {
+public:
+    explicit Writer(QSaveFile &file) : m_file(file) {}
+
+    bool write(const char *data, qint64 size)
+    {
+        qint64 allowed = size;
+        if (writeLimiter())
+            allowed = std::min(size, writeLimiter()(size));
+        const qint64 written = allowed > 0 ? m_file.write(data, allowed) : 0;
+        if (written != size)
+            m_failed = true;
+        return written == size;
+    }
+    bool writeInt(qint32 value)
+    {
+        const qint32 le = qToLittleEndian(value);
+        return write(reinterpret_cast<const char *>(&le), sizeof le);
+    }
+    bool failed() const { return m_failed; }
+
+private:
+    QSaveFile &m_file;
+    bool m_failed = false;
+};
+
+// Writes the cell records of columns 1..columns-1, rows 1..rows-1. The first
+// failure shows its message and ends the records.
+void writeCells(Writer &writer, Host &host, const CellTable &table, int columns, int rows,
+                int lengthCode, int bytesCode)
+{
+    for (int column = 1; column < columns; ++column) {
+        for (int row = 1; row < rows; ++row) {
+            const QByteArray bytes = EncodeCellText(table.cell(column, row));
+            if (!writer.writeInt(static_cast<qint32>(bytes.size()))) {
+                showError(host, saveError(lengthCode));
+                return;
+            }
+            if (!bytes.isEmpty() && !writer.write(bytes.constData(), bytes.size())) {
+                showError(host, saveError(bytesCode));
+                return;
+            }
+        }
+    }
+}
+
+// Makes the rename of a saved file survive a power cut.
+void syncFolder(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#else
+    Q_UNUSED(path);
+#endif
+}
+
+// Reads from the project file; lengths are checked against the bytes left before
+// anything is allocated.
+class Reader {
+public:
+    explicit Reader(QFile &file) : m_file(file), m_size(file.size()) {}
+
+    bool readInt(qint32 &value)
+    {
+        char bytes[4];
+        if (m_file.read(bytes, 4) != 4)
+            return false;
+        value = qFromLittleEndian<qint32>(bytes);
+        return true;
+    }
+    qint64 bytesLeft() const { return m_size - m_file.pos(); }
+    QByteArray read(qint64 size) { return m_file.read(size); }
+    void skipToEnd() { m_file.seek(m_size); }
+
+private:
+    QFile &m_file;
+    qint64 m_size;
+};
+
+enum class CellsResult { Complete, Short, Malformed };
+
+// Reads cell records into columns 1..columns-1, rows 1..rows-1 of the table. A
+// record of length 0 leaves its cell as it is; a text ends at its first zero byte.
+CellsResult readCells(Reader &reader, Host &host, CellTable &table, qint32 columns, qint32 rows,
+                      int lengthCode, int bytesCode)
+{
+    for (qint32 column = 1; column < columns; ++column) {
+        for (qint32 row = 1; row < rows; ++row) {
+            qint32 length = 0;
+            if (!reader.readInt(length)) {
+                showError(host, openError(lengthCode));
+                return CellsResult::Short;
+            }
+            if (length < 0 || length > MaxCellBytes) {
+                showError(host, openError(lengthCode));
+                return CellsResult::Malformed;
+            }
+            if (length == 0)
+                continue;
+            if (length > reader.bytesLeft()) {
+                reader.skipToEnd();
+                showError(host, openError(bytesCode));
+                return CellsResult::Short;
+            }
+            QByteArray bytes = reader.read(length);
+            if (bytes.size() != length) {
+                showError(host, openError(bytesCode));
+                return CellsResult::Short;
+            }
+            const qsizetype zero = bytes.indexOf('\0');
+            if (zero >= 0)
+                bytes.truncate(zero);
+            table.setCell(column, row, DecodeCellText(bytes));
+        }
+    }
+    return CellsResult::Complete;
+}
+
+} // namespace
+
+void SetProjectFileWriteLimiter(WriteLimiter limiter) { writeLimiter() = std::move(limiter); }
+
+int TaskRowsToStore(const Project &project)
+{
+    const TaskTable &table = project.taskTable;
+    int rows = MinTaskRows;
+    for (int column = ColTask; column <= ColCompletion; ++column) {
+        int row = TaskTable::LastRow;
+        while (row >= 1 && table.cell(column, row).isEmpty())
+            --row;
+        if (row >= 1) {
+            rows = row + 1;
+            break;
+        }
+    }
+    return std::max(rows, MinTaskRows);
+}
+
+int ResourceRowsToStore(const Project &project)
+{
+    const ResourceTable &table = project.resourceTable;
+    int row = 0;
+    while (row < ResourceTable::Rows && !table.cell(ResColName, row).isEmpty())
+        ++row;
+    const int rows = row < ResourceTable::Rows ? row + 1 : ResourceTable::Rows;
+    return std::max(rows, MinResourceRows);
+}
+
+void SaveProject(Project &project, Host &host, const QString &mode)
+{
+    const bool saveAs = mode == QLatin1String("SaveAs");
+    if (!saveAs && mode != QLatin1String("Save"))
+        return;
+
+    SettingsBlock settings = project.settings();
+    QString path = settings.fileName();
+    if (saveAs) {
+        path = host.AskSaveFileName();
+        if (path.isEmpty())
+            return;
+    }
+
+    // The file is written beside its final place and renamed over it only when
+    // everything was written, so a failed save never destroys the previous file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        showError(host, saveError(10));
+        return;
+    }
+
+    const SettingsBlock::ValueRow touched[] = {SettingsBlock::FileName, SettingsBlock::CreateDate,
+                                               SettingsBlock::ChangeDate, SettingsBlock::Modify};
+    QString before[std::size(touched)];
+    for (std::size_t i = 0; i < std::size(touched); ++i)
+        before[i] = settings.value(touched[i]);
+
+    const QString today = DateToStr(Date());
+    if (saveAs) {
+        settings.setValue(SettingsBlock::FileName, path);
+        settings.setValue(SettingsBlock::CreateDate, today);
+    }
+    settings.setValue(SettingsBlock::ChangeDate, today);
+    settings.setValue(SettingsBlock::Modify, QStringLiteral("No"));
+
+    Writer writer(file);
+    const int taskRows = TaskRowsToStore(project);
+    bool headerWritten = writer.writeInt(static_cast<qint32>(Magic)) &&
+                         writer.writeInt(Version) && writer.writeInt(TaskTable::Columns) &&
+                         writer.writeInt(taskRows);
+    if (!headerWritten) {
+        showError(host, saveError(11));
+    } else {
+        writeCells(writer, host, project.taskTable, TaskTable::Columns, taskRows, 12, 13);
+        const int resourceRows = ResourceRowsToStore(project);
+        if (!writer.writeInt(ResourceTable::Columns) || !writer.writeInt(resourceRows))
+            showError(host, saveError(14));
+        else
+            writeCells(writer, host, project.resourceTable, ResourceTable::Columns, resourceRows,
+                       15, 16);
+    }
+
+    // Buffered bytes may still fail on their way to the disk: flush and check before
+    // the rename rather than trusting the commit alone.
+    bool saved = !writer.failed();
+    if (saved && (!file.flush() || file.error() != QFileDevice::NoError)) {
+        showError(host, saveError(16));
+        saved = false;
+    }
+    if (saved && !file.commit()) {
+        showError(host, saveError(10));
+        saved = false;
+    }
+    if (!saved) {
+        file.cancelWriting();
+        // The project stays as it was, still marked with its unsaved changes.
+        for (std::size_t i = 0; i < std::size(touched); ++i)
+            settings.setValue(touched[i], before[i]);
+        return;
+    }
+    syncFolder(path);
+
+    if (saveAs)
+        host.SetCaption(CaptionFor(path));
+}
+
+void LoadProject(Project &project, Host &host, const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        showError(host, openError(1));
+        return;
+    }
+    Reader reader(file);
+
+    qint32 magic = 0;
+    if (!reader.readInt(magic)) {
+        showError(host, openError(4));
+        return;
+    }
+    if (static_cast<quint32>(magic) != Magic) {
+        showError(host, QStringLiteral("Error opening the file. Unknown file format. Code #0005"));
+        return;
+    }
+    qint32 version = 0;
+    if (!reader.readInt(version)) {
+        showError(host, openError(4));
+        return;
+    }
+    if (version != Version) {
+        showError(host, QStringLiteral(
+                            "Error opening the file. Unknown version file format. Code #0006"));
+        return;
+    }
+    qint32 taskColumns = 0;
+    qint32 taskRows = 0;
+    if (!reader.readInt(taskColumns) || !reader.readInt(taskRows)) {
+        showError(host, openError(4));
+        return;
+    }
+    // Counts beyond the tables (or negative) are not a file this program wrote.
+    if (taskColumns < 0 || taskColumns > TaskTable::Columns || taskRows < 0 ||
+        taskRows > TaskTable::Rows) {
+        showError(host, QStringLiteral("Error opening the file. Unknown file format. Code #0005"));
+        return;
+    }
+
+    if (readCells(reader, host, project.taskTable, taskColumns, taskRows, 2, 3) ==
+        CellsResult::Malformed)
+        return;
+
+    qint32 resourceColumns = 0;
+    qint32 resourceRows = 0;
+    if (!reader.readInt(resourceColumns) || !reader.readInt(resourceRows) ||
+        resourceColumns < 0 || resourceColumns > ResourceTable::Columns || resourceRows < 0 ||
+        resourceRows > ResourceTable::Rows) {
+        showError(host, openError(7));
+        return;
+    }
+    if (readCells(reader, host, project.resourceTable, resourceColumns, resourceRows, 8, 9) ==
+        CellsResult::Malformed)
+        return;
+    file.close();
+
+    project.settings().setValue(SettingsBlock::FileName, path);
+    host.SetCaption(CaptionFor(path));
+
+    int row = std::min(taskRows + 1, TaskTable::LastRow);
+    while (row >= 1 && project.taskTable.cell(ColDuration, row).isEmpty())
+        --row;
+    project.LastTaskRow = std::max(row, 0);
+
+    host.RepaintTaskGrid();
+    host.RepaintChart();
+}
+
+} // namespace morvaine
