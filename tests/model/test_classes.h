@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+
+class TestProject : public QObject {
+    Q_OBJECT
+private slots:
+    void newProjectHasHeadersNumbersLevelsAndSettings();
+    void clearProjectEmptiesTaskCellsAndResources();
+    void cellWritesNotifyOnlyOnChange();
+    void integerConversion_data();
+    void integerConversion();
+    void dateTextRoundTripAndError();
+};
+
+class TestProjectFile : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void newProjectSavedAtOnce();
+    void taskRowsFollowLastUsedRow_data();
+    void taskRowsFollowLastUsedRow();
+    void resourceRowsFollowFirstEmptyName_data();
+    void resourceRowsFollowFirstEmptyName();
+    void roundTripKeepsEveryCell();
+    void cellTextEncoding_data();
+    void cellTextEncoding();
+    void emptyRecordsLeaveNewProjectDefaults();
+    void textEndsAtFirstZeroByte();
+    void saveKeepsCreateDateAndIgnoresOtherModes();
+    void cancelledSaveDialogChangesNothing();
+    void uncreatableFileReportsAndKeepsSettings();
+    void loadErrors_data();
+    void loadErrors();
+    void failedSaveAtEveryByteKeepsPreviousFile();
+};

@@ -1,0 +1,141 @@
+#include "test_classes.h"
+
+#include "model/convert.h"
+#include "model/new_project.h"
+#include "recording_host.h"
+
+#include <QTest>
+
+using namespace morvaine;
+
+void TestProject::newProjectHasHeadersNumbersLevelsAndSettings()
+{
+    Project project;
+    project.LastTaskRow = 12;
+    project.GanttScale = 3;
+    project.CriticalPathOn = true;
+    project.CriticalMarks[5] = 2;
+    project.Edit.CellChanged = true;
+    RecordingHost host;
+    InitNewProject(project, host);
+
+    const TaskTable &t = project.taskTable;
+    const QStringList headers = {"", "Task", "Duration", "Start", "End", "Forerunner",
+                                 "Resource", "Completion", "Level", "Veha", "Settings"};
+    for (int column = 0; column < TaskTable::Columns; ++column)
+        QCOMPARE(t.cell(column, 0), headers[column]);
+    for (int row = 1; row < TaskTable::Rows; ++row) {
+        QCOMPARE(t.cell(ColNumber, row), QString::number(row));
+        QCOMPARE(t.cell(ColLevel, row), QStringLiteral("1"));
+        for (int column = ColTask; column <= ColCompletion; ++column)
+            QVERIFY(t.cell(column, row).isEmpty());
+        QVERIFY(t.cell(ColVeha, row).isEmpty());
+        if (row > 20)
+            QVERIFY(t.cell(ColSettings, row).isEmpty());
+    }
+    const QStringList settings = {
+        "Create date", "no save file", "Date of change", "no save file", "File name",
+        "no save file", "Project name", "My test project", "Author", "testBob",
+        "Date of start project", DateToStr(Date()), "Working days", "YYYYYNN", "Working time",
+        "8", "Modify", "No", "Currency", "$"};
+    for (int row = 1; row <= 20; ++row)
+        QCOMPARE(t.cell(ColSettings, row), settings[row - 1]);
+
+    QCOMPARE(project.LastTaskRow, 0);
+    QCOMPARE(project.GanttScale, 1);
+    QVERIFY(!project.CriticalPathOn);
+    QVERIFY(std::all_of(project.CriticalMarks.begin(), project.CriticalMarks.end(),
+                        [](int m) { return m == -1; }));
+    QVERIFY(!project.Edit.CellChanged);
+    QCOMPARE(host.caption, QStringLiteral("Morvaine 1.0"));
+    QCOMPARE(host.calls, QStringList({"SelectCell(2,2)", "SelectCell(1,1)"}));
+    QCOMPARE(host.ganttScaleShown, 1);
+    QVERIFY(!host.criticalPathShown);
+    QVERIFY(!project.settings().hasFileName());
+}
+
+void TestProject::clearProjectEmptiesTaskCellsAndResources()
+{
+    Project project;
+    RecordingHost host;
+    InitNewProject(project, host);
+    TaskTable &t = project.taskTable;
+    for (int row : {1, 5, 9999}) {
+        for (int column = ColTask; column <= ColVeha; ++column)
+            t.setCell(column, row, QStringLiteral("x"));
+    }
+    project.resourceTable.setCell(ResColName, 0, QStringLiteral("Name"));
+    project.resourceTable.setCell(ResColName, 3, QStringLiteral("Anna"));
+    project.resourceTable.setCell(ResColAddress, 999, QStringLiteral("far"));
+    project.LastTaskRow = 5;
+
+    ClearProject(project, false); // New: rows up to LastTaskRow only
+    for (int column : {1, 2, 3, 4, 5, 6, 7, 9})
+        QVERIFY(t.cell(column, 5).isEmpty() && t.cell(column, 1).isEmpty());
+    QCOMPARE(t.cell(ColLevel, 5), QStringLiteral("x")); // InitNewProject resets levels
+    QCOMPARE(t.cell(ColTask, 9999), QStringLiteral("x"));
+    QVERIFY(project.resourceTable.cell(ResColName, 3).isEmpty());
+    QVERIFY(project.resourceTable.cell(ResColAddress, 999).isEmpty());
+    QCOMPARE(project.resourceTable.cell(ResColName, 0), QStringLiteral("Name"));
+
+    ClearProject(project, true); // Open: every task row
+    QVERIFY(t.cell(ColTask, 9999).isEmpty());
+    QCOMPARE(t.cell(ColSettings, 2), QStringLiteral("no save file"));
+}
+
+void TestProject::cellWritesNotifyOnlyOnChange()
+{
+    TaskTable table;
+    QList<QPair<int, int>> heard;
+    table.setListener([&](int column, int row) { heard.append({column, row}); });
+    table.setCell(3, 7, QStringLiteral("a"));
+    table.setCell(3, 7, QStringLiteral("a"));
+    table.setCell(3, 7, QString());
+    QCOMPARE(heard, (QList<QPair<int, int>>{{3, 7}, {3, 7}}));
+}
+
+void TestProject::integerConversion_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<int>("value");
+    QTest::newRow("plain") << "12" << true << 12;
+    QTest::newRow("blanks around") << " 3 " << true << 3;
+    QTest::newRow("negative") << "-4" << true << -4;
+    QTest::newRow("empty") << "" << false << 0;
+    QTest::newRow("unit glued") << "5days" << false << 0;
+    QTest::newRow("inner blank") << "1 2" << false << 0;
+    QTest::newRow("beyond 32 bits") << "2147483648" << false << 0;
+}
+
+void TestProject::integerConversion()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(int, value);
+    try {
+        QCOMPARE(StrToInt(text), value);
+        QVERIFY(valid);
+    } catch (const ConversionError &e) {
+        QVERIFY(!valid);
+        QCOMPARE(e.message(), QStringLiteral("'%1' is not a valid integer value").arg(text));
+    }
+}
+
+void TestProject::dateTextRoundTripAndError()
+{
+    // The tests run under a German locale: dd.MM.yyyy, two-digit years widened.
+    QCOMPARE(ShortDateFormat(), QStringLiteral("dd.MM.yyyy"));
+    QCOMPARE(DateToStr(0), QStringLiteral("30.12.1899"));
+    QCOMPARE(StrToDate(QStringLiteral("01.01.1900")), 2.0);
+    QCOMPARE(DateToStr(StrToDate(QStringLiteral("29.02.2028"))), QStringLiteral("29.02.2028"));
+    QCOMPARE(DateToStr(MaxDateValue()), QStringLiteral("31.12.9999"));
+    for (const QString bad : {"", "31.02.2026", "12/31/2026", "no save file"}) {
+        try {
+            StrToDate(bad);
+            QFAIL(qPrintable(bad));
+        } catch (const ConversionError &e) {
+            QCOMPARE(e.message(), QStringLiteral("'%1' is not a valid date").arg(bad));
+        }
+    }
+}
