@@ -1,0 +1,109 @@
+// Saving and opening a 9,999-task project, against a plain QDataStream round trip of
+// the same texts (the cost of moving the bytes at all).
+
+#include "model/new_project.h"
+#include "model/project_file.h"
+
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+using namespace morvaine;
+
+namespace {
+
+class QuietHost : public Host {
+public:
+    MsgAnswer MessageBox(const QString &, const QString &text, MsgIcon, MsgButtons) override
+    {
+        qFatal("unexpected message: %s", qPrintable(text));
+    }
+    QString AskSaveFileName() override { return path; }
+    QString path;
+};
+
+struct BigProject {
+    Project project;
+    QuietHost host;
+    QTemporaryDir dir;
+    BigProject()
+    {
+        InitNewProject(project, host);
+        TaskTable &t = project.taskTable;
+        for (int row = 1; row <= 9999; ++row) {
+            t.setCell(ColTask, row, QStringLiteral("Task number %1 of the plan").arg(row));
+            t.setCell(ColDuration, row, QStringLiteral("%1 days").arg(row % 20 + 2));
+            t.setCell(ColStart, row, QStringLiteral("07.12.2026"));
+            t.setCell(ColEnd, row, QStringLiteral("18.12.2026"));
+            if (row > 1)
+                t.setCell(ColForerunner, row, QStringLiteral(" %1;").arg(row - 1));
+            t.setCell(ColResource, row, QStringLiteral(" Anna; Bob;"));
+            t.setCell(ColCompletion, row, QStringLiteral("%1 %").arg(row % 101));
+        }
+        project.LastTaskRow = 9999;
+        host.path = dir.filePath(QStringLiteral("big.mrv"));
+    }
+};
+
+BigProject &big()
+{
+    static BigProject b;
+    return b;
+}
+
+void BM_SaveAndOpenProject(benchmark::State &state)
+{
+    BigProject &b = big();
+    for (auto _ : state) {
+        SaveProject(b.project, b.host, QStringLiteral("SaveAs"));
+        Project loaded;
+        InitNewProject(loaded, b.host);
+        LoadProject(loaded, b.host, b.host.path);
+        benchmark::DoNotOptimize(loaded.LastTaskRow);
+    }
+}
+
+// The baseline: the same cells through QDataStream, written and read back.
+void BM_DataStreamRoundTrip(benchmark::State &state)
+{
+    BigProject &b = big();
+    const QString path = b.dir.filePath(QStringLiteral("plain.bin"));
+    for (auto _ : state) {
+        {
+            QFile file(path);
+            file.open(QIODevice::WriteOnly);
+            QDataStream out(&file);
+            for (int column = 1; column < TaskTable::Columns; ++column)
+                for (int row = 1; row < TaskTable::Rows; ++row)
+                    out << b.project.taskTable.cell(column, row);
+        }
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        QDataStream in(&file);
+        TaskTable table;
+        QString text;
+        for (int column = 1; column < TaskTable::Columns; ++column)
+            for (int row = 1; row < TaskTable::Rows; ++row) {
+                in >> text;
+                table.setCell(column, row, text);
+            }
+        benchmark::DoNotOptimize(table.cell(1, 9999));
+    }
+}
+
+BENCHMARK(BM_DataStreamRoundTrip)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveAndOpenProject)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
