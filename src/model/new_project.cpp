@@ -16,7 +16,9 @@ void InitNewProject(Project &project, Host &host)
     host.SetCaption(QLatin1String(AppTitle));
 
     project.LastTaskRow = 0;
-    project.Edit.CellChanged = false;
+    // Forget the tracked cell too: its text belonged to the project being replaced, and
+    // comparing it with the cleared cell would commit a change nobody typed.
+    project.Edit = EditState();
 
     // Selecting a second cell first makes the tracking of the cell being left start
     // afresh at the first task cell.

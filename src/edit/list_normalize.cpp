@@ -1,0 +1,83 @@
+#include "list_normalize.h"
+
+namespace morvaine {
+
+namespace {
+
+bool hasDigit(const QString &text)
+{
+    for (const QChar ch : text)
+        if (ch >= QLatin1Char('0') && ch <= QLatin1Char('9'))
+            return true;
+    return false;
+}
+
+// The common tail of both lists: one blank after each ";", one blank in front and a
+// closing ";".
+QString finishList(QString text)
+{
+    text.replace(QLatin1Char(';'), QLatin1String("; "));
+    text = QLatin1Char(' ') + text.trimmed();
+    if (!text.endsWith(QLatin1Char(';')))
+        text += QLatin1Char(';');
+    return text;
+}
+
+// Adds name to the resource table unless it is there; false when the table is full.
+bool addResource(ResourceTable &resources, const QString &name)
+{
+    for (int row = 1; row < ResourceTable::Rows; ++row) {
+        const QString &existing = resources.cell(ResColName, row);
+        if (existing == name)
+            return true;
+        if (existing.isEmpty()) {
+            resources.setCell(ResColName, row, name);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+void NormalizeResourceList(Project &project, Host &host, int row)
+{
+    TaskTable &table = project.taskTable;
+    QString text = table.cell(ColResource, row).trimmed();
+
+    if (text.isEmpty() || text == QLatin1String(";") || text == QLatin1String(":") ||
+        text == QLatin1String(".") || text == QLatin1String(",")) {
+        host.Beep();
+        table.setCell(ColResource, row, QString());
+        return;
+    }
+
+    for (const char separator : {',', ':', '.'})
+        text.replace(QLatin1Char(separator), QLatin1Char(';'));
+    text.remove(QLatin1Char(' '));
+    text = finishList(text);
+    table.setCell(ColResource, row, text);
+
+    bool tableFull = false;
+    for (const QString &item : text.split(QLatin1Char(';'))) {
+        const QString name = item.trimmed();
+        if (!name.isEmpty() && !addResource(project.resourceTable, name))
+            tableFull = true;
+    }
+    if (tableFull)
+        host.Beep();
+}
+
+void NormalizeForerunnerList(Project &project, int row)
+{
+    TaskTable &table = project.taskTable;
+    QString text = table.cell(ColForerunner, row).trimmed();
+    if (!hasDigit(text)) {
+        table.setCell(ColForerunner, row, QString());
+        return;
+    }
+    text.remove(QLatin1Char(' '));
+    table.setCell(ColForerunner, row, finishList(text));
+}
+
+} // namespace morvaine

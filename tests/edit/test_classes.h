@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+
+class TestCellEditing : public QObject {
+    Q_OBJECT
+private slots:
+    void typingFilter_data();
+    void typingFilter();
+    void modifyFollowsNonEmptyText();
+    void durationCommitSchedulesRowAndRaisesLastTaskRow();
+    void anyTypedColumnMakesOneDayTask_data();
+    void anyTypedColumnMakesOneDayTask();
+    void forerunnerCommit_data();
+    void forerunnerCommit();
+    void resourceCommit_data();
+    void resourceCommit();
+    void fullResourceTableStillHandlesRestOfList();
+    void restoredTextCommitsNothing();
+    void failedCommitIsReportedOnce();
+    void pickerOverDateCells();
+    void groupTaskCellsRefuseEditing_data();
+    void groupTaskCellsRefuseEditing();
+    void unreadableDateHidesPickerAndTracksCell();
+    void hiddenAndFixedCellsCannotBeSelected();
+    void droppedPickerRecalculatesOnceAtCloseUp();
+    void pickerChangeWithoutCalendarRecalculatesAtOnce();
+    void enterMovesDownExceptOnLastRow();
+    void rightClickRecordsHeaderAndSelectsCell();
+};
+
+class TestTaskStructure : public QObject {
+    Q_OBJECT
+private slots:
+    void insertMovesRowsAndRenumbersLinks();
+    void lastTableRowRefusesInsertAndCanBeDeleted();
+    void insertAndDeleteAfterLastTaskRowDoNothing();
+    void insertSeesCellBeingTyped();
+    void movedRowsAreNotCommittedOnLeaving();
+    void badForerunnerStopsInsertBeforeAnythingMoves();
+    void deleteDropsLinksAndRenumbers_data();
+    void deleteDropsLinksAndRenumbers();
+    void deletingOnlyTaskEmptiesTable();
+    void deletingLastTaskFindsPreviousTaskRow_data();
+    void deletingLastTaskFindsPreviousTaskRow();
+    void deleteUpdatesGroupMarks();
+    void indentMakesGroupAndRefusesSecondLevel();
+    void indentOnlyFromNamedTaskCell();
+    void outdent_data();
+    void outdent();
+};

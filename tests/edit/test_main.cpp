@@ -1,0 +1,20 @@
+// Runs every test class of cell editing and task structure in one executable.
+#include "test_classes.h"
+
+#include <QCoreApplication>
+#include <QTest>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    int status = 0;
+    {
+        TestCellEditing t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    {
+        TestTaskStructure t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    return status;
+}
