@@ -1,0 +1,131 @@
+// Painting one screen of the task grid (the header row and 39 task rows by the 8 visible
+// columns, each cell through its own Canvas as the grid's delegate does) for a 9,999-task
+// project scrolled to its end, against the same screen of a 50-task project at its top.
+// The large project must cost no more than the small one: "vs_50_tasks" is the ratio.
+
+#include "model/convert.h"
+#include "model/host.h"
+#include "model/new_project.h"
+#include "model/project.h"
+#include "views/canvas.h"
+#include "views/fonts.h"
+#include "views/task_grid_painter.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <chrono>
+#include <memory>
+
+using namespace morvaine;
+
+namespace {
+
+const int ColumnWidths[] = {40, 178, 64, 85, 86, 70, 75, 71};
+const int VisibleColumns = 8;
+const int ScreenRows = 40;
+const int RowHeight = 17;
+
+class QuietHost : public Host {
+public:
+    MsgAnswer MessageBox(const QString &, const QString &, MsgIcon, MsgButtons) override
+    {
+        return MsgAnswer::Ok;
+    }
+};
+
+void EnsureApplication()
+{
+    static int argc = 1;
+    static char name[] = "bench_task_grid";
+    static char *argv[] = {name, nullptr};
+    static const auto app = [] {
+        auto created = std::make_unique<QGuiApplication>(argc, argv);
+        InstallFontSubstitutions();
+        return created;
+    }();
+}
+
+// Groups of ten: a level-1 group task over nine level-2 tasks linked in a chain, each
+// with duration, dates, a resource and a completion, as a filled-in plan looks.
+std::unique_ptr<Project> MakeProject(int tasks, Host &host)
+{
+    auto project = std::make_unique<Project>();
+    InitNewProject(*project, host);
+    TaskTable &table = project->taskTable;
+    const TDateTime start = StrToDate(project->settings().startDate());
+    for (int row = 1; row <= tasks; ++row) {
+        const bool group = row % 10 == 1;
+        table.setCell(ColTask, row, QStringLiteral("Task number %1").arg(row));
+        table.setCell(ColDuration, row, QStringLiteral("%1 days").arg(row % 7 + 2));
+        table.setCell(ColStart, row, DateToStr(start + row));
+        table.setCell(ColEnd, row, DateToStr(start + row + row % 7 + 1));
+        if (!group && row > 1)
+            table.setCell(ColForerunner, row, QStringLiteral(" %1;").arg(row - 1));
+        table.setCell(ColResource, row, QStringLiteral(" Anna; Bob;"));
+        table.setCell(ColCompletion, row, QStringLiteral("%1 %").arg(row % 101));
+        table.setCell(ColLevel, row, group ? QStringLiteral("1") : QStringLiteral("2"));
+    }
+    project->LastTaskRow = tasks;
+    return project;
+}
+
+void PaintScreen(Project &project, Host &host, int firstTaskRow, QImage &image)
+{
+    QPainter painter(&image);
+    int top = 0;
+    for (int i = 0; i < ScreenRows; ++i) {
+        const int row = i == 0 ? 0 : firstTaskRow + i - 1;
+        int left = 0;
+        for (int column = 0; column < VisibleColumns; ++column) {
+            Canvas canvas(painter);
+            DrawTaskCell(project, host, column, row, canvas,
+                         QRect(left, top, ColumnWidths[column], RowHeight));
+            left += ColumnWidths[column];
+        }
+        top += RowHeight;
+    }
+}
+
+double g_baselineSeconds = 0; // per screen, 50 tasks
+
+void Run(benchmark::State &state, int tasks, int firstTaskRow, bool baseline)
+{
+    EnsureApplication();
+    QuietHost host;
+    const std::unique_ptr<Project> project = MakeProject(tasks, host);
+    QImage image(669, ScreenRows * RowHeight, QImage::Format_RGB32);
+    PaintScreen(*project, host, firstTaskRow, image); // group marks settle here
+
+    const auto began = std::chrono::steady_clock::now();
+    for (auto _ : state) {
+        PaintScreen(*project, host, firstTaskRow, image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count() /
+        double(state.iterations());
+    state.counters["us_per_screen"] = seconds * 1e6;
+    if (baseline)
+        g_baselineSeconds = seconds;
+    else if (g_baselineSeconds > 0)
+        state.counters["vs_50_tasks"] = seconds / g_baselineSeconds;
+}
+
+void BM_TaskGridScreen_50Tasks(benchmark::State &state)
+{
+    Run(state, 50, 1, true);
+}
+
+void BM_TaskGridScreen_9999TasksAtEnd(benchmark::State &state)
+{
+    Run(state, TaskTable::LastRow, TaskTable::LastRow - (ScreenRows - 2), false);
+}
+
+} // namespace
+
+BENCHMARK(BM_TaskGridScreen_50Tasks)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TaskGridScreen_9999TasksAtEnd)->Unit(benchmark::kMicrosecond);
