@@ -1,0 +1,55 @@
+#pragma once
+// The Gantt chart DrawGrid1: 65535 columns by 10000 rows of virtual cells with a
+// fixed timescale row at the top. It holds no data; it paints the visible cells
+// only and scrolls by whole cells.
+
+#include "model/project.h"
+
+#include <QAbstractScrollArea>
+
+namespace morvaine {
+
+class GanttChart : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    static constexpr int Columns = 65535;
+    static constexpr int Rows = 10000;
+    static constexpr int ColumnWidth = 60;
+    static constexpr int RowHeight = 17;
+
+    explicit GanttChart(Project &project, QWidget *parent = nullptr);
+
+    /// The first row shown below the timescale row.
+    int topRow() const;
+    void setTopRow(int row);
+    /// The first column shown.
+    int leftColumn() const;
+    void setLeftColumn(int column);
+    /// Rows below the timescale row, and columns, that are wholly visible.
+    int visibleRowCount() const;
+    int visibleColumnCount() const;
+
+    /// The rectangle of a cell in viewport coordinates (row 0 is the timescale row).
+    QRect cellRect(int column, int row) const;
+    /// The cell under a viewport point, or (-1, -1).
+    QPoint cellAt(const QPoint &position) const;
+
+    /// Paints one chart cell.
+    void paintCell(QPainter &painter, int column, int row, const QRect &rect);
+
+signals:
+    /// The first row shown changed.
+    void topRowChanged(int row);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void updateScrollRanges();
+
+    Project &m_project;
+};
+
+} // namespace morvaine

@@ -1,0 +1,33 @@
+// Morvaine: a desktop project planner. Without options the program opens its main
+// window, with the project file named as the first parameter when there is one.
+
+#include "app/application.h"
+#include "app/command_guard.h"
+#include "app/command_line.h"
+#include "app/main_window.h"
+#include "app/message_box.h"
+#include "views/fonts.h"
+
+#include <memory>
+
+int main(int argc, char **argv)
+{
+    int status = 0;
+    if (morvaine::RunCommandLine(argc, argv, &status))
+        return status;
+
+    morvaine::Application app(argc, argv);
+    morvaine::InstallFontSubstitutions();
+
+    std::unique_ptr<morvaine::TForm1> form1;
+    try {
+        form1 = std::make_unique<morvaine::TForm1>(QApplication::arguments().mid(1));
+    } catch (...) {
+        morvaine::ShowMessageBox(QStringLiteral("Error"),
+                                 morvaine::ErrorMessage(std::current_exception()),
+                                 morvaine::MsgIcon::Error, morvaine::MsgButtons::Ok);
+        return 1;
+    }
+    form1->show();
+    return app.exec();
+}

@@ -1,0 +1,603 @@
+#include "main_window.h"
+
+#include "command_guard.h"
+#include "dialogs/about_box.h"
+#include "dialogs/settings_dialog.h"
+#include "file_association.h"
+#include "gantt_chart.h"
+#include "help_links.h"
+#include "icons.h"
+#include "message_box.h"
+#include "model/new_project.h"
+#include "model/project_file.h"
+#include "schedule/critical_path.h"
+#include "task_grid.h"
+#include "window_position.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateEdit>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QPrinter>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace morvaine {
+
+namespace {
+
+const QStringList &projectFileFilters()
+{
+    static const QStringList filters = {QStringLiteral("Morvaine Files (*.mrv)"),
+                                        QStringLiteral("All Files (*)")};
+    return filters;
+}
+
+QFont boldFont()
+{
+    QFont font;
+    font.setBold(true);
+    return font;
+}
+
+const QDate &epoch()
+{
+    static const QDate day(1899, 12, 30);
+    return day;
+}
+
+} // namespace
+
+TForm1::TForm1(const QStringList &parameters, QWidget *parent)
+    : QMainWindow(parent), m_parameters(parameters)
+{
+    InitResources();
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowIcon(SvgIcon(QStringLiteral(":/icons/morvaine.svg")));
+    QFont windowFont(QStringLiteral("MS Sans Serif"));
+    windowFont.setPixelSize(11);
+    setFont(windowFont);
+
+    createActions();
+    createMenus();
+    createToolBar();
+
+    m_stringGrid1 = new TaskGrid(m_project);
+    m_stringGrid1->setHost(this);
+    m_stringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_drawGrid1 = new GanttChart(m_project);
+    m_splitter1 = new QSplitter(Qt::Horizontal);
+    m_splitter1->setObjectName(QStringLiteral("Splitter1"));
+    m_splitter1->addWidget(m_stringGrid1);
+    m_splitter1->addWidget(m_drawGrid1);
+    m_splitter1->setChildrenCollapsible(false);
+    m_splitter1->setStretchFactor(1, 1);
+    m_splitter1->setSizes({529, 954 - 529});
+    setCentralWidget(m_splitter1);
+
+    // The in-grid date picker lives on the task grid, hidden until a date cell
+    // is selected.
+    m_dateTimePicker1 = new QDateEdit(m_stringGrid1->viewport());
+    m_dateTimePicker1->setObjectName(QStringLiteral("DateTimePicker1"));
+    m_dateTimePicker1->setCalendarPopup(true);
+    m_dateTimePicker1->hide();
+
+    connect(m_stringGrid1, &TaskGrid::selectCellRequested, this,
+            [this](int column, int row) { StringGrid1SelectCell(column, row); });
+    connect(m_stringGrid1, &TaskGrid::editTextChanged, this,
+            [this](int column, int row, const QString &text) {
+                StringGrid1SetEditText(column, row, text);
+            });
+    connect(m_stringGrid1, &TaskGrid::topRowChanged, this, [this] { StringGrid1TopLeftChanged(); });
+    connect(m_drawGrid1, &GanttChart::topRowChanged, this, [this] { DrawGrid1TopLeftChanged(); });
+    connect(m_stringGrid1, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        m_popupMenu1->popup(m_stringGrid1->viewport()->mapToGlobal(at));
+    });
+
+    // Client area 954 x 627 below the menu bar, at the design position.
+    resize(954, 627 + menuBar()->sizeHint().height());
+    move(100, 100);
+
+    InitNewProject(m_project, *this);
+
+    // FormCreate: the printer pages go to, and the other windows in their order.
+    m_pagePrinter = std::make_unique<QPrinter>();
+    m_printerFailed = m_pagePrinter->printerName().isEmpty();
+    if (m_printerFailed)
+        m_pagePrinter->setOutputFormat(QPrinter::PdfFormat);
+    m_formSettings = new TFormSettings(m_project, *this, this);
+    m_formAbout = new TFormAbout(this);
+}
+
+TForm1::~TForm1() = default;
+
+QAction *TForm1::action(const QString &name) const { return m_actions.value(name); }
+
+QAction *TForm1::addAction(const char *name, const QString &text, const char *icon,
+                           const QString &toolTip, const QKeySequence &shortcut)
+{
+    auto *item = new QAction(text, this);
+    item->setObjectName(QLatin1String(name));
+    if (icon)
+        item->setIcon(SvgIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))));
+    item->setToolTip(toolTip.isEmpty() ? text : toolTip);
+    if (!shortcut.isEmpty())
+        item->setShortcut(shortcut);
+    m_actions.insert(QLatin1String(name), item);
+    return item;
+}
+
+void TForm1::connectCommand(QAction *item, void (TForm1::*handler)())
+{
+    connect(item, &QAction::triggered, this, [this, handler] { runCommand([this, handler] {
+                (this->*handler)();
+            }); });
+}
+
+void TForm1::runCommand(const std::function<void()> &command) { RunCommand(*this, command); }
+
+void TForm1::createActions()
+{
+    connectCommand(addAction("New1", QStringLiteral("New..."), "new", QStringLiteral("New"),
+                             QKeySequence(Qt::CTRL | Qt::Key_N)),
+                   &TForm1::New1Click);
+    connectCommand(addAction("Load1", QStringLiteral("Open..."), "open", QStringLiteral("Open"),
+                             QKeySequence(Qt::CTRL | Qt::Key_O)),
+                   &TForm1::Load1Click);
+    connectCommand(addAction("Save1", QStringLiteral("Save..."), "save", QStringLiteral("Save"),
+                             QKeySequence(Qt::CTRL | Qt::Key_S)),
+                   &TForm1::Save1Click);
+    connectCommand(
+        addAction("SaveAs1", QStringLiteral("Save As..."), "save_as", QStringLiteral("Save As")),
+        &TForm1::SaveAs1Click);
+    addAction("Export1", QStringLiteral("Export"), "export");
+    addAction("Printsetup1", QStringLiteral("Print Setup..."));
+    addAction("Preview1", QStringLiteral("Print Preview"), "preview", QStringLiteral("Preview"));
+    addAction("Print1", QStringLiteral("Print..."), "print", QStringLiteral("Print"),
+              QKeySequence(Qt::CTRL | Qt::Key_P));
+    connectCommand(addAction("Exit1", QStringLiteral("Exit")), &TForm1::Exit1Click);
+
+    addAction("GanttZoomIn1", QStringLiteral("Gantt Zoom In"), "zoom_in");
+    addAction("GanttZoomOut1", QStringLiteral("Gantt Zoom Out"), "zoom_out");
+
+    // The task structure commands are wired by the editing rules.
+    addAction("InsertNewTask1", QStringLiteral("Insert New Task"), "insert_task", QString(),
+              QKeySequence(Qt::CTRL | Qt::Key_Insert));
+    addAction("DeleteTask1", QStringLiteral("Delete Task"), "delete_task", QString(),
+              QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    addAction("Outdent1", QStringLiteral("Outdent"), "outdent", QStringLiteral("Outdent"));
+    addAction("Indent1", QStringLiteral("Indent"), "indent", QStringLiteral("Indent"));
+    addAction("InsertRow1", QStringLiteral("Insert New Task"), "insert_task");
+    addAction("DeleteRow1", QStringLiteral("Delete Task"), "delete_task");
+    addAction("Outdent2", QStringLiteral("Outdent"), "outdent");
+    addAction("Indent2", QStringLiteral("Indent"), "indent");
+
+    addAction("Resource1", QStringLiteral("Resource..."), "resource", QStringLiteral("Resource"),
+              QKeySequence(Qt::CTRL | Qt::Key_R));
+    QAction *criticalPath = addAction("CriticalPath1", QStringLiteral(" Critical Path"),
+                                      "critical_path_off", QStringLiteral("Critical Path On/Off"));
+    criticalPath->setCheckable(true);
+    connectCommand(criticalPath, &TForm1::CriticalPath1Click);
+    connectCommand(addAction("Settings1", QStringLiteral("Settings..."), "settings",
+                             QStringLiteral("Settings")),
+                   &TForm1::Settings1Click);
+    addAction("TotalReport1", QStringLiteral("Total Report"), "reports", QStringLiteral("Reports"));
+
+    connectCommand(addAction("MorvaineHelp1", QStringLiteral("Help (pdf)"), nullptr, QString(),
+                             QKeySequence(Qt::Key_F1)),
+                   &TForm1::MorvaineHelp1Click);
+    connectCommand(addAction("MorvaineHomePage1", QStringLiteral("Morvaine Home Page")),
+                   &TForm1::MorvaineHomePage1Click);
+    connectCommand(addAction("SendFeedback1", QStringLiteral("Send Feedback")),
+                   &TForm1::SendFeedback1Click);
+    connectCommand(addAction("Support1", QStringLiteral("Support")), &TForm1::Support1Click);
+    connectCommand(addAction("AboutMorvaine1", QStringLiteral("About Morvaine")),
+                   &TForm1::AboutMorvaine1Click);
+
+    // Exactly one scale button is down.
+    m_scaleGroup = new QActionGroup(this);
+    m_scaleGroup->setExclusive(true);
+    static const char *const scaleNames[] = {"Scale1", "Scale2", "Scale3"};
+    static const char *const scaleTips[] = {"Days", "Weeks", "Months"};
+    for (int scale = 1; scale <= 3; ++scale) {
+        QAction *item = addAction(scaleNames[scale - 1], QLatin1String(scaleTips[scale - 1]),
+                                  scaleNames[scale - 1]);
+        item->setToolTip(QString());
+        item->setCheckable(true);
+        m_scaleGroup->addAction(item);
+        connect(item, &QAction::triggered, this,
+                [this, scale] { runCommand([this, scale] { ScaleClick(scale); }); });
+    }
+    action(QStringLiteral("Scale1"))->setChecked(true);
+}
+
+void TForm1::createMenus()
+{
+    auto add = [this](QMenu *menu, const char *name) {
+        QAction *item = action(QLatin1String(name));
+        menu->addAction(item);
+        return item;
+    };
+    auto makeDefault = [](QMenu *menu, QAction *item) {
+        menu->setDefaultAction(item);
+        item->setFont(boldFont());
+    };
+
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+
+    QMenu *file = bar->addMenu(QStringLiteral("File"));
+    add(file, "New1");
+    makeDefault(file, add(file, "Load1"));
+    file->addSeparator();
+    add(file, "Save1");
+    add(file, "SaveAs1");
+    file->addSeparator();
+    add(file, "Export1");
+    file->addSeparator();
+    add(file, "Printsetup1");
+    add(file, "Preview1");
+    add(file, "Print1");
+    file->addSeparator();
+    add(file, "Exit1");
+
+    bar->addMenu(QStringLiteral("Edit"));
+
+    QMenu *view = bar->addMenu(QStringLiteral("View"));
+    add(view, "GanttZoomIn1");
+    add(view, "GanttZoomOut1");
+
+    QMenu *task = bar->addMenu(QStringLiteral("Task"));
+    makeDefault(task, add(task, "InsertNewTask1"));
+    add(task, "DeleteTask1");
+    task->addSeparator();
+    add(task, "Outdent1");
+    add(task, "Indent1");
+
+    QMenu *tools = bar->addMenu(QStringLiteral("Tools"));
+    makeDefault(tools, add(tools, "Resource1"));
+    add(tools, "CriticalPath1");
+    tools->addSeparator();
+    add(tools, "Settings1");
+
+    QMenu *report = bar->addMenu(QStringLiteral("Report"));
+    makeDefault(report, add(report, "TotalReport1"));
+
+    QMenu *help = bar->addMenu(QStringLiteral("Help"));
+    add(help, "MorvaineHelp1");
+    help->addSeparator();
+    add(help, "MorvaineHomePage1");
+    add(help, "SendFeedback1");
+    add(help, "Support1");
+    help->addSeparator();
+    makeDefault(help, add(help, "AboutMorvaine1"));
+
+    m_popupMenu1 = new QMenu(this);
+    m_popupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+    add(m_popupMenu1, "InsertRow1");
+    add(m_popupMenu1, "DeleteRow1");
+    m_popupMenu1->addSeparator();
+    add(m_popupMenu1, "Outdent2");
+    add(m_popupMenu1, "Indent2");
+}
+
+void TForm1::createToolBar()
+{
+    m_toolBar1 = new QToolBar(QStringLiteral("ToolBar1"), this);
+    m_toolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    m_toolBar1->setMovable(false);
+    m_toolBar1->setFloatable(false);
+    m_toolBar1->setIconSize(QSize(24, 24));
+    m_toolBar1->setFixedHeight(43);
+    m_toolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
+    addToolBar(Qt::TopToolBarArea, m_toolBar1);
+
+    auto button = [this](const char *actionName, const char *buttonName) {
+        QAction *item = action(QLatin1String(actionName));
+        m_toolBar1->addAction(item);
+        QWidget *widget = m_toolBar1->widgetForAction(item);
+        widget->setObjectName(QLatin1String(buttonName));
+        widget->setFixedSize(36, 36);
+        if (auto *toolButton = qobject_cast<QToolButton *>(widget))
+            toolButton->setAutoRaise(true);
+    };
+    button("New1", "ButtonNew");
+    button("Load1", "ButtonLoad");
+    button("Save1", "ButtonSave");
+    button("SaveAs1", "ButtonSaveAs");
+    m_toolBar1->addSeparator();
+    button("Preview1", "ButtonPreview");
+    button("Print1", "ButtonPrint");
+    m_toolBar1->addSeparator();
+    button("Outdent1", "ButtonLevelUp");
+    button("Indent1", "ButtonLevelDown");
+    m_toolBar1->addSeparator();
+    button("Resource1", "ButtonResource");
+    button("Settings1", "ButtonSettings");
+    button("TotalReport1", "ButtonReports");
+    button("CriticalPath1", "ButtonCriticalPath");
+    m_toolBar1->addSeparator();
+
+    // The scale buttons keep to the right edge of the bar.
+    auto *spacer = new QWidget(m_toolBar1);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    m_toolBar1->addWidget(spacer);
+    button("Scale1", "Scale1");
+    button("Scale2", "Scale2");
+    button("Scale3", "Scale3");
+}
+
+// ---- Host ----
+
+MsgAnswer TForm1::MessageBox(const QString &title, const QString &text, MsgIcon icon,
+                             MsgButtons buttons)
+{
+    return ShowMessageBox(title, text, icon, buttons);
+}
+
+void TForm1::Beep() { QApplication::beep(); }
+
+void TForm1::SetCaption(const QString &text) { setWindowTitle(text); }
+
+QString TForm1::AskSaveFileName()
+{
+    QFileDialog dialog(this, QStringLiteral("Save As"));
+    dialog.setObjectName(QStringLiteral("SaveDialog1"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(projectFileFilters());
+    dialog.setDefaultSuffix(QStringLiteral("mrv"));
+    // The file is replaced without asking, as saving promises.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString TForm1::AskOpenFileName()
+{
+    QFileDialog dialog(this, QStringLiteral("Open"));
+    dialog.setObjectName(QStringLiteral("OpenDialog1"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(projectFileFilters());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+int TForm1::FirstVisibleTaskRow() { return m_stringGrid1->topRow(); }
+
+int TForm1::CurrentColumn() { return m_stringGrid1->currentColumn(); }
+
+int TForm1::CurrentRow() { return m_stringGrid1->currentRow(); }
+
+void TForm1::SelectCell(int column, int row) { m_stringGrid1->selectCell(column, row); }
+
+void TForm1::SetEditing(bool on) { m_stringGrid1->setEditing(on); }
+
+void TForm1::ShowDatePicker(int column, int row)
+{
+    m_dateTimePicker1->setGeometry(m_stringGrid1->cellRect(column, row));
+    m_dateTimePicker1->show();
+    m_dateTimePicker1->raise();
+    m_dateTimePicker1->setFocus();
+}
+
+void TForm1::HideDatePicker() { m_dateTimePicker1->hide(); }
+
+void TForm1::SetPickerDate(TDateTime date)
+{
+    // A date set by the program is not a change made by the user.
+    const QSignalBlocker blocker(m_dateTimePicker1);
+    m_dateTimePicker1->setDisplayFormat(ShortDateFormat());
+    m_dateTimePicker1->setDate(epoch().addDays(static_cast<qint64>(date)));
+}
+
+void TForm1::RepaintTaskGrid()
+{
+    m_stringGrid1->viewport()->update();
+    m_stringGrid1->horizontalHeader()->viewport()->update();
+    m_stringGrid1->verticalHeader()->viewport()->update();
+}
+
+int TForm1::TaskGridRowHeight(int row)
+{
+    // Row 0 is shown by the header, whose height the hidden row does not have.
+    return row == 0 ? m_stringGrid1->horizontalHeader()->height() : m_stringGrid1->rowHeight(row);
+}
+
+void TForm1::RepaintChart() { m_drawGrid1->viewport()->update(); }
+
+void TForm1::ShowGanttScale(int scale)
+{
+    if (QAction *item = action(QStringLiteral("Scale%1").arg(scale)))
+        item->setChecked(true);
+}
+
+void TForm1::ShowCriticalPathOn(bool on)
+{
+    QAction *item = action(QStringLiteral("CriticalPath1"));
+    item->setChecked(on);
+    item->setIcon(SvgIcon(on ? QStringLiteral(":/icons/critical_path_on.svg")
+                             : QStringLiteral(":/icons/critical_path_off.svg")));
+}
+
+void TForm1::HideHiddenColumns()
+{
+    for (int column = ColLevel; column <= ColSettings; ++column)
+        m_stringGrid1->setColumnHidden(column, true);
+}
+
+// ---- Start-up and shut-down ----
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        FormShow();
+    }
+}
+
+void TForm1::FormShow()
+{
+    if (QScreen *display = screen()) {
+        QSize outer = frameGeometry().size();
+        if (outer.isEmpty())
+            outer = size();
+        if (const auto place = CentredOnScreen(display->geometry(), outer))
+            move(*place);
+    }
+    m_stringGrid1->setFocus();
+    // Opening a file may show message boxes: they come once the window is up.
+    QTimer::singleShot(0, this, [this] { OpenStartFile(); });
+}
+
+void TForm1::OpenStartFile()
+{
+    if (!m_parameters.isEmpty()) {
+        const QString path = QFileInfo(m_parameters.constFirst()).absoluteFilePath();
+        runCommand([this, path] { LoadProject(m_project, *this, path); });
+        return;
+    }
+    runCommand([] { RegisterFileType(QCoreApplication::applicationFilePath(), UserDataHome()); });
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    bool canClose = true;
+    runCommand([this, &canClose] { canClose = FormCloseQuery(); });
+    if (canClose)
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TForm1::FormCloseQuery()
+{
+    m_stringGrid1->finishEditing();
+    return AskToSaveChanges();
+}
+
+bool TForm1::AskToSaveChanges()
+{
+    if (!m_project.settings().isModified())
+        return true;
+    switch (MessageBox(QStringLiteral("Confirm"),
+                       QStringLiteral("Save changes in the project before closing the program?"),
+                       MsgIcon::Warning, MsgButtons::YesNoCancel)) {
+    case MsgAnswer::Yes:
+        // The command goes on whatever became of the save.
+        runCommand([this] { Save1Click(); });
+        return true;
+    case MsgAnswer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// ---- Document commands ----
+
+void TForm1::New1Click()
+{
+    m_stringGrid1->finishEditing();
+    if (!AskToSaveChanges())
+        return;
+    // A cell typed into but not yet left has not raised LastTaskRow; it belongs to
+    // the old project as well.
+    m_project.LastTaskRow = qMax(m_project.LastTaskRow, CurrentRow());
+    ClearProject(m_project, false);
+    InitNewProject(m_project, *this);
+    SelectCell(ColTask, 1);
+    RepaintChart();
+}
+
+void TForm1::Load1Click()
+{
+    m_stringGrid1->finishEditing();
+    if (!AskToSaveChanges())
+        return;
+    // The current project is closed before the file dialog shows.
+    ClearProject(m_project, true);
+    InitNewProject(m_project, *this);
+    SelectCell(ColTask, 1);
+    const QString path = AskOpenFileName();
+    if (!path.isEmpty())
+        LoadProject(m_project, *this, path);
+}
+
+void TForm1::Save1Click()
+{
+    SaveProject(m_project, *this,
+                m_project.settings().hasFileName() ? QStringLiteral("Save")
+                                                   : QStringLiteral("SaveAs"));
+}
+
+void TForm1::SaveAs1Click() { SaveProject(m_project, *this, QStringLiteral("SaveAs")); }
+
+void TForm1::Exit1Click() { close(); }
+
+void TForm1::Settings1Click() { m_formSettings->Execute(); }
+
+void TForm1::CriticalPath1Click()
+{
+    ToggleCriticalPath(m_project, *this);
+    // The action checks itself when triggered; the project decides.
+    ShowCriticalPathOn(m_project.CriticalPathOn);
+}
+
+void TForm1::ScaleClick(int scale)
+{
+    m_project.GanttScale = scale;
+    RepaintChart();
+}
+
+void TForm1::MorvaineHelp1Click() { OpenManual(); }
+
+void TForm1::MorvaineHomePage1Click() { OpenWebAddress(QLatin1String(HomePageAddress)); }
+
+void TForm1::SendFeedback1Click() { OpenMailTo(QLatin1String(InfoMailAddress)); }
+
+void TForm1::Support1Click() { OpenMailTo(QLatin1String(SupportMailAddress)); }
+
+void TForm1::AboutMorvaine1Click() { m_formAbout->Execute(); }
+
+// ---- Task grid events ----
+
+void TForm1::StringGrid1SelectCell(int, int)
+{
+    runCommand([this] { SetEditing(true); });
+}
+
+void TForm1::StringGrid1SetEditText(int, int, const QString &text)
+{
+    runCommand([this, &text] {
+        if (!text.isEmpty())
+            m_project.settings().markModified();
+    });
+}
+
+void TForm1::StringGrid1TopLeftChanged()
+{
+    if (m_drawGrid1->topRow() != m_stringGrid1->topRow())
+        m_drawGrid1->setTopRow(m_stringGrid1->topRow());
+}
+
+void TForm1::DrawGrid1TopLeftChanged()
+{
+    if (m_stringGrid1->topRow() != m_drawGrid1->topRow())
+        m_stringGrid1->setTopRow(m_drawGrid1->topRow());
+}
+
+} // namespace morvaine

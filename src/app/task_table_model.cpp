@@ -1,0 +1,68 @@
+#include "task_table_model.h"
+
+namespace morvaine {
+
+TaskTableModel::TaskTableModel(CellTable &table, QObject *parent)
+    : QAbstractTableModel(parent), m_table(table)
+{
+    m_table.setListener([this](int column, int row) { cellWritten(column, row); });
+}
+
+TaskTableModel::~TaskTableModel() { m_table.setListener({}); }
+
+int TaskTableModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_table.rowCount();
+}
+
+int TaskTableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_table.columnCount();
+}
+
+QVariant TaskTableModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    return m_table.cell(index.column(), index.row());
+}
+
+bool TaskTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    m_table.setCell(index.column(), index.row(), value.toString());
+    return true;
+}
+
+Qt::ItemFlags TaskTableModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    // The header row and the row numbers are fixed: never typed into.
+    if (index.row() == 0 || index.column() == 0)
+        return Qt::ItemIsEnabled;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+}
+
+QVariant TaskTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Horizontal)
+        return section >= 0 && section < m_table.columnCount() ? m_table.cell(section, 0)
+                                                               : QVariant();
+    return section >= 0 && section < m_table.rowCount() ? m_table.cell(0, section) : QVariant();
+}
+
+void TaskTableModel::cellWritten(int column, int row)
+{
+    const QModelIndex cell = index(row, column);
+    emit dataChanged(cell, cell, {Qt::DisplayRole, Qt::EditRole});
+    if (row == 0)
+        emit headerDataChanged(Qt::Horizontal, column, column);
+    if (column == 0)
+        emit headerDataChanged(Qt::Vertical, row, row);
+}
+
+} // namespace morvaine
