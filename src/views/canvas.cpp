@@ -160,14 +160,16 @@ void Canvas::drawGlyphs(int x, int y, const QString &text)
 
 void Canvas::textOut(int x, int y, const QString &text)
 {
-    m_painter.fillRect(QRect(x, y, textWidth(text), textHeight()), m_brushColor);
     m_textBackground = m_brushColor;
+    if (text.isEmpty())
+        return;
+    m_painter.fillRect(QRect(x, y, textWidth(text), textHeight()), m_brushColor);
     drawGlyphs(x, y, text);
 }
 
 void Canvas::textRect(const QRect &rect, const QString &text, TextAlign align)
 {
-    if (rect.isEmpty())
+    if (rect.isEmpty() || text.isEmpty())
         return;
     const int width = textWidth(text);
     const int x = align == TextAlign::Center ? rect.x() + (rect.width() - width) / 2 : rect.x();

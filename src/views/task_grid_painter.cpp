@@ -84,8 +84,9 @@ QString CompleteDuration(Project &project, Host &host, int row, const QString &t
     }
     const QString now = table.cell(ColDuration, row);
     if (!now.isEmpty() && !now.contains(QLatin1String("day")))
-        table.setCell(ColDuration, row, now + (now == QLatin1String("1") ? QLatin1String(" day")
-                                                                : QLatin1String(" days")));
+        table.setCell(
+            ColDuration, row,
+            now + (now == QLatin1String("1") ? QLatin1String(" day") : QLatin1String(" days")));
     return table.cell(ColDuration, row);
 }
 
@@ -108,8 +109,8 @@ void DrawTaskCell(Project &project, Host &host, int column, int row, Canvas &can
     const int right = rect.x() + rect.width();
     const int bottom = rect.y() + rect.height();
 
-    const bool banded = column == ColNumber ||
-                        (row >= 1 && row <= project.LastTaskRow && row % 2 == 0);
+    const bool banded =
+        column == ColNumber || (row >= 1 && row <= project.LastTaskRow && row % 2 == 0);
     canvas.setBrushColor(banded ? BandColor : CellColor);
     canvas.fillRect(rect);
 

@@ -10,9 +10,9 @@ namespace morvaine {
 
 struct DrawnText {
     enum Kind { AtPoint, InRect } kind;
-    QPoint point;       // AtPoint: top-left of the character cell
-    QRect rect;         // InRect: the rectangle
-    TextAlign align;    // InRect only
+    QPoint point;    // AtPoint: top-left of the character cell
+    QRect rect;      // InRect: the rectangle
+    TextAlign align; // InRect only
     QString text;
     int fontHeight;
     FontStyle style;

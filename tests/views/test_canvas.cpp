@@ -69,8 +69,7 @@ void TestCanvas::lineLeavesOutItsEndPoint_data()
                           << PixelSet{{6, 5}, {5, 5}, {4, 5}, {3, 5}};
     QTest::newRow("down") << QPoint(4, 1) << QPoint(4, 4) << PixelSet{{4, 1}, {4, 2}, {4, 3}};
     QTest::newRow("up") << QPoint(4, 4) << QPoint(4, 1) << PixelSet{{4, 4}, {4, 3}, {4, 2}};
-    QTest::newRow("diagonal") << QPoint(1, 1) << QPoint(4, 4)
-                              << PixelSet{{1, 1}, {2, 2}, {3, 3}};
+    QTest::newRow("diagonal") << QPoint(1, 1) << QPoint(4, 4) << PixelSet{{1, 1}, {2, 2}, {3, 3}};
     QTest::newRow("one pixel") << QPoint(3, 3) << QPoint(4, 3) << PixelSet{{3, 3}};
     QTest::newRow("no length") << QPoint(3, 3) << QPoint(3, 3) << PixelSet{};
 }
@@ -154,7 +153,8 @@ void TestCanvas::negativeHeightIsTheEmHeight()
     canvas.textOut(5, 5, QStringLiteral("H"));
     painter.end();
     const QRect ink = InkBox(image, image.rect());
-    QVERIFY2(qAbs(ink.height() - qRound(0.69 * -height)) <= 1, qPrintable(QString::number(ink.height())));
+    QVERIFY2(qAbs(ink.height() - qRound(0.69 * -height)) <= 1,
+             qPrintable(QString::number(ink.height())));
 }
 
 void TestCanvas::positiveHeightIsTheCellHeight()
@@ -213,10 +213,10 @@ void TestCanvas::textRectAlignsAndClips_data()
     QTest::addColumn<int>("align");
     QTest::newRow("centred") << QStringLiteral("12") << int(TextAlign::Center);
     QTest::newRow("left") << QStringLiteral("Start") << int(TextAlign::Left);
-    QTest::newRow("centred, too wide") << QStringLiteral("Much too wide for it")
-                                       << int(TextAlign::Center);
-    QTest::newRow("left, too wide") << QStringLiteral("Much too wide for it")
-                                    << int(TextAlign::Left);
+    QTest::newRow("centred, too wide")
+        << QStringLiteral("Much too wide for it") << int(TextAlign::Center);
+    QTest::newRow("left, too wide")
+        << QStringLiteral("Much too wide for it") << int(TextAlign::Left);
 }
 
 void TestCanvas::textRectAlignsAndClips()

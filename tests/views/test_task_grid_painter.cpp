@@ -353,8 +353,7 @@ void TestTaskGridPainter::groupTaskNameIsBold()
     QCOMPARE(TextsOfCell(f, ColTask, 1, CellRect(ColTask, 1, 17))[0].style, FontStyle::Bold);
     // Each cell starts from the regular style again.
     QCOMPARE(TextsOfCell(f, ColTask, 2, CellRect(ColTask, 2, 17))[0].style, FontStyle::Regular);
-    QCOMPARE(TextsOfCell(f, ColStart, 1, CellRect(ColStart, 1, 17))[0].style,
-             FontStyle::Regular);
+    QCOMPARE(TextsOfCell(f, ColStart, 1, CellRect(ColStart, 1, 17))[0].style, FontStyle::Regular);
 }
 
 void TestTaskGridPainter::durationGetsItsUnitAndDates_data()
@@ -365,13 +364,25 @@ void TestTaskGridPainter::durationGetsItsUnitAndDates_data()
     QTest::addColumn<QString>("end");
 
     const QString monday = DateToStr(DayValue(2024, 3, 4));
-    QTest::newRow("1") << "1" << "1 day" << monday << monday;
+    QTest::newRow("1") << "1"
+                       << "1 day" << monday << monday;
     // 12 working days from Monday 4 March end on Tuesday 19 March.
-    QTest::newRow("12") << "12" << "12 days" << monday << DateToStr(DayValue(2024, 3, 19));
-    QTest::newRow("0") << "0" << "0 days" << monday << monday;
-    QTest::newRow("3 days, untouched") << "3 days" << "3 days" << "" << "";
-    QTest::newRow("1 day, untouched") << "1 day" << "1 day" << "" << "";
-    QTest::newRow("empty") << "" << "" << "" << "";
+    QTest::newRow("12") << "12"
+                        << "12 days" << monday << DateToStr(DayValue(2024, 3, 19));
+    QTest::newRow("0") << "0"
+                       << "0 days" << monday << monday;
+    QTest::newRow("3 days, untouched") << "3 days"
+                                       << "3 days"
+                                       << ""
+                                       << "";
+    QTest::newRow("1 day, untouched") << "1 day"
+                                      << "1 day"
+                                      << ""
+                                      << "";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << ""
+                           << "";
 }
 
 void TestTaskGridPainter::durationGetsItsUnitAndDates()
@@ -411,11 +422,16 @@ void TestTaskGridPainter::completionGetsPercentSign_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("40") << "40" << "40 %";
-    QTest::newRow("0") << "0" << "0 %";
-    QTest::newRow("40 %, untouched") << "40 %" << "40 %";
-    QTest::newRow("40%, untouched") << "40%" << "40%";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("40") << "40"
+                        << "40 %";
+    QTest::newRow("0") << "0"
+                       << "0 %";
+    QTest::newRow("40 %, untouched") << "40 %"
+                                     << "40 %";
+    QTest::newRow("40%, untouched") << "40%"
+                                    << "40%";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestTaskGridPainter::completionGetsPercentSign()
@@ -425,8 +441,7 @@ void TestTaskGridPainter::completionGetsPercentSign()
     Fixture f;
     f.task(1, QStringLiteral("Paint"));
     f.setCell(ColCompletion, 1, typed);
-    const QList<DrawnText> texts =
-        TextsOfCell(f, ColCompletion, 1, CellRect(ColCompletion, 1, 17));
+    const QList<DrawnText> texts = TextsOfCell(f, ColCompletion, 1, CellRect(ColCompletion, 1, 17));
     QCOMPARE(f.cell(ColCompletion, 1), shown);
     QCOMPARE(texts.size(), 1);
     QCOMPARE(texts[0].text, shown);
@@ -494,18 +509,16 @@ void TestTaskGridPainter::paintingSettlesAfterOnePass_data()
     QTest::addColumn<QStringList>("levels");
     QTest::addColumn<QStringList>("durations");
 
-    QTest::newRow("outline")
-        << QStringList{"House", "Walls", "", "Garden", "Fence", "Gate"}
-        << QStringList{"1", "2", "3", "1", "2", "3"}
-        << QStringList{"", "5", "", "", "1", "2"};
+    QTest::newRow("outline") << QStringList{"House", "Walls", "", "Garden", "Fence", "Gate"}
+                             << QStringList{"1", "2", "3", "1", "2", "3"}
+                             << QStringList{"", "5", "", "", "1", "2"};
     QTest::newRow("group ended by a stale deeper empty row")
         << QStringList{"House", "Walls", ""} << QStringList{"1", "2", "4"}
         << QStringList{"", "3 days", ""};
     QTest::newRow("task below level 1 above an empty row")
         << QStringList{"Odd", ""} << QStringList{"0", "1"} << QStringList{"1", ""};
     QTest::newRow("unreadable level and duration")
-        << QStringList{"A", "B", ""} << QStringList{"x", "2", "1"}
-        << QStringList{"abc", "", ""};
+        << QStringList{"A", "B", ""} << QStringList{"x", "2", "1"} << QStringList{"abc", "", ""};
 }
 
 void TestTaskGridPainter::paintingSettlesAfterOnePass()
