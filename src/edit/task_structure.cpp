@@ -94,13 +94,29 @@ void setGroupMark(TaskTable &table, int row, bool group)
     table.setCell(ColVeha, row, group ? QStringLiteral("v") : QString());
 }
 
-// The tracked cell now shows another task's text (or none); nothing was typed into it.
+bool isTracking(const EditState &edit)
+{
+    return edit.TrackedCol >= ColTask && edit.TrackedCol <= ColCompletion && edit.TrackedRow >= 1 &&
+           edit.TrackedRow <= TaskTable::LastRow;
+}
+
+// The tracked cell now shows another task's text (or none); nothing was typed into it,
+// so leaving it must not commit.
 void retrack(Project &project)
 {
     EditState &edit = project.Edit;
-    if (edit.TrackedCol >= ColTask && edit.TrackedCol <= ColCompletion && edit.TrackedRow >= 1)
+    if (isTracking(edit))
         edit.TrackedText = project.taskTable.cell(edit.TrackedCol, edit.TrackedRow);
     edit.CellChanged = false;
+}
+
+// Selects the tracked cell afresh once its row holds another task: the date picker
+// shows that task's date, and a group task's cells refuse typing.
+void reselectTrackedCell(Project &project, Host &host)
+{
+    retrack(project);
+    if (isTracking(project.Edit))
+        StringGrid1SelectCell(project, host, project.Edit.TrackedCol, project.Edit.TrackedRow);
 }
 
 bool isTaskRow(int row)
@@ -140,6 +156,7 @@ void InsertTask(Project &project, Host &host, int row)
     project.settings().markModified();
     host.RepaintTaskGrid();
     RecalcSchedule(project, host);
+    reselectTrackedCell(project, host);
 }
 
 void DeleteTask(Project &project, Host &host)
@@ -185,6 +202,7 @@ void DeleteTask(Project &project, Host &host, int row)
     project.settings().markModified();
     host.RepaintTaskGrid();
     RecalcSchedule(project, host);
+    reselectTrackedCell(project, host);
 }
 
 void IndentTask(Project &project, Host &host)

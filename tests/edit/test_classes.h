@@ -37,6 +37,7 @@ private slots:
     void insertAndDeleteAfterLastTaskRowDoNothing();
     void insertSeesCellBeingTyped();
     void movedRowsAreNotCommittedOnLeaving();
+    void pickerFollowsMovedRow();
     void badForerunnerStopsInsertBeforeAnythingMoves();
     void deleteDropsLinksAndRenumbers_data();
     void deleteDropsLinksAndRenumbers();

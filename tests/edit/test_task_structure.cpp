@@ -37,6 +37,11 @@ QStringList column(const EditFixture &f, int col, int rows)
     return texts;
 }
 
+TDateTime day(const char *text)
+{
+    return StrToDate(QLatin1String(text));
+}
+
 } // namespace
 
 void TestTaskStructure::insertMovesRowsAndRenumbersLinks()
@@ -119,6 +124,29 @@ void TestTaskStructure::movedRowsAreNotCommittedOnLeaving()
     // The Duration left behind is the new empty row's, which nobody typed into.
     verifyEmptyRow(f, 2);
     QCOMPARE(f.project.LastTaskRow, 3);
+}
+
+void TestTaskStructure::pickerFollowsMovedRow()
+{
+    EditFixture f;
+    f.enter(ColTask, 1, QStringLiteral("A"));
+    f.enter(ColTask, 2, QStringLiteral("B"));
+    f.enter(ColDuration, 3, QStringLiteral("2"));
+    f.table.setCell(ColStart, 2, QStringLiteral("08.05.2024"));
+    f.table.setCell(ColVeha, 2, QStringLiteral("v"));
+    f.table.setCell(ColLevel, 3, QStringLiteral("2"));
+    f.host.SelectCell(ColStart, 1);
+    QCOMPARE(f.host.pickerDate, day("06.05.2024"));
+
+    DeleteTask(f.project, f.host);
+    QCOMPARE(f.cell(ColTask, 1), QStringLiteral("B"));
+    QCOMPARE(f.host.pickerColumn, -1);
+    QVERIFY(!f.host.editing);
+
+    DeleteTask(f.project, f.host);
+    QCOMPARE(f.host.pickerRow, 1);
+    QCOMPARE(f.host.pickerDate, day("06.05.2024"));
+    QVERIFY(f.host.editing);
 }
 
 void TestTaskStructure::badForerunnerStopsInsertBeforeAnythingMoves()
