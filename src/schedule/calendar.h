@@ -4,6 +4,9 @@
 #include "model/convert.h"
 #include "model/project.h"
 
+#include <cstdint>
+#include <optional>
+
 namespace morvaine {
 
 /// Working days of a Duration text ("5", "5 days", "1 day"); -1 for an empty text.
@@ -16,7 +19,9 @@ bool IsWorkingDay(const Project &project, TDateTime date);
 /// Working days from first to last, both included (first is always examined).
 int CountWorkingDays(const Project &project, TDateTime first, TDateTime last);
 
-/// Writes the End of a task row from its Start and Duration.
+/// Writes the End of a task row from its Start and Duration. A mask without any
+/// working day leaves the End unwritten; an End after the year 9999 throws
+/// ConversionError (see TooLongDurationMessage).
 void CalcEndDate(Project &project, int row);
 
 /// Writes the Duration of a task row from its Start and End, as a bare number.
@@ -24,5 +29,30 @@ void CalcDuration(Project &project, int row);
 
 /// The latest End of all tasks, or the project start date when none is later.
 TDateTime ProjectEndDate(const Project &project);
+
+/// The message of a Duration whose End would fall after 31 December 9999.
+QString TooLongDurationMessage(const QString &durationText);
+
+/// The seven-day working mask read once, with the counting rules in closed form.
+class WorkWeek {
+public:
+    explicit WorkWeek(const QString &mask);
+    /// 1 = Sunday ... 7 = Saturday.
+    static int weekday(std::int64_t day);
+    bool isWorkingDay(std::int64_t day) const { return m_work[mondayIndex(day)]; }
+    int workingDaysPerWeek() const { return m_perWeek; }
+    /// Working days from first to last, both included; first is always examined.
+    std::int64_t count(std::int64_t first, std::int64_t last) const;
+    /// The n-th working day counted from start (n >= 1); none without working days.
+    std::optional<std::int64_t> nthWorkingDay(std::int64_t start, std::int64_t n) const;
+
+private:
+    static int mondayIndex(std::int64_t day);
+
+    bool m_work[7] = {};       // Monday first
+    int m_perWeek = 0;
+    int m_prefix[15] = {};      // working days among the first k days of a doubled week
+    int m_offset[7][7] = {};    // offset of the j-th working day of a week starting at index i
+};
 
 } // namespace morvaine

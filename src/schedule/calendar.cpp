@@ -1,0 +1,147 @@
+#include "calendar.h"
+
+#include "date_text.h"
+
+namespace morvaine {
+
+namespace {
+
+bool isBlankOrControl(QChar c) { return c.unicode() <= 0x20; }
+
+} // namespace
+
+int DurationDays(const QString &text)
+{
+    const qsizetype unit = text.indexOf(QLatin1String(" day"));
+    QStringView rest = unit >= 0 ? QStringView(text).left(unit) : QStringView(text);
+    while (!rest.isEmpty() && isBlankOrControl(rest.front()))
+        rest = rest.mid(1);
+    while (!rest.isEmpty() && isBlankOrControl(rest.back()))
+        rest.chop(1);
+    if (rest.isEmpty())
+        return -1;
+    // Plain digits are by far the common case; everything else goes through StrToInt.
+    if (rest.size() <= 9) {
+        int value = 0;
+        bool digits = true;
+        for (QChar c : rest) {
+            if (c.unicode() < '0' || c.unicode() > '9') {
+                digits = false;
+                break;
+            }
+            value = value * 10 + (c.unicode() - '0');
+        }
+        if (digits)
+            return value;
+    }
+    return StrToInt(rest.toString());
+}
+
+QString TooLongDurationMessage(const QString &durationText)
+{
+    return QStringLiteral("'%1' is not a valid duration: the End would fall after the year 9999")
+        .arg(durationText);
+}
+
+WorkWeek::WorkWeek(const QString &mask)
+{
+    for (int i = 0; i < 7; ++i) {
+        m_work[i] = i < mask.size() && mask.at(i) == QLatin1Char('Y');
+        m_perWeek += m_work[i] ? 1 : 0;
+    }
+    for (int k = 0; k < 14; ++k)
+        m_prefix[k + 1] = m_prefix[k] + (m_work[k % 7] ? 1 : 0);
+    for (int i = 0; i < 7; ++i) {
+        int j = 0;
+        for (int offset = 0; offset < 7; ++offset)
+            if (m_work[(i + offset) % 7])
+                m_offset[i][j++] = offset;
+    }
+}
+
+int WorkWeek::mondayIndex(std::int64_t day)
+{
+    // Day 0, 30 December 1899, was a Saturday (index 5 counting from Monday).
+    const std::int64_t index = (day + 5) % 7;
+    return static_cast<int>(index < 0 ? index + 7 : index);
+}
+
+int WorkWeek::weekday(std::int64_t day) { return (mondayIndex(day) + 1) % 7 + 1; }
+
+std::int64_t WorkWeek::count(std::int64_t first, std::int64_t last) const
+{
+    if (last < first)
+        return isWorkingDay(first) ? 1 : 0;
+    const std::int64_t days = last - first + 1;
+    const int start = mondayIndex(first);
+    const int rest = static_cast<int>(days % 7);
+    return days / 7 * m_perWeek + (m_prefix[start + rest] - m_prefix[start]);
+}
+
+std::optional<std::int64_t> WorkWeek::nthWorkingDay(std::int64_t start, std::int64_t n) const
+{
+    if (m_perWeek == 0)
+        return std::nullopt;
+    const std::int64_t k = n - 1;
+    return start + k / m_perWeek * 7 + m_offset[mondayIndex(start)][k % m_perWeek];
+}
+
+bool IsWorkingDay(const Project &project, TDateTime date)
+{
+    return WorkWeek(project.settings().workingDays())
+        .isWorkingDay(static_cast<std::int64_t>(date));
+}
+
+int CountWorkingDays(const Project &project, TDateTime first, TDateTime last)
+{
+    return static_cast<int>(WorkWeek(project.settings().workingDays())
+                                .count(static_cast<std::int64_t>(first),
+                                       static_cast<std::int64_t>(last)));
+}
+
+void CalcEndDate(Project &project, int row)
+{
+    TaskTable &table = project.taskTable;
+    const QString duration = table.cell(ColDuration, row);
+    const int n = DurationDays(duration);
+    if (n == 0) {
+        table.setCell(ColEnd, row, table.cell(ColStart, row));
+        return;
+    }
+    if (n < 0)
+        return;
+    const TDateTime start = StrToDate(table.cell(ColStart, row));
+    const WorkWeek week(project.settings().workingDays());
+    // Without any working day there is no n-th one: the End stays as it is.
+    const auto end = week.nthWorkingDay(static_cast<std::int64_t>(start), n);
+    if (!end)
+        return;
+    if (static_cast<TDateTime>(*end) > MaxDateValue())
+        throw ConversionError(TooLongDurationMessage(duration));
+    table.setCell(ColEnd, row, DateToStr(static_cast<TDateTime>(*end)));
+}
+
+void CalcDuration(Project &project, int row)
+{
+    TaskTable &table = project.taskTable;
+    const TDateTime start = StrToDate(table.cell(ColStart, row));
+    const TDateTime end = StrToDate(table.cell(ColEnd, row));
+    table.setCell(ColDuration, row, QString::number(CountWorkingDays(project, start, end)));
+}
+
+TDateTime ProjectEndDate(const Project &project)
+{
+    const DateCodec dates;
+    TDateTime result = dates.read(project.settings().startDate());
+    for (int row = 1; row <= project.LastTaskRow; ++row) {
+        const QString &end = project.taskTable.cell(ColEnd, row);
+        if (end.isEmpty())
+            continue;
+        const TDateTime day = dates.read(end);
+        if (day > result)
+            result = day;
+    }
+    return result;
+}
+
+} // namespace morvaine

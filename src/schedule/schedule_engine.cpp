@@ -1,0 +1,913 @@
+#include "schedule_engine.h"
+
+#include <algorithm>
+
+namespace morvaine {
+
+// ---------------------------------------------------------------- MinTree
+
+void MinTree::reset(int size)
+{
+    m_size = 1;
+    while (m_size < size + 1)
+        m_size *= 2;
+    m_nodes.assign(2 * static_cast<std::size_t>(m_size), Entry(None, 0));
+}
+
+void MinTree::set(int row, double key)
+{
+    std::size_t i = static_cast<std::size_t>(m_size + row);
+    m_nodes[i] = Entry(key, row);
+    for (i /= 2; i >= 1; i /= 2)
+        m_nodes[i] = std::min(m_nodes[2 * i], m_nodes[2 * i + 1]);
+}
+
+MinTree::Entry MinTree::query(int first, int last) const
+{
+    Entry best(None, 0);
+    std::size_t l = static_cast<std::size_t>(m_size + first);
+    std::size_t r = static_cast<std::size_t>(m_size + last) + 1;
+    while (l < r) {
+        if (l & 1)
+            best = std::min(best, m_nodes[l++]);
+        if (r & 1)
+            best = std::min(best, m_nodes[--r]);
+        l /= 2;
+        r /= 2;
+    }
+    return best;
+}
+
+// ---------------------------------------------------------------- cells
+
+ScheduleEngine::ScheduleEngine(Project &project, Host &host, RecalcStats *stats)
+    : m_project(project), m_host(host), m_table(project.taskTable), m_stats(stats),
+      m_last(std::clamp(project.LastTaskRow, 0, TaskTable::LastRow)),
+      m_week(project.settings().workingDays())
+{
+    const std::size_t rows = static_cast<std::size_t>(m_last) + 2;
+    m_start.assign(rows, 0);
+    m_end.assign(rows, 0);
+    m_startState.assign(rows, DateState::Unknown);
+    m_endState.assign(rows, DateState::Unknown);
+    m_duration.assign(rows, 0);
+    m_durationKnown.assign(rows, 0);
+    m_chainPos.assign(TaskTable::Rows + 1, -1);
+}
+
+const QString &ScheduleEngine::text(int column, int row) const
+{
+    static const QString none;
+    return row >= 1 && row <= TaskTable::LastRow ? m_table.cell(column, row) : none;
+}
+
+ScheduleEngine::DateState ScheduleEngine::startState(int row)
+{
+    DateState &state = m_startState[row];
+    if (state == DateState::Unknown) {
+        const QString &value = text(ColStart, row);
+        state = value.isEmpty()                          ? DateState::Empty
+                : m_dates.tryRead(value, m_start[row]) ? DateState::Valid
+                                                         : DateState::Invalid;
+    }
+    return state;
+}
+
+ScheduleEngine::DateState ScheduleEngine::endState(int row)
+{
+    DateState &state = m_endState[row];
+    if (state == DateState::Unknown) {
+        const QString &value = text(ColEnd, row);
+        state = value.isEmpty()                        ? DateState::Empty
+                : m_dates.tryRead(value, m_end[row]) ? DateState::Valid
+                                                       : DateState::Invalid;
+    }
+    return state;
+}
+
+TDateTime ScheduleEngine::startOf(int row)
+{
+    if (startState(row) != DateState::Valid)
+        return StrToDate(text(ColStart, row)); // throws the conversion error
+    return m_start[row];
+}
+
+TDateTime ScheduleEngine::endOf(int row)
+{
+    if (endState(row) != DateState::Valid)
+        return StrToDate(text(ColEnd, row));
+    return m_end[row];
+}
+
+int ScheduleEngine::durationOf(int row)
+{
+    if (!m_durationKnown[row]) {
+        m_duration[row] = DurationDays(text(ColDuration, row));
+        m_durationKnown[row] = 1;
+    }
+    return m_duration[row];
+}
+
+void ScheduleEngine::setStart(int row, const QString &value)
+{
+    if (text(ColStart, row) == value)
+        return;
+    m_table.setCell(ColStart, row, value);
+    m_startState[row] = DateState::Unknown;
+    if (m_groupTrees) {
+        const DateState state = startState(row);
+        m_startTree.set(row, state == DateState::Valid ? m_start[row] : MinTree::None);
+        if (state == DateState::Valid)
+            m_invalidStart.erase(row);
+        else
+            m_invalidStart.insert(row);
+    }
+    afterWrite(row);
+}
+
+void ScheduleEngine::setEnd(int row, const QString &value)
+{
+    if (text(ColEnd, row) == value)
+        return;
+    m_table.setCell(ColEnd, row, value);
+    m_endState[row] = DateState::Unknown;
+    const DateState state = endState(row);
+    if (m_groupTrees) {
+        m_endTree.set(row, state == DateState::Valid ? -m_end[row] : MinTree::None);
+        if (state == DateState::Valid)
+            m_invalidEnd.erase(row);
+        else
+            m_invalidEnd.insert(row);
+    }
+    if (m_endTreeBuilt && !m_dirty[row]) {
+        m_projectEndTree.set(row, state == DateState::Valid ? -m_end[row] : MinTree::None);
+        if (state == DateState::Invalid)
+            m_badEnds.insert(row);
+        else
+            m_badEnds.erase(row);
+    }
+    afterWrite(row);
+}
+
+void ScheduleEngine::setDuration(int row, const QString &value)
+{
+    if (text(ColDuration, row) == value)
+        return;
+    m_table.setCell(ColDuration, row, value);
+    m_durationKnown[row] = 0;
+    afterWrite(row);
+}
+
+void ScheduleEngine::afterWrite(int row)
+{
+    // A change inside the outline may reopen work that an earlier walk found finished
+    // (group spans, sub-tasks moved with their group), so every settled row is
+    // walked again. Plain rows outside any group only ever move later and are
+    // propagated right after they move, which keeps settled rows settled.
+    if (m_groupy.empty() || m_groupy[row])
+        ++m_generation;
+}
+
+void ScheduleEngine::calcEndDate(int row)
+{
+    const int n = durationOf(row);
+    if (n == 0) {
+        setEnd(row, text(ColStart, row));
+        return;
+    }
+    if (n < 0)
+        return;
+    const auto end = m_week.nthWorkingDay(static_cast<std::int64_t>(startOf(row)), n);
+    if (!end)
+        return; // no working day in the mask: the End stays unwritten
+    if (static_cast<TDateTime>(*end) > MaxDateValue())
+        throw ConversionError(TooLongDurationMessage(text(ColDuration, row)));
+    setEnd(row, m_dates.write(static_cast<TDateTime>(*end)));
+}
+
+void ScheduleEngine::calcDuration(int row)
+{
+    const auto first = static_cast<std::int64_t>(startOf(row));
+    const auto last = static_cast<std::int64_t>(endOf(row));
+    setDuration(row, QString::number(m_week.count(first, last)));
+}
+
+// ---------------------------------------------------------------- outline
+
+void ScheduleEngine::buildOutline()
+{
+    const std::size_t rows = static_cast<std::size_t>(m_last) + 2;
+    m_level.assign(rows, 1);
+    m_levelBad.assign(rows, 0);
+    m_levelIsOne.assign(rows, 1);
+    m_isGroup.assign(rows, 0);
+    m_levelError.assign(rows, QString());
+    bool plain = true;
+    for (int row = 1; row <= m_last; ++row) {
+        const QString &level = text(ColLevel, row);
+        m_isGroup[row] = text(ColVeha, row) == QLatin1String("v");
+        if (m_isGroup[row])
+            m_hasGroups = true;
+        if (level == QLatin1String("1"))
+            continue;
+        plain = false;
+        m_levelIsOne[row] = 0;
+        try {
+            m_level[row] = StrToInt(level);
+        } catch (const ConversionError &error) {
+            m_levelBad[row] = 1;
+            m_levelError[row] = error.message();
+        }
+    }
+    m_subEnd.assign(rows, 0);
+    m_subStopBad.assign(rows, 0);
+    m_parent.assign(rows, 0);
+    m_groupy.assign(rows, 0);
+    if (plain && !m_hasGroups) {
+        // All rows on level 1 without group marks: no row has sub-tasks or a parent.
+        for (int row = 1; row <= m_last; ++row)
+            m_subEnd[row] = row;
+        return;
+    }
+    // First row below each row that ends its sub-task walk (a Level not greater, or
+    // one that is not a number); nearest row above with a smaller Level likewise.
+    std::vector<int> stack;
+    for (int row = m_last; row >= 1; --row) {
+        if (!m_levelBad[row]) {
+            while (!stack.empty() && !m_levelBad[stack.back()] &&
+                   m_level[stack.back()] > m_level[row])
+                stack.pop_back();
+            const int stop = stack.empty() ? m_last + 1 : stack.back();
+            m_subEnd[row] = stop - 1;
+            m_subStopBad[row] = stop <= m_last && m_levelBad[stop];
+        } else {
+            m_subEnd[row] = row;
+        }
+        stack.push_back(row);
+    }
+    stack.clear();
+    for (int row = 1; row <= m_last; ++row) {
+        if (!m_levelBad[row]) {
+            while (!stack.empty() && !m_levelBad[stack.back()] &&
+                   m_level[stack.back()] >= m_level[row])
+                stack.pop_back();
+            m_parent[row] = stack.empty() ? 0 : stack.back();
+        }
+        stack.push_back(row);
+    }
+    // Rows whose cells a group span reads: group tasks, their sub-tasks, the row
+    // after a group task, and rows off level 1.
+    std::vector<int> cover(rows + 1, 0);
+    for (int row = 1; row <= m_last; ++row) {
+        if (!m_levelIsOne[row])
+            m_groupy[row] = 1;
+        if (m_isGroup[row]) {
+            m_groupy[row] = 1;
+            const int last = std::min(m_last, std::max(row + 1, m_subEnd[row]));
+            if (row + 1 <= last) {
+                ++cover[row + 1];
+                --cover[last + 1];
+            }
+        }
+    }
+    int open = 0;
+    for (int row = 1; row <= m_last; ++row) {
+        open += cover[row];
+        if (open > 0)
+            m_groupy[row] = 1;
+    }
+}
+
+int ScheduleEngine::levelOf(int row)
+{
+    if (m_levelBad[row])
+        throw ConversionError(m_levelError[row]);
+    return m_level[row];
+}
+
+int ScheduleEngine::subEnd(int row)
+{
+    levelOf(row);
+    if (m_subStopBad[row])
+        levelOf(m_subEnd[row] + 1);
+    return m_subEnd[row];
+}
+
+int ScheduleEngine::climbParent(int row)
+{
+    if (m_levelIsOne[row])
+        return 0;
+    levelOf(row);
+    const int parent = m_parent[row];
+    if (parent == 0)
+        return 0;
+    levelOf(parent);
+    return m_isGroup[parent] ? parent : 0;
+}
+
+bool ScheduleEngine::linkAllowed(int p, int s)
+{
+    if (durationEmpty(s) || p == s)
+        return false;
+    if (m_isGroup[p] && p < s && s <= subEnd(p))
+        return false;
+    if (m_isGroup[s] && s < p && p <= subEnd(s))
+        return false;
+    return true;
+}
+
+void ScheduleEngine::setActive(int row, int delta)
+{
+    m_active[row] += delta;
+    if (m_isGroup[row])
+        m_activeGroups += delta;
+    if (!m_activeTree.empty())
+        for (int i = row; i < static_cast<int>(m_activeTree.size()); i += i & -i)
+            m_activeTree[i] += delta;
+}
+
+bool ScheduleEngine::closesCycle(int s)
+{
+    // Following the link would reach a row whose propagation is under way: either s
+    // itself, a group task that the refit after s would climb to, or a sub-task of
+    // s that the move of s would propagate from.
+    if (m_active[s] > 0)
+        return true;
+    if (m_activeGroups > 0) {
+        for (int row = s; !m_levelIsOne[row] && !m_levelBad[row];) {
+            const int parent = m_parent[row];
+            if (parent == 0 || m_levelBad[parent] || !m_isGroup[parent])
+                break;
+            if (m_active[parent] > 0)
+                return true;
+            row = parent;
+        }
+    }
+    if (m_isGroup[s] && !m_activeTree.empty() && !m_levelBad[s]) {
+        auto prefix = [this](int row) {
+            int sum = 0;
+            for (int i = row; i > 0; i -= i & -i)
+                sum += m_activeTree[i];
+            return sum;
+        };
+        if (prefix(m_subEnd[s]) - prefix(s) > 0)
+            return true;
+    }
+    return false;
+}
+
+// ---------------------------------------------------------------- links
+
+void ScheduleEngine::buildIndex()
+{
+    const std::size_t rows = static_cast<std::size_t>(m_last) + 2;
+    std::vector<int> count(rows + 1, 0);
+    std::vector<std::pair<int, int>> links; // (predecessor, successor) in successor order
+    std::vector<int> seenIn(rows, 0);
+    m_hasItems.assign(rows, 0);
+    for (int s = 1; s <= m_last; ++s) {
+        const QString &forerunner = text(ColForerunner, s);
+        if (forerunner.isEmpty())
+            continue;
+        ParsedForerunner parsed = ParseForerunner(forerunner);
+        m_hasItems[s] = !parsed.items.isEmpty() || parsed.bad;
+        for (int p : parsed.items) {
+            if (p < 1 || p > m_last || seenIn[p] == s)
+                continue; // only the first item naming p counts
+            seenIn[p] = s;
+            links.emplace_back(p, s);
+            ++count[p + 1];
+        }
+        if (parsed.bad)
+            m_badRows.emplace_back(s, std::move(parsed));
+    }
+    m_succFirst.assign(rows + 1, 0);
+    for (std::size_t p = 1; p <= rows; ++p)
+        m_succFirst[p] = m_succFirst[p - 1] + count[p];
+    m_succ.assign(links.size(), 0);
+    std::vector<int> next(m_succFirst.begin(), m_succFirst.end() - 1);
+    for (const auto &[p, s] : links)
+        m_succ[next[p]++] = s;
+}
+
+bool ScheduleEngine::isRoot(int row)
+{
+    if (durationEmpty(row) || !text(ColForerunner, row).isEmpty() || m_visited[row])
+        return false;
+    const bool named = m_succFirst[row] < m_succFirst[row + 1];
+    // The scan for a row naming this one reads Forerunners in row order and fails at
+    // a bad item met before it.
+    if (!m_badRows.empty() && (!named || m_badRows.front().first < m_succ[m_succFirst[row]]))
+        throw ConversionError(m_badRows.front().second.error);
+    return named;
+}
+
+int ScheduleEngine::throwRowFor(int p)
+{
+    for (std::size_t i = 0; i < m_badRows.size(); ++i)
+        if (!m_badRows[i].second.items.contains(p))
+            return static_cast<int>(i);
+    return -1;
+}
+
+void ScheduleEngine::report(int p, int s)
+{
+    if (!m_reported.insert({p, s}).second)
+        return;
+    m_host.MessageBox(QStringLiteral("Error"),
+                      QStringLiteral("Link error (Task #%1 -> Task #%2)\nThis link will be ignored.")
+                          .arg(p)
+                          .arg(s),
+                      MsgIcon::Error, MsgButtons::Ok);
+}
+
+void ScheduleEngine::followLink(int p, int s)
+{
+    if (m_stats)
+        ++m_stats->linksFollowed;
+    if (!linkAllowed(p, s) || closesCycle(s)) {
+        report(p, s);
+        return;
+    }
+    bool moved = false;
+    if (durationOf(s) == 0) {
+        if (endOf(p) > startOf(s)) {
+            setStart(s, text(ColEnd, p));
+            calcEndDate(s);
+            moved = true;
+        }
+    } else if (endOf(p) >= startOf(s)) {
+        setStart(s, m_dates.write(endOf(p) + 1));
+        calcEndDate(s);
+        moved = true;
+    }
+    m_visited[s] = 1;
+    trackCriticalChain(p, s);
+    if (!moved && m_settled[s] == m_generation + 1) {
+        // Everything behind s was propagated since the last change that could matter.
+        if (m_stats) {
+            ++m_stats->revisitsSkipped;
+            if (!chainReachesEnd())
+                ++m_stats->chainSensitiveSkips;
+        }
+        return;
+    }
+    push(FrameKind::Follow, s);
+}
+
+// ---------------------------------------------------------------- groups
+
+void ScheduleEngine::buildGroupTrees()
+{
+    m_groupTrees = true;
+    m_startTree.reset(m_last);
+    m_endTree.reset(m_last);
+    for (int row = 1; row <= m_last; ++row) {
+        if (startState(row) == DateState::Valid)
+            m_startTree.set(row, m_start[row]);
+        else
+            m_invalidStart.insert(row);
+        if (endState(row) == DateState::Valid)
+            m_endTree.set(row, -m_end[row]);
+        else
+            m_invalidEnd.insert(row);
+    }
+}
+
+bool ScheduleEngine::rangeHasInvalid(int first, int last) const
+{
+    auto hit = [&](const std::set<int> &rows) {
+        auto it = rows.lower_bound(first);
+        return it != rows.end() && *it <= last;
+    };
+    return hit(m_invalidStart) || hit(m_invalidEnd);
+}
+
+void ScheduleEngine::refit(int g)
+{
+    const int first = g + 1;
+    if (m_groupTrees && first <= m_last && !m_levelBad[g] && !m_subStopBad[g]) {
+        const int last = std::max(first, m_subEnd[g]);
+        if (!rangeHasInvalid(first, last)) {
+            // The earliest Start and the latest End, each from the first row holding it.
+            const int startRow = m_startTree.query(first, last).second;
+            const int endRow = m_endTree.query(first, last).second;
+            setStart(g, text(ColStart, startRow));
+            setEnd(g, text(ColEnd, endRow));
+            calcDuration(g);
+            return;
+        }
+    }
+    // A cell that is not a date stops the fit where it is met, cells written so far stay.
+    setStart(g, text(ColStart, first));
+    setEnd(g, text(ColEnd, first));
+    calcDuration(g);
+    for (int c = first; c <= m_last && levelOf(c) > levelOf(g); ++c) {
+        if (startOf(c) < startOf(g)) {
+            setStart(g, text(ColStart, c));
+            calcDuration(g);
+        }
+        if (endOf(c) > endOf(g)) {
+            setEnd(g, text(ColEnd, c));
+            calcDuration(g);
+        }
+    }
+}
+
+bool ScheduleEngine::canDefer(int q)
+{
+    // A group task that no link touches is read only by the fits of its enclosing
+    // groups and by the project end; its own fit can wait until one of them needs it.
+    return m_groupTrees && m_badRows.empty() && m_succFirst[q] == m_succFirst[q + 1] &&
+           !m_hasItems[q] && !m_subStopBad[q] && q + 1 <= m_last &&
+           !rangeHasInvalid(q + 1, std::max(q + 1, m_subEnd[q]));
+}
+
+void ScheduleEngine::markDirty(int q)
+{
+    m_dirty[q] = 1;
+    m_dirtyRows.insert(q);
+    if (m_endTreeBuilt) {
+        m_projectEndTree.set(q, MinTree::None);
+        m_badEnds.erase(q);
+    }
+}
+
+void ScheduleEngine::flushDirty(int first, int last)
+{
+    // Inner groups sit below their enclosing ones: fit from the bottom up.
+    auto it = m_dirtyRows.upper_bound(last);
+    while (it != m_dirtyRows.begin()) {
+        --it;
+        if (*it < first)
+            break;
+        const int g = *it;
+        it = m_dirtyRows.erase(it);
+        m_dirty[g] = 0;
+        if (m_endTreeBuilt) {
+            const DateState state = endState(g);
+            m_projectEndTree.set(g, state == DateState::Valid ? -m_end[g] : MinTree::None);
+            if (state == DateState::Invalid)
+                m_badEnds.insert(g);
+        }
+        refit(g);
+    }
+}
+
+// ---------------------------------------------------------------- critical path
+
+TDateTime ScheduleEngine::projectStart()
+{
+    if (!m_startRead) {
+        m_projectStart = m_dates.read(m_project.settings().startDate());
+        m_startRead = true;
+    }
+    return m_projectStart;
+}
+
+void ScheduleEngine::buildEndTree()
+{
+    m_endTreeBuilt = true;
+    m_projectEndTree.reset(m_last);
+    for (int row = 1; row <= m_last; ++row) {
+        if (m_dirty[row])
+            continue;
+        const DateState state = endState(row);
+        if (state == DateState::Valid)
+            m_projectEndTree.set(row, -m_end[row]);
+        else if (state == DateState::Invalid)
+            m_badEnds.insert(row);
+    }
+}
+
+TDateTime ScheduleEngine::projectEnd()
+{
+    const TDateTime start = projectStart();
+    if (!m_endTreeBuilt)
+        buildEndTree();
+    if (!m_badEnds.empty())
+        StrToDate(text(ColEnd, *m_badEnds.begin())); // throws
+    // A group whose fit is pending never ends later than its sub-tasks.
+    const MinTree::Entry latest = m_projectEndTree.top();
+    return latest.first == MinTree::None ? start : std::max(start, -latest.first);
+}
+
+bool ScheduleEngine::chainReachesEnd()
+{
+    if (m_chain.empty())
+        return false;
+    const int last = m_chain.back();
+    return endState(last) == DateState::Valid && m_badEnds.empty() &&
+           m_end[last] == projectEnd();
+}
+
+void ScheduleEngine::truncateChain(int length)
+{
+    while (static_cast<int>(m_chain.size()) > length) {
+        const int row = m_chain.back();
+        if (m_chainPos[row] == static_cast<int>(m_chain.size()) - 1)
+            m_chainPos[row] = -1;
+        m_chain.pop_back();
+    }
+}
+
+void ScheduleEngine::setChain(int p, int s)
+{
+    truncateChain(0);
+    for (int row : {p, s}) {
+        if (m_chainPos[row] < 0)
+            m_chainPos[row] = static_cast<int>(m_chain.size());
+        m_chain.push_back(row);
+    }
+}
+
+void ScheduleEngine::trackCriticalChain(int p, int s)
+{
+    const TDateTime end = projectEnd();
+    const TDateTime start = projectStart();
+    m_tracked = true;
+    m_trackedEnd = end;
+    if (!m_chain.empty() && endOf(m_chain.back()) == end)
+        return; // the chain already reaches the end of the project
+    if (startOf(p) == start) {
+        if (startOf(s) - endOf(p) <= 1)
+            setChain(p, s);
+        return;
+    }
+    const int at = m_chainPos[p];
+    if (at < 0)
+        return;
+    truncateChain(at + 1);
+    if (m_chainPos[s] < 0)
+        m_chainPos[s] = static_cast<int>(m_chain.size());
+    m_chain.push_back(s);
+}
+
+void ScheduleEngine::markCriticalPath()
+{
+    const TDateTime end = projectEnd();
+    const TDateTime start = projectStart();
+    std::vector<int> &marks = m_project.CriticalMarks;
+    if (m_project.CriticalPathOn) {
+        std::fill(marks.begin(), marks.end(), -1);
+        for (int row = 1; row <= m_last; ++row)
+            if (!text(ColStart, row).isEmpty() && startOf(row) == start && endOf(row) == end)
+                marks[row] = 1;
+    }
+    if (!m_chain.empty() && endOf(m_chain.back()) != end)
+        truncateChain(0);
+    if (m_project.CriticalPathOn)
+        for (int row : m_chain)
+            marks[row] = 1;
+}
+
+void ScheduleEngine::marksAfterFailure()
+{
+    // The marks stay as the last chain step left them.
+    if (!m_project.CriticalPathOn || !m_tracked || !m_startRead)
+        return;
+    std::vector<int> &marks = m_project.CriticalMarks;
+    std::fill(marks.begin(), marks.end(), -1);
+    for (int row = 1; row <= m_last; ++row)
+        if (startState(row) == DateState::Valid && m_start[row] == m_projectStart &&
+            endState(row) == DateState::Valid && m_end[row] == m_trackedEnd)
+            marks[row] = 1;
+    for (int row : m_chain)
+        marks[row] = 1;
+}
+
+// ---------------------------------------------------------------- the walk
+
+void ScheduleEngine::push(FrameKind kind, int row)
+{
+    Frame frame{kind, row};
+    frame.generation = m_generation;
+    if (kind == FrameKind::Follow || kind == FrameKind::Propagate)
+        setActive(row, 1);
+    m_stack.push_back(frame);
+}
+
+void ScheduleEngine::run()
+{
+    while (!m_stack.empty()) {
+        const std::size_t at = m_stack.size() - 1;
+        switch (m_stack[at].kind) {
+        case FrameKind::Follow:
+            stepFollow(at);
+            break;
+        case FrameKind::Propagate:
+            stepPropagate(at);
+            break;
+        case FrameKind::Groups:
+            stepGroups(at);
+            break;
+        case FrameKind::Climb:
+            stepClimb(at);
+            break;
+        }
+    }
+}
+
+// A root or a successor reached by a link: its own group, the groups above it, then
+// its successors.
+void ScheduleEngine::stepFollow(std::size_t at)
+{
+    Frame &frame = m_stack[at];
+    const int row = frame.row;
+    switch (frame.phase++) {
+    case 0:
+        if (m_isGroup[row])
+            m_stack.push_back(Frame{FrameKind::Groups, row});
+        break;
+    case 1:
+        m_stack.push_back(Frame{FrameKind::Climb, row});
+        break;
+    case 2:
+        push(FrameKind::Propagate, row);
+        break;
+    default: {
+        const unsigned generation = frame.generation;
+        m_stack.pop_back();
+        setActive(row, -1);
+        if (generation == m_generation)
+            m_settled[row] = m_generation + 1;
+        break;
+    }
+    }
+}
+
+void ScheduleEngine::stepPropagate(std::size_t at)
+{
+    Frame &frame = m_stack[at];
+    const int p = frame.row;
+    if (frame.phase == 0) {
+        if (durationEmpty(p)) {
+            m_stack.pop_back();
+            setActive(p, -1);
+            return;
+        }
+        frame.phase = 1;
+        frame.index = m_succFirst[p];
+        frame.latest = m_badRows.empty() ? -1 : throwRowFor(p);
+    }
+    const int throwAt = static_cast<int>(frame.latest);
+    if (frame.index == m_succFirst[p + 1]) {
+        if (throwAt >= 0)
+            throw ConversionError(m_badRows[throwAt].second.error);
+        m_stack.pop_back();
+        setActive(p, -1);
+        return;
+    }
+    const int s = m_succ[frame.index++];
+    if (throwAt >= 0 && s > m_badRows[throwAt].first)
+        throw ConversionError(m_badRows[throwAt].second.error);
+    followLink(p, s); // may push a frame; frame is not used afterwards
+}
+
+void ScheduleEngine::stepGroups(std::size_t at)
+{
+    Frame &frame = m_stack[at];
+    const int r = frame.row;
+    if (frame.phase == 0) {
+        frame.phase = 1;
+        frame.index = r + 1;
+        frame.latest = 0;
+        const int last = subEnd(r);
+        flushDirty(r + 1, last);
+        if (m_groupTrees && last > r && !rangeHasInvalid(r + 1, last) &&
+            startState(r) == DateState::Valid && endState(r) == DateState::Valid) {
+            const TDateTime earliest = m_startTree.query(r + 1, last).first;
+            const TDateTime latest = -m_endTree.query(r + 1, last).first;
+            if (!(m_start[r] > earliest) && !(m_end[r] < latest)) {
+                // Nothing moves and the group does not grow: only a shrink is left.
+                m_stack.pop_back();
+                if (latest < m_end[r]) {
+                    setEnd(r, m_dates.write(latest));
+                    calcDuration(r);
+                }
+                return;
+            }
+        }
+    }
+    // Sub-tasks in order; a moved one, or one that makes the group grow, passes the
+    // change on to its successors before the next is looked at.
+    while (frame.index <= m_last && levelOf(frame.index) > levelOf(r)) {
+        const int c = frame.index++;
+        bool changed = false;
+        if (startOf(r) > startOf(c)) {
+            setStart(c, text(ColStart, r));
+            calcEndDate(c);
+            changed = true;
+        }
+        if (frame.latest < endOf(c))
+            frame.latest = endOf(c);
+        if (endOf(r) < endOf(c)) {
+            setEnd(r, text(ColEnd, c));
+            calcDuration(r);
+            changed = true;
+        }
+        if (changed && m_active[c] == 0) {
+            push(FrameKind::Propagate, c);
+            return;
+        }
+    }
+    const TDateTime latest = frame.latest;
+    m_stack.pop_back();
+    if (latest < endOf(r)) {
+        setEnd(r, m_dates.write(latest));
+        calcDuration(r);
+    }
+}
+
+// Refits the enclosing group tasks one after the other, each followed by its own
+// successors and its own sub-tasks.
+void ScheduleEngine::stepClimb(std::size_t at)
+{
+    Frame &frame = m_stack[at];
+    if (frame.phase == 1) {
+        frame.phase = 2;
+        m_stack.push_back(Frame{FrameKind::Groups, frame.index});
+        return;
+    }
+    if (frame.phase == 2) {
+        setActive(frame.index, -1);
+        frame.row = frame.index;
+        frame.phase = 0;
+    }
+    for (;;) {
+        const int q = climbParent(m_stack[at].row);
+        if (q == 0 || m_dirty[q] || m_active[q] > 0) {
+            m_stack.pop_back();
+            return;
+        }
+        m_visited[q] = 1;
+        if (canDefer(q)) {
+            markDirty(q);
+            m_stack[at].row = q;
+            continue;
+        }
+        flushDirty(q + 1, std::max(q + 1, m_subEnd[q]));
+        refit(q);
+        m_stack[at].phase = 1;
+        m_stack[at].index = q;
+        setActive(q, 1);
+        push(FrameKind::Propagate, q);
+        return;
+    }
+}
+
+// ---------------------------------------------------------------- entries
+
+void ScheduleEngine::recalcGroupTasks()
+{
+    if (m_level.empty())
+        buildOutline();
+    if (!m_hasGroups)
+        return;
+    if (!m_groupTrees)
+        buildGroupTrees();
+    int first = std::clamp(m_host.FirstVisibleTaskRow(), 1, TaskTable::LastRow);
+    while (first > 1 && text(ColLevel, first) != QLatin1String("1"))
+        --first;
+    for (int g = first; g <= m_last; ++g)
+        if (m_isGroup[g])
+            refit(g);
+}
+
+void ScheduleEngine::recalcSchedule()
+{
+    m_project.CriticalChain.clear();
+    const std::size_t rows = static_cast<std::size_t>(m_last) + 2;
+    m_dirty.assign(rows, 0);
+    try {
+        buildOutline();
+        recalcGroupTasks();
+        buildIndex();
+        m_visited.assign(rows, 0);
+        m_active.assign(rows, 0);
+        m_settled.assign(rows, 0);
+        if (m_hasGroups)
+            m_activeTree.assign(rows, 0);
+        for (int r = 1; r <= m_last; ++r) {
+            if (!isRoot(r))
+                continue;
+            push(FrameKind::Follow, r);
+            run();
+        }
+        flushDirty(1, m_last);
+        markCriticalPath();
+    } catch (const ConversionError &) {
+        m_stack.clear();
+        try {
+            flushDirty(1, m_last);
+        } catch (const ConversionError &) {
+        }
+        marksAfterFailure();
+        m_project.CriticalChain = QList<int>(m_chain.begin(), m_chain.end());
+        throw;
+    }
+    m_project.CriticalChain = QList<int>(m_chain.begin(), m_chain.end());
+    m_host.RepaintChart();
+}
+
+} // namespace morvaine
