@@ -3,6 +3,8 @@
 #include <QPainter>
 
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 namespace morvaine {
 
@@ -99,27 +101,62 @@ void Canvas::setFontStyle(FontStyle style)
     }
 }
 
+namespace {
+
+struct FontKey {
+    QString face;
+    int height;
+    int points;
+    bool bold;
+    int dpi;
+    bool operator==(const FontKey &) const = default;
+};
+
+QFont MakeFont(const FontKey &key, const QPaintDevice *device)
+{
+    QFont font(key.face);
+    font.setBold(key.bold);
+    if (key.points > 0) {
+        font.setPointSize(key.points);
+    } else if (key.height < 0) {
+        // Qt's pixel size is the em height, which is the character height without
+        // internal leading.
+        font.setPixelSize(-key.height);
+    } else if (key.height > 0) {
+        // A positive height is the whole cell: scale the em height until the cell fits.
+        font.setPixelSize(key.height);
+        const int cell = QFontMetrics(font, device).height();
+        if (cell > 0)
+            font.setPixelSize(qMax(1, qRound(double(key.height) * key.height / cell)));
+    }
+    return font;
+}
+
+// Painters make a canvas per cell; a QFont made afresh each time would repeat the font
+// database look-up for every cell, so resolved fonts are kept and shared.
+const QFont &CachedFont(const FontKey &key, const QPaintDevice *device)
+{
+    thread_local std::vector<std::pair<FontKey, QFont>> cache;
+    for (const auto &entry : cache)
+        if (entry.first == key)
+            return entry.second;
+    if (cache.size() >= 32)
+        cache.clear();
+    cache.emplace_back(key, MakeFont(key, device));
+    return cache.back().second;
+}
+
+} // namespace
+
 void Canvas::resolveFont()
 {
     if (m_fontValid)
         return;
-    QFont font(m_fontName);
-    font.setBold(m_fontStyle == FontStyle::Bold);
-    if (m_fontPoints > 0) {
-        font.setPointSize(m_fontPoints);
-    } else if (m_fontHeight < 0) {
-        // Qt's pixel size is the em height, which is the character height without
-        // internal leading.
-        font.setPixelSize(-m_fontHeight);
-    } else if (m_fontHeight > 0) {
-        // A positive height is the whole cell: scale the em height until the cell fits.
-        font.setPixelSize(m_fontHeight);
-        const int cell = QFontMetrics(font, m_painter.device()).height();
-        if (cell > 0)
-            font.setPixelSize(qMax(1, qRound(double(m_fontHeight) * m_fontHeight / cell)));
-    }
-    m_font = font;
-    m_metrics.emplace(m_font, m_painter.device());
+    const QPaintDevice *device = m_painter.device();
+    const FontKey key{m_fontName, m_fontHeight, m_fontPoints, m_fontStyle == FontStyle::Bold,
+                      device ? device->logicalDpiY() : 0};
+    m_font = CachedFont(key, device);
+    m_metrics.emplace(m_font, device);
     m_fontValid = true;
     m_painterFontValid = false;
 }
