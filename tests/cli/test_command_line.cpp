@@ -130,6 +130,44 @@ private slots:
         QVERIFY(lines[5].isEmpty());
     }
 
+    void recalculatesBeforeExport()
+    {
+        // Task 2 follows task 1 (Monday to Wednesday) but was typed on the same Monday.
+        Project project;
+        RecordingHost host;
+        InitNewProject(project, host);
+        TaskTable &t = project.taskTable;
+        t.setCell(ColTask, 1, QStringLiteral("Walls"));
+        t.setCell(ColDuration, 1, QStringLiteral("3 days"));
+        t.setCell(ColStart, 1, QStringLiteral("07.12.2026"));
+        t.setCell(ColEnd, 1, QStringLiteral("09.12.2026"));
+        t.setCell(ColTask, 2, QStringLiteral("Roof"));
+        t.setCell(ColDuration, 2, QStringLiteral("2 days"));
+        t.setCell(ColStart, 2, QStringLiteral("07.12.2026"));
+        t.setCell(ColEnd, 2, QStringLiteral("08.12.2026"));
+        t.setCell(ColForerunner, 2, QStringLiteral(" 1;"));
+        t.setCell(ColForerunner, 3, QStringLiteral(" 1; 3;")); // also linked to itself
+        t.setCell(ColTask, 3, QStringLiteral("Paint"));
+        t.setCell(ColDuration, 3, QStringLiteral("1 day"));
+        t.setCell(ColStart, 3, QStringLiteral("07.12.2026"));
+        t.setCell(ColEnd, 3, QStringLiteral("07.12.2026"));
+        project.settings().setValue(SettingsBlock::StartDate, QStringLiteral("07.12.2026"));
+        const QString source = path(QStringLiteral("linked.mrv"));
+        host.saveFileName = source;
+        SaveProject(project, host, QStringLiteral("SaveAs"));
+
+        const QString plain = path(QStringLiteral("plain.csv"));
+        QCOMPARE(run({"--export", plain, source}).status, 0);
+        QVERIFY(readAll(plain).contains("2,Roof,2 days,07.12.2026,08.12.2026"));
+
+        const QString out = path(QStringLiteral("recalc.csv"));
+        const Result r = run({"--recalc", "--export", out, source});
+        QCOMPARE(r.err, QStringLiteral(
+                            "Error: Link error (Task #3 -> Task #3)\nThis link will be ignored.\n"));
+        QCOMPARE(r.status, 1);
+        QVERIFY(readAll(out).contains("2,Roof,2 days,10.12.2026,11.12.2026"));
+    }
+
     void refusesMalformedFileWithItsMessage()
     {
         const QString bad = path(QStringLiteral("bad.mrv"));
