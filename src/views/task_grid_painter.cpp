@@ -1,6 +1,7 @@
 #include "views/task_grid_painter.h"
 
 #include "model/convert.h"
+#include "schedule/calendar.h"
 #include "schedule/recalc.h"
 #include "views/canvas.h"
 #include "views/view_style.h"
@@ -76,10 +77,12 @@ QString CompleteDuration(Project &project, Host &host, int row, const QString &t
     if (text.isEmpty() || text.contains(QLatin1String("day")))
         return text;
     try {
+        // Only a number is a duration: anything else gets neither dates nor a unit.
+        DurationDays(text);
         RecalcRow(project, host, ColDuration, row);
     } catch (const ConversionError &) {
-        // A duration or date that does not read is shown as it stands; an error box from
-        // inside painting would come back with every repaint.
+        // What does not read is shown as it stands; an error box from inside painting
+        // would come back with every repaint.
         return table.cell(ColDuration, row);
     }
     const QString now = table.cell(ColDuration, row);

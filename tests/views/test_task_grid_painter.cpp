@@ -125,6 +125,7 @@ private slots:
 
     void durationGetsItsUnitAndDates_data();
     void durationGetsItsUnitAndDates();
+    void unreadableDurationIsShownAsItStands_data();
     void unreadableDurationIsShownAsItStands();
     void completionGetsPercentSign_data();
     void completionGetsPercentSign();
@@ -404,17 +405,38 @@ void TestTaskGridPainter::durationGetsItsUnitAndDates()
     QVERIFY(f.host.messages.isEmpty());
 }
 
+void TestTaskGridPainter::unreadableDurationIsShownAsItStands_data()
+{
+    QTest::addColumn<QString>("duration");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("end");
+    QTest::newRow("not a number") << "abc"
+                                  << ""
+                                  << "";
+    QTest::newRow("dates that do not read") << "5"
+                                            << "31.02.2024"
+                                            << "01.03.2024";
+}
+
 void TestTaskGridPainter::unreadableDurationIsShownAsItStands()
 {
+    // Nothing is written, no error box comes from painting, and a repaint changes nothing.
+    QFETCH(QString, duration);
+    QFETCH(QString, start);
+    QFETCH(QString, end);
     Fixture f;
     f.task(3, QStringLiteral("Paint"));
-    f.setCell(ColDuration, 3, QStringLiteral("abc"));
+    f.setCell(ColDuration, 3, duration);
+    f.setCell(ColStart, 3, start);
+    f.setCell(ColEnd, 3, end);
     QList<DrawnText> texts;
     for (int pass = 0; pass < 2; ++pass)
         texts = TextsOfCell(f, ColDuration, 3, CellRect(ColDuration, 3, 17));
-    QCOMPARE(f.cell(ColDuration, 3), QStringLiteral("abc"));
+    QCOMPARE(f.cell(ColDuration, 3), duration);
+    QCOMPARE(f.cell(ColStart, 3), start);
+    QCOMPARE(f.cell(ColEnd, 3), end);
     QCOMPARE(texts.size(), 1);
-    QCOMPARE(texts[0].text, QStringLiteral("abc"));
+    QCOMPARE(texts[0].text, duration);
     QVERIFY(f.host.messages.isEmpty());
 }
 
