@@ -44,6 +44,8 @@ public:
     virtual void SetPickerDate(TDateTime) {}
 
     virtual void RepaintTaskGrid() {}
+    /// Height in pixels of the row in the on-screen task grid; painters scale from it.
+    virtual int TaskGridRowHeight(int /*row*/) { return 17; }
     virtual void RepaintChart() {}
 
     /// Shows the Gantt scale button of scale 1, 2 or 3 pressed.
