@@ -53,6 +53,7 @@ ScheduleEngine::ScheduleEngine(Project &project, Host &host, RecalcStats *stats)
     m_duration.assign(rows, 0);
     m_durationKnown.assign(rows, 0);
     m_chainPos.assign(TaskTable::Rows + 1, -1);
+    m_seenAt.assign(rows, 0);
 }
 
 const QString &ScheduleEngine::text(int column, int row) const
@@ -108,10 +109,21 @@ int ScheduleEngine::durationOf(int row)
     return m_duration[row];
 }
 
+void ScheduleEngine::remember(int row)
+{
+    if (!m_tracked || m_seenAt[row] == m_steps)
+        return;
+    m_seenAt[row] = m_steps;
+    startState(row);
+    endState(row);
+    m_seen.push_back({row, m_startState[row], m_endState[row], m_start[row], m_end[row]});
+}
+
 void ScheduleEngine::setStart(int row, const QString &value)
 {
     if (text(ColStart, row) == value)
         return;
+    remember(row);
     m_table.setCell(ColStart, row, value);
     m_startState[row] = DateState::Unknown;
     if (m_groupTrees) {
@@ -122,6 +134,7 @@ void ScheduleEngine::setStart(int row, const QString &value)
         else
             m_invalidStart.insert(row);
     }
+    updateMarkRows(row);
     afterWrite(row);
 }
 
@@ -129,6 +142,7 @@ void ScheduleEngine::setEnd(int row, const QString &value)
 {
     if (text(ColEnd, row) == value)
         return;
+    remember(row);
     m_table.setCell(ColEnd, row, value);
     m_endState[row] = DateState::Unknown;
     const DateState state = endState(row);
@@ -146,6 +160,7 @@ void ScheduleEngine::setEnd(int row, const QString &value)
         else
             m_badEnds.erase(row);
     }
+    updateMarkRows(row);
     afterWrite(row);
 }
 
@@ -316,42 +331,27 @@ bool ScheduleEngine::linkAllowed(int p, int s)
     return true;
 }
 
-void ScheduleEngine::setActive(int row, int delta)
+bool ScheduleEngine::reenterable(int row) const
 {
-    m_active[row] += delta;
-    if (m_isGroup[row])
-        m_activeGroups += delta;
-    if (!m_activeTree.empty())
-        for (int i = row; i < static_cast<int>(m_activeTree.size()); i += i & -i)
-            m_activeTree[i] += delta;
+    // Propagating a row again while its propagation is under way repeats the same
+    // walk for ever, unless a sub-task moved on the way (that happens only so often).
+    return m_active[row] == 0 || (m_conditional > m_activeSince[row] && m_active[row] < 2);
 }
 
 bool ScheduleEngine::closesCycle(int s)
 {
-    // Following the link would reach a row whose propagation is under way: either s
-    // itself, a group task that the refit after s would climb to, or a sub-task of
-    // s that the move of s would propagate from.
-    if (m_active[s] > 0)
+    // Following the link propagates s and every group task its refit climbs to.
+    if (!reenterable(s))
         return true;
     if (m_activeGroups > 0) {
         for (int row = s; !m_levelIsOne[row] && !m_levelBad[row];) {
             const int parent = m_parent[row];
             if (parent == 0 || m_levelBad[parent] || !m_isGroup[parent])
                 break;
-            if (m_active[parent] > 0)
+            if (!reenterable(parent))
                 return true;
             row = parent;
         }
-    }
-    if (m_isGroup[s] && !m_activeTree.empty() && !m_levelBad[s]) {
-        auto prefix = [this](int row) {
-            int sum = 0;
-            for (int i = row; i > 0; i -= i & -i)
-                sum += m_activeTree[i];
-            return sum;
-        };
-        if (prefix(m_subEnd[s]) - prefix(s) > 0)
-            return true;
     }
     return false;
 }
@@ -621,26 +621,67 @@ void ScheduleEngine::setChain(int p, int s)
     }
 }
 
+void ScheduleEngine::updateMarkRows(int row)
+{
+    if (!m_markRowsBuilt)
+        return;
+    m_markStartFails.erase(row);
+    m_markEndFails.erase(row);
+    const DateState start = startState(row);
+    if (start == DateState::Invalid)
+        m_markStartFails.insert(row);
+    else if (start == DateState::Valid && m_start[row] == m_projectStart &&
+             endState(row) != DateState::Valid)
+        m_markEndFails.insert(row);
+}
+
+void ScheduleEngine::checkMarksReadable()
+{
+    if (!m_markRowsBuilt) {
+        m_markRowsBuilt = true;
+        for (int row = 1; row <= m_last; ++row)
+            updateMarkRows(row);
+    }
+    const int startFail = m_markStartFails.empty() ? m_last + 1 : *m_markStartFails.begin();
+    const int endFail = m_markEndFails.empty() ? m_last + 1 : *m_markEndFails.begin();
+    const int fail = std::min(startFail, endFail);
+    if (fail > m_last)
+        return;
+    // The marks are cleared and set up to the row that fails.
+    std::vector<int> &marks = m_project.CriticalMarks;
+    std::fill(marks.begin(), marks.end(), -1);
+    for (int row = 1; row < fail; ++row)
+        if (startState(row) == DateState::Valid && m_start[row] == m_projectStart &&
+            m_end[row] == m_trackedEnd)
+            marks[row] = 1;
+    m_marksFailed = true;
+    StrToDate(text(fail == startFail ? ColStart : ColEnd, fail)); // throws
+}
+
 void ScheduleEngine::trackCriticalChain(int p, int s)
 {
     const TDateTime end = projectEnd();
     const TDateTime start = projectStart();
-    m_tracked = true;
-    m_trackedEnd = end;
     if (!m_chain.empty() && endOf(m_chain.back()) == end)
         return; // the chain already reaches the end of the project
     if (startOf(p) == start) {
         if (startOf(s) - endOf(p) <= 1)
             setChain(p, s);
-        return;
+    } else if (const int at = m_chainPos[p]; at >= 0) {
+        truncateChain(at + 1);
+        if (m_chainPos[s] < 0)
+            m_chainPos[s] = static_cast<int>(m_chain.size());
+        m_chain.push_back(s);
     }
-    const int at = m_chainPos[p];
-    if (at < 0)
-        return;
-    truncateChain(at + 1);
-    if (m_chainPos[s] < 0)
-        m_chainPos[s] = static_cast<int>(m_chain.size());
-    m_chain.push_back(s);
+    // Each chain step refreshes the marks, reading every Start (and the End of rows
+    // on the project start date); the reads are checked here, the marks written at
+    // the end (or after a failure).
+    m_tracked = true;
+    m_trackedEnd = end;
+    ++m_steps;
+    m_seen.clear();
+    if (m_project.CriticalPathOn)
+        checkMarksReadable();
 }
 
 void ScheduleEngine::markCriticalPath()
@@ -663,8 +704,8 @@ void ScheduleEngine::markCriticalPath()
 
 void ScheduleEngine::marksAfterFailure()
 {
-    // The marks stay as the last chain step left them.
-    if (!m_project.CriticalPathOn || !m_tracked || !m_startRead)
+    // The marks stay as the last chain step left them, from the dates it saw.
+    if (!m_project.CriticalPathOn || !m_tracked || !m_startRead || m_marksFailed)
         return;
     std::vector<int> &marks = m_project.CriticalMarks;
     std::fill(marks.begin(), marks.end(), -1);
@@ -672,19 +713,42 @@ void ScheduleEngine::marksAfterFailure()
         if (startState(row) == DateState::Valid && m_start[row] == m_projectStart &&
             endState(row) == DateState::Valid && m_end[row] == m_trackedEnd)
             marks[row] = 1;
+    for (const Seen &seen : m_seen)
+        marks[seen.row] = seen.startState == DateState::Valid && seen.start == m_projectStart &&
+                                  seen.endState == DateState::Valid &&
+                                  seen.end == m_trackedEnd
+                              ? 1
+                              : -1;
     for (int row : m_chain)
         marks[row] = 1;
 }
 
 // ---------------------------------------------------------------- the walk
 
-void ScheduleEngine::push(FrameKind kind, int row)
+void ScheduleEngine::push(FrameKind kind, int row, bool conditional)
 {
     Frame frame{kind, row};
     frame.generation = m_generation;
-    if (kind == FrameKind::Follow || kind == FrameKind::Propagate)
-        setActive(row, 1);
+    if (kind == FrameKind::Propagate) {
+        frame.conditional = conditional;
+        m_conditional += conditional ? 1 : 0;
+        frame.saved = m_activeSince[row];
+        m_activeSince[row] = m_conditional;
+        ++m_active[row];
+        m_activeGroups += m_isGroup[row];
+    }
     m_stack.push_back(frame);
+}
+
+void ScheduleEngine::popPropagate()
+{
+    const Frame &frame = m_stack.back();
+    const int row = frame.row;
+    m_activeSince[row] = frame.saved;
+    m_conditional -= frame.conditional ? 1 : 0;
+    --m_active[row];
+    m_activeGroups -= m_isGroup[row];
+    m_stack.pop_back();
 }
 
 void ScheduleEngine::run()
@@ -728,7 +792,6 @@ void ScheduleEngine::stepFollow(std::size_t at)
     default: {
         const unsigned generation = frame.generation;
         m_stack.pop_back();
-        setActive(row, -1);
         if (generation == m_generation)
             m_settled[row] = m_generation + 1;
         break;
@@ -742,8 +805,7 @@ void ScheduleEngine::stepPropagate(std::size_t at)
     const int p = frame.row;
     if (frame.phase == 0) {
         if (durationEmpty(p)) {
-            m_stack.pop_back();
-            setActive(p, -1);
+            popPropagate();
             return;
         }
         frame.phase = 1;
@@ -754,8 +816,7 @@ void ScheduleEngine::stepPropagate(std::size_t at)
     if (frame.index == m_succFirst[p + 1]) {
         if (throwAt >= 0)
             throw ConversionError(m_badRows[throwAt].second.error);
-        m_stack.pop_back();
-        setActive(p, -1);
+        popPropagate();
         return;
     }
     const int s = m_succ[frame.index++];
@@ -806,8 +867,8 @@ void ScheduleEngine::stepGroups(std::size_t at)
             calcDuration(r);
             changed = true;
         }
-        if (changed && m_active[c] == 0) {
-            push(FrameKind::Propagate, c);
+        if (changed && reenterable(c)) {
+            push(FrameKind::Propagate, c, true);
             return;
         }
     }
@@ -830,13 +891,12 @@ void ScheduleEngine::stepClimb(std::size_t at)
         return;
     }
     if (frame.phase == 2) {
-        setActive(frame.index, -1);
         frame.row = frame.index;
         frame.phase = 0;
     }
     for (;;) {
         const int q = climbParent(m_stack[at].row);
-        if (q == 0 || m_dirty[q] || m_active[q] > 0) {
+        if (q == 0 || m_dirty[q] || !reenterable(q)) {
             m_stack.pop_back();
             return;
         }
@@ -850,7 +910,6 @@ void ScheduleEngine::stepClimb(std::size_t at)
         refit(q);
         m_stack[at].phase = 1;
         m_stack[at].index = q;
-        setActive(q, 1);
         push(FrameKind::Propagate, q);
         return;
     }
@@ -885,9 +944,8 @@ void ScheduleEngine::recalcSchedule()
         buildIndex();
         m_visited.assign(rows, 0);
         m_active.assign(rows, 0);
+        m_activeSince.assign(rows, 0);
         m_settled.assign(rows, 0);
-        if (m_hasGroups)
-            m_activeTree.assign(rows, 0);
         for (int r = 1; r <= m_last; ++r) {
             if (!isRoot(r))
                 continue;

@@ -60,6 +60,8 @@ private:
         int index = 0;
         TDateTime latest = 0;
         unsigned generation = 0;
+        bool conditional = false; // a propagation started by a moved sub-task
+        int saved = 0;
     };
 
     // Cells as values.
@@ -84,7 +86,7 @@ private:
     int climbParent(int row);
     bool linkAllowed(int p, int s);
     bool closesCycle(int s);
-    void setActive(int row, int delta);
+    bool reenterable(int row) const;
 
     // Links.
     void buildIndex();
@@ -111,6 +113,8 @@ private:
     void truncateChain(int length);
     bool chainReachesEnd();
     void markCriticalPath();
+    void updateMarkRows(int row);
+    void checkMarksReadable();
     void marksAfterFailure();
 
     void run();
@@ -118,7 +122,8 @@ private:
     void stepPropagate(std::size_t at);
     void stepGroups(std::size_t at);
     void stepClimb(std::size_t at);
-    void push(FrameKind kind, int row);
+    void push(FrameKind kind, int row, bool conditional = false);
+    void popPropagate();
 
     Project &m_project;
     Host &m_host;
@@ -159,9 +164,11 @@ private:
     // Propagation state.
     std::vector<Frame> m_stack;
     std::vector<unsigned char> m_visited;
-    std::vector<int> m_active;
+    // Rows whose propagation is under way, how many times, and how many propagations
+    // started by moved sub-tasks were open when the innermost one began.
+    std::vector<int> m_active, m_activeSince;
     int m_activeGroups = 0;
-    std::vector<int> m_activeTree; // Fenwick tree of m_active, only with groups
+    int m_conditional = 0;
     std::vector<unsigned> m_settled; // generation + 1 at which the row was settled
     unsigned m_generation = 0;
     std::set<std::pair<int, int>> m_reported;
@@ -171,7 +178,22 @@ private:
     TDateTime m_projectStart = 0;
     std::vector<int> m_chain;
     std::vector<int> m_chainPos;
+    // Rows the marks of each chain step would fail to read: a Start that is not a
+    // date, or an End that is not one on a row starting on the project start date.
+    bool m_markRowsBuilt = false;
+    std::set<int> m_markStartFails, m_markEndFails;
+    // Dates of rows written since the last chain step, as that step saw them.
+    struct Seen {
+        int row;
+        DateState startState, endState;
+        TDateTime start, end;
+    };
+    std::vector<Seen> m_seen;
+    std::vector<unsigned> m_seenAt;
+    unsigned m_steps = 0;
+    void remember(int row);
     bool m_tracked = false;
+    bool m_marksFailed = false;
     TDateTime m_trackedEnd = 0;
 };
 

@@ -1,0 +1,368 @@
+#include "literal_schedule.h"
+
+#include "model/convert.h"
+
+#include <algorithm>
+
+namespace morvaine::literal {
+
+namespace {
+
+int DurationDays(const QString &text)
+{
+    const qsizetype unit = text.indexOf(QLatin1String(" day"));
+    QString rest = unit >= 0 ? text.left(unit) : text;
+    while (!rest.isEmpty() && rest.front().unicode() <= 0x20)
+        rest.remove(0, 1);
+    while (!rest.isEmpty() && rest.back().unicode() <= 0x20)
+        rest.chop(1);
+    if (rest.isEmpty())
+        return -1;
+    return StrToInt(rest);
+}
+
+int Weekday(TDateTime date) // 1 = Sunday ... 7 = Saturday
+{
+    long long day = static_cast<long long>(date);
+    long long index = (day % 7 + 7) % 7; // day 0 is a Saturday
+    return static_cast<int>((index + 6) % 7) + 1;
+}
+
+bool IsWorkingDay(const Project &project, TDateTime date)
+{
+    const QString mask = project.settings().workingDays();
+    const int weekday = Weekday(date);
+    const int position = weekday == 1 ? 7 : weekday - 1;
+    return position <= mask.size() && mask.at(position - 1) == QLatin1Char('Y');
+}
+
+void CalcDuration(Project &project, int row)
+{
+    TaskTable &t = project.taskTable;
+    const TDateTime start = StrToDate(t.cell(ColStart, row));
+    const TDateTime end = StrToDate(t.cell(ColEnd, row));
+    t.setCell(ColDuration, row, QString::number(CountWorkingDays(project, start, end)));
+}
+
+TDateTime ProjectEndDate(const Project &project)
+{
+    TDateTime result = StrToDate(project.settings().startDate());
+    for (int row = 1; row <= project.LastTaskRow; ++row) {
+        const QString &end = project.taskTable.cell(ColEnd, row);
+        if (!end.isEmpty() && StrToDate(end) > result)
+            result = StrToDate(end);
+    }
+    return result;
+}
+
+class Walk {
+public:
+    Walk(Project &project, Host &host, long long budget)
+        : p(project), t(project.taskTable), host(host), budget(budget)
+    {
+    }
+
+    Project &p;
+    TaskTable &t;
+    Host &host;
+    long long budget;
+    int depth = 0;
+    std::vector<bool> visited;
+    std::vector<bool> propagating;
+
+    // Counts one call and its nesting; a cycle would otherwise recurse for ever.
+    struct Step {
+        Walk &walk;
+        explicit Step(Walk &w) : walk(w)
+        {
+            if (--walk.budget < 0 || ++walk.depth > 3000)
+                throw BudgetExceeded();
+        }
+        ~Step() { --walk.depth; }
+    };
+    QString cell(int column, int row) const
+    {
+        return row >= 1 && row <= TaskTable::LastRow ? t.cell(column, row) : QString();
+    }
+    int level(int row) { return StrToInt(cell(ColLevel, row)); }
+    bool isGroup(int row) const { return cell(ColVeha, row) == QLatin1String("v"); }
+    QList<int> subTasks(int g)
+    {
+        QList<int> rows;
+        const int own = level(g);
+        for (int c = g + 1; c <= p.LastTaskRow && level(c) > own; ++c)
+            rows.append(c);
+        return rows;
+    }
+    TDateTime start(int row) { return StrToDate(cell(ColStart, row)); }
+    TDateTime end(int row) { return StrToDate(cell(ColEnd, row)); }
+
+    bool LinkAllowed(int pred, int succ)
+    {
+        if (cell(ColDuration, succ).isEmpty() || pred == succ)
+            return false;
+        if (isGroup(pred) && pred < succ && subTasks(pred).contains(succ))
+            return false;
+        if (isGroup(succ) && succ < pred && subTasks(succ).contains(pred))
+            return false;
+        return true;
+    }
+
+    void RecalcGroupTasks()
+    {
+        int first = std::clamp(host.FirstVisibleTaskRow(), 1, TaskTable::LastRow);
+        while (first > 1 && cell(ColLevel, first) != QLatin1String("1"))
+            --first;
+        for (int g = first; g <= p.LastTaskRow; ++g) {
+            if (!isGroup(g))
+                continue;
+            t.setCell(ColStart, g, cell(ColStart, g + 1));
+            t.setCell(ColEnd, g, cell(ColEnd, g + 1));
+            CalcDuration(p, g);
+            const int own = level(g);
+            for (int c = g + 1; c <= p.LastTaskRow && level(c) > own; ++c) {
+                if (start(c) < start(g)) {
+                    t.setCell(ColStart, g, cell(ColStart, c));
+                    CalcDuration(p, g);
+                }
+                if (end(c) > end(g)) {
+                    t.setCell(ColEnd, g, cell(ColEnd, c));
+                    CalcDuration(p, g);
+                }
+            }
+        }
+    }
+
+    void PropagateLinks(int pred)
+    {
+        const Step counted(*this);
+        if (cell(ColDuration, pred).isEmpty())
+            return;
+        if (propagating[pred])
+            throw BudgetExceeded();
+        propagating[pred] = true;
+        struct Done {
+            std::vector<bool> &flags;
+            int row;
+            ~Done() { flags[row] = false; }
+        } done{propagating, pred};
+        for (int s = 1; s <= p.LastTaskRow; ++s) {
+            if (cell(ColForerunner, s).isEmpty())
+                continue;
+            // Items are read one by one up to the first naming pred.
+            QString rest = cell(ColForerunner, s);
+            bool names = false;
+            for (qsizetype semicolon = rest.indexOf(QLatin1Char(';')); semicolon >= 0;
+                 semicolon = rest.indexOf(QLatin1Char(';'))) {
+                const int item =
+                    StrToInt(semicolon >= 1 ? rest.mid(1, semicolon - 1) : QString());
+                rest = rest.mid(semicolon + 1);
+                if (item == pred) {
+                    names = true;
+                    break;
+                }
+            }
+            if (!names)
+                continue;
+            if (LinkAllowed(pred, s)) {
+                if (DurationDays(cell(ColDuration, s)) == 0) {
+                    if (end(pred) > start(s)) {
+                        t.setCell(ColStart, s, cell(ColEnd, pred));
+                        CalcEndDate(p, s);
+                    }
+                } else if (end(pred) >= start(s)) {
+                    t.setCell(ColStart, s, DateToStr(end(pred) + 1));
+                    CalcEndDate(p, s);
+                }
+                visited[s] = true;
+                TrackCriticalChain(pred, s);
+                AdjustGroups(s);
+                PropagateLinks(s);
+            } else {
+                host.MessageBox(QStringLiteral("Error"),
+                                QStringLiteral("Link error (Task #") + QString::number(pred) +
+                                    QStringLiteral(" -> Task #") + QString::number(s) +
+                                    QStringLiteral(")\nThis link will be ignored."),
+                                MsgIcon::Error, MsgButtons::Ok);
+            }
+        }
+    }
+
+    void AdjustGroups(int r)
+    {
+        const Step counted(*this);
+        if (isGroup(r)) {
+            TDateTime latest = 0;
+            for (int c : subTasks(r)) {
+                bool changed = false;
+                if (start(r) > start(c)) {
+                    t.setCell(ColStart, c, cell(ColStart, r));
+                    CalcEndDate(p, c);
+                    changed = true;
+                }
+                if (latest < end(c))
+                    latest = end(c);
+                if (end(r) < end(c)) {
+                    t.setCell(ColEnd, r, cell(ColEnd, c));
+                    CalcDuration(p, r);
+                    changed = true;
+                }
+                if (changed)
+                    PropagateLinks(c);
+            }
+            if (latest < end(r)) {
+                t.setCell(ColEnd, r, DateToStr(latest));
+                CalcDuration(p, r);
+            }
+        }
+        if (cell(ColLevel, r) == QLatin1String("1"))
+            return;
+        const int own = level(r);
+        int q = r - 1;
+        while (q >= 1 && level(q) >= own)
+            --q;
+        if (q < 1 || !isGroup(q))
+            return;
+        const QList<int> subs = subTasks(q);
+        for (int c : subs) {
+            if (c == q + 1) {
+                t.setCell(ColStart, q, cell(ColStart, c));
+                t.setCell(ColEnd, q, cell(ColEnd, c));
+                CalcDuration(p, q);
+            }
+            if (start(c) < start(q)) {
+                t.setCell(ColStart, q, cell(ColStart, c));
+                CalcDuration(p, q);
+            }
+            if (end(c) > end(q)) {
+                t.setCell(ColEnd, q, cell(ColEnd, c));
+                CalcDuration(p, q);
+            }
+        }
+        visited[q] = true;
+        PropagateLinks(q);
+        AdjustGroups(q);
+    }
+
+    void TrackCriticalChain(int pred, int succ)
+    {
+        const TDateTime e = ProjectEndDate(p);
+        const TDateTime s0 = StrToDate(p.settings().startDate());
+        QList<int> &chain = p.CriticalChain;
+        if (!chain.isEmpty() && end(chain.last()) == e)
+            return;
+        if (start(pred) == s0) {
+            if (start(succ) - end(pred) <= 1)
+                chain = {pred, succ};
+        } else {
+            const qsizetype k = chain.indexOf(pred);
+            if (k >= 0) {
+                chain.resize(k + 1);
+                chain.append(succ);
+            }
+        }
+        std::vector<int> &marks = p.CriticalMarks;
+        std::fill(marks.begin(), marks.end(), -1);
+        if (p.CriticalPathOn) {
+            for (int row = 1; row <= p.LastTaskRow; ++row)
+                if (!cell(ColStart, row).isEmpty() && start(row) == s0 && end(row) == e)
+                    marks[row] = 1;
+            for (int row : chain)
+                marks[row] = 1;
+        }
+    }
+
+    void MarkCriticalPath()
+    {
+        const TDateTime e = ProjectEndDate(p);
+        const TDateTime s0 = StrToDate(p.settings().startDate());
+        std::vector<int> &marks = p.CriticalMarks;
+        if (p.CriticalPathOn) {
+            std::fill(marks.begin(), marks.end(), -1);
+            for (int row = 1; row <= p.LastTaskRow; ++row)
+                if (!cell(ColStart, row).isEmpty() && start(row) == s0 && end(row) == e)
+                    marks[row] = 1;
+        }
+        QList<int> &chain = p.CriticalChain;
+        if (!chain.isEmpty() && end(chain.last()) != e)
+            chain.clear();
+        if (!chain.isEmpty() && p.CriticalPathOn)
+            for (int row : chain)
+                marks[row] = 1;
+    }
+
+    bool IsRoot(int r)
+    {
+        if (cell(ColDuration, r).isEmpty() || !cell(ColForerunner, r).isEmpty() || visited[r])
+            return false;
+        for (int s = 1; s <= p.LastTaskRow; ++s) {
+            QString rest = cell(ColForerunner, s);
+            for (qsizetype semicolon = rest.indexOf(QLatin1Char(';')); semicolon >= 0;
+                 semicolon = rest.indexOf(QLatin1Char(';'))) {
+                if (StrToInt(semicolon >= 1 ? rest.mid(1, semicolon - 1) : QString()) == r)
+                    return true;
+                rest = rest.mid(semicolon + 1);
+            }
+        }
+        return false;
+    }
+
+    void Run()
+    {
+        p.CriticalChain.clear();
+        RecalcGroupTasks();
+        visited.assign(static_cast<std::size_t>(p.LastTaskRow) + 2, false);
+        propagating.assign(static_cast<std::size_t>(p.LastTaskRow) + 2, false);
+        for (int r = 1; r <= p.LastTaskRow; ++r) {
+            if (IsRoot(r)) {
+                AdjustGroups(r);
+                PropagateLinks(r);
+            }
+        }
+        visited.clear();
+        MarkCriticalPath();
+        host.RepaintChart();
+    }
+};
+
+} // namespace
+
+int CountWorkingDays(const Project &project, TDateTime first, TDateTime last)
+{
+    TDateTime d = first;
+    int n = 0;
+    do {
+        if (IsWorkingDay(project, d))
+            ++n;
+        d = d + 1;
+    } while (!(d > last));
+    return n;
+}
+
+void CalcEndDate(Project &project, int row)
+{
+    TaskTable &t = project.taskTable;
+    const int n = DurationDays(t.cell(ColDuration, row));
+    if (n == 0) {
+        t.setCell(ColEnd, row, t.cell(ColStart, row));
+        return;
+    }
+    if (n < 0)
+        return;
+    TDateTime d = StrToDate(t.cell(ColStart, row));
+    int k = 1;
+    do {
+        const bool working = IsWorkingDay(project, d);
+        d = d + 1;
+        if (working)
+            ++k;
+    } while (k <= n);
+    t.setCell(ColEnd, row, DateToStr(d - 1));
+}
+
+void RecalcSchedule(Project &project, Host &host, long long stepBudget)
+{
+    Walk(project, host, stepBudget).Run();
+}
+
+} // namespace morvaine::literal
