@@ -2,11 +2,48 @@
 
 #include <QDate>
 
+#include <algorithm>
+
 namespace morvaine {
 
 namespace {
-constexpr qint64 EpochJulianDay = 2415019; // 30 December 1899
+
+// Proleptic Gregorian calendar arithmetic over day numbers since 1 January 1970.
+qint64 daysFromCivil(int y, int m, int d)
+{
+    y -= m <= 2 ? 1 : 0;
+    const qint64 era = (y >= 0 ? y : y - 399) / 400;
+    const qint64 yoe = y - era * 400;
+    const qint64 doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const qint64 doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
 }
+
+void civilFromDays(qint64 z, int &y, int &m, int &d)
+{
+    z += 719468;
+    const qint64 era = (z >= 0 ? z : z - 146096) / 146097;
+    const qint64 doe = z - era * 146097;
+    const qint64 yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const qint64 doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const qint64 mp = (5 * doy + 2) / 153;
+    d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    y = static_cast<int>(yoe + era * 400 + (m <= 2 ? 1 : 0));
+}
+
+constexpr qint64 EpochFrom1970 = -25569; // 30 December 1899
+
+bool validDate(int y, int m, int d)
+{
+    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (m < 1 || m > 12 || d < 1)
+        return false;
+    const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+    return d <= days[m - 1] + (m == 2 && leap ? 1 : 0);
+}
+
+} // namespace
 
 DateCodec::DateCodec() : m_format(ShortDateFormat())
 {
@@ -43,16 +80,21 @@ DateCodec::DateCodec() : m_format(ShortDateFormat())
         }
         i += run;
     }
-    if (!(seen[0] && seen[1] && seen[2]))
+    if (!(seen[0] && seen[1] && seen[2]) || m_format.size() > 20)
         m_fast = false;
 }
 
 bool DateCodec::fastRead(const QString &text, TDateTime &day) const
 {
+    // Strict widths: dd, MM and yyyy take exactly their digits, d and M one or two
+    // without a leading zero, so only the text the format writes is accepted.
     int y = 0, m = 0, d = 0;
     int pos = 0;
-    const int size = text.size();
+    const int size = static_cast<int>(text.size());
     const QChar *s = text.constData();
+    auto digit = [&](int at) {
+        return at < size && s[at].unicode() >= '0' && s[at].unicode() <= '9';
+    };
     for (const Field &f : m_fields) {
         if (f.kind == 0) {
             if (pos >= size || s[pos] != f.literal)
@@ -60,16 +102,17 @@ bool DateCodec::fastRead(const QString &text, TDateTime &day) const
             ++pos;
             continue;
         }
-        const int maxDigits = f.kind == 'y' ? 4 : 2;
-        int digits = 0, value = 0;
-        while (digits < maxDigits && pos < size && s[pos].unicode() >= '0' &&
-               s[pos].unicode() <= '9') {
-            value = value * 10 + (s[pos].unicode() - '0');
-            ++pos;
-            ++digits;
+        int digits = f.kind == 'y' ? 4 : f.width;
+        if (f.width == 1 && f.kind != 'y' && digit(pos) && digit(pos + 1))
+            digits = 2;
+        int value = 0;
+        for (int i = 0; i < digits; ++i) {
+            if (!digit(pos))
+                return false;
+            value = value * 10 + (s[pos++].unicode() - '0');
         }
-        if (digits == 0)
-            return false;
+        if (f.width == 1 && f.kind != 'y' && digits == 2 && value < 10)
+            return false; // a leading zero the format does not write
         if (f.kind == 'y')
             y = value;
         else if (f.kind == 'M')
@@ -77,37 +120,30 @@ bool DateCodec::fastRead(const QString &text, TDateTime &day) const
         else
             d = value;
     }
-    if (pos != size || y < 1000 || y > 9999)
+    if (pos != size || y < 1000 || y > 9999 || !validDate(y, m, d))
         return false;
-    const QDate date(y, m, d);
-    if (!date.isValid())
-        return false;
-    // Accept only the very text the format writes for this date.
-    if (fastWrite(y, m, d) != text)
-        return false;
-    day = static_cast<TDateTime>(date.toJulianDay() - EpochJulianDay);
+    day = static_cast<TDateTime>(daysFromCivil(y, m, d) - EpochFrom1970);
     return true;
 }
 
-QString DateCodec::fastWrite(int year, int month, int dayOfMonth) const
+int DateCodec::fastWrite(int year, int month, int dayOfMonth, char16_t *out) const
 {
-    QString out;
-    out.reserve(12);
-    auto number = [&out](int value, int width) {
+    int n = 0;
+    auto number = [&](int value, int width) {
         if (width == 4) {
-            out += QLatin1Char(char('0' + value / 1000));
-            out += QLatin1Char(char('0' + value / 100 % 10));
-            out += QLatin1Char(char('0' + value / 10 % 10));
-            out += QLatin1Char(char('0' + value % 10));
+            out[n++] = char16_t('0' + value / 1000);
+            out[n++] = char16_t('0' + value / 100 % 10);
+            out[n++] = char16_t('0' + value / 10 % 10);
+            out[n++] = char16_t('0' + value % 10);
             return;
         }
         if (width == 2 || value >= 10)
-            out += QLatin1Char(char('0' + value / 10));
-        out += QLatin1Char(char('0' + value % 10));
+            out[n++] = char16_t('0' + value / 10);
+        out[n++] = char16_t('0' + value % 10);
     };
     for (const Field &f : m_fields) {
         if (f.kind == 0)
-            out += f.literal;
+            out[n++] = f.literal.unicode();
         else if (f.kind == 'y')
             number(year, 4);
         else if (f.kind == 'M')
@@ -115,7 +151,7 @@ QString DateCodec::fastWrite(int year, int month, int dayOfMonth) const
         else
             number(dayOfMonth, f.width);
     }
-    return out;
+    return n;
 }
 
 bool DateCodec::tryRead(const QString &text, TDateTime &day) const
@@ -141,18 +177,31 @@ TDateTime DateCodec::read(const QString &text) const
 QString DateCodec::write(TDateTime day) const
 {
     const qint64 number = static_cast<qint64>(day);
-    if (m_fast) {
-        const QDate date = QDate::fromJulianDay(number + EpochJulianDay);
-        int y = 0, m = 0, d = 0;
-        date.getDate(&y, &m, &d);
-        if (y >= 1000 && y <= 9999)
-            return fastWrite(y, m, d);
+    if (m_written.empty())
+        m_firstDay = number - 4096;
+    const qint64 slot = number - m_firstDay;
+    if (slot >= 0 && slot < (1 << 22)) {
+        if (static_cast<std::size_t>(slot) >= m_written.size())
+            m_written.resize(std::max(m_written.size() * 2, static_cast<std::size_t>(slot) + 1));
+        QString &text = m_written[static_cast<std::size_t>(slot)];
+        if (text.isNull()) {
+            int y = 0, m = 0, d = 0;
+            civilFromDays(number + EpochFrom1970, y, m, d);
+            if (m_fast && y >= 1000 && y <= 9999) {
+                char16_t buffer[32];
+                const int length = fastWrite(y, m, d, buffer);
+                text = QString(reinterpret_cast<const QChar *>(buffer), length);
+            } else {
+                text = DateToStr(day);
+            }
+        }
+        return text;
     }
-    auto it = m_written.constFind(number);
-    if (it != m_written.constEnd())
+    auto it = m_writtenElsewhere.constFind(number);
+    if (it != m_writtenElsewhere.constEnd())
         return *it;
     const QString text = DateToStr(day);
-    m_written.insert(number, text);
+    m_writtenElsewhere.insert(number, text);
     return text;
 }
 

@@ -8,6 +8,8 @@
 #include <QHash>
 #include <QString>
 
+#include <vector>
+
 namespace morvaine {
 
 class DateCodec {
@@ -27,12 +29,17 @@ private:
         QChar literal;
     };
     bool fastRead(const QString &text, TDateTime &day) const;
-    QString fastWrite(int year, int month, int dayOfMonth) const;
+    /// Writes the text of a date into out (at most 32 characters); its length.
+    int fastWrite(int year, int month, int dayOfMonth, char16_t *out) const;
 
     QString m_format;
     QList<Field> m_fields;
     bool m_fast = false;
-    mutable QHash<qint64, QString> m_written;
+    // Texts already written, by day number from m_firstDay: a recalculation writes
+    // the same few thousand dates over and over.
+    mutable std::vector<QString> m_written;
+    mutable qint64 m_firstDay = 0;
+    mutable QHash<qint64, QString> m_writtenElsewhere;
 };
 
 } // namespace morvaine

@@ -22,6 +22,12 @@ void MinTree::set(int row, double key)
         m_nodes[i] = std::min(m_nodes[2 * i], m_nodes[2 * i + 1]);
 }
 
+void MinTree::rebuild()
+{
+    for (std::size_t i = static_cast<std::size_t>(m_size) - 1; i >= 1; --i)
+        m_nodes[i] = std::min(m_nodes[2 * i], m_nodes[2 * i + 1]);
+}
+
 MinTree::Entry MinTree::query(int first, int last) const
 {
     Entry best(None, 0);
@@ -119,13 +125,35 @@ void ScheduleEngine::remember(int row)
     m_seen.push_back({row, m_startState[row], m_endState[row], m_start[row], m_end[row]});
 }
 
-void ScheduleEngine::setStart(int row, const QString &value)
+namespace {
+bool readableDay(TDateTime day)
+{
+    static const TDateTime first = MinDateValue();
+    static const TDateTime last = MaxDateValue();
+    return day >= first && day <= last;
+}
+} // namespace
+
+void ScheduleEngine::setStartDay(int row, TDateTime day)
+{
+    const bool readable = readableDay(day);
+    setStart(row, m_dates.write(day), readable ? DateState::Valid : DateState::Invalid, day);
+}
+
+void ScheduleEngine::setEndDay(int row, TDateTime day)
+{
+    const bool readable = readableDay(day);
+    setEnd(row, m_dates.write(day), readable ? DateState::Valid : DateState::Invalid, day);
+}
+
+void ScheduleEngine::setStart(int row, const QString &value, DateState known, TDateTime day)
 {
     if (text(ColStart, row) == value)
         return;
     remember(row);
     m_table.setCell(ColStart, row, value);
-    m_startState[row] = DateState::Unknown;
+    m_startState[row] = known;
+    m_start[row] = day;
     if (m_groupTrees) {
         const DateState state = startState(row);
         m_startTree.set(row, state == DateState::Valid ? m_start[row] : MinTree::None);
@@ -138,13 +166,22 @@ void ScheduleEngine::setStart(int row, const QString &value)
     afterWrite(row);
 }
 
-void ScheduleEngine::setEnd(int row, const QString &value)
+void ScheduleEngine::setEnd(int row, const QString &value, DateState known, TDateTime day)
 {
     if (text(ColEnd, row) == value)
         return;
     remember(row);
+    const bool counted = m_endTreeBuilt && !m_dirty[row];
+    if (counted) {
+        const DateState before = endState(row);
+        if (before == DateState::Valid)
+            endRemoved(m_end[row]);
+        else if (before == DateState::Invalid)
+            m_badEnds.erase(row);
+    }
     m_table.setCell(ColEnd, row, value);
-    m_endState[row] = DateState::Unknown;
+    m_endState[row] = known;
+    m_end[row] = day;
     const DateState state = endState(row);
     if (m_groupTrees) {
         m_endTree.set(row, state == DateState::Valid ? -m_end[row] : MinTree::None);
@@ -153,15 +190,30 @@ void ScheduleEngine::setEnd(int row, const QString &value)
         else
             m_invalidEnd.insert(row);
     }
-    if (m_endTreeBuilt && !m_dirty[row]) {
-        m_projectEndTree.set(row, state == DateState::Valid ? -m_end[row] : MinTree::None);
-        if (state == DateState::Invalid)
+    if (counted) {
+        if (state == DateState::Valid)
+            endAdded(m_end[row]);
+        else if (state == DateState::Invalid)
             m_badEnds.insert(row);
-        else
-            m_badEnds.erase(row);
     }
     updateMarkRows(row);
     afterWrite(row);
+}
+
+void ScheduleEngine::endAdded(TDateTime end)
+{
+    if (m_endMaxCount == 0 || end > m_endMax) {
+        m_endMax = end;
+        m_endMaxCount = 1;
+    } else if (end == m_endMax) {
+        ++m_endMaxCount;
+    }
+}
+
+void ScheduleEngine::endRemoved(TDateTime end)
+{
+    if (m_endMaxCount > 0 && end == m_endMax && --m_endMaxCount == 0)
+        m_endMaxStale = true;
 }
 
 void ScheduleEngine::setDuration(int row, const QString &value)
@@ -187,7 +239,7 @@ void ScheduleEngine::calcEndDate(int row)
 {
     const int n = durationOf(row);
     if (n == 0) {
-        setEnd(row, text(ColStart, row));
+        setEnd(row, text(ColStart, row), startState(row), m_start[row]);
         return;
     }
     if (n < 0)
@@ -195,9 +247,9 @@ void ScheduleEngine::calcEndDate(int row)
     const auto end = m_week.nthWorkingDay(static_cast<std::int64_t>(startOf(row)), n);
     if (!end)
         return; // no working day in the mask: the End stays unwritten
-    if (static_cast<TDateTime>(*end) > MaxDateValue())
+    if (!readableDay(static_cast<TDateTime>(*end)))
         throw ConversionError(TooLongDurationMessage(text(ColDuration, row)));
-    setEnd(row, m_dates.write(static_cast<TDateTime>(*end)));
+    setEndDay(row, static_cast<TDateTime>(*end));
 }
 
 void ScheduleEngine::calcDuration(int row)
@@ -432,12 +484,12 @@ void ScheduleEngine::followLink(int p, int s)
     bool moved = false;
     if (durationOf(s) == 0) {
         if (endOf(p) > startOf(s)) {
-            setStart(s, text(ColEnd, p));
+            setStart(s, text(ColEnd, p), DateState::Valid, m_end[p]);
             calcEndDate(s);
             moved = true;
         }
     } else if (endOf(p) >= startOf(s)) {
-        setStart(s, m_dates.write(endOf(p) + 1));
+        setStartDay(s, endOf(p) + 1);
         calcEndDate(s);
         moved = true;
     }
@@ -464,14 +516,16 @@ void ScheduleEngine::buildGroupTrees()
     m_endTree.reset(m_last);
     for (int row = 1; row <= m_last; ++row) {
         if (startState(row) == DateState::Valid)
-            m_startTree.set(row, m_start[row]);
+            m_startTree.setLeaf(row, m_start[row]);
         else
-            m_invalidStart.insert(row);
+            m_invalidStart.insert(m_invalidStart.end(), row);
         if (endState(row) == DateState::Valid)
-            m_endTree.set(row, -m_end[row]);
+            m_endTree.setLeaf(row, -m_end[row]);
         else
-            m_invalidEnd.insert(row);
+            m_invalidEnd.insert(m_invalidEnd.end(), row);
     }
+    m_startTree.rebuild();
+    m_endTree.rebuild();
 }
 
 bool ScheduleEngine::rangeHasInvalid(int first, int last) const
@@ -492,8 +546,8 @@ void ScheduleEngine::refit(int g)
             // The earliest Start and the latest End, each from the first row holding it.
             const int startRow = m_startTree.query(first, last).second;
             const int endRow = m_endTree.query(first, last).second;
-            setStart(g, text(ColStart, startRow));
-            setEnd(g, text(ColEnd, endRow));
+            setStart(g, text(ColStart, startRow), DateState::Valid, m_start[startRow]);
+            setEnd(g, text(ColEnd, endRow), DateState::Valid, m_end[endRow]);
             calcDuration(g);
             return;
         }
@@ -528,8 +582,11 @@ void ScheduleEngine::markDirty(int q)
     m_dirty[q] = 1;
     m_dirtyRows.insert(q);
     if (m_endTreeBuilt) {
-        m_projectEndTree.set(q, MinTree::None);
-        m_badEnds.erase(q);
+        const DateState state = endState(q);
+        if (state == DateState::Valid)
+            endRemoved(m_end[q]);
+        else if (state == DateState::Invalid)
+            m_badEnds.erase(q);
     }
 }
 
@@ -546,8 +603,9 @@ void ScheduleEngine::flushDirty(int first, int last)
         m_dirty[g] = 0;
         if (m_endTreeBuilt) {
             const DateState state = endState(g);
-            m_projectEndTree.set(g, state == DateState::Valid ? -m_end[g] : MinTree::None);
-            if (state == DateState::Invalid)
+            if (state == DateState::Valid)
+                endAdded(m_end[g]);
+            else if (state == DateState::Invalid)
                 m_badEnds.insert(g);
         }
         refit(g);
@@ -568,13 +626,15 @@ TDateTime ScheduleEngine::projectStart()
 void ScheduleEngine::buildEndTree()
 {
     m_endTreeBuilt = true;
-    m_projectEndTree.reset(m_last);
+    m_endMaxStale = false;
+    m_endMaxCount = 0;
+    m_badEnds.clear();
     for (int row = 1; row <= m_last; ++row) {
         if (m_dirty[row])
             continue;
         const DateState state = endState(row);
         if (state == DateState::Valid)
-            m_projectEndTree.set(row, -m_end[row]);
+            endAdded(m_end[row]);
         else if (state == DateState::Invalid)
             m_badEnds.insert(row);
     }
@@ -583,13 +643,12 @@ void ScheduleEngine::buildEndTree()
 TDateTime ScheduleEngine::projectEnd()
 {
     const TDateTime start = projectStart();
-    if (!m_endTreeBuilt)
+    if (!m_endTreeBuilt || m_endMaxStale)
         buildEndTree();
     if (!m_badEnds.empty())
         StrToDate(text(ColEnd, *m_badEnds.begin())); // throws
     // A group whose fit is pending never ends later than its sub-tasks.
-    const MinTree::Entry latest = m_projectEndTree.top();
-    return latest.first == MinTree::None ? start : std::max(start, -latest.first);
+    return m_endMaxCount == 0 ? start : std::max(start, m_endMax);
 }
 
 bool ScheduleEngine::chainReachesEnd()
@@ -784,7 +843,8 @@ void ScheduleEngine::stepFollow(std::size_t at)
             m_stack.push_back(Frame{FrameKind::Groups, row});
         break;
     case 1:
-        m_stack.push_back(Frame{FrameKind::Climb, row});
+        if (!m_levelIsOne[row])
+            m_stack.push_back(Frame{FrameKind::Climb, row});
         break;
     case 2:
         push(FrameKind::Propagate, row);
@@ -843,7 +903,7 @@ void ScheduleEngine::stepGroups(std::size_t at)
                 // Nothing moves and the group does not grow: only a shrink is left.
                 m_stack.pop_back();
                 if (latest < m_end[r]) {
-                    setEnd(r, m_dates.write(latest));
+                    setEndDay(r, latest);
                     calcDuration(r);
                 }
                 return;
@@ -856,14 +916,14 @@ void ScheduleEngine::stepGroups(std::size_t at)
         const int c = frame.index++;
         bool changed = false;
         if (startOf(r) > startOf(c)) {
-            setStart(c, text(ColStart, r));
+            setStart(c, text(ColStart, r), DateState::Valid, m_start[r]);
             calcEndDate(c);
             changed = true;
         }
         if (frame.latest < endOf(c))
             frame.latest = endOf(c);
         if (endOf(r) < endOf(c)) {
-            setEnd(r, text(ColEnd, c));
+            setEnd(r, text(ColEnd, c), DateState::Valid, m_end[c]);
             calcDuration(r);
             changed = true;
         }
@@ -875,7 +935,7 @@ void ScheduleEngine::stepGroups(std::size_t at)
     const TDateTime latest = frame.latest;
     m_stack.pop_back();
     if (latest < endOf(r)) {
-        setEnd(r, m_dates.write(latest));
+        setEndDay(r, latest);
         calcDuration(r);
     }
 }

@@ -37,6 +37,9 @@ public:
     /// Rows first..last (1-based, inclusive).
     Entry query(int first, int last) const;
     Entry top() const { return m_nodes[1]; }
+    /// Bulk loading: set leaves, then rebuild once.
+    void setLeaf(int row, double key) { m_nodes[static_cast<std::size_t>(m_size + row)] = Entry(key, row); }
+    void rebuild();
 
 private:
     int m_size = 0;
@@ -72,8 +75,13 @@ private:
     TDateTime endOf(int row);
     int durationOf(int row);
     bool durationEmpty(int row) const { return text(ColDuration, row).isEmpty(); }
-    void setStart(int row, const QString &value);
-    void setEnd(int row, const QString &value);
+    // Writes a date cell; a known day value spares reading the text back.
+    void setStart(int row, const QString &value, DateState state = DateState::Unknown,
+                  TDateTime day = 0);
+    void setEnd(int row, const QString &value, DateState state = DateState::Unknown,
+                TDateTime day = 0);
+    void setStartDay(int row, TDateTime day);
+    void setEndDay(int row, TDateTime day);
     void setDuration(int row, const QString &value);
     void afterWrite(int row);
     void calcEndDate(int row);
@@ -155,8 +163,13 @@ private:
     bool m_groupTrees = false;
     MinTree m_startTree, m_endTree;
     std::set<int> m_invalidStart, m_invalidEnd;
+    // The latest End of all rows whose fit is not pending, and how many rows hold it.
     bool m_endTreeBuilt = false;
-    MinTree m_projectEndTree;
+    TDateTime m_endMax = 0;
+    int m_endMaxCount = 0;
+    bool m_endMaxStale = false;
+    void endAdded(TDateTime end);
+    void endRemoved(TDateTime end);
     std::set<int> m_badEnds;
     std::vector<unsigned char> m_dirty;
     std::set<int> m_dirtyRows;

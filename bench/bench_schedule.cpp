@@ -1,0 +1,252 @@
+// RecalcSchedule on large projects, each beside a bare topological pass (Kahn's walk
+// over an adjacency list parsed from the same Forerunner cells) measured in the same
+// iterations; and CalcEndDate of a long task beside a short one.
+
+#include "model/convert.h"
+#include "model/new_project.h"
+#include "schedule/calendar.h"
+#include "schedule/recalc.h"
+#include "schedule/schedule_engine.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+
+#include <benchmark/benchmark.h>
+
+#include <deque>
+#include <functional>
+
+using namespace morvaine;
+
+namespace {
+
+class QuietHost : public Host {
+public:
+    MsgAnswer MessageBox(const QString &, const QString &, MsgIcon, MsgButtons) override
+    {
+        return MsgAnswer::Ok;
+    }
+};
+
+TDateTime projectStart() { return static_cast<TDateTime>(QDate(1899, 12, 30).daysTo(QDate(2024, 1, 1))); }
+
+struct Scenario {
+    Project project;
+    QuietHost host;
+    std::vector<QString> cells; // Duration, Start, End of every row, as built
+
+    Scenario()
+    {
+        InitNewProject(project, host);
+        project.settings().setValue(SettingsBlock::StartDate, DateToStr(projectStart()));
+        project.CriticalPathOn = true;
+    }
+    // Every task two working days long, all starting on the project start date.
+    void task(int row, QList<int> preds, int level = 1)
+    {
+        TaskTable &t = project.taskTable;
+        t.setCell(ColTask, row, QStringLiteral("Task %1").arg(row));
+        t.setCell(ColDuration, row, QStringLiteral("2 days"));
+        t.setCell(ColStart, row, DateToStr(projectStart()));
+        t.setCell(ColEnd, row, DateToStr(projectStart() + 1));
+        QString forerunner;
+        for (int p : preds)
+            forerunner += QStringLiteral(" %1;").arg(p);
+        t.setCell(ColForerunner, row, forerunner);
+        t.setCell(ColLevel, row, QString::number(level));
+        project.LastTaskRow = std::max(project.LastTaskRow, row);
+    }
+    void finish()
+    {
+        TaskTable &t = project.taskTable;
+        for (int row = 1; row < TaskTable::LastRow; ++row)
+            if (!t.cell(ColTask, row).isEmpty() &&
+                t.cell(ColLevel, row + 1).toInt() > t.cell(ColLevel, row).toInt())
+                t.setCell(ColVeha, row, QStringLiteral("v"));
+        for (int row = 1; row <= TaskTable::LastRow; ++row)
+            for (int column = ColDuration; column <= ColEnd; ++column)
+                cells.push_back(t.cell(column, row));
+    }
+    void restore()
+    {
+        TaskTable &t = project.taskTable;
+        std::size_t i = 0;
+        for (int row = 1; row <= TaskTable::LastRow; ++row)
+            for (int column = ColDuration; column <= ColEnd; ++column)
+                t.setCell(column, row, cells[i++]);
+    }
+};
+
+constexpr int N = TaskTable::LastRow;
+
+Scenario *chain(bool reversed)
+{
+    auto *s = new Scenario;
+    for (int row = 1; row <= N; ++row) {
+        const bool head = reversed ? row == N : row == 1;
+        s->task(row, head ? QList<int>{} : QList<int>{reversed ? row + 1 : row - 1});
+    }
+    s->finish();
+    return s;
+}
+
+Scenario *randomLinks()
+{
+    auto *s = new Scenario;
+    QRandomGenerator random(7);
+    std::vector<QList<int>> preds(N + 1);
+    for (int i = 0; i < 20000; ++i) {
+        const int succ = 2 + random.bounded(N - 1);
+        const int pred = 1 + random.bounded(succ - 1);
+        if (!preds[succ].contains(pred))
+            preds[succ] << pred;
+    }
+    for (int row = 1; row <= N; ++row)
+        s->task(row, preds[row]);
+    s->finish();
+    return s;
+}
+
+// 100 x 100 nodes, each linked to its right and lower neighbour; the corner node that
+// would be row 10000 is left out.
+Scenario *lattice()
+{
+    auto *s = new Scenario;
+    for (int row = 1; row <= N; ++row) {
+        const int i = (row - 1) / 100, j = (row - 1) % 100;
+        QList<int> preds;
+        if (j > 0)
+            preds << row - 1;
+        if (i > 0)
+            preds << row - 100;
+        s->task(row, preds);
+    }
+    s->finish();
+    return s;
+}
+
+// 50 nested group tasks, the chain inside the innermost.
+Scenario *nestedChain()
+{
+    auto *s = new Scenario;
+    for (int g = 1; g <= 50; ++g)
+        s->task(g, {}, g);
+    for (int row = 51; row <= N; ++row)
+        s->task(row, row == 51 ? QList<int>{} : QList<int>{row - 1}, 51);
+    s->finish();
+    return s;
+}
+
+// The baseline: successors parsed from the Forerunner cells, then Kahn's walk.
+int topologicalPass(const Project &project)
+{
+    const int last = project.LastTaskRow;
+    std::vector<int> indegree(last + 2, 0);
+    std::vector<std::vector<int>> successors(last + 2);
+    for (int s = 1; s <= last; ++s) {
+        const QString &forerunner = project.taskTable.cell(ColForerunner, s);
+        if (forerunner.isEmpty())
+            continue;
+        for (int p : ParseForerunner(forerunner).items) {
+            if (p >= 1 && p <= last) {
+                successors[p].push_back(s);
+                ++indegree[s];
+            }
+        }
+    }
+    std::deque<int> ready;
+    for (int row = 1; row <= last; ++row)
+        if (indegree[row] == 0)
+            ready.push_back(row);
+    int seen = 0;
+    while (!ready.empty()) {
+        const int p = ready.front();
+        ready.pop_front();
+        ++seen;
+        for (int s : successors[p])
+            if (--indegree[s] == 0)
+                ready.push_back(s);
+    }
+    return seen;
+}
+
+double seconds(const std::function<void()> &work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return static_cast<double>(timer.nsecsElapsed()) / 1e9;
+}
+
+void runScenario(benchmark::State &state, Scenario *(*make)())
+{
+    static std::map<Scenario *(*)(), Scenario *> built;
+    Scenario *&s = built[make];
+    if (!s)
+        s = make();
+    double engine = 0, baseline = 0;
+    RecalcStats stats;
+    for (auto _ : state) {
+        s->restore();
+        engine += seconds([&] { RecalcSchedule(s->project, s->host, stats); });
+        baseline += seconds([&] { benchmark::DoNotOptimize(topologicalPass(s->project)); });
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["recalc_ms"] = 1000 * engine / n;
+    state.counters["kahn_ms"] = 1000 * baseline / n;
+    state.counters["vs_kahn"] = engine / baseline;
+    state.counters["links"] = static_cast<double>(stats.linksFollowed);
+    state.counters["skipped"] = static_cast<double>(stats.revisitsSkipped);
+}
+
+void BM_ChainInRowOrder(benchmark::State &state) { runScenario(state, [] { return chain(false); }); }
+void BM_ChainInReversedRowOrder(benchmark::State &state) { runScenario(state, [] { return chain(true); }); }
+void BM_RandomForwardLinks(benchmark::State &state) { runScenario(state, randomLinks); }
+void BM_LatticeOfDiamonds(benchmark::State &state) { runScenario(state, lattice); }
+void BM_ChainInFiftyGroups(benchmark::State &state) { runScenario(state, nestedChain); }
+
+BENCHMARK(BM_ChainInRowOrder)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_ChainInReversedRowOrder)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_RandomForwardLinks)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_LatticeOfDiamonds)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_ChainInFiftyGroups)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+// CalcEndDate of a 1,000-day task beside a 10-day one, alternately.
+void BM_CalcEndDateLongVsShort(benchmark::State &state)
+{
+    Scenario s;
+    s.task(1, {});
+    s.task(2, {});
+    s.project.taskTable.setCell(ColDuration, 1, QStringLiteral("1000 days"));
+    s.project.taskTable.setCell(ColDuration, 2, QStringLiteral("10 days"));
+    constexpr int Calls = 2000;
+    double longTask = 0, shortTask = 0;
+    for (auto _ : state) {
+        longTask += seconds([&] {
+            for (int i = 0; i < Calls; ++i)
+                CalcEndDate(s.project, 1);
+        });
+        shortTask += seconds([&] {
+            for (int i = 0; i < Calls; ++i)
+                CalcEndDate(s.project, 2);
+        });
+    }
+    const double n = static_cast<double>(state.iterations()) * Calls;
+    state.counters["long_us"] = 1e6 * longTask / n;
+    state.counters["short_us"] = 1e6 * shortTask / n;
+    state.counters["vs_short"] = longTask / shortTask;
+}
+BENCHMARK(BM_CalcEndDateLongVsShort)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
