@@ -139,7 +139,8 @@ Scenario *nestedChain()
     return s;
 }
 
-// The baseline: successors parsed from the Forerunner cells, then Kahn's walk.
+// The baseline: successors parsed from the Forerunner cells (by the scanner the engine
+// uses), then Kahn's walk.
 int topologicalPass(const Project &project)
 {
     const int last = project.LastTaskRow;
@@ -149,12 +150,16 @@ int topologicalPass(const Project &project)
         const QString &forerunner = project.taskTable.cell(ColForerunner, s);
         if (forerunner.isEmpty())
             continue;
-        for (int p : ParseForerunner(forerunner).items) {
-            if (p >= 1 && p <= last) {
-                successors[p].push_back(s);
-                ++indegree[s];
-            }
-        }
+        QString error;
+        ScanForerunner(
+            forerunner,
+            [&](int p) {
+                if (p >= 1 && p <= last) {
+                    successors[p].push_back(s);
+                    ++indegree[s];
+                }
+            },
+            error);
     }
     std::deque<int> ready;
     for (int row = 1; row <= last; ++row)

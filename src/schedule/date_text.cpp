@@ -3,6 +3,8 @@
 #include <QDate>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace morvaine {
 
@@ -43,6 +45,22 @@ bool validDate(int y, int m, int d)
     return d <= days[m - 1] + (m == 2 && leap ? 1 : 0);
 }
 
+struct WrittenStore {
+    QString format;
+    unsigned generation = 0;
+    qint64 firstDay = 0;
+    std::vector<QString> texts; // by day number from firstDay
+};
+
+// About 180 years of dates around the first one written.
+constexpr qint64 StoreSlots = qint64(1) << 16;
+
+WrittenStore &writtenStore()
+{
+    thread_local WrittenStore store;
+    return store;
+}
+
 } // namespace
 
 DateCodec::DateCodec() : m_format(ShortDateFormat())
@@ -65,62 +83,113 @@ DateCodec::DateCodec() : m_format(ShortDateFormat())
             if (seen[slot])
                 m_fast = false;
             seen[slot] = true;
-            m_fields.append({c.toLatin1(), run, QChar()});
+            m_fields.push_back({c.toLatin1(), run, 0});
         } else if (c == QLatin1Char('y')) {
             if (run != 4 || seen[2])
                 m_fast = false;
             seen[2] = true;
-            m_fields.append({'y', 4, QChar()});
+            m_fields.push_back({'y', 4, 0});
         } else if (c.isLetter() || c == QLatin1Char('\'')) {
             m_fast = false;
             break;
         } else {
             for (int k = 0; k < run; ++k)
-                m_fields.append({0, 1, c});
+                m_fields.push_back({0, 1, c.unicode()});
         }
         i += run;
     }
     if (!(seen[0] && seen[1] && seen[2]) || m_format.size() > 20)
         m_fast = false;
+    if (m_fast) {
+        int length = 0;
+        for (const Field &f : m_fields) {
+            if (f.kind == 'd' || f.kind == 'M' || f.kind == 'y') {
+                if (f.width == 1) {
+                    length = 0;
+                    break;
+                }
+                const signed char slot = f.kind == 'd' ? 0 : f.kind == 'M' ? 1 : 2;
+                for (int k = 0; k < f.width; ++k)
+                    m_fixedSlot[length++] = slot;
+            } else {
+                m_fixedSlot[length] = -1;
+                m_fixedLiteral[length++] = f.literal;
+            }
+        }
+        m_fixedLength = length;
+    }
+
+    WrittenStore &store = writtenStore();
+    if (store.generation == 0 || store.format != m_format) {
+        store.format = m_format;
+        ++store.generation;
+        store.texts.clear();
+    }
+    m_generation = store.generation;
 }
 
 bool DateCodec::fastRead(const QString &text, TDateTime &day) const
 {
     // Strict widths: dd, MM and yyyy take exactly their digits, d and M one or two
     // without a leading zero, so only the text the format writes is accepted.
-    int y = 0, m = 0, d = 0;
-    int pos = 0;
-    const int size = static_cast<int>(text.size());
-    const QChar *s = text.constData();
-    auto digit = [&](int at) {
-        return at < size && s[at].unicode() >= '0' && s[at].unicode() <= '9';
-    };
+    const char16_t *s = reinterpret_cast<const char16_t *>(text.constData());
+    const char16_t *const end = s + text.size();
+    auto digit = [](char16_t c) { return static_cast<unsigned>(c - u'0') <= 9u; };
+    int values[3] = {0, 0, 0}; // day, month, year
+    if (m_fixedLength > 0) {
+        if (text.size() != m_fixedLength)
+            return false;
+        for (int i = 0; i < m_fixedLength; ++i) {
+            const int slot = m_fixedSlot[i];
+            if (slot < 0) {
+                if (s[i] != m_fixedLiteral[i])
+                    return false;
+            } else {
+                const unsigned value = static_cast<unsigned>(s[i] - u'0');
+                if (value > 9u)
+                    return false;
+                values[slot] = values[slot] * 10 + static_cast<int>(value);
+            }
+        }
+        const int y = values[2], m = values[1], d = values[0];
+        if (y < 1000 || !validDate(y, m, d))
+            return false;
+        day = static_cast<TDateTime>(daysFromCivil(y, m, d) - EpochFrom1970);
+        return true;
+    }
     for (const Field &f : m_fields) {
         if (f.kind == 0) {
-            if (pos >= size || s[pos] != f.literal)
+            if (s == end || *s != f.literal)
                 return false;
-            ++pos;
+            ++s;
             continue;
         }
-        int digits = f.kind == 'y' ? 4 : f.width;
-        if (f.width == 1 && f.kind != 'y' && digit(pos) && digit(pos + 1))
-            digits = 2;
         int value = 0;
-        for (int i = 0; i < digits; ++i) {
-            if (!digit(pos))
+        if (f.kind == 'y') {
+            if (end - s < 4 || !digit(s[0]) || !digit(s[1]) || !digit(s[2]) || !digit(s[3]))
                 return false;
-            value = value * 10 + (s[pos++].unicode() - '0');
+            value = (s[0] - u'0') * 1000 + (s[1] - u'0') * 100 + (s[2] - u'0') * 10 +
+                    (s[3] - u'0');
+            s += 4;
+            values[2] = value;
+            continue;
         }
-        if (f.width == 1 && f.kind != 'y' && digits == 2 && value < 10)
-            return false; // a leading zero the format does not write
-        if (f.kind == 'y')
-            y = value;
-        else if (f.kind == 'M')
-            m = value;
-        else
-            d = value;
+        if (s == end || !digit(*s))
+            return false;
+        value = *s++ - u'0';
+        if (f.width == 2) {
+            if (s == end || !digit(*s))
+                return false;
+            value = value * 10 + (*s++ - u'0');
+        } else if (s != end && digit(*s)) {
+            if (value == 0)
+                return false; // a leading zero the format does not write
+            value = value * 10 + (*s++ - u'0');
+        }
+        values[f.kind == 'd' ? 0 : 1] = value;
     }
-    if (pos != size || y < 1000 || y > 9999 || !validDate(y, m, d))
+    const int y = values[2], m = values[1], d = values[0];
+    if (s != end || y < 1000 || !validDate(y, m, d))
         return false;
     day = static_cast<TDateTime>(daysFromCivil(y, m, d) - EpochFrom1970);
     return true;
@@ -143,7 +212,7 @@ int DateCodec::fastWrite(int year, int month, int dayOfMonth, char16_t *out) con
     };
     for (const Field &f : m_fields) {
         if (f.kind == 0)
-            out[n++] = f.literal.unicode();
+            out[n++] = f.literal;
         else if (f.kind == 'y')
             number(year, 4);
         else if (f.kind == 'M')
@@ -154,16 +223,29 @@ int DateCodec::fastWrite(int year, int month, int dayOfMonth, char16_t *out) con
     return n;
 }
 
+bool DateCodec::slowRead(const QString &text, TDateTime &day) const
+{
+    // Qt's parser is slow and a project holds the same dates in many cells.
+    auto it = m_slowReads.constFind(text);
+    if (it == m_slowReads.constEnd()) {
+        TDateTime value = std::numeric_limits<TDateTime>::quiet_NaN();
+        try {
+            value = StrToDate(text);
+        } catch (const ConversionError &) {
+        }
+        it = m_slowReads.insert(text, value);
+    }
+    if (std::isnan(*it))
+        return false;
+    day = *it;
+    return true;
+}
+
 bool DateCodec::tryRead(const QString &text, TDateTime &day) const
 {
     if (m_fast && fastRead(text, day))
         return true;
-    try {
-        day = StrToDate(text);
-        return true;
-    } catch (const ConversionError &) {
-        return false;
-    }
+    return slowRead(text, day);
 }
 
 TDateTime DateCodec::read(const QString &text) const
@@ -171,38 +253,44 @@ TDateTime DateCodec::read(const QString &text) const
     TDateTime day = 0;
     if (m_fast && fastRead(text, day))
         return day;
-    return StrToDate(text);
+    if (slowRead(text, day))
+        return day;
+    return StrToDate(text); // throws
 }
 
-QString DateCodec::write(TDateTime day) const
+QString DateCodec::format(qint64 day) const
 {
-    const qint64 number = static_cast<qint64>(day);
-    if (m_written.empty())
-        m_firstDay = number - 4096;
-    const qint64 slot = number - m_firstDay;
-    if (slot >= 0 && slot < (1 << 22)) {
-        if (static_cast<std::size_t>(slot) >= m_written.size())
-            m_written.resize(std::max(m_written.size() * 2, static_cast<std::size_t>(slot) + 1));
-        QString &text = m_written[static_cast<std::size_t>(slot)];
-        if (text.isNull()) {
-            int y = 0, m = 0, d = 0;
-            civilFromDays(number + EpochFrom1970, y, m, d);
-            if (m_fast && y >= 1000 && y <= 9999) {
-                char16_t buffer[32];
-                const int length = fastWrite(y, m, d, buffer);
-                text = QString(reinterpret_cast<const QChar *>(buffer), length);
-            } else {
-                text = DateToStr(day);
-            }
-        }
-        return text;
+    int y = 0, m = 0, d = 0;
+    civilFromDays(day + EpochFrom1970, y, m, d);
+    if (m_fast && y >= 1000 && y <= 9999) {
+        char16_t buffer[32];
+        const int length = fastWrite(y, m, d, buffer);
+        return QString(reinterpret_cast<const QChar *>(buffer), length);
     }
-    auto it = m_writtenElsewhere.constFind(number);
-    if (it != m_writtenElsewhere.constEnd())
-        return *it;
-    const QString text = DateToStr(day);
-    m_writtenElsewhere.insert(number, text);
-    return text;
+    return DateToStr(static_cast<TDateTime>(day));
+}
+
+const QString &DateCodec::write(TDateTime value) const
+{
+    const qint64 day = static_cast<qint64>(value);
+    WrittenStore &store = writtenStore();
+    if (store.generation == m_generation) {
+        if (store.texts.empty())
+            store.firstDay = day - StoreSlots / 8;
+        const qint64 slot = day - store.firstDay;
+        if (slot >= 0 && slot < StoreSlots) {
+            const auto at = static_cast<std::size_t>(slot);
+            if (at >= store.texts.size())
+                store.texts.resize(std::min(static_cast<std::size_t>(StoreSlots),
+                                            std::max(store.texts.size() * 2, at + 1)));
+            QString &text = store.texts[at];
+            if (text.isNull())
+                text = format(day);
+            return text;
+        }
+    }
+    m_scratch = format(day);
+    return m_scratch;
 }
 
 } // namespace morvaine

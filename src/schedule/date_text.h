@@ -19,27 +19,39 @@ public:
     TDateTime read(const QString &text) const;
     /// Like read, without throwing; false for a text that is not a date.
     bool tryRead(const QString &text, TDateTime &day) const;
-    /// DateToStr.
-    QString write(TDateTime day) const;
+    /// Whether every text write gives reads back as its own date (a numeric format).
+    bool oneTextPerDate() const { return m_fast; }
+    /// DateToStr. The reference stays valid until the next call.
+    const QString &write(TDateTime day) const;
 
-private:
     struct Field {
         char kind; // 'd', 'M', 'y', or 0 for a literal character
         int width; // 1 or 2 for d/M (1 = unpadded), 4 for y
-        QChar literal;
+        char16_t literal;
     };
+
+private:
     bool fastRead(const QString &text, TDateTime &day) const;
     /// Writes the text of a date into out (at most 32 characters); its length.
     int fastWrite(int year, int month, int dayOfMonth, char16_t *out) const;
+    QString format(qint64 day) const;
+    bool slowRead(const QString &text, TDateTime &day) const;
 
     QString m_format;
-    QList<Field> m_fields;
+    std::vector<Field> m_fields;
     bool m_fast = false;
-    // Texts already written, by day number from m_firstDay: a recalculation writes
-    // the same few thousand dates over and over.
-    mutable std::vector<QString> m_written;
-    mutable qint64 m_firstDay = 0;
-    mutable QHash<qint64, QString> m_writtenElsewhere;
+    // A format of fixed width (dd, MM, yyyy): per position the field a digit belongs
+    // to (0 day, 1 month, 2 year) or -1 for the literal character there.
+    int m_fixedLength = 0;
+    signed char m_fixedSlot[20] = {};
+    char16_t m_fixedLiteral[20] = {};
+    // The texts already written are kept per thread across codecs (a recalculation
+    // follows every edit and writes the same few thousand dates each time); the
+    // generation tells whether the store still holds texts of this codec's format.
+    unsigned m_generation = 0;
+    mutable QString m_scratch;
+    // Texts that Qt's parser read, with their day, or NaN for one that is no date.
+    mutable QHash<QString, TDateTime> m_slowReads;
 };
 
 } // namespace morvaine

@@ -46,11 +46,29 @@ MinTree::Entry MinTree::query(int first, int last) const
 
 // ---------------------------------------------------------------- cells
 
+struct ScheduleEngine::SharedStack {
+    std::vector<Frame> frames;
+    bool busy = false;
+};
+
+ScheduleEngine::SharedStack &ScheduleEngine::sharedStack()
+{
+    thread_local SharedStack shared;
+    return shared;
+}
+
 ScheduleEngine::ScheduleEngine(Project &project, Host &host, RecalcStats *stats)
     : m_project(project), m_host(host), m_table(project.taskTable), m_stats(stats),
       m_last(std::clamp(project.LastTaskRow, 0, TaskTable::LastRow)),
-      m_week(project.settings().workingDays())
+      m_week(project.settings().workingDays()), m_firstDay(MinDateValue()),
+      m_lastDay(MaxDateValue()),
+      m_stack(sharedStack().busy ? m_ownStack : sharedStack().frames)
 {
+    if (&m_stack != &m_ownStack) {
+        m_borrowedStack = true;
+        sharedStack().busy = true;
+        m_stack.clear();
+    }
     const std::size_t rows = static_cast<std::size_t>(m_last) + 2;
     m_start.assign(rows, 0);
     m_end.assign(rows, 0);
@@ -62,56 +80,39 @@ ScheduleEngine::ScheduleEngine(Project &project, Host &host, RecalcStats *stats)
     m_seenAt.assign(rows, 0);
 }
 
-const QString &ScheduleEngine::text(int column, int row) const
+ScheduleEngine::~ScheduleEngine()
 {
-    static const QString none;
-    return row >= 1 && row <= TaskTable::LastRow ? m_table.cell(column, row) : none;
-}
-
-ScheduleEngine::DateState ScheduleEngine::startState(int row)
-{
-    DateState &state = m_startState[row];
-    if (state == DateState::Unknown) {
-        const QString &value = text(ColStart, row);
-        state = value.isEmpty()                          ? DateState::Empty
-                : m_dates.tryRead(value, m_start[row]) ? DateState::Valid
-                                                         : DateState::Invalid;
+    if (m_borrowedStack) {
+        m_stack.clear();
+        sharedStack().busy = false;
     }
-    return state;
 }
 
-ScheduleEngine::DateState ScheduleEngine::endState(int row)
+ScheduleEngine::DateState ScheduleEngine::readStartState(int row)
 {
-    DateState &state = m_endState[row];
-    if (state == DateState::Unknown) {
-        const QString &value = text(ColEnd, row);
-        state = value.isEmpty()                        ? DateState::Empty
-                : m_dates.tryRead(value, m_end[row]) ? DateState::Valid
-                                                       : DateState::Invalid;
-    }
-    return state;
+    const QString &value = text(ColStart, row);
+    return m_startState[row] = value.isEmpty()                          ? DateState::Empty
+                               : m_dates.tryRead(value, m_start[row]) ? DateState::Valid
+                                                                        : DateState::Invalid;
 }
 
-TDateTime ScheduleEngine::startOf(int row)
+ScheduleEngine::DateState ScheduleEngine::readEndState(int row)
 {
-    if (startState(row) != DateState::Valid)
-        return StrToDate(text(ColStart, row)); // throws the conversion error
-    return m_start[row];
+    const QString &value = text(ColEnd, row);
+    return m_endState[row] = value.isEmpty()                        ? DateState::Empty
+                             : m_dates.tryRead(value, m_end[row]) ? DateState::Valid
+                                                                    : DateState::Invalid;
 }
 
-TDateTime ScheduleEngine::endOf(int row)
+TDateTime ScheduleEngine::unreadableDate(int column, int row) const
 {
-    if (endState(row) != DateState::Valid)
-        return StrToDate(text(ColEnd, row));
-    return m_end[row];
+    return StrToDate(text(column, row)); // throws the conversion error
 }
 
-int ScheduleEngine::durationOf(int row)
+int ScheduleEngine::readDuration(int row)
 {
-    if (!m_durationKnown[row]) {
-        m_duration[row] = DurationDays(text(ColDuration, row));
-        m_durationKnown[row] = 1;
-    }
+    m_duration[row] = DurationDays(text(ColDuration, row));
+    m_durationKnown[row] = 1;
     return m_duration[row];
 }
 
@@ -125,14 +126,10 @@ void ScheduleEngine::remember(int row)
     m_seen.push_back({row, m_startState[row], m_endState[row], m_start[row], m_end[row]});
 }
 
-namespace {
-bool readableDay(TDateTime day)
+bool ScheduleEngine::readableDay(TDateTime day) const
 {
-    static const TDateTime first = MinDateValue();
-    static const TDateTime last = MaxDateValue();
-    return day >= first && day <= last;
+    return day >= m_firstDay && day <= m_lastDay;
 }
-} // namespace
 
 void ScheduleEngine::setStartDay(int row, TDateTime day)
 {
@@ -146,9 +143,26 @@ void ScheduleEngine::setEndDay(int row, TDateTime day)
     setEnd(row, m_dates.write(day), readable ? DateState::Valid : DateState::Invalid, day);
 }
 
+namespace {
+// Texts sharing their characters are equal without comparing them.
+bool sameText(const QString &a, const QString &b)
+{
+    return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
+}
+} // namespace
+
+bool ScheduleEngine::knownToDiffer(DateState known, TDateTime day, DateState was,
+                                   TDateTime wasDay) const
+{
+    // A cell that reads as another date than the one written cannot hold its text.
+    return m_dates.oneTextPerDate() && known == DateState::Valid && was == DateState::Valid &&
+           day != wasDay;
+}
+
 void ScheduleEngine::setStart(int row, const QString &value, DateState known, TDateTime day)
 {
-    if (text(ColStart, row) == value)
+    if (!knownToDiffer(known, day, m_startState[row], m_start[row]) &&
+        sameText(text(ColStart, row), value))
         return;
     remember(row);
     m_table.setCell(ColStart, row, value);
@@ -168,7 +182,8 @@ void ScheduleEngine::setStart(int row, const QString &value, DateState known, TD
 
 void ScheduleEngine::setEnd(int row, const QString &value, DateState known, TDateTime day)
 {
-    if (text(ColEnd, row) == value)
+    if (!knownToDiffer(known, day, m_endState[row], m_end[row]) &&
+        sameText(text(ColEnd, row), value))
         return;
     remember(row);
     const bool counted = m_endTreeBuilt && !m_dirty[row];
@@ -268,14 +283,15 @@ void ScheduleEngine::buildOutline()
     m_levelBad.assign(rows, 0);
     m_levelIsOne.assign(rows, 1);
     m_isGroup.assign(rows, 0);
-    m_levelError.assign(rows, QString());
+    m_levelError.clear();
     bool plain = true;
     for (int row = 1; row <= m_last; ++row) {
         const QString &level = text(ColLevel, row);
-        m_isGroup[row] = text(ColVeha, row) == QLatin1String("v");
+        const QString &veha = text(ColVeha, row);
+        m_isGroup[row] = veha.size() == 1 && veha.front() == QLatin1Char('v');
         if (m_isGroup[row])
             m_hasGroups = true;
-        if (level == QLatin1String("1"))
+        if (level.size() == 1 && level.front() == QLatin1Char('1'))
             continue;
         plain = false;
         m_levelIsOne[row] = 0;
@@ -283,7 +299,7 @@ void ScheduleEngine::buildOutline()
             m_level[row] = StrToInt(level);
         } catch (const ConversionError &error) {
             m_levelBad[row] = 1;
-            m_levelError[row] = error.message();
+            m_levelError.emplace_back(row, error.message());
         }
     }
     m_subEnd.assign(rows, 0);
@@ -348,7 +364,9 @@ void ScheduleEngine::buildOutline()
 int ScheduleEngine::levelOf(int row)
 {
     if (m_levelBad[row])
-        throw ConversionError(m_levelError[row]);
+        throw ConversionError(std::lower_bound(m_levelError.begin(), m_levelError.end(),
+                                               std::make_pair(row, QString()))
+                                  ->second);
     return m_level[row];
 }
 
@@ -421,17 +439,22 @@ void ScheduleEngine::buildIndex()
         const QString &forerunner = text(ColForerunner, s);
         if (forerunner.isEmpty())
             continue;
-        ParsedForerunner parsed = ParseForerunner(forerunner);
-        m_hasItems[s] = !parsed.items.isEmpty() || parsed.bad;
-        for (int p : parsed.items) {
-            if (p < 1 || p > m_last || seenIn[p] == s)
-                continue; // only the first item naming p counts
-            seenIn[p] = s;
-            links.emplace_back(p, s);
-            ++count[p + 1];
-        }
-        if (parsed.bad)
-            m_badRows.emplace_back(s, std::move(parsed));
+        bool items = false;
+        QString error;
+        const bool good = ScanForerunner(
+            forerunner,
+            [&](int p) {
+                items = true;
+                if (p < 1 || p > m_last || seenIn[p] == s)
+                    return; // only the first item naming p counts
+                seenIn[p] = s;
+                links.emplace_back(p, s);
+                ++count[p + 1];
+            },
+            error);
+        m_hasItems[s] = items || !good;
+        if (!good)
+            m_badRows.emplace_back(s, ParseForerunner(forerunner));
     }
     m_succFirst.assign(rows + 1, 0);
     for (std::size_t p = 1; p <= rows; ++p)
@@ -518,11 +541,11 @@ void ScheduleEngine::buildGroupTrees()
         if (startState(row) == DateState::Valid)
             m_startTree.setLeaf(row, m_start[row]);
         else
-            m_invalidStart.insert(m_invalidStart.end(), row);
+            m_invalidStart.insert(row);
         if (endState(row) == DateState::Valid)
             m_endTree.setLeaf(row, -m_end[row]);
         else
-            m_invalidEnd.insert(m_invalidEnd.end(), row);
+            m_invalidEnd.insert(row);
     }
     m_startTree.rebuild();
     m_endTree.rebuild();
@@ -530,7 +553,7 @@ void ScheduleEngine::buildGroupTrees()
 
 bool ScheduleEngine::rangeHasInvalid(int first, int last) const
 {
-    auto hit = [&](const std::set<int> &rows) {
+    auto hit = [&](const RowSet &rows) {
         auto it = rows.lower_bound(first);
         return it != rows.end() && *it <= last;
     };
@@ -835,28 +858,32 @@ void ScheduleEngine::run()
 // its successors.
 void ScheduleEngine::stepFollow(std::size_t at)
 {
+    // A pushed frame may move the stack: return at once after each push.
     Frame &frame = m_stack[at];
     const int row = frame.row;
-    switch (frame.phase++) {
-    case 0:
-        if (m_isGroup[row])
+    if (frame.phase == 0) {
+        frame.phase = 1;
+        if (m_isGroup[row]) {
             m_stack.push_back(Frame{FrameKind::Groups, row});
-        break;
-    case 1:
-        if (!m_levelIsOne[row])
+            return;
+        }
+    }
+    if (frame.phase == 1) {
+        frame.phase = 2;
+        if (!m_levelIsOne[row]) {
             m_stack.push_back(Frame{FrameKind::Climb, row});
-        break;
-    case 2:
+            return;
+        }
+    }
+    if (frame.phase == 2) {
+        frame.phase = 3;
         push(FrameKind::Propagate, row);
-        break;
-    default: {
-        const unsigned generation = frame.generation;
-        m_stack.pop_back();
-        if (generation == m_generation)
-            m_settled[row] = m_generation + 1;
-        break;
+        return;
     }
-    }
+    const unsigned generation = frame.generation;
+    m_stack.pop_back();
+    if (generation == m_generation)
+        m_settled[row] = m_generation + 1;
 }
 
 void ScheduleEngine::stepPropagate(std::size_t at)

@@ -26,6 +26,44 @@ struct ParsedForerunner {
 };
 ParsedForerunner ParseForerunner(const QString &text);
 
+/// The value of a Forerunner item that is not plain digits (StrToInt); false with the
+/// conversion message when it is no number.
+bool ForerunnerItemValue(QStringView number, int &value, QString &error);
+
+/// Calls item(row) for each item of a Forerunner text, in order, without building a
+/// list; stops at the first item that is not a number and returns false, its
+/// conversion message in error.
+template <typename Item>
+bool ScanForerunner(const QString &text, Item &&item, QString &error)
+{
+    const char16_t *const begin = reinterpret_cast<const char16_t *>(text.constData());
+    const char16_t *const end = begin + text.size();
+    const char16_t *from = begin;
+    for (;;) {
+        const char16_t *semicolon = from;
+        while (semicolon != end && *semicolon != u';')
+            ++semicolon;
+        if (semicolon == end)
+            return true;
+        // An item is a blank, the number and the semicolon: the first character is
+        // skipped whatever it is.
+        const char16_t *const first = semicolon - from >= 1 ? from + 1 : semicolon;
+        int value = 0;
+        bool digits = first != semicolon && semicolon - first <= 9;
+        for (const char16_t *c = first; digits && c != semicolon; ++c) {
+            if (static_cast<unsigned>(*c - u'0') > 9u)
+                digits = false;
+            else
+                value = value * 10 + (*c - u'0');
+        }
+        if (!digits &&
+            !ForerunnerItemValue(QStringView(first, semicolon - first), value, error))
+            return false;
+        item(value);
+        from = semicolon + 1;
+    }
+}
+
 /// Minimum of (key, row) pairs over a row range; the smallest row wins a tie.
 class MinTree {
 public:
@@ -46,9 +84,49 @@ private:
     std::vector<Entry> m_nodes;
 };
 
+/// A set of rows that answers membership without a tree search, so that the many
+/// writes that leave a row in or out of the set cost no tree operation.
+class RowSet {
+public:
+    using const_iterator = std::set<int>::const_iterator;
+    void insert(int row)
+    {
+        if (row >= static_cast<int>(m_in.size()))
+            m_in.resize(static_cast<std::size_t>(row) * 2 + 2, 0);
+        if (!m_in[static_cast<std::size_t>(row)]) {
+            m_in[static_cast<std::size_t>(row)] = 1;
+            m_rows.insert(row);
+        }
+    }
+    void erase(int row)
+    {
+        if (row < static_cast<int>(m_in.size()) && m_in[static_cast<std::size_t>(row)]) {
+            m_in[static_cast<std::size_t>(row)] = 0;
+            m_rows.erase(row);
+        }
+    }
+    void clear()
+    {
+        for (int row : m_rows)
+            m_in[static_cast<std::size_t>(row)] = 0;
+        m_rows.clear();
+    }
+    bool empty() const { return m_rows.empty(); }
+    const_iterator begin() const { return m_rows.begin(); }
+    const_iterator end() const { return m_rows.end(); }
+    const_iterator lower_bound(int row) const { return m_rows.lower_bound(row); }
+
+private:
+    std::set<int> m_rows;
+    std::vector<unsigned char> m_in;
+};
+
 class ScheduleEngine {
 public:
     ScheduleEngine(Project &project, Host &host, RecalcStats *stats);
+    ~ScheduleEngine();
+    ScheduleEngine(const ScheduleEngine &) = delete;
+    ScheduleEngine &operator=(const ScheduleEngine &) = delete;
 
     void recalcSchedule();
     void recalcGroupTasks();
@@ -67,19 +145,42 @@ private:
         int saved = 0;
     };
 
-    // Cells as values.
-    const QString &text(int column, int row) const;
-    DateState startState(int row);
-    DateState endState(int row);
-    TDateTime startOf(int row);
-    TDateTime endOf(int row);
-    int durationOf(int row);
+    // Cells as values; a row's dates and Duration are read once per recalculation.
+    const QString &text(int column, int row) const
+    {
+        return row >= 1 && row <= TaskTable::LastRow ? m_table.cell(column, row) : m_none;
+    }
+    DateState startState(int row)
+    {
+        const DateState state = m_startState[row];
+        return state != DateState::Unknown ? state : readStartState(row);
+    }
+    DateState endState(int row)
+    {
+        const DateState state = m_endState[row];
+        return state != DateState::Unknown ? state : readEndState(row);
+    }
+    TDateTime startOf(int row)
+    {
+        return startState(row) == DateState::Valid ? m_start[row] : unreadableDate(ColStart, row);
+    }
+    TDateTime endOf(int row)
+    {
+        return endState(row) == DateState::Valid ? m_end[row] : unreadableDate(ColEnd, row);
+    }
+    int durationOf(int row) { return m_durationKnown[row] ? m_duration[row] : readDuration(row); }
+    DateState readStartState(int row);
+    DateState readEndState(int row);
+    TDateTime unreadableDate(int column, int row) const;
+    int readDuration(int row);
+    bool readableDay(TDateTime day) const;
     bool durationEmpty(int row) const { return text(ColDuration, row).isEmpty(); }
     // Writes a date cell; a known day value spares reading the text back.
     void setStart(int row, const QString &value, DateState state = DateState::Unknown,
                   TDateTime day = 0);
     void setEnd(int row, const QString &value, DateState state = DateState::Unknown,
                 TDateTime day = 0);
+    bool knownToDiffer(DateState known, TDateTime day, DateState was, TDateTime wasDay) const;
     void setStartDay(int row, TDateTime day);
     void setEndDay(int row, TDateTime day);
     void setDuration(int row, const QString &value);
@@ -140,6 +241,8 @@ private:
     int m_last;
     WorkWeek m_week;
     DateCodec m_dates;
+    TDateTime m_firstDay, m_lastDay; // the dates a text can hold
+    QString m_none;
 
     std::vector<TDateTime> m_start, m_end;
     std::vector<DateState> m_startState, m_endState;
@@ -149,7 +252,7 @@ private:
     // Outline, rows 1..last.
     std::vector<int> m_level;
     std::vector<unsigned char> m_levelBad, m_levelIsOne, m_isGroup, m_groupy;
-    std::vector<QString> m_levelError;
+    std::vector<std::pair<int, QString>> m_levelError; // by row, for rows with m_levelBad
     std::vector<int> m_subEnd, m_parent;
     std::vector<unsigned char> m_subStopBad;
     bool m_hasGroups = false;
@@ -162,7 +265,7 @@ private:
     // Group spans and the project end.
     bool m_groupTrees = false;
     MinTree m_startTree, m_endTree;
-    std::set<int> m_invalidStart, m_invalidEnd;
+    RowSet m_invalidStart, m_invalidEnd;
     // The latest End of all rows whose fit is not pending, and how many rows hold it.
     bool m_endTreeBuilt = false;
     TDateTime m_endMax = 0;
@@ -170,12 +273,17 @@ private:
     bool m_endMaxStale = false;
     void endAdded(TDateTime end);
     void endRemoved(TDateTime end);
-    std::set<int> m_badEnds;
+    RowSet m_badEnds;
     std::vector<unsigned char> m_dirty;
     std::set<int> m_dirtyRows;
 
-    // Propagation state.
-    std::vector<Frame> m_stack;
+    // Propagation state. The walk stack of a long chain is large: it is kept per
+    // thread across recalculations (unless a recalculation runs inside another).
+    struct SharedStack;
+    static SharedStack &sharedStack();
+    std::vector<Frame> m_ownStack;
+    bool m_borrowedStack = false;
+    std::vector<Frame> &m_stack;
     std::vector<unsigned char> m_visited;
     // Rows whose propagation is under way, how many times, and how many propagations
     // started by moved sub-tasks were open when the innermost one began.
@@ -194,7 +302,7 @@ private:
     // Rows the marks of each chain step would fail to read: a Start that is not a
     // date, or an End that is not one on a row starting on the project start date.
     bool m_markRowsBuilt = false;
-    std::set<int> m_markStartFails, m_markEndFails;
+    RowSet m_markStartFails, m_markEndFails;
     // Dates of rows written since the last chain step, as that step saw them.
     struct Seen {
         int row;
