@@ -108,12 +108,12 @@ DateCodec::DateCodec() : m_format(ShortDateFormat())
                     length = 0;
                     break;
                 }
-                const signed char slot = f.kind == 'd' ? 0 : f.kind == 'M' ? 1 : 2;
-                for (int k = 0; k < f.width; ++k)
-                    m_fixedSlot[length++] = slot;
+                (f.kind == 'd' ? m_dayAt : f.kind == 'M' ? m_monthAt : m_yearAt) = length;
+                length += f.width;
             } else {
-                m_fixedSlot[length] = -1;
-                m_fixedLiteral[length++] = f.literal;
+                m_literalAt[m_literalCount] = length;
+                m_literal[m_literalCount++] = f.literal;
+                ++length;
             }
         }
         m_fixedLength = length;
@@ -139,19 +139,19 @@ bool DateCodec::fastRead(const QString &text, TDateTime &day) const
     if (m_fixedLength > 0) {
         if (text.size() != m_fixedLength)
             return false;
-        for (int i = 0; i < m_fixedLength; ++i) {
-            const int slot = m_fixedSlot[i];
-            if (slot < 0) {
-                if (s[i] != m_fixedLiteral[i])
-                    return false;
-            } else {
-                const unsigned value = static_cast<unsigned>(s[i] - u'0');
-                if (value > 9u)
-                    return false;
-                values[slot] = values[slot] * 10 + static_cast<int>(value);
-            }
-        }
-        const int y = values[2], m = values[1], d = values[0];
+        for (int i = 0; i < m_literalCount; ++i)
+            if (s[m_literalAt[i]] != m_literal[i])
+                return false;
+        const auto at = [s](int i) { return static_cast<unsigned>(s[i] - u'0'); };
+        const unsigned d1 = at(m_dayAt), d2 = at(m_dayAt + 1);
+        const unsigned m1 = at(m_monthAt), m2 = at(m_monthAt + 1);
+        const unsigned y1 = at(m_yearAt), y2 = at(m_yearAt + 1), y3 = at(m_yearAt + 2),
+                       y4 = at(m_yearAt + 3);
+        if ((d1 > 9u) | (d2 > 9u) | (m1 > 9u) | (m2 > 9u) | (y1 > 9u) | (y2 > 9u) | (y3 > 9u) |
+            (y4 > 9u))
+            return false;
+        const int d = static_cast<int>(d1 * 10 + d2), m = static_cast<int>(m1 * 10 + m2);
+        const int y = static_cast<int>(y1 * 1000 + y2 * 100 + y3 * 10 + y4);
         if (y < 1000 || !validDate(y, m, d))
             return false;
         day = static_cast<TDateTime>(daysFromCivil(y, m, d) - EpochFrom1970);

@@ -40,11 +40,13 @@ private:
     QString m_format;
     std::vector<Field> m_fields;
     bool m_fast = false;
-    // A format of fixed width (dd, MM, yyyy): per position the field a digit belongs
-    // to (0 day, 1 month, 2 year) or -1 for the literal character there.
+    // A format of fixed width (dd, MM, yyyy): where its fields start, and its
+    // literal characters with their positions.
     int m_fixedLength = 0;
-    signed char m_fixedSlot[20] = {};
-    char16_t m_fixedLiteral[20] = {};
+    int m_dayAt = 0, m_monthAt = 0, m_yearAt = 0;
+    int m_literalCount = 0;
+    int m_literalAt[20] = {};
+    char16_t m_literal[20] = {};
     // The texts already written are kept per thread across codecs (a recalculation
     // follows every edit and writes the same few thousand dates each time); the
     // generation tells whether the store still holds texts of this codec's format.

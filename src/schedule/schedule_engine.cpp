@@ -12,14 +12,38 @@ void MinTree::reset(int size)
     while (m_size < size + 1)
         m_size *= 2;
     m_nodes.assign(2 * static_cast<std::size_t>(m_size), Entry(None, 0));
+    m_pending.clear();
+    m_isPending.assign(static_cast<std::size_t>(m_size), 0);
 }
 
 void MinTree::set(int row, double key)
 {
-    std::size_t i = static_cast<std::size_t>(m_size + row);
-    m_nodes[i] = Entry(key, row);
-    for (i /= 2; i >= 1; i /= 2)
-        m_nodes[i] = std::min(m_nodes[2 * i], m_nodes[2 * i + 1]);
+    m_nodes[static_cast<std::size_t>(m_size + row)] = Entry(key, row);
+    if (!m_isPending[static_cast<std::size_t>(row)]) {
+        m_isPending[static_cast<std::size_t>(row)] = 1;
+        m_pending.push_back(row);
+    }
+}
+
+void MinTree::settle()
+{
+    if (m_pending.size() * 8 > static_cast<std::size_t>(m_size)) {
+        rebuild();
+    } else {
+        for (int row : m_pending) {
+            // Above the first node whose minimum stays as it was, this leaf changes
+            // nothing (another pending leaf carries its own change up).
+            for (std::size_t i = static_cast<std::size_t>(m_size + row) / 2; i >= 1; i /= 2) {
+                const Entry least = std::min(m_nodes[2 * i], m_nodes[2 * i + 1]);
+                if (least == m_nodes[i])
+                    break;
+                m_nodes[i] = least;
+            }
+        }
+    }
+    for (int row : m_pending)
+        m_isPending[static_cast<std::size_t>(row)] = 0;
+    m_pending.clear();
 }
 
 void MinTree::rebuild()
@@ -28,8 +52,10 @@ void MinTree::rebuild()
         m_nodes[i] = std::min(m_nodes[2 * i], m_nodes[2 * i + 1]);
 }
 
-MinTree::Entry MinTree::query(int first, int last) const
+MinTree::Entry MinTree::query(int first, int last)
 {
+    if (!m_pending.empty())
+        settle();
     Entry best(None, 0);
     std::size_t l = static_cast<std::size_t>(m_size + first);
     std::size_t r = static_cast<std::size_t>(m_size + last) + 1;
@@ -295,6 +321,23 @@ void ScheduleEngine::buildOutline()
             continue;
         plain = false;
         m_levelIsOne[row] = 0;
+        if (level.size() > 0 && level.size() <= 9) {
+            // Plain digits, the common case, read without StrToInt.
+            int value = 0;
+            bool digits = true;
+            for (QChar c : level) {
+                const unsigned digit = static_cast<unsigned>(c.unicode() - u'0');
+                if (digit > 9u) {
+                    digits = false;
+                    break;
+                }
+                value = value * 10 + static_cast<int>(digit);
+            }
+            if (digits) {
+                m_level[row] = value;
+                continue;
+            }
+        }
         try {
             m_level[row] = StrToInt(level);
         } catch (const ConversionError &error) {

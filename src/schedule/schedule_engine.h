@@ -64,7 +64,9 @@ bool ScanForerunner(const QString &text, Item &&item, QString &error)
     }
 }
 
-/// Minimum of (key, row) pairs over a row range; the smallest row wins a tie.
+/// Minimum of (key, row) pairs over a row range; the smallest row wins a tie. Changed
+/// keys are carried up to the root only when a query comes, so that a run of writes
+/// between two queries shares the work on the nodes their paths have in common.
 class MinTree {
 public:
     using Entry = std::pair<double, int>;
@@ -73,15 +75,18 @@ public:
     void reset(int size);
     void set(int row, double key);
     /// Rows first..last (1-based, inclusive).
-    Entry query(int first, int last) const;
-    Entry top() const { return m_nodes[1]; }
+    Entry query(int first, int last);
     /// Bulk loading: set leaves, then rebuild once.
     void setLeaf(int row, double key) { m_nodes[static_cast<std::size_t>(m_size + row)] = Entry(key, row); }
     void rebuild();
 
 private:
+    void settle();
+
     int m_size = 0;
     std::vector<Entry> m_nodes;
+    std::vector<int> m_pending; // rows whose leaf changed since the last query
+    std::vector<unsigned char> m_isPending;
 };
 
 /// A set of rows that answers membership without a tree search, so that the many
