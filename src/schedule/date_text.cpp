@@ -52,8 +52,8 @@ struct WrittenStore {
     std::vector<QString> texts; // by day number from firstDay
 };
 
-// About 180 years of dates around the first one written.
-constexpr qint64 StoreSlots = qint64(1) << 16;
+// About 90 years of dates from 11 years before the first one written.
+constexpr qint64 StoreSlots = qint64(1) << 15;
 
 WrittenStore &writtenStore()
 {
@@ -275,22 +275,23 @@ const QString &DateCodec::write(TDateTime value) const
     const qint64 day = static_cast<qint64>(value);
     WrittenStore &store = writtenStore();
     if (store.generation == m_generation) {
-        if (store.texts.empty())
+        // Allocated whole at once: references to its texts stay valid.
+        if (store.texts.empty()) {
             store.firstDay = day - StoreSlots / 8;
+            store.texts.resize(static_cast<std::size_t>(StoreSlots));
+        }
         const qint64 slot = day - store.firstDay;
         if (slot >= 0 && slot < StoreSlots) {
-            const auto at = static_cast<std::size_t>(slot);
-            if (at >= store.texts.size())
-                store.texts.resize(std::min(static_cast<std::size_t>(StoreSlots),
-                                            std::max(store.texts.size() * 2, at + 1)));
-            QString &text = store.texts[at];
+            QString &text = store.texts[static_cast<std::size_t>(slot)];
             if (text.isNull())
                 text = format(day);
             return text;
         }
     }
-    m_scratch = format(day);
-    return m_scratch;
+    auto [it, added] = m_elsewhere.try_emplace(day);
+    if (added)
+        it->second = format(day);
+    return it->second;
 }
 
 } // namespace morvaine

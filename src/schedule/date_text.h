@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QString>
 
+#include <unordered_map>
 #include <vector>
 
 namespace morvaine {
@@ -21,7 +22,7 @@ public:
     bool tryRead(const QString &text, TDateTime &day) const;
     /// Whether every text write gives reads back as its own date (a numeric format).
     bool oneTextPerDate() const { return m_fast; }
-    /// DateToStr. The reference stays valid until the next call.
+    /// DateToStr. The reference stays valid while the codec lives.
     const QString &write(TDateTime day) const;
 
     struct Field {
@@ -51,7 +52,8 @@ private:
     // follows every edit and writes the same few thousand dates each time); the
     // generation tells whether the store still holds texts of this codec's format.
     unsigned m_generation = 0;
-    mutable QString m_scratch;
+    // Texts of dates outside the store; references to them stay valid.
+    mutable std::unordered_map<qint64, QString> m_elsewhere;
     // Texts that Qt's parser read, with their day, or NaN for one that is no date.
     mutable QHash<QString, TDateTime> m_slowReads;
 };

@@ -104,10 +104,12 @@ ScheduleEngine::ScheduleEngine(Project &project, Host &host, RecalcStats *stats)
     m_durationKnown.assign(rows, 0);
     m_chainPos.assign(TaskTable::Rows + 1, -1);
     m_seenAt.assign(rows, 0);
+    m_pending.assign(rows, 0);
 }
 
 ScheduleEngine::~ScheduleEngine()
 {
+    flushPending();
     if (m_borrowedStack) {
         m_stack.clear();
         sharedStack().busy = false;
@@ -157,18 +159,6 @@ bool ScheduleEngine::readableDay(TDateTime day) const
     return day >= m_firstDay && day <= m_lastDay;
 }
 
-void ScheduleEngine::setStartDay(int row, TDateTime day)
-{
-    const bool readable = readableDay(day);
-    setStart(row, m_dates.write(day), readable ? DateState::Valid : DateState::Invalid, day);
-}
-
-void ScheduleEngine::setEndDay(int row, TDateTime day)
-{
-    const bool readable = readableDay(day);
-    setEnd(row, m_dates.write(day), readable ? DateState::Valid : DateState::Invalid, day);
-}
-
 namespace {
 // Texts sharing their characters are equal without comparing them.
 bool sameText(const QString &a, const QString &b)
@@ -185,13 +175,90 @@ bool ScheduleEngine::knownToDiffer(DateState known, TDateTime day, DateState was
            day != wasDay;
 }
 
+const QString &ScheduleEngine::pendingText(int column, int row) const
+{
+    return m_dates.write(column == ColStart ? m_start[row] : m_end[row]);
+}
+
+bool ScheduleEngine::sameDay(int row, unsigned char bit, TDateTime day)
+{
+    // A date text kept back is the format's own text of its day.
+    const bool start = bit == PendingStart;
+    if (m_pending[row] & bit)
+        return (start ? m_start[row] : m_end[row]) == day;
+    if (knownToDiffer(DateState::Valid, day, start ? m_startState[row] : m_endState[row],
+                      start ? m_start[row] : m_end[row]))
+        return false;
+    return sameText(m_table.cell(start ? ColStart : ColEnd, row), m_dates.write(day));
+}
+
+void ScheduleEngine::keepBack(int row, unsigned char bit)
+{
+    if (m_pending[row] == 0)
+        m_pendingRows.push_back(row);
+    m_pending[row] |= bit;
+}
+
+void ScheduleEngine::flushPending()
+{
+    for (int row : m_pendingRows) {
+        if (m_pending[row] & PendingStart)
+            m_table.setCell(ColStart, row, pendingText(ColStart, row));
+        if (m_pending[row] & PendingEnd)
+            m_table.setCell(ColEnd, row, pendingText(ColEnd, row));
+        m_pending[row] = 0;
+    }
+    m_pendingRows.clear();
+}
+
+void ScheduleEngine::setStartDay(int row, TDateTime day)
+{
+    const bool readable = readableDay(day);
+    if (!readable || !m_dates.oneTextPerDate()) {
+        setStart(row, m_dates.write(day), readable ? DateState::Valid : DateState::Invalid, day);
+        return;
+    }
+    // A task often moves several times in one walk: its text is written once, after.
+    if (!sameDay(row, PendingStart, day))
+        writeStart(row, nullptr, DateState::Valid, day);
+}
+
+void ScheduleEngine::setEndDay(int row, TDateTime day)
+{
+    const bool readable = readableDay(day);
+    if (!readable || !m_dates.oneTextPerDate()) {
+        setEnd(row, m_dates.write(day), readable ? DateState::Valid : DateState::Invalid, day);
+        return;
+    }
+    if (!sameDay(row, PendingEnd, day))
+        writeEnd(row, nullptr, DateState::Valid, day);
+}
+
 void ScheduleEngine::setStart(int row, const QString &value, DateState known, TDateTime day)
 {
     if (!knownToDiffer(known, day, m_startState[row], m_start[row]) &&
         sameText(text(ColStart, row), value))
         return;
+    writeStart(row, &value, known, day);
+}
+
+void ScheduleEngine::setEnd(int row, const QString &value, DateState known, TDateTime day)
+{
+    if (!knownToDiffer(known, day, m_endState[row], m_end[row]) &&
+        sameText(text(ColEnd, row), value))
+        return;
+    writeEnd(row, &value, known, day);
+}
+
+void ScheduleEngine::writeStart(int row, const QString *value, DateState known, TDateTime day)
+{
     remember(row);
-    m_table.setCell(ColStart, row, value);
+    if (value) {
+        m_table.setCell(ColStart, row, *value);
+        m_pending[row] &= static_cast<unsigned char>(~PendingStart);
+    } else {
+        keepBack(row, PendingStart);
+    }
     m_startState[row] = known;
     m_start[row] = day;
     if (m_groupTrees) {
@@ -206,11 +273,8 @@ void ScheduleEngine::setStart(int row, const QString &value, DateState known, TD
     afterWrite(row);
 }
 
-void ScheduleEngine::setEnd(int row, const QString &value, DateState known, TDateTime day)
+void ScheduleEngine::writeEnd(int row, const QString *value, DateState known, TDateTime day)
 {
-    if (!knownToDiffer(known, day, m_endState[row], m_end[row]) &&
-        sameText(text(ColEnd, row), value))
-        return;
     remember(row);
     const bool counted = m_endTreeBuilt && !m_dirty[row];
     if (counted) {
@@ -220,7 +284,12 @@ void ScheduleEngine::setEnd(int row, const QString &value, DateState known, TDat
         else if (before == DateState::Invalid)
             m_badEnds.erase(row);
     }
-    m_table.setCell(ColEnd, row, value);
+    if (value) {
+        m_table.setCell(ColEnd, row, *value);
+        m_pending[row] &= static_cast<unsigned char>(~PendingEnd);
+    } else {
+        keepBack(row, PendingEnd);
+    }
     m_endState[row] = known;
     m_end[row] = day;
     const DateState state = endState(row);
@@ -532,6 +601,7 @@ void ScheduleEngine::report(int p, int s)
 {
     if (!m_reported.insert({p, s}).second)
         return;
+    flushPending(); // the window may paint the grid while the message is up
     m_host.MessageBox(QStringLiteral("Error"),
                       QStringLiteral("Link error (Task #%1 -> Task #%2)\nThis link will be ignored.")
                           .arg(p)
@@ -1091,9 +1161,11 @@ void ScheduleEngine::recalcSchedule()
         } catch (const ConversionError &) {
         }
         marksAfterFailure();
+        flushPending();
         m_project.CriticalChain = QList<int>(m_chain.begin(), m_chain.end());
         throw;
     }
+    flushPending();
     m_project.CriticalChain = QList<int>(m_chain.begin(), m_chain.end());
     m_host.RepaintChart();
 }

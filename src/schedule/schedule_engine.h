@@ -153,7 +153,14 @@ private:
     // Cells as values; a row's dates and Duration are read once per recalculation.
     const QString &text(int column, int row) const
     {
-        return row >= 1 && row <= TaskTable::LastRow ? m_table.cell(column, row) : m_none;
+        if (row < 1 || row > TaskTable::LastRow)
+            return m_none;
+        if ((column == ColStart || column == ColEnd) &&
+            static_cast<std::size_t>(row) < m_pending.size() &&
+            (m_pending[static_cast<std::size_t>(row)] &
+             (column == ColStart ? PendingStart : PendingEnd)))
+            return pendingText(column, row);
+        return m_table.cell(column, row);
     }
     DateState startState(int row)
     {
@@ -186,6 +193,15 @@ private:
     void setEnd(int row, const QString &value, DateState state = DateState::Unknown,
                 TDateTime day = 0);
     bool knownToDiffer(DateState known, TDateTime day, DateState was, TDateTime wasDay) const;
+    // Date texts of moved tasks are kept back until the walk is over (or a message or
+    // a failure interrupts it); text() answers with the text kept back.
+    static constexpr unsigned char PendingStart = 1, PendingEnd = 2;
+    const QString &pendingText(int column, int row) const;
+    bool sameDay(int row, unsigned char bit, TDateTime day);
+    void keepBack(int row, unsigned char bit);
+    void flushPending();
+    void writeStart(int row, const QString *value, DateState known, TDateTime day);
+    void writeEnd(int row, const QString *value, DateState known, TDateTime day);
     void setStartDay(int row, TDateTime day);
     void setEndDay(int row, TDateTime day);
     void setDuration(int row, const QString &value);
@@ -248,6 +264,8 @@ private:
     DateCodec m_dates;
     TDateTime m_firstDay, m_lastDay; // the dates a text can hold
     QString m_none;
+    std::vector<unsigned char> m_pending; // PendingStart | PendingEnd by row
+    std::vector<int> m_pendingRows;
 
     std::vector<TDateTime> m_start, m_end;
     std::vector<DateState> m_startState, m_endState;
