@@ -3,6 +3,7 @@
 #include "literal_schedule.h"
 #include "schedule/calendar.h"
 #include "schedule/critical_path.h"
+#include "schedule/date_text.h"
 #include "schedule/recalc.h"
 #include "schedule_fixture.h"
 
@@ -23,6 +24,8 @@ private slots:
     void calcDuration();
     void endAfterYear9999IsAnError();
     void projectEndDateFallsBackToProjectStart();
+    void dateTextsEqualQtsConversion_data();
+    void dateTextsEqualQtsConversion();
 
     void recalcRowQuestions_data();
     void recalcRowQuestions();
@@ -77,6 +80,54 @@ void TestSchedule::durationDays()
         return;
     }
     QCOMPARE(DurationDays(text), days);
+}
+
+void TestSchedule::dateTextsEqualQtsConversion_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::newRow("padded") << "dd.MM.yyyy";
+    QTest::newRow("unpadded") << "d/M/yyyy";
+    QTest::newRow("year first") << "yyyy-MM-dd";
+    QTest::newRow("month names") << "d MMM yyyy";
+}
+
+// The recalculation's own date conversion (written texts kept across calls, a format
+// of fixed width read by position) against Qt's, also after the format changed.
+void TestSchedule::dateTextsEqualQtsConversion()
+{
+    QFETCH(QString, format);
+    const QString saved = ShortDateFormat();
+    for (const QString &used : {QStringLiteral("dd.MM.yyyy"), format}) {
+        SetShortDateFormat(used);
+        const DateCodec dates;
+        const TDateTime first = DayOf(2023, 12, 25);
+        for (TDateTime day = first; day < first + 800; day += 1) {
+            const QString text = DateToStr(day);
+            QCOMPARE(dates.write(day), text);
+            QCOMPARE(dates.read(text), day);
+        }
+        // Far from the dates written so far, and in the first and last readable years.
+        for (TDateTime day : {DayOf(1000, 3, 1), DayOf(1899, 12, 30), DayOf(9999, 12, 31)})
+            QCOMPARE(dates.write(day), DateToStr(day));
+        // Texts the format does not write read as Qt reads them, or not at all.
+        const QStringList variants = {DateToStr(first).prepend(' '), QStringLiteral("1.1.2024"),
+                                      QStringLiteral("01.13.2024"), QStringLiteral("31.02.2024"),
+                                      QStringLiteral("2024-1-5"), QStringLiteral("5 Jan 2024"),
+                                      QStringLiteral("05 Jan 2024"), QString(), QStringLiteral("x")};
+        for (const QString &text : variants) {
+            bool qtReads = true;
+            TDateTime qtDay = 0, day = 0;
+            try {
+                qtDay = StrToDate(text);
+            } catch (const ConversionError &) {
+                qtReads = false;
+            }
+            QCOMPARE(dates.tryRead(text, day), qtReads);
+            if (qtReads)
+                QCOMPARE(day, qtDay);
+        }
+    }
+    SetShortDateFormat(saved);
 }
 
 void TestSchedule::calcEndDate_data()
