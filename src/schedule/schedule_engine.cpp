@@ -332,6 +332,8 @@ void ScheduleEngine::setDuration(int row, const QString &value)
         return;
     m_table.setCell(ColDuration, row, value);
     m_durationKnown[row] = 0;
+    if (static_cast<std::size_t>(row) < m_noDuration.size())
+        m_noDuration[row] = value.isEmpty();
     afterWrite(row);
 }
 
@@ -547,10 +549,15 @@ void ScheduleEngine::buildIndex()
     std::vector<std::pair<int, int>> links; // (predecessor, successor) in successor order
     std::vector<int> seenIn(rows, 0);
     m_hasItems.assign(rows, 0);
+    m_noForerunner.assign(rows, 1);
+    m_noDuration.assign(rows, 1);
+    m_noDuration[rows - 1] = text(ColDuration, m_last + 1).isEmpty();
     for (int s = 1; s <= m_last; ++s) {
+        m_noDuration[s] = text(ColDuration, s).isEmpty();
         const QString &forerunner = text(ColForerunner, s);
         if (forerunner.isEmpty())
             continue;
+        m_noForerunner[s] = 0;
         bool items = false;
         QString error;
         const bool good = ScanForerunner(
@@ -579,7 +586,7 @@ void ScheduleEngine::buildIndex()
 
 bool ScheduleEngine::isRoot(int row)
 {
-    if (durationEmpty(row) || !text(ColForerunner, row).isEmpty() || m_visited[row])
+    if (durationEmpty(row) || !m_noForerunner[row] || m_visited[row])
         return false;
     const bool named = m_succFirst[row] < m_succFirst[row + 1];
     // The scan for a row naming this one reads Forerunners in row order and fails at

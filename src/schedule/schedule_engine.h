@@ -186,7 +186,12 @@ private:
     TDateTime unreadableDate(int column, int row) const;
     int readDuration(int row);
     bool readableDay(TDateTime day) const;
-    bool durationEmpty(int row) const { return text(ColDuration, row).isEmpty(); }
+    bool durationEmpty(int row) const
+    {
+        return static_cast<std::size_t>(row) < m_noDuration.size()
+                   ? m_noDuration[static_cast<std::size_t>(row)] != 0
+                   : text(ColDuration, row).isEmpty();
+    }
     // Writes a date cell; a known day value spares reading the text back.
     void setStart(int row, const QString &value, DateState state = DateState::Unknown,
                   TDateTime day = 0);
@@ -282,7 +287,8 @@ private:
 
     // Successor index: successors of p are m_succ[m_succFirst[p] .. m_succFirst[p+1]).
     std::vector<int> m_succFirst, m_succ;
-    std::vector<unsigned char> m_hasItems;
+    std::vector<unsigned char> m_hasItems, m_noForerunner;
+    std::vector<unsigned char> m_noDuration; // an empty Duration, by row
     std::vector<std::pair<int, ParsedForerunner>> m_badRows;
 
     // Group spans and the project end.
