@@ -118,7 +118,14 @@ TForm1::TForm1(const QStringList &parameters, QWidget *parent)
     m_formAbout = new TFormAbout(this);
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    // The grids and dialogs use the project, a member that is gone before the base
+    // class deletes its children: they go first.
+    delete m_formAbout;
+    delete m_formSettings;
+    delete takeCentralWidget();
+}
 
 QAction *TForm1::action(const QString &name) const { return m_actions.value(name); }
 
@@ -207,10 +214,9 @@ void TForm1::createActions()
     m_scaleGroup = new QActionGroup(this);
     m_scaleGroup->setExclusive(true);
     static const char *const scaleNames[] = {"Scale1", "Scale2", "Scale3"};
-    static const char *const scaleTips[] = {"Days", "Weeks", "Months"};
     for (int scale = 1; scale <= 3; ++scale) {
-        QAction *item = addAction(scaleNames[scale - 1], QLatin1String(scaleTips[scale - 1]),
-                                  scaleNames[scale - 1]);
+        // The scale buttons carry a picture only, no caption and no tool tip.
+        QAction *item = addAction(scaleNames[scale - 1], QString(), scaleNames[scale - 1]);
         item->setToolTip(QString());
         item->setCheckable(true);
         m_scaleGroup->addAction(item);

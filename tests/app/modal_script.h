@@ -1,0 +1,121 @@
+#pragma once
+// Answers the modal dialogs a command opens, in order, from the dialogs' own event
+// loop: message boxes are answered with a button, file dialogs with a file or a
+// cancel. A dialog that nobody expected is recorded and closed, so a test fails
+// instead of hanging.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+
+class ModalScript : public QObject {
+public:
+    using Step = std::function<void(QWidget *)>;
+
+    ModalScript()
+    {
+        m_timer.setInterval(5);
+        QObject::connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
+        m_timer.start();
+    }
+
+    /// Answers the next message box with button, recording "title|text".
+    ModalScript &answer(QMessageBox::StandardButton button)
+    {
+        m_steps.append([this, button](QWidget *widget) {
+            auto *box = qobject_cast<QMessageBox *>(widget);
+            if (!box) {
+                unexpected << QStringLiteral("not a message box: ") + widget->metaObject()->className();
+                static_cast<QDialog *>(widget)->reject();
+                return;
+            }
+            if (QAbstractButton *b = box->button(button))
+                b->click();
+            else
+                box->reject();
+        });
+        return *this;
+    }
+
+    /// Picks path in the next file dialog.
+    ModalScript &chooseFile(const QString &path)
+    {
+        m_steps.append([this, path](QWidget *widget) {
+            auto *dialog = qobject_cast<QFileDialog *>(widget);
+            if (!dialog) {
+                unexpected << QStringLiteral("not a file dialog: ") + widget->metaObject()->className();
+                static_cast<QDialog *>(widget)->reject();
+                return;
+            }
+            fileDialogs << dialog->objectName() + QLatin1Char('|') + dialog->nameFilters().join(QLatin1Char(';')) +
+                               QLatin1Char('|') + dialog->defaultSuffix();
+            dialog->selectFile(path);
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        return *this;
+    }
+
+    /// Cancels the next dialog of any kind.
+    ModalScript &cancel()
+    {
+        m_steps.append([this](QWidget *widget) {
+            if (auto *dialog = qobject_cast<QFileDialog *>(widget))
+                fileDialogs << dialog->objectName() + QLatin1String("|cancelled");
+            static_cast<QDialog *>(widget)->reject();
+        });
+        return *this;
+    }
+
+    /// Runs any step on the next dialog.
+    ModalScript &then(Step step)
+    {
+        m_steps.append(std::move(step));
+        return *this;
+    }
+
+    bool done() const { return m_steps.isEmpty(); }
+
+    /// "title|text" of every message box seen, in order.
+    QStringList boxes;
+    /// "icon" names of the message boxes seen, in order.
+    QList<QMessageBox::Icon> icons;
+    /// "objectName|filters|suffix" of the file dialogs answered.
+    QStringList fileDialogs;
+    /// Dialogs that opened with no step left, and steps given the wrong dialog.
+    QStringList unexpected;
+
+private:
+    void poll()
+    {
+        QWidget *widget = QApplication::activeModalWidget();
+        if (!widget || !widget->isVisible() || m_handled.contains(widget))
+            return;
+        m_handled.append(widget);
+        if (auto *box = qobject_cast<QMessageBox *>(widget)) {
+            boxes << box->windowTitle() + QLatin1Char('|') + box->text();
+            icons << box->icon();
+        }
+        if (m_steps.isEmpty()) {
+            unexpected << QStringLiteral("unexpected dialog: ") + widget->windowTitle() +
+                              QLatin1Char('|') +
+                              (qobject_cast<QMessageBox *>(widget)
+                                   ? static_cast<QMessageBox *>(widget)->text()
+                                   : QString());
+            if (auto *dialog = qobject_cast<QDialog *>(widget))
+                dialog->reject();
+            return;
+        }
+        m_steps.takeFirst()(widget);
+    }
+
+    QTimer m_timer;
+    QList<Step> m_steps;
+    QList<QPointer<QWidget>> m_handled;
+};

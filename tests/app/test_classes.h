@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QObject>
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void startUpShowsNewProject();
+    void toolBarButtonsInOrder();
+    void menusAsDesigned();
+    void startWithoutFileWritesAssociation();
+    void startWithFileOpensItAndWritesNoAssociation();
+    void associationFailureIsShownAndProgramRuns();
+    void newWithoutChangesDoesNotAsk();
+    void unsavedChangesPrompt_data();
+    void unsavedChangesPrompt();
+    void saveOverwritesOpenedFileAndKeepsCaption();
+    void untitledSaveAsksForAFile();
+    void errorInCommandIsShownAndWindowGoesOn();
+    void gridReportsSelectionBeforeItMoves();
+    void typingStoresTextAndMarksModified();
+    void gridsShareTheirTopRow();
+    void scaleButtonsAreExclusive();
+    void criticalPathFollowsTheProject();
+    void windowPlacement_data();
+    void windowPlacement();
+};
+
+class TestTaskTableModel : public QObject {
+    Q_OBJECT
+private slots:
+    void passesModelTester();
+    void cellWritesRepaintTheirCell();
+};
+
+class TestSettingsDialog : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void showsNewProjectDefaults();
+    void spinnerStaysBetween1And24_data();
+    void spinnerStaysBetween1And24();
+    void okWritesEverySetting();
+    void euroIsStoredAsByte0x88();
+    void workingDaysChangeRecomputesEnds();
+    void unchangedWorkingDaysRecalculateNothing();
+    void weekWithoutWorkingDayIsRefused();
+    void cancelWritesNothing();
+    void unreadableStartDateIsReported();
+};
+
+class TestAboutBox : public QObject {
+    Q_OBJECT
+private slots:
+    void showsTitleAndAddresses();
+    void supportLinkOpensMailAndBoxStays();
+};
+
+class TestFileAssociation : public QObject {
+    Q_OBJECT
+private slots:
+    void execLineQuotesThePath_data();
+    void execLineQuotesThePath();
+    void writesMimePackageAndDesktopEntry();
+    void unwritableFolderThrows();
+};
+
+class TestSampleProject : public QObject {
+    Q_OBJECT
+private slots:
+    void opensWithoutErrorsAndShowsAPlan();
+};

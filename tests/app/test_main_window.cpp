@@ -1,0 +1,579 @@
+#include "test_classes.h"
+
+#include "app/gantt_chart.h"
+#include "app/main_window.h"
+#include "app/task_grid.h"
+#include "app/window_position.h"
+#include "model/new_project.h"
+#include "model/project_file.h"
+#include "modal_script.h"
+#include "recording_host.h"
+
+#include <QAction>
+#include <QDateEdit>
+#include <QFile>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QSplitter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <QWidgetAction>
+
+#include <memory>
+
+using namespace morvaine;
+
+namespace {
+
+std::unique_ptr<QTemporaryDir> tempDir;
+
+QString tempPath(const QString &name) { return tempDir->filePath(name); }
+
+// A window as the program starts it, shown, with its start-up file work done.
+std::unique_ptr<TForm1> startWindow(const QStringList &parameters = {})
+{
+    auto window = std::make_unique<TForm1>(parameters);
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        qWarning("window not exposed");
+    QTest::qWait(20);
+    return window;
+}
+
+// Writes a project file holding one named task on row 1.
+void writeProject(const QString &path, const QString &taskName)
+{
+    Project project;
+    RecordingHost host;
+    InitNewProject(project, host);
+    project.taskTable.setCell(ColTask, 1, taskName);
+    project.taskTable.setCell(ColDuration, 1, QStringLiteral("2 days"));
+    host.saveFileName = path;
+    SaveProject(project, host, QStringLiteral("SaveAs"));
+    QVERIFY(host.messages.isEmpty());
+}
+
+QString readTask(const QString &path)
+{
+    Project project;
+    RecordingHost host;
+    InitNewProject(project, host);
+    LoadProject(project, host, path);
+    return host.messages.isEmpty() ? project.taskTable.cell(ColTask, 1) : QStringLiteral("#error");
+}
+
+bool pictureHasInk(const QIcon &icon)
+{
+    const QImage image = icon.pixmap(24, 24).toImage().convertToFormat(QImage::Format_ARGB32);
+    int inked = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) > 128)
+                ++inked;
+    return inked > 40;
+}
+
+} // namespace
+
+void TestMainWindow::init()
+{
+    tempDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(tempDir->isValid());
+    qputenv("XDG_DATA_HOME", tempPath(QStringLiteral("xdg")).toLocal8Bit());
+}
+
+void TestMainWindow::cleanup() { tempDir.reset(); }
+
+void TestMainWindow::startUpShowsNewProject()
+{
+    ModalScript script;
+    auto window = startWindow();
+    Project &project = window->project();
+    TaskGrid *grid = window->taskGrid();
+    QAbstractItemModel *model = grid->model();
+
+    QCOMPARE(window->windowTitle(), QStringLiteral("Morvaine 1.0"));
+    QCOMPARE(project.LastTaskRow, 0);
+    QCOMPARE(project.settings().modify(), QStringLiteral("No"));
+
+    const QStringList headers = {"Task", "Duration", "Start", "End", "Forerunner", "Resource",
+                                 "Completion"};
+    for (int column = 1; column <= 7; ++column) {
+        QCOMPARE(model->headerData(column, Qt::Horizontal).toString(), headers[column - 1]);
+        QVERIFY(!grid->isColumnHidden(column));
+    }
+    const int widths[] = {0, 178, 64, 85, 86, 70, 75, 71};
+    for (int column = 1; column <= 7; ++column)
+        QCOMPARE(grid->columnWidth(column), widths[column]);
+    for (int column = 8; column <= 10; ++column)
+        QCOMPARE(grid->columnWidth(column), 0);
+    QCOMPARE(model->headerData(1, Qt::Vertical).toString(), QStringLiteral("1"));
+    QCOMPARE(model->headerData(9999, Qt::Vertical).toString(), QStringLiteral("9999"));
+    QCOMPARE(grid->verticalHeader()->width(), 40);
+    QCOMPARE(grid->rowHeight(1), 17);
+    QCOMPARE(grid->horizontalHeader()->height(), 17);
+    QVERIFY(grid->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff);
+
+    QCOMPARE(grid->currentColumn(), 1);
+    QCOMPARE(grid->currentRow(), 1);
+    QVERIFY(!window->datePicker()->isVisible());
+
+    // The client area below the menu bar: tool bar and grids, 954 x 627.
+    QCOMPARE(window->width(), 954);
+    QCOMPARE(window->height() - window->menuBar()->height(), 627);
+    QCOMPARE(window->findChild<QToolBar *>(QStringLiteral("ToolBar1"))->height(), 43);
+    QCOMPARE(window->findChild<QSplitter *>(QStringLiteral("Splitter1"))->sizes().value(0), 529);
+    // The offscreen screen (800 x 600) is smaller: the design position stays.
+    const QRect screen = window->screen()->geometry();
+    if (screen.width() <= window->width() || screen.height() <= window->height())
+        QCOMPARE(window->pos(), QPoint(100, 100));
+    QVERIFY(script.unexpected.isEmpty());
+}
+
+void TestMainWindow::toolBarButtonsInOrder()
+{
+    auto window = startWindow();
+    auto *bar = window->findChild<QToolBar *>(QStringLiteral("ToolBar1"));
+    QStringList seen;
+    for (QAction *item : bar->actions()) {
+        if (item->isSeparator()) {
+            seen << QStringLiteral("-");
+            continue;
+        }
+        if (qobject_cast<QWidgetAction *>(item)) {
+            seen << QStringLiteral("<spacer>");
+            continue;
+        }
+        QWidget *button = bar->widgetForAction(item);
+        seen << button->objectName() + QLatin1Char('|') + item->toolTip();
+        QCOMPARE(button->size(), QSize(36, 36));
+        QVERIFY2(pictureHasInk(item->icon()), qPrintable(button->objectName()));
+    }
+    const QStringList expected = {"ButtonNew|New",
+                                  "ButtonLoad|Open",
+                                  "ButtonSave|Save",
+                                  "ButtonSaveAs|Save As",
+                                  "-",
+                                  "ButtonPreview|Preview",
+                                  "ButtonPrint|Print",
+                                  "-",
+                                  "ButtonLevelUp|Outdent",
+                                  "ButtonLevelDown|Indent",
+                                  "-",
+                                  "ButtonResource|Resource",
+                                  "ButtonSettings|Settings",
+                                  "ButtonReports|Reports",
+                                  "ButtonCriticalPath|Critical Path On/Off",
+                                  "-",
+                                  "<spacer>",
+                                  "Scale1|",
+                                  "Scale2|",
+                                  "Scale3|"};
+    QCOMPARE(seen, expected);
+
+    // The scale buttons sit at the right end of the bar.
+    QWidget *scale3 = bar->widgetForAction(window->action(QStringLiteral("Scale3")));
+    QVERIFY(bar->width() - scale3->geometry().right() < 20);
+    // A tool button and its menu item are one action.
+    QCOMPARE(bar->widgetForAction(window->action(QStringLiteral("Outdent1")))->objectName(),
+             QStringLiteral("ButtonLevelUp"));
+}
+
+void TestMainWindow::menusAsDesigned()
+{
+    auto window = startWindow();
+    auto describe = [](QMenu *menu) {
+        QStringList items;
+        for (QAction *item : menu->actions()) {
+            if (item->isSeparator()) {
+                items << QStringLiteral("-");
+                continue;
+            }
+            QString text = item->text();
+            if (!item->shortcut().isEmpty())
+                text += QLatin1Char('|') + item->shortcut().toString(QKeySequence::PortableText);
+            if (item->font().bold() && menu->defaultAction() == item)
+                text += QStringLiteral("|default");
+            if (item->isCheckable())
+                text += QStringLiteral("|checkable");
+            items << text;
+        }
+        return items.join(QLatin1Char(','));
+    };
+    QStringList menus;
+    for (QAction *top : window->menuBar()->actions())
+        menus << top->text() + QLatin1Char(':') + describe(top->menu());
+
+    const QStringList expected = {
+        "File:New...|Ctrl+N,Open...|Ctrl+O|default,-,Save...|Ctrl+S,Save As...,-,Export,-,"
+        "Print Setup...,Print Preview,Print...|Ctrl+P,-,Exit",
+        "Edit:",
+        "View:Gantt Zoom In,Gantt Zoom Out",
+        "Task:Insert New Task|Ctrl+Ins|default,Delete Task|Ctrl+Del,-,Outdent,Indent",
+        "Tools:Resource...|Ctrl+R|default, Critical Path|checkable,-,Settings...",
+        "Report:Total Report|default",
+        "Help:Help (pdf)|F1,-,Morvaine Home Page,Send Feedback,Support,-,About Morvaine|default"};
+    QCOMPARE(menus, expected);
+    QCOMPARE(describe(window->popupMenu()),
+             QStringLiteral("Insert New Task,Delete Task,-,Outdent,Indent"));
+}
+
+void TestMainWindow::startWithoutFileWritesAssociation()
+{
+    ModalScript script;
+    auto window = startWindow();
+    const QString desktop = tempPath(QStringLiteral("xdg/applications/morvaine.desktop"));
+    QTRY_VERIFY(QFile::exists(desktop));
+    QVERIFY(QFile::exists(tempPath(QStringLiteral("xdg/mime/packages/morvaine.xml"))));
+    QFile entry(desktop);
+    QVERIFY(entry.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(entry.readAll());
+    QVERIFY2(text.contains(QLatin1String("Exec=\"") + QCoreApplication::applicationFilePath() +
+                           QLatin1String("\" %f")),
+             qPrintable(text));
+    QVERIFY(text.contains(QLatin1String("MimeType=application/x-morvaine;")));
+    QVERIFY(script.unexpected.isEmpty());
+}
+
+void TestMainWindow::startWithFileOpensItAndWritesNoAssociation()
+{
+    const QString path = tempPath(QStringLiteral("plan.mrv"));
+    writeProject(path, QStringLiteral("Alpha"));
+    ModalScript script;
+    auto window = startWindow({path});
+    QTRY_COMPARE(window->windowTitle(), QStringLiteral("Morvaine 1.0 - plan.mrv"));
+    QCOMPARE(window->project().taskTable.cell(ColTask, 1), QStringLiteral("Alpha"));
+    QCOMPARE(window->project().settings().fileName(), path);
+    QVERIFY(!QFile::exists(tempPath(QStringLiteral("xdg"))));
+    QVERIFY(script.boxes.isEmpty());
+}
+
+void TestMainWindow::associationFailureIsShownAndProgramRuns()
+{
+    // A data folder below a plain file cannot be created.
+    QFile blocker(tempPath(QStringLiteral("blocker")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    qputenv("XDG_DATA_HOME", tempPath(QStringLiteral("blocker/xdg")).toLocal8Bit());
+
+    ModalScript script;
+    script.answer(QMessageBox::Ok);
+    auto window = startWindow();
+    QTRY_VERIFY(script.done());
+    QCOMPARE(script.boxes.size(), 1);
+    QVERIFY2(script.boxes[0].startsWith(QLatin1String("Error|Cannot write the file association")),
+             qPrintable(script.boxes[0]));
+    QCOMPARE(script.icons[0], QMessageBox::Critical);
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->windowTitle(), QStringLiteral("Morvaine 1.0"));
+}
+
+void TestMainWindow::newWithoutChangesDoesNotAsk()
+{
+    auto window = startWindow();
+    Project &project = window->project();
+    project.taskTable.setCell(ColTask, 1, QStringLiteral("Walls"));
+    project.taskTable.setCell(ColDuration, 1, QStringLiteral("3 days"));
+    project.LastTaskRow = 1;
+    window->SetCaption(QStringLiteral("Morvaine 1.0 - old.mrv"));
+
+    ModalScript script;
+    window->action(QStringLiteral("New1"))->trigger();
+    QVERIFY(script.boxes.isEmpty());
+    QVERIFY(project.taskTable.cell(ColTask, 1).isEmpty());
+    QVERIFY(project.taskTable.cell(ColDuration, 1).isEmpty());
+    QCOMPARE(window->windowTitle(), QStringLiteral("Morvaine 1.0"));
+    QCOMPARE(window->taskGrid()->currentRow(), 1);
+    QCOMPARE(window->taskGrid()->currentColumn(), 1);
+}
+
+void TestMainWindow::unsavedChangesPrompt_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<bool>("goesOn");
+
+    for (const char *command : {"New", "Open", "Close"}) {
+        QTest::addRow("%s, Yes", command) << command << int(QMessageBox::Yes) << true << true;
+        QTest::addRow("%s, No", command) << command << int(QMessageBox::No) << false << true;
+        QTest::addRow("%s, Cancel", command) << command << int(QMessageBox::Cancel) << false
+                                             << false;
+    }
+}
+
+void TestMainWindow::unsavedChangesPrompt()
+{
+    QFETCH(QString, command);
+    QFETCH(int, answer);
+    QFETCH(bool, saved);
+    QFETCH(bool, goesOn);
+
+    auto window = startWindow();
+    Project &project = window->project();
+    const QString path = tempPath(QStringLiteral("old.mrv"));
+    project.taskTable.setCell(ColTask, 1, QStringLiteral("Old task"));
+    project.LastTaskRow = 1;
+    project.settings().setValue(SettingsBlock::FileName, path);
+    project.settings().markModified();
+
+    ModalScript script;
+    script.answer(QMessageBox::StandardButton(answer));
+    if (goesOn && command == QLatin1String("Open"))
+        script.cancel(); // the open dialog
+    if (command == QLatin1String("New"))
+        window->action(QStringLiteral("New1"))->trigger();
+    else if (command == QLatin1String("Open"))
+        window->action(QStringLiteral("Load1"))->trigger();
+    else
+        window->close();
+
+    QVERIFY(script.done());
+    QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join('\n')));
+    QCOMPARE(script.boxes,
+             QStringList{"Confirm|Save changes in the project before closing the program?"});
+    QCOMPARE(script.icons.value(0), QMessageBox::Warning);
+    QCOMPARE(QFile::exists(path), saved);
+    if (saved)
+        QCOMPARE(readTask(path), QStringLiteral("Old task"));
+
+    if (!goesOn) {
+        QVERIFY(window->isVisible());
+        QCOMPARE(project.taskTable.cell(ColTask, 1), QStringLiteral("Old task"));
+        QCOMPARE(project.settings().modify(), QStringLiteral("Yes"));
+    } else if (command == QLatin1String("Close")) {
+        QVERIFY(!window->isVisible());
+    } else {
+        // New, or Open with the file dialog cancelled: an empty new project.
+        QVERIFY(window->isVisible());
+        QVERIFY(project.taskTable.cell(ColTask, 1).isEmpty());
+        QCOMPARE(project.settings().fileName(), QStringLiteral("no save file"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Morvaine 1.0"));
+    }
+}
+
+void TestMainWindow::saveOverwritesOpenedFileAndKeepsCaption()
+{
+    const QString first = tempPath(QStringLiteral("first.mrv"));
+    writeProject(first, QStringLiteral("Alpha"));
+    auto window = startWindow();
+    Project &project = window->project();
+
+    ModalScript script;
+    script.chooseFile(first);
+    window->action(QStringLiteral("Load1"))->trigger();
+    QVERIFY(script.done());
+    QCOMPARE(window->windowTitle(), QStringLiteral("Morvaine 1.0 - first.mrv"));
+    QCOMPARE(project.taskTable.cell(ColTask, 1), QStringLiteral("Alpha"));
+    QCOMPARE(project.LastTaskRow, 1);
+    QCOMPARE(script.fileDialogs.value(0),
+             QStringLiteral("OpenDialog1|Morvaine Files (*.mrv);All Files (*)|"));
+
+    // Save writes over the opened file without asking.
+    project.taskTable.setCell(ColTask, 1, QStringLiteral("Beta"));
+    project.settings().markModified();
+    window->action(QStringLiteral("Save1"))->trigger();
+    QCOMPARE(script.fileDialogs.size(), 1);
+    QCOMPARE(readTask(first), QStringLiteral("Beta"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Morvaine 1.0 - first.mrv"));
+    QCOMPARE(project.settings().modify(), QStringLiteral("No"));
+
+    // Save As takes the new name, with the default extension added.
+    script.chooseFile(tempPath(QStringLiteral("second")));
+    window->action(QStringLiteral("SaveAs1"))->trigger();
+    QVERIFY(script.done());
+    QCOMPARE(script.fileDialogs.value(1),
+             QStringLiteral("SaveDialog1|Morvaine Files (*.mrv);All Files (*)|mrv"));
+    QCOMPARE(readTask(tempPath(QStringLiteral("second.mrv"))), QStringLiteral("Beta"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Morvaine 1.0 - second.mrv"));
+    QVERIFY(script.unexpected.isEmpty());
+}
+
+void TestMainWindow::untitledSaveAsksForAFile()
+{
+    auto window = startWindow();
+    const QString path = tempPath(QStringLiteral("fresh.mrv"));
+    ModalScript script;
+    script.cancel();
+    window->action(QStringLiteral("Save1"))->trigger();
+    QVERIFY(script.done());
+    QVERIFY(!QFile::exists(path));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Morvaine 1.0"));
+
+    script.chooseFile(path);
+    window->action(QStringLiteral("Save1"))->trigger();
+    QVERIFY(script.done());
+    QVERIFY(QFile::exists(path));
+    QCOMPARE(window->project().settings().fileName(), path);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Morvaine 1.0 - fresh.mrv"));
+}
+
+void TestMainWindow::errorInCommandIsShownAndWindowGoesOn()
+{
+    auto window = startWindow();
+    window->project().settings().setValue(SettingsBlock::StartDate, QStringLiteral("someday"));
+    ModalScript script;
+    script.answer(QMessageBox::Ok).cancel();
+    window->action(QStringLiteral("Settings1"))->trigger();
+    QVERIFY(script.done());
+    QCOMPARE(script.boxes.value(0), QStringLiteral("Error|'someday' is not a valid date"));
+    QCOMPARE(script.icons.value(0), QMessageBox::Critical);
+    QVERIFY(window->isVisible());
+
+    // The next command runs as usual.
+    window->action(QStringLiteral("New1"))->trigger();
+    QVERIFY(script.unexpected.isEmpty());
+    QCOMPARE(window->project().settings().value(SettingsBlock::StartDate), DateToStr(Date()));
+}
+
+void TestMainWindow::gridReportsSelectionBeforeItMoves()
+{
+    auto window = startWindow();
+    TaskGrid *grid = window->taskGrid();
+    grid->setFocus();
+    QStringList reports;
+    QObject listening;
+    connect(grid, &TaskGrid::selectCellRequested, &listening, [&](int column, int row) {
+        reports << QStringLiteral("%1,%2 from %3,%4")
+                       .arg(column)
+                       .arg(row)
+                       .arg(grid->currentColumn())
+                       .arg(grid->currentRow());
+    });
+    QTest::keyClick(grid, Qt::Key_Down);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->cellRect(5, 4).center());
+    window->SelectCell(2, 7);
+    window->SelectCell(2, 7); // already there: nothing to report
+    QCOMPARE(reports, (QStringList{"1,2 from 1,1", "5,4 from 1,2", "2,7 from 5,4"}));
+    QCOMPARE(window->CurrentColumn(), 2);
+    QCOMPARE(window->CurrentRow(), 7);
+}
+
+void TestMainWindow::typingStoresTextAndMarksModified()
+{
+    auto window = startWindow();
+    TaskGrid *grid = window->taskGrid();
+    Project &project = window->project();
+    QApplication::setActiveWindow(window.get());
+    grid->setFocus();
+    window->SelectCell(ColTask, 3);
+
+    QStringList reported;
+    QObject listening; // ends the connection before reported goes
+    connect(grid, &TaskGrid::editTextChanged, &listening,
+            [&](int column, int row, const QString &text) {
+                reported << QStringLiteral("%1,%2:%3").arg(column).arg(row).arg(text);
+            });
+    QTest::keyClick(grid, 'W', Qt::ShiftModifier);
+    QWidget *editor = QApplication::focusWidget();
+    QVERIFY(editor && editor != grid);
+    QTest::keyClicks(editor, QStringLiteral("all"));
+    QCOMPARE(project.taskTable.cell(ColTask, 3), QStringLiteral("Wall"));
+    QCOMPARE(project.settings().modify(), QStringLiteral("Yes"));
+    QCOMPARE(reported.value(0), QStringLiteral("1,3:W"));
+    QCOMPARE(reported.value(3), QStringLiteral("1,3:Wall"));
+
+    // A rewritten cell shows in the open editor.
+    project.taskTable.setCell(ColTask, 3, QStringLiteral("Roof"));
+    QCOMPARE(static_cast<QLineEdit *>(editor)->text(), QStringLiteral("Roof"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents(); // the editor commits and closes queued
+    QVERIFY(!grid->indexWidget(grid->currentIndex()));
+    QCOMPARE(project.taskTable.cell(ColTask, 3), QStringLiteral("Roof"));
+    QCOMPARE(reported.last(), QStringLiteral("1,3:Roof"));
+}
+
+void TestMainWindow::gridsShareTheirTopRow()
+{
+    auto window = startWindow();
+    TaskGrid *grid = window->taskGrid();
+    GanttChart *chart = window->ganttChart();
+    QCOMPARE(grid->topRow(), 1);
+    QCOMPARE(chart->topRow(), 1);
+
+    chart->verticalScrollBar()->setValue(120);
+    QCOMPARE(grid->topRow(), 120);
+    QCOMPARE(window->FirstVisibleTaskRow(), 120);
+    grid->setTopRow(45);
+    QCOMPARE(grid->topRow(), 45);
+    QCOMPARE(chart->topRow(), 45);
+
+    // Both stop at the same last row.
+    chart->verticalScrollBar()->setValue(chart->verticalScrollBar()->maximum());
+    QCOMPARE(grid->topRow(), chart->topRow());
+    QVERIFY(chart->topRow() > 9900);
+}
+
+void TestMainWindow::scaleButtonsAreExclusive()
+{
+    auto window = startWindow();
+    QAction *scale1 = window->action(QStringLiteral("Scale1"));
+    QAction *scale3 = window->action(QStringLiteral("Scale3"));
+    QVERIFY(scale1->isChecked());
+    scale3->trigger();
+    QCOMPARE(window->project().GanttScale, 3);
+    QVERIFY(scale3->isChecked());
+    QVERIFY(!scale1->isChecked());
+    window->action(QStringLiteral("New1"))->trigger();
+    QCOMPARE(window->project().GanttScale, 1);
+    QVERIFY(scale1->isChecked());
+    QVERIFY(!scale3->isChecked());
+}
+
+void TestMainWindow::criticalPathFollowsTheProject()
+{
+    auto window = startWindow();
+    QAction *criticalPath = window->action(QStringLiteral("CriticalPath1"));
+    QCOMPARE(criticalPath->text(), QStringLiteral(" Critical Path"));
+    const QImage offPicture = criticalPath->icon().pixmap(24, 24).toImage();
+    ModalScript script;
+    criticalPath->trigger();
+    QCOMPARE(criticalPath->isChecked(), window->project().CriticalPathOn);
+    if (window->project().CriticalPathOn)
+        QVERIFY(criticalPath->icon().pixmap(24, 24).toImage() != offPicture);
+    criticalPath->trigger();
+    QCOMPARE(criticalPath->isChecked(), window->project().CriticalPathOn);
+    QVERIFY(!window->project().CriticalPathOn);
+    QVERIFY(criticalPath->icon().pixmap(24, 24).toImage() == offPicture);
+    QVERIFY(script.unexpected.isEmpty());
+}
+
+void TestMainWindow::windowPlacement_data()
+{
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<QSize>("window");
+    QTest::addColumn<bool>("onScreen"); // main window on a screen, or a dialog over the window
+    QTest::addColumn<QPoint>("expected"); // (-1, -1): keeps its place
+
+    QTest::newRow("screen, centred 30 higher")
+        << QRect(0, 0, 1920, 1080) << QSize(970, 700) << true << QPoint(475, 175);
+    QTest::newRow("screen, halves toward zero")
+        << QRect(0, 0, 1001, 801) << QSize(500, 400) << true << QPoint(250, 185);
+    QTest::newRow("second screen") << QRect(1920, 0, 1280, 1024) << QSize(970, 700) << true
+                                   << QPoint(1920 + 155, 147);
+    QTest::newRow("screen too narrow")
+        << QRect(0, 0, 800, 1200) << QSize(970, 700) << true << QPoint(-1, -1);
+    QTest::newRow("screen exactly as high")
+        << QRect(0, 0, 1920, 700) << QSize(970, 700) << true << QPoint(-1, -1);
+    QTest::newRow("dialog over window")
+        << QRect(100, 100, 970, 700) << QSize(490, 437) << false << QPoint(340, 231);
+    QTest::newRow("dialog too high")
+        << QRect(100, 100, 970, 400) << QSize(490, 437) << false << QPoint(-1, -1);
+}
+
+void TestMainWindow::windowPlacement()
+{
+    QFETCH(QRect, area);
+    QFETCH(QSize, window);
+    QFETCH(bool, onScreen);
+    QFETCH(QPoint, expected);
+    const std::optional<QPoint> place =
+        onScreen ? CentredOnScreen(area, window) : CentredOverMain(area, window);
+    QCOMPARE(place.value_or(QPoint(-1, -1)), expected);
+}

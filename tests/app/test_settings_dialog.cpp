@@ -1,0 +1,282 @@
+#include "test_classes.h"
+
+#include "dialogs/settings_dialog.h"
+#include "model/new_project.h"
+#include "model/project_file.h"
+#include "modal_script.h"
+#include "recording_host.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+using namespace morvaine;
+
+namespace {
+
+// A new project, a recording host and the dialog over them, shown without its own
+// event loop so that a test can work the controls.
+struct Fixture {
+    Project project;
+    RecordingHost host;
+    std::unique_ptr<TFormSettings> dialog;
+
+    Fixture()
+    {
+        InitNewProject(project, host);
+        dialog = std::make_unique<TFormSettings>(project, host, nullptr);
+    }
+
+    void show()
+    {
+        dialog->FormShow();
+        dialog->show();
+    }
+
+    template <typename T> T *child(const char *name) const
+    {
+        T *widget = dialog->findChild<T *>(QLatin1String(name));
+        if (!widget)
+            qFatal("no control %s", name);
+        return widget;
+    }
+
+    QCheckBox *day(const char *name) const
+    {
+        return child<QCheckBox>((QByteArray("CheckBox") + name).constData());
+    }
+
+    void clickOk() const { QTest::mouseClick(child<QPushButton>("ButtonOK"), Qt::LeftButton); }
+
+    QString value(SettingsBlock::ValueRow row) const { return project.settings().value(row); }
+};
+
+QDate monday2024() { return QDate(2024, 1, 1); }
+
+} // namespace
+
+void TestSettingsDialog::init() {}
+
+void TestSettingsDialog::cleanup() {}
+
+void TestSettingsDialog::showsNewProjectDefaults()
+{
+    Fixture f;
+    f.show();
+    QCOMPARE(f.dialog->windowTitle(), QStringLiteral("Settings"));
+    QCOMPARE(f.dialog->size(), QSize(490, 437));
+    QCOMPARE(f.child<QLabel>("Label7")->text(), QStringLiteral("no save file"));
+    QCOMPARE(f.child<QLabel>("Label8")->text(), QStringLiteral("no save file"));
+    QCOMPARE(f.child<QLabel>("Label3")->text(), QStringLiteral("no save file"));
+    QCOMPARE(f.child<QLineEdit>("EditPrjName")->text(), QStringLiteral("My test project"));
+    QCOMPARE(f.child<QLineEdit>("EditAuthor")->text(), QStringLiteral("testBob"));
+    QCOMPARE(f.child<QDateEdit>("DateTimePicker1")->date(), QDate::currentDate());
+    QCOMPARE(f.child<QComboBox>("ComboBoxCurrency")->currentText(), QStringLiteral("$ (dollar)"));
+    QCOMPARE(f.child<QComboBox>("ComboBoxCurrency")->count(), 2);
+    QCOMPARE(f.child<QComboBox>("ComboBoxCurrency")->itemText(1),
+             QString(QChar(0x20AC)) + QStringLiteral(" (euro)"));
+    QString ticked;
+    for (const char *name : {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"})
+        ticked += f.day(name)->isChecked() ? QLatin1Char('Y') : QLatin1Char('N');
+    QCOMPARE(ticked, QStringLiteral("YYYYYNN"));
+    QCOMPARE(f.child<QLineEdit>("EditWorkTime")->text(), QStringLiteral("8 hours per day"));
+    QVERIFY(f.child<QLineEdit>("EditWorkTime")->isReadOnly());
+    // No close button: the dialog ends through OK or Cancel.
+    QVERIFY(!(f.dialog->windowFlags() & Qt::WindowCloseButtonHint));
+}
+
+void TestSettingsDialog::spinnerStaysBetween1And24_data()
+{
+    QTest::addColumn<QString>("hours");
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("24 up stays") << "24" << QStringList{"up"} << "24 hours per day";
+    QTest::newRow("2 down gives 1 hour") << "2" << QStringList{"down"} << "1 hour per day";
+    QTest::newRow("1 down stays") << "1" << QStringList{"down", "down"} << "1 hour per day";
+    QTest::newRow("1 up") << "1" << QStringList{"up"} << "2 hours per day";
+    QTest::newRow("9 up to two digits") << "9" << QStringList{"up", "up"} << "11 hours per day";
+    QTest::newRow("10 down to one digit") << "10" << QStringList{"down"} << "9 hours per day";
+    QTest::newRow("23 up twice") << "23" << QStringList{"up", "up"} << "24 hours per day";
+}
+
+void TestSettingsDialog::spinnerStaysBetween1And24()
+{
+    QFETCH(QString, hours);
+    QFETCH(QStringList, clicks);
+    QFETCH(QString, expected);
+    Fixture f;
+    f.project.settings().setValue(SettingsBlock::WorkingTime, hours);
+    f.show();
+    for (const QString &click : clicks)
+        QTest::mouseClick(f.child<QToolButton>(click == QLatin1String("up") ? "UpDownWTUp"
+                                                                           : "UpDownWTDown"),
+                          Qt::LeftButton);
+    QCOMPARE(f.child<QLineEdit>("EditWorkTime")->text(), expected);
+    f.clickOk();
+    QCOMPARE(f.value(SettingsBlock::WorkingTime), expected.section(QLatin1Char(' '), 0, 0));
+}
+
+void TestSettingsDialog::okWritesEverySetting()
+{
+    Fixture f;
+    f.show();
+    f.child<QLineEdit>("EditPrjName")->setText(QString());
+    f.child<QLineEdit>("EditAuthor")->setText(QStringLiteral("Ada"));
+    f.child<QDateEdit>("DateTimePicker1")->setDate(QDate(2027, 3, 15));
+    f.child<QComboBox>("ComboBoxCurrency")->setCurrentIndex(1);
+    QTest::mouseClick(f.child<QToolButton>("UpDownWTDown"), Qt::LeftButton);
+    f.clickOk();
+
+    QCOMPARE(f.dialog->result(), int(QDialog::Accepted));
+    QCOMPARE(f.value(SettingsBlock::ProjectName), QString());
+    QCOMPARE(f.value(SettingsBlock::Author), QStringLiteral("Ada"));
+    QCOMPARE(f.value(SettingsBlock::StartDate), QStringLiteral("15.03.2027"));
+    QCOMPARE(f.value(SettingsBlock::Currency), QString(QChar(0x20AC)));
+    QCOMPARE(f.value(SettingsBlock::WorkingTime), QStringLiteral("7"));
+    QCOMPARE(f.value(SettingsBlock::WorkingDays), QStringLiteral("YYYYYNN"));
+    QCOMPARE(f.value(SettingsBlock::Modify), QStringLiteral("Yes"));
+    QVERIFY(f.host.messages.isEmpty());
+
+    // Shown again, the dialog reads the block afresh.
+    f.show();
+    QCOMPARE(f.child<QComboBox>("ComboBoxCurrency")->currentIndex(), 1);
+    QCOMPARE(f.child<QLineEdit>("EditWorkTime")->text(), QStringLiteral("7 hours per day"));
+}
+
+void TestSettingsDialog::euroIsStoredAsByte0x88()
+{
+    QTemporaryDir dir;
+    Fixture f;
+    f.show();
+    f.child<QComboBox>("ComboBoxCurrency")->setCurrentIndex(1);
+    f.clickOk();
+    f.host.saveFileName = dir.filePath(QStringLiteral("euro.mrv"));
+    SaveProject(f.project, f.host, QStringLiteral("SaveAs"));
+    QFile file(f.host.saveFileName);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    // The currency record: length 1, then the single byte.
+    QVERIFY(bytes.contains(QByteArray("\x01\x00\x00\x00\x88", 5)));
+
+    // Read back, the euro item is selected again.
+    Fixture g;
+    LoadProject(g.project, g.host, f.host.saveFileName);
+    g.show();
+    QCOMPARE(g.child<QComboBox>("ComboBoxCurrency")->currentIndex(), 1);
+}
+
+void TestSettingsDialog::workingDaysChangeRecomputesEnds()
+{
+    Fixture f;
+    TaskTable &table = f.project.taskTable;
+    const QString monday = monday2024().toString(QStringLiteral("dd.MM.yyyy"));
+    f.project.settings().setValue(SettingsBlock::StartDate, monday);
+    table.setCell(ColTask, 1, QStringLiteral("Walls"));
+    table.setCell(ColDuration, 1, QStringLiteral("5 days"));
+    table.setCell(ColStart, 1, monday);
+    table.setCell(ColEnd, 1, QStringLiteral("05.01.2024"));
+    table.setCell(ColTask, 2, QStringLiteral("Roof"));
+    table.setCell(ColDuration, 2, QStringLiteral("1 day"));
+    table.setCell(ColForerunner, 2, QStringLiteral(" 1;"));
+    table.setCell(ColStart, 2, QStringLiteral("08.01.2024"));
+    table.setCell(ColEnd, 2, QStringLiteral("08.01.2024"));
+    f.project.LastTaskRow = 2;
+
+    f.show();
+    f.day("Fri")->setChecked(false);
+    const int repaints = f.host.chartRepaints;
+    f.clickOk();
+
+    QCOMPARE(f.value(SettingsBlock::WorkingDays), QStringLiteral("YYYYNNN"));
+    // Five working days Monday to Thursday from Monday 1 January end on Monday 8.
+    QCOMPARE(table.cell(ColEnd, 1), QStringLiteral("08.01.2024"));
+    // The follower moves behind it to the next working day.
+    QCOMPARE(table.cell(ColStart, 2), QStringLiteral("09.01.2024"));
+    QVERIFY(f.host.chartRepaints > repaints);
+    QCOMPARE(f.value(SettingsBlock::Modify), QStringLiteral("Yes"));
+}
+
+void TestSettingsDialog::unchangedWorkingDaysRecalculateNothing()
+{
+    Fixture f;
+    TaskTable &table = f.project.taskTable;
+    table.setCell(ColTask, 1, QStringLiteral("Walls"));
+    table.setCell(ColDuration, 1, QStringLiteral("5 days"));
+    table.setCell(ColStart, 1, QStringLiteral("01.01.2024"));
+    table.setCell(ColEnd, 1, QStringLiteral("20.01.2024")); // stale on purpose
+    f.project.LastTaskRow = 1;
+    f.show();
+    f.child<QLineEdit>("EditAuthor")->setText(QStringLiteral("Ada"));
+    f.clickOk();
+    QCOMPARE(table.cell(ColEnd, 1), QStringLiteral("20.01.2024"));
+    QCOMPARE(f.host.chartRepaints, 0);
+    QCOMPARE(f.value(SettingsBlock::Modify), QStringLiteral("Yes"));
+}
+
+void TestSettingsDialog::weekWithoutWorkingDayIsRefused()
+{
+    Fixture f;
+    f.show();
+    for (const char *name : {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"})
+        f.day(name)->setChecked(false);
+    f.child<QLineEdit>("EditAuthor")->setText(QStringLiteral("Ada"));
+    f.clickOk();
+
+    QCOMPARE(f.host.messages.size(), 1);
+    QCOMPARE(f.host.messages[0].title, QStringLiteral("Warning"));
+    QVERIFY(f.host.messages[0].icon == MsgIcon::Warning);
+    QVERIFY(f.dialog->isVisible());
+    QCOMPARE(f.value(SettingsBlock::WorkingDays), QStringLiteral("YYYYYNN"));
+    QCOMPARE(f.value(SettingsBlock::Author), QStringLiteral("testBob"));
+    QCOMPARE(f.value(SettingsBlock::Modify), QStringLiteral("No"));
+
+    // Ticking one day makes OK go through.
+    f.day("Sun")->setChecked(true);
+    f.clickOk();
+    QVERIFY(!f.dialog->isVisible());
+    QCOMPARE(f.value(SettingsBlock::WorkingDays), QStringLiteral("NNNNNNY"));
+}
+
+void TestSettingsDialog::cancelWritesNothing()
+{
+    Fixture f;
+    f.show();
+    f.child<QLineEdit>("EditPrjName")->setText(QStringLiteral("Other"));
+    f.day("Mon")->setChecked(false);
+    QTest::mouseClick(f.child<QToolButton>("UpDownWTUp"), Qt::LeftButton);
+    QTest::mouseClick(f.child<QPushButton>("ButtonCancel"), Qt::LeftButton);
+    QCOMPARE(f.dialog->result(), int(QDialog::Rejected));
+    QCOMPARE(f.value(SettingsBlock::ProjectName), QStringLiteral("My test project"));
+    QCOMPARE(f.value(SettingsBlock::WorkingDays), QStringLiteral("YYYYYNN"));
+    QCOMPARE(f.value(SettingsBlock::WorkingTime), QStringLiteral("8"));
+    QCOMPARE(f.value(SettingsBlock::Modify), QStringLiteral("No"));
+
+    // Nothing typed into a cancelled dialog survives to the next showing.
+    f.show();
+    QCOMPARE(f.child<QLineEdit>("EditPrjName")->text(), QStringLiteral("My test project"));
+    QVERIFY(f.day("Mon")->isChecked());
+}
+
+void TestSettingsDialog::unreadableStartDateIsReported()
+{
+    Fixture f;
+    f.project.settings().setValue(SettingsBlock::StartDate, QStringLiteral("13/45/2024"));
+    f.project.settings().setValue(SettingsBlock::Author, QStringLiteral("Ada"));
+    ModalScript script;
+    script.cancel();
+    f.dialog->Execute();
+    QCOMPARE(f.host.texts(), QStringList{"'13/45/2024' is not a valid date"});
+    QCOMPARE(f.host.messages[0].title, QStringLiteral("Error"));
+    // The controls before the date are filled all the same.
+    QCOMPARE(f.child<QLineEdit>("EditAuthor")->text(), QStringLiteral("Ada"));
+    QVERIFY(script.done());
+}
