@@ -70,4 +70,29 @@ void TestSampleProject::opensWithoutErrorsAndShowsAPlan()
     QVERIFY(links >= 5);
     QVERIFY(!project.resourceTable.cell(ResColName, 3).isEmpty());
     QVERIFY(!project.resourceTable.cell(ResColCost, 1).isEmpty());
+
+    // The committed file is what the program writes today: the writer, run again,
+    // gives the same tables (the save dates and the path aside).
+    QTemporaryDir dir;
+    const QString again = dir.filePath(QStringLiteral("house.mrv"));
+    QProcess writer;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    writer.setProcessEnvironment(environment);
+    writer.start(QStringLiteral(MORVAINE_MAKE_EXAMPLE), {again});
+    QVERIFY(writer.waitForFinished(30000));
+    QCOMPARE(writer.exitCode(), 0);
+    Project fresh;
+    InitNewProject(fresh, host);
+    LoadProject(fresh, host, again);
+    QVERIFY(host.messages.isEmpty());
+    for (int column = ColTask; column <= ColVeha; ++column)
+        for (int row = 1; row <= last + 1; ++row)
+            QCOMPARE(fresh.taskTable.cell(column, row), table.cell(column, row));
+    for (int row = SettingsBlock::ProjectName - 1; row <= SettingsBlock::Currency; ++row)
+        QCOMPARE(fresh.taskTable.cell(ColSettings, row), table.cell(ColSettings, row));
+    for (int column = ResColName; column <= ResColAddress; ++column)
+        for (int row = 0; row < 10; ++row)
+            QCOMPARE(fresh.resourceTable.cell(column, row), project.resourceTable.cell(column, row));
 }
