@@ -1,7 +1,8 @@
 # Morvaine: make (build), make test, make run [FILE=path.mrv], make bench, make fuzz.
 BUILD      ?= build
 JOBS       ?= $(shell nproc)
-FILE       ?= examples/house.mrv
+SAMPLE     := examples/house.mrv
+FILE       ?= $(SAMPLE)
 FUZZ_TIME  ?= 60
 CMAKE_GEN  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
@@ -24,9 +25,16 @@ test: deps
 	$(MAKE) build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# Project files hold dates in the writer's short date format, so the sample is written
+# afresh in this machine's format (into the build folder) before it is opened.
 run: deps
 	$(MAKE) build
+ifeq ($(FILE),$(SAMPLE))
+	./$(BUILD)/tests/app/morvaine_make_example $(BUILD)/house.mrv
+	./$(BUILD)/morvaine $(BUILD)/house.mrv
+else
 	./$(BUILD)/morvaine $(FILE)
+endif
 
 bench: deps
 	cmake -S . -B build-bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DMORVAINE_TESTS=OFF -DMORVAINE_BENCH=ON
@@ -34,7 +42,8 @@ bench: deps
 	cd build-bench && for b in bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen LC_ALL=de_DE.UTF-8 ./$$b || exit 1; done
 
 # libFuzzer run of the project file reader for FUZZ_TIME seconds, seeded with the fixtures.
-fuzz: deps
+fuzz:
+	bash scripts/install-deps.sh clang libclang-rt-14-dev
 	CXX=clang++ cmake -S . -B build-fuzz $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORVAINE_TESTS=OFF -DMORVAINE_FUZZ=ON
 	cmake --build build-fuzz -j $(JOBS) --target fuzz_project_file
 	mkdir -p build-fuzz/corpus

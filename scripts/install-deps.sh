@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Morvaine need,
-# when any is missing. Does nothing when all are there.
+# when any is missing, plus any package named on the command line (make fuzz asks
+# for clang). Does nothing when all are there.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
     libjpeg-dev libbenchmark-dev
     fonts-liberation
     xvfb xauth xdotool imagemagick
+    "$@"
 )
 
 missing=()
