@@ -45,20 +45,13 @@ bool validDate(int y, int m, int d)
     return d <= days[m - 1] + (m == 2 && leap ? 1 : 0);
 }
 
-struct WrittenStore {
-    QString format;
-    unsigned generation = 0;
-    qint64 firstDay = 0;
-    std::vector<QString> texts; // by day number from firstDay
-};
+// Texts written in one date format, by day from the first readable one.
+using WrittenStore = std::vector<std::unique_ptr<QString[]>>;
 
-// About 90 years of dates from 11 years before the first one written.
-constexpr qint64 StoreSlots = qint64(1) << 15;
-
-WrittenStore &writtenStore()
+WrittenStore &writtenStore(const QString &format)
 {
-    thread_local WrittenStore store;
-    return store;
+    thread_local std::unordered_map<QString, WrittenStore> stores;
+    return stores[format];
 }
 
 } // namespace
@@ -119,13 +112,12 @@ DateCodec::DateCodec() : m_format(ShortDateFormat())
         m_fixedLength = length;
     }
 
-    WrittenStore &store = writtenStore();
-    if (store.generation == 0 || store.format != m_format) {
-        store.format = m_format;
-        ++store.generation;
-        store.texts.clear();
-    }
-    m_generation = store.generation;
+    m_storeFirst = static_cast<qint64>(MinDateValue());
+    m_storeDays = static_cast<qint64>(MaxDateValue()) - m_storeFirst + 1;
+    WrittenStore &store = writtenStore(m_format);
+    if (store.empty())
+        store.resize(static_cast<std::size_t>((m_storeDays + ChunkDays - 1) >> ChunkBits));
+    m_chunks = store.data();
 }
 
 bool DateCodec::fastRead(const QString &text, TDateTime &day) const
@@ -270,23 +262,18 @@ QString DateCodec::format(qint64 day) const
     return DateToStr(static_cast<TDateTime>(day));
 }
 
-const QString &DateCodec::write(TDateTime value) const
+const QString &DateCodec::writeNew(TDateTime value) const
 {
     const qint64 day = static_cast<qint64>(value);
-    WrittenStore &store = writtenStore();
-    if (store.generation == m_generation) {
-        // Allocated whole at once: references to its texts stay valid.
-        if (store.texts.empty()) {
-            store.firstDay = day - StoreSlots / 8;
-            store.texts.resize(static_cast<std::size_t>(StoreSlots));
-        }
-        const qint64 slot = day - store.firstDay;
-        if (slot >= 0 && slot < StoreSlots) {
-            QString &text = store.texts[static_cast<std::size_t>(slot)];
-            if (text.isNull())
-                text = format(day);
-            return text;
-        }
+    const qint64 slot = day - m_storeFirst;
+    if (slot >= 0 && slot < m_storeDays) {
+        std::unique_ptr<QString[]> &chunk = m_chunks[static_cast<std::size_t>(slot >> ChunkBits)];
+        if (!chunk)
+            chunk = std::make_unique<QString[]>(static_cast<std::size_t>(ChunkDays));
+        QString &text = chunk[slot & (ChunkDays - 1)];
+        if (text.isNull())
+            text = format(day);
+        return text;
     }
     auto [it, added] = m_elsewhere.try_emplace(day);
     if (added)

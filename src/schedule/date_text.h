@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QString>
 
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -23,7 +24,17 @@ public:
     /// Whether every text write gives reads back as its own date (a numeric format).
     bool oneTextPerDate() const { return m_fast; }
     /// DateToStr. The reference stays valid while the codec lives.
-    const QString &write(TDateTime day) const;
+    const QString &write(TDateTime day) const
+    {
+        // A date written before is one table look-up away.
+        const qint64 slot = static_cast<qint64>(day) - m_storeFirst;
+        if (static_cast<quint64>(slot) < static_cast<quint64>(m_storeDays)) {
+            const QString *chunk = m_chunks[static_cast<std::size_t>(slot >> ChunkBits)].get();
+            if (chunk && !chunk[slot & (ChunkDays - 1)].isNull())
+                return chunk[slot & (ChunkDays - 1)];
+        }
+        return writeNew(day);
+    }
 
     struct Field {
         char kind; // 'd', 'M', 'y', or 0 for a literal character
@@ -36,6 +47,7 @@ private:
     /// Writes the text of a date into out (at most 32 characters); its length.
     int fastWrite(int year, int month, int dayOfMonth, char16_t *out) const;
     QString format(qint64 day) const;
+    const QString &writeNew(TDateTime day) const;
     bool slowRead(const QString &text, TDateTime &day) const;
 
     QString m_format;
@@ -48,10 +60,13 @@ private:
     int m_literalCount = 0;
     int m_literalAt[20] = {};
     char16_t m_literal[20] = {};
-    // The texts already written are kept per thread across codecs (a recalculation
-    // follows every edit and writes the same few thousand dates each time); the
-    // generation tells whether the store still holds texts of this codec's format.
-    unsigned m_generation = 0;
+    // The texts already written are kept per thread and format across codecs (a
+    // recalculation follows every edit and writes the same few thousand dates each
+    // time), in chunks of days allocated on first use; texts never move.
+    static constexpr int ChunkBits = 10;
+    static constexpr qint64 ChunkDays = qint64(1) << ChunkBits;
+    std::unique_ptr<QString[]> *m_chunks = nullptr;
+    qint64 m_storeFirst = 0, m_storeDays = 0;
     // Texts of dates outside the store; references to them stay valid.
     mutable std::unordered_map<qint64, QString> m_elsewhere;
     // Texts that Qt's parser read, with their day, or NaN for one that is no date.

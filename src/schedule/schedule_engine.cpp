@@ -894,7 +894,8 @@ void ScheduleEngine::markCriticalPath()
     if (m_project.CriticalPathOn) {
         std::fill(marks.begin(), marks.end(), -1);
         for (int row = 1; row <= m_last; ++row)
-            if (!text(ColStart, row).isEmpty() && startOf(row) == start && endOf(row) == end)
+            if (startState(row) != DateState::Empty && startOf(row) == start &&
+                endOf(row) == end)
                 marks[row] = 1;
     }
     if (!m_chain.empty() && endOf(m_chain.back()) != end)
