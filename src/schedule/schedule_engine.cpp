@@ -632,8 +632,7 @@ void ScheduleEngine::followLink(int p, int s)
             moved = true;
         }
     } else if (endOf(p) >= startOf(s)) {
-        setStartDay(s, endOf(p) + 1);
-        calcEndDate(s);
+        moveTo(s, endOf(p) + 1);
         moved = true;
     }
     m_visited[s] = 1;
@@ -647,7 +646,72 @@ void ScheduleEngine::followLink(int p, int s)
         }
         return;
     }
-    push(FrameKind::Follow, s);
+    follow(s);
+}
+
+void ScheduleEngine::follow(int row)
+{
+    if (m_isGroup[row] || !m_levelIsOne[row]) {
+        push(FrameKind::Follow, row);
+        return;
+    }
+    // A plain row has no group to refit: its propagation is all there is to follow.
+    push(FrameKind::Propagate, row);
+    m_stack.back().settles = true;
+}
+
+void ScheduleEngine::moveTo(int row, TDateTime day)
+{
+    // The common move, a task with a positive Duration to a readable day, in one
+    // write of both dates; anything else takes the general way.
+    const int n = durationOf(row);
+    if (n <= 0 || !m_dates.oneTextPerDate() || !readableDay(day) ||
+        m_week.workingDaysPerWeek() == 0) {
+        setStartDay(row, day);
+        calcEndDate(row);
+        return;
+    }
+    const auto end = static_cast<TDateTime>(*m_week.nthWorkingDay(static_cast<std::int64_t>(day), n));
+    if (!readableDay(end)) {
+        setStartDay(row, day);
+        calcEndDate(row);
+        return;
+    }
+    const bool startMoves = !sameDay(row, PendingStart, day);
+    const bool endMoves = !sameDay(row, PendingEnd, end);
+    if (!startMoves && !endMoves)
+        return;
+    remember(row);
+    if (endMoves && m_endTreeBuilt && !m_dirty[row]) {
+        const DateState before = endState(row);
+        if (before == DateState::Valid)
+            endRemoved(m_end[row]);
+        else if (before == DateState::Invalid)
+            m_badEnds.erase(row);
+        endAdded(end);
+    }
+    if (m_pending[row] == 0)
+        m_pendingRows.push_back(row);
+    if (startMoves) {
+        m_pending[row] |= PendingStart;
+        m_startState[row] = DateState::Valid;
+        m_start[row] = day;
+        if (m_groupTrees) {
+            m_startTree.set(row, day);
+            m_invalidStart.erase(row);
+        }
+    }
+    if (endMoves) {
+        m_pending[row] |= PendingEnd;
+        m_endState[row] = DateState::Valid;
+        m_end[row] = end;
+        if (m_groupTrees) {
+            m_endTree.set(row, -end);
+            m_invalidEnd.erase(row);
+        }
+    }
+    updateMarkRows(row);
+    afterWrite(row);
 }
 
 // ---------------------------------------------------------------- groups
@@ -951,6 +1015,8 @@ void ScheduleEngine::popPropagate()
     m_conditional -= frame.conditional ? 1 : 0;
     --m_active[row];
     m_activeGroups -= m_isGroup[row];
+    if (frame.settles && frame.generation == m_generation)
+        m_settled[row] = m_generation + 1;
     m_stack.pop_back();
 }
 
@@ -1157,7 +1223,7 @@ void ScheduleEngine::recalcSchedule()
         for (int r = 1; r <= m_last; ++r) {
             if (!isRoot(r))
                 continue;
-            push(FrameKind::Follow, r);
+            follow(r);
             run();
         }
         flushDirty(1, m_last);

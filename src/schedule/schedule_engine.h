@@ -147,6 +147,7 @@ private:
         TDateTime latest = 0;
         unsigned generation = 0;
         bool conditional = false; // a propagation started by a moved sub-task
+        bool settles = false;     // a plain row's propagation: settles the row when done
         int saved = 0;
     };
 
@@ -258,6 +259,8 @@ private:
     void stepGroups(std::size_t at);
     void stepClimb(std::size_t at);
     void push(FrameKind kind, int row, bool conditional = false);
+    void follow(int row);
+    void moveTo(int row, TDateTime day);
     void popPropagate();
 
     Project &m_project;
