@@ -144,16 +144,6 @@ int ScheduleEngine::readDuration(int row)
     return m_duration[row];
 }
 
-void ScheduleEngine::remember(int row)
-{
-    if (!m_tracked || m_seenAt[row] == m_steps)
-        return;
-    m_seenAt[row] = m_steps;
-    startState(row);
-    endState(row);
-    m_seen.push_back({row, m_startState[row], m_endState[row], m_start[row], m_end[row]});
-}
-
 bool ScheduleEngine::readableDay(TDateTime day) const
 {
     return day >= m_firstDay && day <= m_lastDay;
@@ -180,15 +170,8 @@ const QString &ScheduleEngine::pendingText(int column, int row) const
     return m_dates.write(column == ColStart ? m_start[row] : m_end[row]);
 }
 
-bool ScheduleEngine::sameDay(int row, unsigned char bit, TDateTime day)
+bool ScheduleEngine::sameCellText(int row, bool start, TDateTime day) const
 {
-    // A date text kept back is the format's own text of its day.
-    const bool start = bit == PendingStart;
-    if (m_pending[row] & bit)
-        return (start ? m_start[row] : m_end[row]) == day;
-    if (knownToDiffer(DateState::Valid, day, start ? m_startState[row] : m_endState[row],
-                      start ? m_start[row] : m_end[row]))
-        return false;
     return sameText(m_table.cell(start ? ColStart : ColEnd, row), m_dates.write(day));
 }
 
@@ -821,12 +804,10 @@ void ScheduleEngine::flushDirty(int first, int last)
 
 // ---------------------------------------------------------------- critical path
 
-TDateTime ScheduleEngine::projectStart()
+TDateTime ScheduleEngine::readProjectStart()
 {
-    if (!m_startRead) {
-        m_projectStart = m_dates.read(m_project.settings().startDate());
-        m_startRead = true;
-    }
+    m_projectStart = m_dates.read(m_project.settings().startDate());
+    m_startRead = true;
     return m_projectStart;
 }
 
@@ -847,7 +828,7 @@ void ScheduleEngine::buildEndTree()
     }
 }
 
-TDateTime ScheduleEngine::projectEnd()
+TDateTime ScheduleEngine::slowProjectEnd()
 {
     const TDateTime start = projectStart();
     if (!m_endTreeBuilt || m_endMaxStale)
@@ -885,20 +866,6 @@ void ScheduleEngine::setChain(int p, int s)
             m_chainPos[row] = static_cast<int>(m_chain.size());
         m_chain.push_back(row);
     }
-}
-
-void ScheduleEngine::updateMarkRows(int row)
-{
-    if (!m_markRowsBuilt)
-        return;
-    m_markStartFails.erase(row);
-    m_markEndFails.erase(row);
-    const DateState start = startState(row);
-    if (start == DateState::Invalid)
-        m_markStartFails.insert(row);
-    else if (start == DateState::Valid && m_start[row] == m_projectStart &&
-             endState(row) != DateState::Valid)
-        m_markEndFails.insert(row);
 }
 
 void ScheduleEngine::checkMarksReadable()

@@ -11,6 +11,7 @@
 #include <QList>
 #include <QString>
 
+#include <algorithm>
 #include <limits>
 #include <set>
 #include <utility>
@@ -103,12 +104,19 @@ public:
             m_rows.insert(row);
         }
     }
-    void erase(int row)
+    Q_ALWAYS_INLINE void erase(int row)
     {
         if (row < static_cast<int>(m_in.size()) && m_in[static_cast<std::size_t>(row)]) {
             m_in[static_cast<std::size_t>(row)] = 0;
             m_rows.erase(row);
         }
+    }
+    void set(int row, bool in)
+    {
+        if (in)
+            insert(row);
+        else
+            erase(row);
     }
     void clear()
     {
@@ -152,7 +160,7 @@ private:
     };
 
     // Cells as values; a row's dates and Duration are read once per recalculation.
-    const QString &text(int column, int row) const
+    Q_ALWAYS_INLINE const QString &text(int column, int row) const
     {
         if (row < 1 || row > TaskTable::LastRow)
             return m_none;
@@ -163,25 +171,25 @@ private:
             return pendingText(column, row);
         return m_table.cell(column, row);
     }
-    DateState startState(int row)
+    Q_ALWAYS_INLINE DateState startState(int row)
     {
         const DateState state = m_startState[row];
         return state != DateState::Unknown ? state : readStartState(row);
     }
-    DateState endState(int row)
+    Q_ALWAYS_INLINE DateState endState(int row)
     {
         const DateState state = m_endState[row];
         return state != DateState::Unknown ? state : readEndState(row);
     }
-    TDateTime startOf(int row)
+    Q_ALWAYS_INLINE TDateTime startOf(int row)
     {
         return startState(row) == DateState::Valid ? m_start[row] : unreadableDate(ColStart, row);
     }
-    TDateTime endOf(int row)
+    Q_ALWAYS_INLINE TDateTime endOf(int row)
     {
         return endState(row) == DateState::Valid ? m_end[row] : unreadableDate(ColEnd, row);
     }
-    int durationOf(int row) { return m_durationKnown[row] ? m_duration[row] : readDuration(row); }
+    Q_ALWAYS_INLINE int durationOf(int row) { return m_durationKnown[row] ? m_duration[row] : readDuration(row); }
     DateState readStartState(int row);
     DateState readEndState(int row);
     TDateTime unreadableDate(int column, int row) const;
@@ -203,7 +211,20 @@ private:
     // a failure interrupts it); text() answers with the text kept back.
     static constexpr unsigned char PendingStart = 1, PendingEnd = 2;
     const QString &pendingText(int column, int row) const;
-    bool sameDay(int row, unsigned char bit, TDateTime day);
+    Q_ALWAYS_INLINE bool sameDay(int row, unsigned char bit, TDateTime day)
+    {
+        // A date text kept back is the format's own text of its day; a cell read as
+        // another day than the one written cannot hold its text.
+        const bool start = bit == PendingStart;
+        const TDateTime held = start ? m_start[row] : m_end[row];
+        if (m_pending[row] & bit)
+            return held == day;
+        if (held != day && m_dates.oneTextPerDate() &&
+            (start ? m_startState[row] : m_endState[row]) == DateState::Valid)
+            return false;
+        return sameCellText(row, start, day);
+    }
+    bool sameCellText(int row, bool start, TDateTime day) const;
     void keepBack(int row, unsigned char bit);
     void flushPending();
     void writeStart(int row, const QString *value, DateState known, TDateTime day);
@@ -241,15 +262,35 @@ private:
     void groupsFastPath(Frame &frame);
 
     // Critical path.
-    TDateTime projectStart();
-    TDateTime projectEnd();
+    Q_ALWAYS_INLINE TDateTime projectStart()
+    {
+        return m_startRead ? m_projectStart : readProjectStart();
+    }
+    TDateTime readProjectStart();
+    Q_ALWAYS_INLINE TDateTime projectEnd()
+    {
+        if (!m_endTreeBuilt || m_endMaxStale || !m_badEnds.empty())
+            return slowProjectEnd();
+        // A group whose fit is pending never ends later than its sub-tasks.
+        const TDateTime start = projectStart();
+        return m_endMaxCount == 0 ? start : std::max(start, m_endMax);
+    }
+    TDateTime slowProjectEnd();
     void buildEndTree();
     void trackCriticalChain(int p, int s);
     void setChain(int p, int s);
     void truncateChain(int length);
     bool chainReachesEnd();
     void markCriticalPath();
-    void updateMarkRows(int row);
+    Q_ALWAYS_INLINE void updateMarkRows(int row)
+    {
+        if (!m_markRowsBuilt)
+            return;
+        const DateState start = startState(row);
+        m_markStartFails.set(row, start == DateState::Invalid);
+        m_markEndFails.set(row, start == DateState::Valid && m_start[row] == m_projectStart &&
+                                    endState(row) != DateState::Valid);
+    }
     void checkMarksReadable();
     void marksAfterFailure();
 
@@ -344,7 +385,13 @@ private:
     std::vector<Seen> m_seen;
     std::vector<unsigned> m_seenAt;
     unsigned m_steps = 0;
-    void remember(int row);
+    Q_ALWAYS_INLINE void remember(int row)
+    {
+        if (!m_tracked || m_seenAt[row] == m_steps)
+            return;
+        m_seenAt[row] = m_steps;
+        m_seen.push_back({row, startState(row), endState(row), m_start[row], m_end[row]});
+    }
     bool m_tracked = false;
     bool m_marksFailed = false;
     TDateTime m_trackedEnd = 0;
