@@ -3,6 +3,9 @@
 #include "command_guard.h"
 #include "dialogs/about_box.h"
 #include "dialogs/settings_dialog.h"
+#include "edit/cell_editing.h"
+#include "edit/date_picker.h"
+#include "edit/task_structure.h"
 #include "file_association.h"
 #include "gantt_chart.h"
 #include "help_links.h"
@@ -17,11 +20,14 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QCloseEvent>
 #include <QDateEdit>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QScreen>
@@ -73,7 +79,6 @@ TForm1::TForm1(const QStringList &parameters, QWidget *parent)
 
     m_stringGrid1 = new TaskGrid(m_project);
     m_stringGrid1->setHost(this);
-    m_stringGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     m_drawGrid1 = new GanttChart(m_project);
     m_splitter1 = new QSplitter(Qt::Horizontal);
     m_splitter1->setObjectName(QStringLiteral("Splitter1"));
@@ -89,19 +94,37 @@ TForm1::TForm1(const QStringList &parameters, QWidget *parent)
     m_dateTimePicker1 = new QDateEdit(m_stringGrid1->viewport());
     m_dateTimePicker1->setObjectName(QStringLiteral("DateTimePicker1"));
     m_dateTimePicker1->setCalendarPopup(true);
+    m_dateTimePicker1->setDisplayFormat(ShortDateFormat());
     m_dateTimePicker1->hide();
+    m_dateTimePicker1->installEventFilter(this);
+    if (auto *line = m_dateTimePicker1->findChild<QLineEdit *>())
+        line->installEventFilter(this);
+    // The calendar's window showing and hiding is the drop-down and the close-up.
+    m_pickerCalendar = m_dateTimePicker1->calendarWidget()->window();
+    m_pickerCalendar->installEventFilter(this);
+    connect(m_dateTimePicker1, &QDateEdit::dateChanged, this,
+            [this](QDate date) { DateTimePicker1Change(date); });
 
-    connect(m_stringGrid1, &TaskGrid::selectCellRequested, this,
-            [this](int column, int row) { StringGrid1SelectCell(column, row); });
+    connect(m_stringGrid1, &TaskGrid::selectCellRequested, this, [this](int column, int row) {
+        if (!StringGrid1SelectCell(column, row))
+            m_stringGrid1->refuseSelection();
+    });
     connect(m_stringGrid1, &TaskGrid::editTextChanged, this,
             [this](int column, int row, const QString &text) {
                 StringGrid1SetEditText(column, row, text);
             });
+    connect(m_stringGrid1, &TaskGrid::enterPressed, this,
+            [this] { StringGrid1KeyPress(Qt::Key_Return); });
+    connect(m_stringGrid1, &TaskGrid::mouseDown, this,
+            [this](Qt::MouseButton button, int column, int row) {
+                StringGrid1MouseDown(button, column, row);
+            });
+    connect(m_stringGrid1, &TaskGrid::contextMenuWanted, this,
+            [this](const QPoint &at) { m_popupMenu1->popup(at); });
+    connect(m_stringGrid1, &TaskGrid::cellsMoved, this, [this] { placeDatePicker(); });
     connect(m_stringGrid1, &TaskGrid::topRowChanged, this, [this] { StringGrid1TopLeftChanged(); });
     connect(m_drawGrid1, &GanttChart::topRowChanged, this, [this] { DrawGrid1TopLeftChanged(); });
-    connect(m_stringGrid1, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
-        m_popupMenu1->popup(m_stringGrid1->viewport()->mapToGlobal(at));
-    });
+    connect(m_popupMenu1, &QMenu::aboutToShow, this, [this] { PopupMenu1Popup(); });
 
     // Client area 954 x 627 below the menu bar, at the design position.
     resize(954, 627 + menuBar()->sizeHint().height());
@@ -121,13 +144,20 @@ TForm1::TForm1(const QStringList &parameters, QWidget *parent)
 TForm1::~TForm1()
 {
     // The grids and dialogs use the project, a member that is gone before the base
-    // class deletes its children: they go first.
+    // class deletes its children: they go first, and tell this window nothing more.
+    m_stringGrid1->disconnect(this);
+    m_dateTimePicker1->disconnect(this);
+    m_pickerCalendar->removeEventFilter(this);
+    m_pickerCalendar = nullptr;
     delete m_formAbout;
     delete m_formSettings;
     delete takeCentralWidget();
 }
 
-QAction *TForm1::action(const QString &name) const { return m_actions.value(name); }
+QAction *TForm1::action(const QString &name) const
+{
+    return m_actions.value(name);
+}
 
 QAction *TForm1::addAction(const char *name, const QString &text, const char *icon,
                            const QString &toolTip, const QKeySequence &shortcut)
@@ -145,12 +175,14 @@ QAction *TForm1::addAction(const char *name, const QString &text, const char *ic
 
 void TForm1::connectCommand(QAction *item, void (TForm1::*handler)())
 {
-    connect(item, &QAction::triggered, this, [this, handler] { runCommand([this, handler] {
-                (this->*handler)();
-            }); });
+    connect(item, &QAction::triggered, this,
+            [this, handler] { runCommand([this, handler] { (this->*handler)(); }); });
 }
 
-void TForm1::runCommand(const std::function<void()> &command) { RunCommand(*this, command); }
+void TForm1::runCommand(const std::function<void()> &command)
+{
+    RunCommand(*this, command);
+}
 
 void TForm1::createActions()
 {
@@ -176,17 +208,26 @@ void TForm1::createActions()
     addAction("GanttZoomIn1", QStringLiteral("Gantt Zoom In"), "zoom_in");
     addAction("GanttZoomOut1", QStringLiteral("Gantt Zoom Out"), "zoom_out");
 
-    // The task structure commands are wired by the editing rules.
-    addAction("InsertNewTask1", QStringLiteral("Insert New Task"), "insert_task", QString(),
-              QKeySequence(Qt::CTRL | Qt::Key_Insert));
-    addAction("DeleteTask1", QStringLiteral("Delete Task"), "delete_task", QString(),
-              QKeySequence(Qt::CTRL | Qt::Key_Delete));
-    addAction("Outdent1", QStringLiteral("Outdent"), "outdent", QStringLiteral("Outdent"));
-    addAction("Indent1", QStringLiteral("Indent"), "indent", QStringLiteral("Indent"));
-    addAction("InsertRow1", QStringLiteral("Insert New Task"), "insert_task");
-    addAction("DeleteRow1", QStringLiteral("Delete Task"), "delete_task");
-    addAction("Outdent2", QStringLiteral("Outdent"), "outdent");
-    addAction("Indent2", QStringLiteral("Indent"), "indent");
+    // The Task menu, the popup menu and the tool buttons share four commands.
+    connectCommand(addAction("InsertNewTask1", QStringLiteral("Insert New Task"), "insert_task",
+                             QString(), QKeySequence(Qt::CTRL | Qt::Key_Insert)),
+                   &TForm1::InsertNewTask1Click);
+    connectCommand(addAction("DeleteTask1", QStringLiteral("Delete Task"), "delete_task", QString(),
+                             QKeySequence(Qt::CTRL | Qt::Key_Delete)),
+                   &TForm1::DeleteTask1Click);
+    connectCommand(
+        addAction("Outdent1", QStringLiteral("Outdent"), "outdent", QStringLiteral("Outdent")),
+        &TForm1::Outdent1Click);
+    connectCommand(
+        addAction("Indent1", QStringLiteral("Indent"), "indent", QStringLiteral("Indent")),
+        &TForm1::Indent1Click);
+    connectCommand(addAction("InsertRow1", QStringLiteral("Insert New Task"), "insert_task"),
+                   &TForm1::InsertNewTask1Click);
+    connectCommand(addAction("DeleteRow1", QStringLiteral("Delete Task"), "delete_task"),
+                   &TForm1::DeleteTask1Click);
+    connectCommand(addAction("Outdent2", QStringLiteral("Outdent"), "outdent"),
+                   &TForm1::Outdent1Click);
+    connectCommand(addAction("Indent2", QStringLiteral("Indent"), "indent"), &TForm1::Indent1Click);
 
     addAction("Resource1", QStringLiteral("Resource..."), "resource", QStringLiteral("Resource"),
               QKeySequence(Qt::CTRL | Qt::Key_R));
@@ -350,9 +391,15 @@ MsgAnswer TForm1::MessageBox(const QString &title, const QString &text, MsgIcon 
     return ShowMessageBox(title, text, icon, buttons);
 }
 
-void TForm1::Beep() { QApplication::beep(); }
+void TForm1::Beep()
+{
+    QApplication::beep();
+}
 
-void TForm1::SetCaption(const QString &text) { setWindowTitle(text); }
+void TForm1::SetCaption(const QString &text)
+{
+    setWindowTitle(text);
+}
 
 QString TForm1::AskSaveFileName()
 {
@@ -381,25 +428,73 @@ QString TForm1::AskOpenFileName()
     return dialog.selectedFiles().constFirst();
 }
 
-int TForm1::FirstVisibleTaskRow() { return m_stringGrid1->topRow(); }
+int TForm1::FirstVisibleTaskRow()
+{
+    return m_stringGrid1->topRow();
+}
 
-int TForm1::CurrentColumn() { return m_stringGrid1->currentColumn(); }
+int TForm1::CurrentColumn()
+{
+    return m_stringGrid1->currentColumn();
+}
 
-int TForm1::CurrentRow() { return m_stringGrid1->currentRow(); }
+int TForm1::CurrentRow()
+{
+    return m_stringGrid1->currentRow();
+}
 
-void TForm1::SelectCell(int column, int row) { m_stringGrid1->selectCell(column, row); }
+void TForm1::SelectCell(int column, int row)
+{
+    m_stringGrid1->selectCell(column, row);
+}
 
-void TForm1::SetEditing(bool on) { m_stringGrid1->setEditing(on); }
+void TForm1::SetEditing(bool on)
+{
+    m_stringGrid1->setEditing(on);
+}
 
 void TForm1::ShowDatePicker(int column, int row)
 {
-    m_dateTimePicker1->setGeometry(m_stringGrid1->cellRect(column, row));
-    m_dateTimePicker1->show();
+    const bool focus = gridHasFocus();
+    m_pickerColumn = column;
+    m_pickerRow = row;
+    placeDatePicker();
     m_dateTimePicker1->raise();
-    m_dateTimePicker1->setFocus();
+    // Only while the user works in the grid: the picker never takes the keyboard
+    // from a dialog or another part of the window.
+    if (focus && m_dateTimePicker1->isVisible())
+        m_dateTimePicker1->setFocus();
 }
 
-void TForm1::HideDatePicker() { m_dateTimePicker1->hide(); }
+void TForm1::HideDatePicker()
+{
+    m_pickerColumn = m_pickerRow = -1;
+    placeDatePicker();
+}
+
+void TForm1::placeDatePicker()
+{
+    const QRect rect =
+        m_pickerColumn < 0 ? QRect() : m_stringGrid1->cellRect(m_pickerColumn, m_pickerRow);
+    // Scrolled out of sight, the picker hides until its cell comes back.
+    const bool visible = rect.isValid() && m_stringGrid1->viewport()->rect().intersects(rect);
+    if (visible) {
+        m_dateTimePicker1->setGeometry(rect);
+        m_dateTimePicker1->show();
+        return;
+    }
+    // The keyboard stays in the grid rather than moving on to the next widget.
+    if (m_dateTimePicker1->isAncestorOf(QApplication::focusWidget()) ||
+        m_dateTimePicker1->hasFocus())
+        m_stringGrid1->setFocus();
+    m_dateTimePicker1->hide();
+}
+
+bool TForm1::gridHasFocus() const
+{
+    const QWidget *focus = focusWidget();
+    return focus && (focus == m_stringGrid1 || m_stringGrid1->isAncestorOf(focus));
+}
 
 void TForm1::SetPickerDate(TDateTime date)
 {
@@ -407,6 +502,8 @@ void TForm1::SetPickerDate(TDateTime date)
     const QSignalBlocker blocker(m_dateTimePicker1);
     m_dateTimePicker1->setDisplayFormat(ShortDateFormat());
     m_dateTimePicker1->setDate(epoch().addDays(static_cast<qint64>(date)));
+    // A date set while the calendar is open shows there too.
+    m_dateTimePicker1->calendarWidget()->setSelectedDate(m_dateTimePicker1->date());
 }
 
 void TForm1::RepaintTaskGrid()
@@ -422,7 +519,10 @@ int TForm1::TaskGridRowHeight(int row)
     return row == 0 ? m_stringGrid1->horizontalHeader()->height() : m_stringGrid1->rowHeight(row);
 }
 
-void TForm1::RepaintChart() { m_drawGrid1->viewport()->update(); }
+void TForm1::RepaintChart()
+{
+    m_drawGrid1->viewport()->update();
+}
 
 void TForm1::ShowGanttScale(int scale)
 {
@@ -464,7 +564,7 @@ void TForm1::FormShow()
         if (const auto place = CentredOnScreen(display->geometry(), outer))
             move(*place);
     }
-    m_stringGrid1->setFocus();
+    startTypingAtFirstCell();
     // Opening a file may show message boxes: they come once the window is up.
     QTimer::singleShot(0, this, [this] { OpenStartFile(); });
 }
@@ -474,6 +574,7 @@ void TForm1::OpenStartFile()
     if (!m_parameters.isEmpty()) {
         const QString path = QFileInfo(m_parameters.constFirst()).absoluteFilePath();
         runCommand([this, path] { LoadProject(m_project, *this, path); });
+        startTypingAtFirstCell();
         return;
     }
     runCommand([] { RegisterFileType(QCoreApplication::applicationFilePath(), UserDataHome()); });
@@ -525,7 +626,7 @@ void TForm1::New1Click()
     m_project.LastTaskRow = qMax(m_project.LastTaskRow, CurrentRow());
     ClearProject(m_project, false);
     InitNewProject(m_project, *this);
-    SelectCell(ColTask, 1);
+    startTypingAtFirstCell();
     RepaintChart();
 }
 
@@ -541,6 +642,7 @@ void TForm1::Load1Click()
     const QString path = AskOpenFileName();
     if (!path.isEmpty())
         LoadProject(m_project, *this, path);
+    startTypingAtFirstCell();
 }
 
 void TForm1::Save1Click()
@@ -550,11 +652,20 @@ void TForm1::Save1Click()
                                                    : QStringLiteral("SaveAs"));
 }
 
-void TForm1::SaveAs1Click() { SaveProject(m_project, *this, QStringLiteral("SaveAs")); }
+void TForm1::SaveAs1Click()
+{
+    SaveProject(m_project, *this, QStringLiteral("SaveAs"));
+}
 
-void TForm1::Exit1Click() { close(); }
+void TForm1::Exit1Click()
+{
+    close();
+}
 
-void TForm1::Settings1Click() { m_formSettings->Execute(); }
+void TForm1::Settings1Click()
+{
+    m_formSettings->Execute();
+}
 
 void TForm1::CriticalPath1Click()
 {
@@ -569,29 +680,172 @@ void TForm1::ScaleClick(int scale)
     RepaintChart();
 }
 
-void TForm1::MorvaineHelp1Click() { OpenManual(); }
-
-void TForm1::MorvaineHomePage1Click() { OpenWebAddress(QLatin1String(HomePageAddress)); }
-
-void TForm1::SendFeedback1Click() { OpenMailTo(QLatin1String(InfoMailAddress)); }
-
-void TForm1::Support1Click() { OpenMailTo(QLatin1String(SupportMailAddress)); }
-
-void TForm1::AboutMorvaine1Click() { m_formAbout->Execute(); }
-
-// ---- Task grid events ----
-
-void TForm1::StringGrid1SelectCell(int, int)
+void TForm1::MorvaineHelp1Click()
 {
-    runCommand([this] { SetEditing(true); });
+    OpenManual();
 }
 
-void TForm1::StringGrid1SetEditText(int, int, const QString &text)
+void TForm1::MorvaineHomePage1Click()
 {
-    runCommand([this, &text] {
-        if (!text.isEmpty())
-            m_project.settings().markModified();
+    OpenWebAddress(QLatin1String(HomePageAddress));
+}
+
+void TForm1::SendFeedback1Click()
+{
+    OpenMailTo(QLatin1String(InfoMailAddress));
+}
+
+void TForm1::Support1Click()
+{
+    OpenMailTo(QLatin1String(SupportMailAddress));
+}
+
+void TForm1::AboutMorvaine1Click()
+{
+    m_formAbout->Execute();
+}
+
+void TForm1::startTypingAtFirstCell()
+{
+    SelectCell(ColTask, 1);
+    EditState &edit = m_project.Edit;
+    if (edit.TrackedCol == ColTask && edit.TrackedRow == 1)
+        edit.TrackedText = m_project.taskTable.cell(ColTask, 1);
+    m_stringGrid1->setFocus();
+}
+
+// ---- Task structure commands ----
+
+void TForm1::InsertNewTask1Click()
+{
+    m_stringGrid1->finishEditing();
+    InsertTask(m_project, *this);
+}
+
+void TForm1::DeleteTask1Click()
+{
+    m_stringGrid1->finishEditing();
+    DeleteTask(m_project, *this);
+}
+
+void TForm1::Outdent1Click()
+{
+    m_stringGrid1->finishEditing();
+    OutdentTask(m_project, *this);
+}
+
+void TForm1::Indent1Click()
+{
+    m_stringGrid1->finishEditing();
+    IndentTask(m_project, *this);
+}
+
+void TForm1::PopupMenu1Popup()
+{
+    const PopupMenuItems items = morvaine::PopupMenu1Popup(m_project);
+    action(QStringLiteral("InsertRow1"))->setEnabled(items.InsertRow1);
+    action(QStringLiteral("DeleteRow1"))->setEnabled(items.DeleteRow1);
+    action(QStringLiteral("Outdent2"))->setEnabled(items.Outdent2);
+    action(QStringLiteral("Indent2"))->setEnabled(items.Indent2);
+}
+
+// ---- Task grid and date picker events ----
+
+bool TForm1::StringGrid1SelectCell(int column, int row)
+{
+    // The rules see the editor's final text in the cell being left.
+    m_stringGrid1->finishEditing();
+    // After an error the selection moves all the same: the rules tracked the new cell.
+    bool allowed = true;
+    runCommand([&] { allowed = morvaine::StringGrid1SelectCell(m_project, *this, column, row); });
+    return allowed;
+}
+
+QString TForm1::StringGrid1SetEditText(int column, int row, const QString &text)
+{
+    QString filtered = text;
+    runCommand(
+        [&] { filtered = morvaine::StringGrid1SetEditText(m_project, *this, column, row, text); });
+    m_stringGrid1->showEditorText(column, row, filtered);
+    return filtered;
+}
+
+void TForm1::StringGrid1KeyPress(int key)
+{
+    runCommand([&] {
+        m_stringGrid1->finishEditing();
+        morvaine::StringGrid1KeyPress(*this, key);
     });
+}
+
+void TForm1::StringGrid1MouseDown(Qt::MouseButton button, int column, int row)
+{
+    if (button != Qt::RightButton)
+        return;
+    runCommand([&] {
+        m_stringGrid1->finishEditing();
+        morvaine::StringGrid1MouseDown(m_project, *this, column, row);
+    });
+}
+
+void TForm1::DateTimePicker1Change(const QDate &date)
+{
+    runCommand([&] {
+        morvaine::DateTimePicker1Change(m_project, *this,
+                                        static_cast<TDateTime>(epoch().daysTo(date)));
+    });
+}
+
+void TForm1::DateTimePicker1DropDown()
+{
+    morvaine::DateTimePicker1DropDown(m_project);
+}
+
+void TForm1::DateTimePicker1CloseUp()
+{
+    runCommand([this] { morvaine::DateTimePicker1CloseUp(m_project, *this); });
+}
+
+bool TForm1::DateTimePicker1KeyPress(int key)
+{
+    bool used = false;
+    runCommand([&] { used = morvaine::DateTimePicker1KeyPress(*this, key); });
+    return used;
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_pickerCalendar) {
+        if (event->type() == QEvent::Show)
+            DateTimePicker1DropDown();
+        else if (event->type() == QEvent::Hide)
+            DateTimePicker1CloseUp();
+        return false;
+    }
+    if (event->type() == QEvent::KeyPress &&
+        (watched == m_dateTimePicker1 || watched->parent() == m_dateTimePicker1)) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return DateTimePicker1KeyPress(key->key());
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Escape: {
+            // Back to the grid: Tab moves on to the next cell as it does there,
+            // Escape only gives the grid the keyboard.
+            m_stringGrid1->setFocus();
+            if (key->key() != Qt::Key_Escape) {
+                QKeyEvent again(QEvent::KeyPress, key->key(), key->modifiers());
+                QCoreApplication::sendEvent(m_stringGrid1, &again);
+            }
+            return true;
+        }
+        default:
+            break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TForm1::StringGrid1TopLeftChanged()

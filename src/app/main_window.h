@@ -95,15 +95,33 @@ public:
     void Support1Click();
     void AboutMorvaine1Click();
 
-    // Task grid events, forwarded to the editing rules.
-    void StringGrid1SelectCell(int column, int row);
-    void StringGrid1SetEditText(int column, int row, const QString &text);
+    // Task structure commands of the Task menu, the popup menu and the tool buttons.
+    void InsertNewTask1Click();
+    void DeleteTask1Click();
+    void Outdent1Click();
+    void Indent1Click();
+    /// Enables the popup menu's items before it opens.
+    void PopupMenu1Popup();
+
+    // Task grid and date picker events, forwarded to the editing rules.
+    /// Before the selection moves; false keeps it where it is.
+    bool StringGrid1SelectCell(int column, int row);
+    /// The editor's text changed; returns the text the typing filter left.
+    QString StringGrid1SetEditText(int column, int row, const QString &text);
+    void StringGrid1KeyPress(int key);
+    void StringGrid1MouseDown(Qt::MouseButton button, int column, int row);
     void StringGrid1TopLeftChanged();
     void DrawGrid1TopLeftChanged();
+    void DateTimePicker1Change(const QDate &date);
+    void DateTimePicker1DropDown();
+    void DateTimePicker1CloseUp();
+    /// A key typed in the picker; true when it was used.
+    bool DateTimePicker1KeyPress(int key);
 
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createActions();
@@ -114,6 +132,13 @@ private:
                        const QKeySequence &shortcut = QKeySequence());
     void connectCommand(QAction *action, void (TForm1::*handler)());
     void runCommand(const std::function<void()> &command);
+    /// Selects row 1, column 1 and gives the grid the keyboard focus, so the user types
+    /// at once; whatever a file put there counts as the cell's own text.
+    void startTypingAtFirstCell();
+    /// Keeps the picker over its cell while the grid scrolls or resizes.
+    void placeDatePicker();
+    /// Whether the keyboard is in the task grid, its editor or the picker.
+    bool gridHasFocus() const;
 
     Project m_project;
     QStringList m_parameters;
@@ -124,6 +149,10 @@ private:
     TaskGrid *m_stringGrid1 = nullptr;
     GanttChart *m_drawGrid1 = nullptr;
     QDateEdit *m_dateTimePicker1 = nullptr;
+    QWidget *m_pickerCalendar = nullptr; // the picker's drop-down window
+    // The cell the picker stands over; -1 while it is hidden.
+    int m_pickerColumn = -1;
+    int m_pickerRow = -1;
     QMenu *m_popupMenu1 = nullptr;
     QActionGroup *m_scaleGroup = nullptr;
     QHash<QString, QAction *> m_actions;

@@ -2,17 +2,46 @@
 
 #include "task_grid.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 
 namespace morvaine {
 
+namespace {
+
+const char OriginalTextProperty[] = "morvaineOriginalText";
+
+// The task commands' shortcuts, which a line edit would otherwise take for copying
+// and deleting a word.
+bool isTaskShortcut(const QKeyEvent *key)
+{
+    return key->modifiers() == Qt::ControlModifier &&
+           (key->key() == Qt::Key_Insert || key->key() == Qt::Key_Delete);
+}
+
+} // namespace
+
 TaskCellDelegate::TaskCellDelegate(TaskGrid *grid) : QStyledItemDelegate(grid), m_grid(grid) {}
+
+QString TaskCellDelegate::originalText(const QWidget *editor)
+{
+    return editor->property(OriginalTextProperty).toString();
+}
+
+void TaskCellDelegate::showText(QLineEdit *editor, const QString &text)
+{
+    if (editor->text() == text)
+        return;
+    const int cursor = editor->cursorPosition();
+    editor->setText(text);
+    editor->setCursorPosition(qMin(cursor, int(text.size())));
+}
 
 void TaskCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                              const QModelIndex &index) const
 {
-    // The cell painter ignores selection and focus; the grid marks those itself.
+    // The cell painter ignores selection and focus.
     painter->save();
     m_grid->paintTaskCell(*painter, index.column(), index.row(), option.rect);
     painter->restore();
@@ -23,6 +52,7 @@ QWidget *TaskCellDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
 {
     auto *editor = new QLineEdit(parent);
     editor->setFrame(false);
+    editor->setProperty(OriginalTextProperty, index.data(Qt::EditRole).toString());
     const int column = index.column();
     const int row = index.row();
     connect(editor, &QLineEdit::textEdited, m_grid,
@@ -36,23 +66,43 @@ void TaskCellDelegate::setEditorData(QWidget *editor, const QModelIndex &index) 
 {
     // Also called when the cell is rewritten while being edited (a typing filter):
     // the editor then shows the corrected text.
-    auto *line = static_cast<QLineEdit *>(editor);
-    const QString text = index.data(Qt::EditRole).toString();
-    if (line->text() != text)
-        line->setText(text);
+    showText(static_cast<QLineEdit *>(editor), index.data(Qt::EditRole).toString());
 }
 
 void TaskCellDelegate::setModelData(QWidget *editor, QAbstractItemModel *,
                                     const QModelIndex &index) const
 {
-    m_grid->storeEditorText(index.column(), index.row(),
-                            static_cast<QLineEdit *>(editor)->text());
+    m_grid->storeEditorText(index.column(), index.row(), static_cast<QLineEdit *>(editor)->text());
 }
 
 void TaskCellDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
                                             const QModelIndex &) const
 {
     editor->setGeometry(option.rect.adjusted(1, 0, -1, 0));
+}
+
+bool TaskCellDelegate::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride &&
+        isTaskShortcut(static_cast<QKeyEvent *>(event))) {
+        // Not taken by the editor: the shortcut runs its command.
+        event->ignore();
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            emit m_grid->enterPressed();
+            return true;
+        case Qt::Key_Escape:
+            m_grid->cancelEditing();
+            return true;
+        default:
+            break;
+        }
+    }
+    return QStyledItemDelegate::eventFilter(watched, event);
 }
 
 } // namespace morvaine

@@ -1,14 +1,17 @@
 #include "task_grid.h"
 
+#include "command_guard.h"
 #include "task_cell_delegate.h"
 #include "task_table_model.h"
-#include "command_guard.h"
 #include "views/canvas.h"
 #include "views/task_grid_painter.h"
 
 #include <QAbstractButton>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -29,27 +32,6 @@ public:
 
 // Design widths of the visible columns 0-7; columns 8-10 are hidden.
 constexpr int DesignWidths[] = {40, 178, 64, 85, 86, 70, 75, 71};
-
-// Reports a new current cell before it becomes current, whoever moves it: a click,
-// a key or the program.
-class CellSelectionModel : public QItemSelectionModel {
-public:
-    CellSelectionModel(QAbstractItemModel *model, TaskGrid *grid)
-        : QItemSelectionModel(model, grid), m_grid(grid)
-    {
-    }
-
-    void setCurrentIndex(const QModelIndex &index,
-                         QItemSelectionModel::SelectionFlags command) override
-    {
-        if (index.isValid() && index != currentIndex())
-            emit m_grid->selectCellRequested(index.column(), index.row());
-        QItemSelectionModel::setCurrentIndex(index, command);
-    }
-
-private:
-    TaskGrid *m_grid;
-};
 
 // The fixed header row and row-number column, painted by the grid's cell painter.
 class TaskGridHeader : public QHeaderView {
@@ -75,6 +57,28 @@ private:
 };
 
 } // namespace
+
+// Reports a new current cell before it becomes current, whoever moves it: a click,
+// a key or the program. A refused cell does not become current.
+class CellSelectionModel : public QItemSelectionModel {
+public:
+    CellSelectionModel(QAbstractItemModel *model, TaskGrid *grid)
+        : QItemSelectionModel(model, grid), m_grid(grid)
+    {
+    }
+
+    void setCurrentIndex(const QModelIndex &index,
+                         QItemSelectionModel::SelectionFlags command) override
+    {
+        if (index.isValid() && index != currentIndex() &&
+            !m_grid->askToSelect(index.column(), index.row()))
+            return;
+        QItemSelectionModel::setCurrentIndex(index, command);
+    }
+
+private:
+    TaskGrid *m_grid;
+};
 
 TaskGrid::TaskGrid(Project &project, QWidget *parent)
     : QTableView(parent), m_project(project), m_model(new TaskTableModel(project.taskTable, this))
@@ -122,9 +126,13 @@ TaskGrid::TaskGrid(Project &project, QWidget *parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setEditing(true);
 
-    // The corner above the row numbers is cell (0, 0).
-    if (auto *corner = findChild<QAbstractButton *>())
-        corner->installEventFilter(this);
+    // The corner above the row numbers is cell (0, 0); it selects nothing.
+    m_corner = findChild<QAbstractButton *>();
+    if (m_corner)
+        m_corner->installEventFilter(this);
+    // Right clicks on the headers are clicks on row 0 and column 0.
+    horizontalHeader()->viewport()->installEventFilter(this);
+    verticalHeader()->viewport()->installEventFilter(this);
 
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
         const int row = topRow();
@@ -147,7 +155,10 @@ void TaskGrid::setTopRow(int row)
     verticalScrollBar()->setValue(qMax(0, row - 1));
 }
 
-int TaskGrid::visibleRowCount() const { return qMax(1, viewport()->height() / RowHeight); }
+int TaskGrid::visibleRowCount() const
+{
+    return qMax(1, viewport()->height() / RowHeight);
+}
 
 int TaskGrid::currentColumn() const
 {
@@ -169,9 +180,23 @@ void TaskGrid::selectCell(int column, int row)
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
 }
 
+bool TaskGrid::askToSelect(int column, int row)
+{
+    m_selectionRefused = false;
+    emit selectCellRequested(column, row);
+    const bool refused = m_selectionRefused;
+    m_selectionRefused = false;
+    return !refused;
+}
+
 QRect TaskGrid::cellRect(int column, int row) const
 {
     return visualRect(m_model->index(row, column));
+}
+
+QPoint TaskGrid::cellAt(const QPoint &position) const
+{
+    return QPoint(columnAt(position.x()), rowAt(position.y()));
 }
 
 void TaskGrid::setEditing(bool on)
@@ -216,6 +241,17 @@ void TaskGrid::storeEditorText(int column, int row, const QString &text)
     emit editTextChanged(column, row, text);
 }
 
+QLineEdit *TaskGrid::cellEditor() const
+{
+    return qobject_cast<QLineEdit *>(indexWidget(currentIndex()));
+}
+
+void TaskGrid::showEditorText(int column, int row, const QString &text)
+{
+    if (auto *editor = qobject_cast<QLineEdit *>(indexWidget(m_model->index(row, column))))
+        TaskCellDelegate::showText(editor, text);
+}
+
 void TaskGrid::finishEditing()
 {
     if (QWidget *editor = indexWidget(currentIndex())) {
@@ -224,43 +260,128 @@ void TaskGrid::finishEditing()
     }
 }
 
+void TaskGrid::cancelEditing()
+{
+    const QModelIndex current = currentIndex();
+    QWidget *editor = indexWidget(current);
+    if (!editor)
+        return;
+    const QString original = TaskCellDelegate::originalText(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+    // Written straight into the table: the text was the cell's own, no typing filter
+    // applies to it.
+    m_project.taskTable.setCell(current.column(), current.row(), original);
+}
+
+bool TaskGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
+{
+    if (!QTableView::edit(index, trigger, event))
+        return false;
+    // A typed key replaces the text, as in a spreadsheet; F2 and a double click edit
+    // in place, the cursor at the end.
+    if (trigger != AnyKeyPressed) {
+        if (auto *editor = qobject_cast<QLineEdit *>(indexWidget(index))) {
+            editor->deselect();
+            editor->end(false);
+        }
+    }
+    return true;
+}
+
+void TaskGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    // Tab and Backtab in the editor move on like Tab in the grid; the next cell opens
+    // no editor of its own (it may be a date or a group task's cell).
+    if (hint != QAbstractItemDelegate::EditNextItem &&
+        hint != QAbstractItemDelegate::EditPreviousItem) {
+        QTableView::closeEditor(editor, hint);
+        return;
+    }
+    QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    const QModelIndex next = moveCursor(
+        hint == QAbstractItemDelegate::EditNextItem ? MoveNext : MovePrevious, Qt::NoModifier);
+    if (next.isValid())
+        selectionModel()->setCurrentIndex(next, QItemSelectionModel::ClearAndSelect);
+}
+
+void TaskGrid::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit enterPressed();
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void TaskGrid::keyboardSearch(const QString &)
+{
+    // Typing into a cell that cannot be edited goes nowhere; it never jumps to
+    // another cell.
+}
+
 void TaskGrid::mousePressEvent(QMouseEvent *event)
 {
-    emit mouseDown(event->button(), event->position().toPoint());
+    const QPoint cell = cellAt(event->position().toPoint());
+    emit mouseDown(event->button(), cell.x(), cell.y());
+    // The right button selects through the editing rules, not through the view.
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
     QTableView::mousePressEvent(event);
+}
+
+void TaskGrid::contextMenuEvent(QContextMenuEvent *event)
+{
+    QPoint at = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        at = viewport()->mapToGlobal(cellRect(currentColumn(), currentRow()).center());
+    emit contextMenuWanted(at);
+    event->accept();
 }
 
 bool TaskGrid::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Paint && watched->parent() == this &&
-        qobject_cast<QAbstractButton *>(watched)) {
-        auto *corner = static_cast<QWidget *>(watched);
-        QPainter painter(corner);
-        paintTaskCell(painter, 0, 0, corner->rect());
-        return true;
+    if (watched == m_corner) {
+        if (event->type() == QEvent::Paint) {
+            QPainter painter(m_corner);
+            paintTaskCell(painter, 0, 0, m_corner->rect());
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonPress) {
+            emit mouseDown(static_cast<QMouseEvent *>(event)->button(), 0, 0);
+            return true;
+        }
+    }
+    const bool columnHeader = watched == horizontalHeader()->viewport();
+    const bool rowHeader = watched == verticalHeader()->viewport();
+    if (columnHeader || rowHeader || watched == m_corner) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            const QPoint at = mouse->position().toPoint();
+            if (columnHeader)
+                emit mouseDown(mouse->button(), horizontalHeader()->logicalIndexAt(at), 0);
+            else
+                emit mouseDown(mouse->button(), 0, verticalHeader()->logicalIndexAt(at));
+        } else if (event->type() == QEvent::ContextMenu) {
+            emit contextMenuWanted(static_cast<QContextMenuEvent *>(event)->globalPos());
+            return true;
+        }
     }
     return QTableView::eventFilter(watched, event);
 }
 
-void TaskGrid::paintEvent(QPaintEvent *event)
+void TaskGrid::scrollContentsBy(int dx, int dy)
 {
-    QTableView::paintEvent(event);
+    QTableView::scrollContentsBy(dx, dy);
+    emit cellsMoved();
+}
 
-    // The cells are painted alike whether selected or not; the grid shows the
-    // selected range and the current cell on top.
-    QPainter painter(viewport());
-    QColor highlight = palette().color(QPalette::Highlight);
-    highlight.setAlpha(50);
-    const QItemSelection selection = selectionModel()->selection();
-    for (const QItemSelectionRange &range : selection) {
-        const QRect area = visualRect(range.topLeft()).united(visualRect(range.bottomRight()));
-        painter.fillRect(area.intersected(viewport()->rect()), highlight);
-    }
-    const QModelIndex current = currentIndex();
-    if (current.isValid() && !indexWidget(current)) {
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 1));
-        painter.drawRect(visualRect(current).adjusted(0, 0, -1, -1));
-    }
+void TaskGrid::updateGeometries()
+{
+    QTableView::updateGeometries();
+    emit cellsMoved();
 }
 
 } // namespace morvaine

@@ -1,13 +1,15 @@
 #pragma once
 // The task grid StringGrid1: the task table shown with one fixed header row and one
 // fixed row-number column. The grid reports what the editing rules need (a cell
-// about to be selected, the editor's text after each change) and paints every cell,
-// headers included, through one routine.
+// about to be selected, the editor's text after each change, Enter, the mouse
+// buttons) and paints every cell, headers included, through one routine.
 
 #include "model/host.h"
 #include "model/project.h"
 
 #include <QTableView>
+
+class QLineEdit;
 
 namespace morvaine {
 
@@ -33,10 +35,14 @@ public:
 
     int currentColumn() const;
     int currentRow() const;
-    /// Makes (column, row) the current cell; selectCell is reported first.
+    /// Makes (column, row) the current cell; selectCellRequested is emitted first.
     void selectCell(int column, int row);
+    /// Called while selectCellRequested is delivered: the selection stays where it is.
+    void refuseSelection() { m_selectionRefused = true; }
     /// The rectangle of a cell in the coordinates of the grid's viewport.
     QRect cellRect(int column, int row) const;
+    /// The cell under a point of the viewport, -1 for a coordinate outside every cell.
+    QPoint cellAt(const QPoint &position) const;
 
     /// Switches typing into cells on or off.
     void setEditing(bool on);
@@ -45,37 +51,63 @@ public:
     /// Paints one cell of the task table, header row and row numbers included.
     void paintTaskCell(QPainter &painter, int column, int row, const QRect &rect);
 
+    /// The open in-cell editor, or null.
+    QLineEdit *cellEditor() const;
     /// Stores the in-cell editor's text in the cell, then reports it.
     void storeEditorText(int column, int row, const QString &text);
+    /// Shows text in the editor open on (column, row), if any, when it differs from
+    /// the editor's own.
+    void showEditorText(int column, int row, const QString &text);
     /// Closes an open in-cell editor, keeping its text in the cell.
     void finishEditing();
+    /// Closes an open in-cell editor and gives the cell back the text it had when the
+    /// editor opened.
+    void cancelEditing();
 
 signals:
     /// Another cell is about to become the current one; the current cell is still
-    /// the old one while this is delivered.
+    /// the old one while this is delivered. A receiver may refuse it (refuseSelection).
     void selectCellRequested(int column, int row);
     /// The in-cell editor's text after each change and when the editor closes; the
     /// cell already holds it.
     void editTextChanged(int column, int row, const QString &text);
-    /// A mouse button went down over the grid, before the grid handles it.
-    void mouseDown(Qt::MouseButton button, const QPoint &position);
+    /// Enter or Return in the grid or in its editor.
+    void enterPressed();
+    /// A mouse button went down over cell (column, row), before the grid handles it:
+    /// the header row is row 0, the row numbers column 0, and -1 means no cell.
+    void mouseDown(Qt::MouseButton button, int column, int row);
+    /// The context menu was asked for, by mouse or keyboard, at a global position.
+    void contextMenuWanted(const QPoint &globalPosition);
+    /// Cells moved on the screen: scrolled, resized or columns resized.
+    void cellsMoved();
     /// The first task row shown changed.
     void topRowChanged(int row);
 
 protected:
+    bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyboardSearch(const QString &search) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void updateGeometries() override;
 
 private:
+    friend class CellSelectionModel;
+    /// Reports a coming selection; false when a receiver refused it.
+    bool askToSelect(int column, int row);
     void reportPaintError(const QString &message);
 
     Project &m_project;
     Host *m_host = nullptr;
     TaskTableModel *m_model;
+    QWidget *m_corner = nullptr;
     QString m_lastPaintError;
     bool m_paintErrorPending = false;
     bool m_editing = true;
+    bool m_selectionRefused = false;
     int m_reportedTopRow = 1;
 };
 

@@ -28,6 +28,28 @@ private slots:
     void windowPlacement();
 };
 
+class TestEditingWidgets : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void typedTaskGetsDatesAfterEnter();
+    void filteredKeystrokes_data();
+    void filteredKeystrokes();
+    void escapeRestoresTheCell_data();
+    void escapeRestoresTheCell();
+    void selectionRefusedOrMovedAfterError();
+    void datePickerStandsOverDateCells();
+    void pickerCalendarRecalculatesAtCloseUp();
+    void rightClickGreysPopupItems_data();
+    void rightClickGreysPopupItems();
+    void rightClickOnRowNumberSelectsTaskCell();
+    void shortcutsRenumberLinks_data();
+    void shortcutsRenumberLinks();
+    void toolButtonsIndentAndOutdent();
+    void openedFileStartsAtFirstCell();
+};
+
 class TestTaskTableModel : public QObject {
     Q_OBJECT
 private slots:

@@ -26,6 +26,10 @@ int main(int argc, char **argv)
         status |= QTest::qExec(&t, argc, argv);
     }
     {
+        TestEditingWidgets t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    {
         TestSettingsDialog t;
         status |= QTest::qExec(&t, argc, argv);
     }

@@ -1,0 +1,476 @@
+// Typing a plan into the real main window: keys and mouse clicks on the task grid, its
+// editor, the date picker and the popup menu reach the editing rules.
+#include "test_classes.h"
+
+#include "app/main_window.h"
+#include "app/task_grid.h"
+#include "modal_script.h"
+#include "model/new_project.h"
+#include "model/project_file.h"
+#include "recording_host.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QDateEdit>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+#include <memory>
+
+using namespace morvaine;
+
+namespace {
+
+// The real window, with its beeps counted instead of sounded.
+class Window : public TForm1 {
+public:
+    using TForm1::TForm1;
+    void Beep() override { ++beeps; }
+    int beeps = 0;
+};
+
+std::unique_ptr<QTemporaryDir> tempDir;
+QString savedDateFormat;
+
+// Shown, active and past its start-up work, on a project starting Monday 6 May 2024.
+std::unique_ptr<Window> startWindow()
+{
+    auto window = std::make_unique<Window>();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    if (!QTest::qWaitForWindowActive(window.get()))
+        qWarning("window not active");
+    QTest::qWait(20);
+    window->project().settings().setValue(SettingsBlock::StartDate, QStringLiteral("06.05.2024"));
+    return window;
+}
+
+// Types text where the keyboard is, one key at a time, as a user does.
+void type(const QString &text)
+{
+    for (const QChar ch : text)
+        QTest::keyClicks(QApplication::focusWidget(), QString(ch));
+}
+
+void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+}
+
+// Puts tasks on rows 1.. directly into the table, as a loaded file would.
+void putTasks(Project &project, const QStringList &names)
+{
+    TaskTable &table = project.taskTable;
+    for (int i = 0; i < names.size(); ++i) {
+        table.setCell(ColTask, i + 1, names[i]);
+        table.setCell(ColDuration, i + 1, QStringLiteral("2"));
+        table.setCell(ColStart, i + 1, QStringLiteral("06.05.2024"));
+        table.setCell(ColEnd, i + 1, QStringLiteral("07.05.2024"));
+    }
+    project.LastTaskRow = int(names.size());
+}
+
+} // namespace
+
+void TestEditingWidgets::init()
+{
+    tempDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(tempDir->isValid());
+    qputenv("XDG_DATA_HOME", tempDir->filePath(QStringLiteral("xdg")).toLocal8Bit());
+    savedDateFormat = ShortDateFormat();
+    SetShortDateFormat(QStringLiteral("dd.MM.yyyy"));
+}
+
+void TestEditingWidgets::cleanup()
+{
+    SetShortDateFormat(savedDateFormat);
+    tempDir.reset();
+}
+
+void TestEditingWidgets::typedTaskGetsDatesAfterEnter()
+{
+    auto window = startWindow();
+    Project &project = window->project();
+    TaskGrid *grid = window->taskGrid();
+    // The window opens ready for typing into the first task cell.
+    QCOMPARE(QApplication::focusWidget(), grid);
+    QCOMPARE(QPoint(grid->currentColumn(), grid->currentRow()), QPoint(1, 1));
+
+    type(QStringLiteral("Foundation"));
+    QVERIFY(grid->cellEditor());
+    press(Qt::Key_Tab);
+    // Leaving the name made the row a one-day task.
+    QCOMPARE(QPoint(grid->currentColumn(), grid->currentRow()), QPoint(2, 1));
+    QVERIFY(!grid->cellEditor());
+    QCOMPARE(project.taskTable.cell(ColEnd, 1), QStringLiteral("06.05.2024"));
+    QCOMPARE(project.LastTaskRow, 1);
+
+    type(QStringLiteral("5"));
+    QCOMPARE(grid->cellEditor()->text(), QStringLiteral("5"));
+    press(Qt::Key_Return);
+
+    QCOMPARE(QPoint(grid->currentColumn(), grid->currentRow()), QPoint(2, 2));
+    QVERIFY(!grid->cellEditor());
+    const TaskTable &table = project.taskTable;
+    QCOMPARE(table.cell(ColTask, 1), QStringLiteral("Foundation"));
+    QVERIFY(table.cell(ColDuration, 1).startsWith(QLatin1String("5")));
+    QCOMPARE(table.cell(ColStart, 1), QStringLiteral("06.05.2024"));
+    QCOMPARE(table.cell(ColEnd, 1), QStringLiteral("10.05.2024"));
+    QCOMPARE(project.LastTaskRow, 1);
+    QCOMPARE(project.settings().modify(), QStringLiteral("Yes"));
+
+    // Enter without an editor moves on as well.
+    press(Qt::Key_Return);
+    QCOMPARE(grid->currentRow(), 3);
+}
+
+void TestEditingWidgets::filteredKeystrokes_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("beeps");
+    QTest::newRow("letter in Duration") << int(ColDuration) << "5x"
+                                        << "5" << 0;
+    QTest::newRow("comma in Forerunner") << int(ColForerunner) << "2,3"
+                                         << "23" << 1;
+    QTest::newRow("Completion capped") << int(ColCompletion) << "150"
+                                       << "100" << 0;
+    QTest::newRow("fourth Completion digit") << int(ColCompletion) << "0994"
+                                             << "099" << 0;
+}
+
+void TestEditingWidgets::filteredKeystrokes()
+{
+    QFETCH(int, column);
+    QFETCH(QString, keys);
+    QFETCH(QString, shown);
+    QFETCH(int, beeps);
+
+    auto window = startWindow();
+    TaskGrid *grid = window->taskGrid();
+    window->SelectCell(column, 2);
+    type(keys);
+    QLineEdit *editor = grid->cellEditor();
+    QVERIFY(editor);
+    QCOMPARE(editor->text(), shown);
+    QCOMPARE(editor->cursorPosition(), int(shown.size()));
+    QCOMPARE(window->project().taskTable.cell(column, 2), shown);
+    QCOMPARE(window->beeps, beeps);
+}
+
+void TestEditingWidgets::escapeRestoresTheCell_data()
+{
+    QTest::addColumn<int>("opening");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("typing over") << int(Qt::Key_X) << "x";
+    QTest::newRow("F2 in place") << int(Qt::Key_F2) << "Walls";
+}
+
+void TestEditingWidgets::escapeRestoresTheCell()
+{
+    QFETCH(int, opening);
+    QFETCH(QString, typed);
+
+    auto window = startWindow();
+    Project &project = window->project();
+    TaskGrid *grid = window->taskGrid();
+    project.taskTable.setCell(ColTask, 2, QStringLiteral("Walls"));
+    project.LastTaskRow = 2;
+    window->SelectCell(ColTask, 2);
+
+    press(opening);
+    QVERIFY(grid->cellEditor());
+    QCOMPARE(grid->cellEditor()->text(), typed);
+    // F2 leaves the cursor at the end: typing appends.
+    type(QStringLiteral("s"));
+    QCOMPARE(project.taskTable.cell(ColTask, 2), typed + QLatin1Char('s'));
+
+    press(Qt::Key_Escape);
+    QVERIFY(!grid->cellEditor());
+    QCOMPARE(project.taskTable.cell(ColTask, 2), QStringLiteral("Walls"));
+    // Nothing was committed: leaving the cell gives the row no default Duration.
+    press(Qt::Key_Down);
+    QCOMPARE(grid->currentRow(), 3);
+    QVERIFY(project.taskTable.cell(ColDuration, 2).isEmpty());
+}
+
+void TestEditingWidgets::selectionRefusedOrMovedAfterError()
+{
+    ModalScript script;
+    script.answer(QMessageBox::Ok);
+    auto window = startWindow();
+    Project &project = window->project();
+    TaskGrid *grid = window->taskGrid();
+
+    // Fixed and hidden cells cannot be selected.
+    window->SelectCell(ColLevel, 3);
+    window->SelectCell(ColNumber, 3);
+    QCOMPARE(QPoint(grid->currentColumn(), grid->currentRow()), QPoint(1, 1));
+
+    // An unreadable date is reported, and the selection moves all the same.
+    project.taskTable.setCell(ColStart, 2, QStringLiteral("garbage"));
+    window->SelectCell(ColStart, 2);
+    QTRY_VERIFY(script.done());
+    QCOMPARE(script.boxes, QStringList{QStringLiteral("Error|'garbage' is not a valid date")});
+    QCOMPARE(QPoint(grid->currentColumn(), grid->currentRow()), QPoint(3, 2));
+    QVERIFY(!window->datePicker()->isVisible());
+    QVERIFY(script.unexpected.isEmpty());
+}
+
+void TestEditingWidgets::datePickerStandsOverDateCells()
+{
+    auto window = startWindow();
+    Project &project = window->project();
+    TaskGrid *grid = window->taskGrid();
+    QDateEdit *picker = window->datePicker();
+    putTasks(project, {QStringLiteral("Phase"), QStringLiteral("Dig"), QStringLiteral("Pour")});
+    project.taskTable.setCell(ColStart, 3, QStringLiteral("08.05.2024"));
+    project.taskTable.setCell(ColLevel, 2, QStringLiteral("2"));
+    project.taskTable.setCell(ColVeha, 1, QStringLiteral("v"));
+
+    // Tab from Duration onto a sub-task's Start.
+    window->SelectCell(ColDuration, 3);
+    press(Qt::Key_Tab);
+    QCOMPARE(QPoint(grid->currentColumn(), grid->currentRow()), QPoint(3, 3));
+    QVERIFY(picker->isVisible());
+    QCOMPARE(picker->geometry(), grid->cellRect(ColStart, 3));
+    QCOMPARE(picker->date(), QDate(2024, 5, 8));
+    QVERIFY(picker->isAncestorOf(QApplication::focusWidget()) || picker->hasFocus());
+
+    // Return in the picker goes down the column; the picker follows.
+    press(Qt::Key_Return);
+    QCOMPARE(grid->currentRow(), 4);
+    QCOMPARE(picker->geometry(), grid->cellRect(ColStart, 4));
+    QCOMPARE(picker->date(), QDate(2024, 5, 6)); // an empty cell shows the project start
+
+    // Scrolled out of sight and back, it stays over its cell.
+    grid->setTopRow(10);
+    QVERIFY(!picker->isVisible());
+    grid->setTopRow(2);
+    QVERIFY(picker->isVisible());
+    QCOMPARE(picker->geometry(), grid->cellRect(ColStart, 4));
+
+    // A group task's dates take neither the picker nor typing.
+    window->SelectCell(ColStart, 1);
+    QVERIFY(!picker->isVisible());
+    grid->setFocus();
+    press(Qt::Key_5);
+    QVERIFY(!grid->cellEditor());
+    QCOMPARE(project.taskTable.cell(ColStart, 1), QStringLiteral("06.05.2024"));
+    QCOMPARE(QPoint(grid->currentColumn(), grid->currentRow()), QPoint(3, 1));
+}
+
+void TestEditingWidgets::pickerCalendarRecalculatesAtCloseUp()
+{
+    auto window = startWindow();
+    Project &project = window->project();
+    QDateEdit *picker = window->datePicker();
+    putTasks(project, {QStringLiteral("Dig")});
+    project.taskTable.setCell(ColDuration, 1, QStringLiteral("3"));
+    project.taskTable.setCell(ColEnd, 1, QStringLiteral("08.05.2024"));
+    window->SelectCell(ColStart, 1);
+    QVERIFY(picker->isVisible());
+    project.settings().setValue(SettingsBlock::Modify, QStringLiteral("No"));
+
+    // The arrow drops the calendar down; moving its selection writes the cell only.
+    QTest::mouseClick(picker, Qt::LeftButton, {},
+                      QPoint(picker->width() - 4, picker->height() / 2));
+    QCalendarWidget *calendar = picker->calendarWidget();
+    QVERIFY(calendar->window()->isVisible());
+    QVERIFY(project.Edit.PickerDropped);
+    QWidget *days = QApplication::focusWidget();
+    QVERIFY(calendar->isAncestorOf(days));
+    QTest::keyClick(days, Qt::Key_Right);
+    QTest::keyClick(days, Qt::Key_Right);
+    QCOMPARE(project.taskTable.cell(ColStart, 1), QStringLiteral("08.05.2024"));
+    QCOMPARE(project.taskTable.cell(ColEnd, 1), QStringLiteral("08.05.2024"));
+    QCOMPARE(project.settings().modify(), QStringLiteral("Yes"));
+
+    // Closing it recalculates: three working days from Wednesday end on Friday.
+    QTest::keyClick(days, Qt::Key_Return);
+    QVERIFY(!calendar->window()->isVisible());
+    QVERIFY(!project.Edit.PickerDropped);
+    QVERIFY(!project.Edit.PickerPending);
+    QCOMPARE(project.taskTable.cell(ColEnd, 1), QStringLiteral("10.05.2024"));
+
+    // A day typed into the closed picker recalculates at once.
+    picker->setFocus();
+    picker->setCurrentSection(QDateTimeEdit::DaySection);
+    QTest::keyClick(picker, Qt::Key_Up);
+    QCOMPARE(project.taskTable.cell(ColStart, 1), QStringLiteral("09.05.2024"));
+    QCOMPARE(project.taskTable.cell(ColEnd, 1), QStringLiteral("13.05.2024"));
+}
+
+void TestEditingWidgets::rightClickGreysPopupItems_data()
+{
+    QTest::addColumn<bool>("onHeader");
+    QTest::newRow("header row") << true;
+    QTest::newRow("task cell") << false;
+}
+
+void TestEditingWidgets::rightClickGreysPopupItems()
+{
+    QFETCH(bool, onHeader);
+
+    auto window = startWindow();
+    TaskGrid *grid = window->taskGrid();
+    QMenu *popup = window->popupMenu();
+    if (onHeader) {
+        QHeaderView *header = grid->horizontalHeader();
+        const int x = header->sectionViewportPosition(ColDuration) + 5;
+        QTest::mouseClick(header->viewport(), Qt::RightButton, {}, QPoint(x, 5));
+    } else {
+        QTest::mouseClick(grid->viewport(), Qt::RightButton, {},
+                          grid->cellRect(ColForerunner, 4).center());
+    }
+    // The selection stays for the header and follows a click on a cell.
+    QCOMPARE(QPoint(grid->currentColumn(), grid->currentRow()),
+             onHeader ? QPoint(1, 1) : QPoint(5, 4));
+    QCOMPARE(window->project().Edit.HeaderRightClick, onHeader);
+
+    if (!popup->isVisible())
+        popup->popup(QCursor::pos());
+    QTRY_VERIFY(popup->isVisible());
+    auto enabled = [&](const char *name) {
+        return window->action(QLatin1String(name))->isEnabled();
+    };
+    QCOMPARE(enabled("InsertRow1"), !onHeader);
+    QCOMPARE(enabled("DeleteRow1"), !onHeader);
+    QVERIFY(enabled("Outdent2"));
+    QVERIFY(enabled("Indent2"));
+    popup->close();
+}
+
+void TestEditingWidgets::rightClickOnRowNumberSelectsTaskCell()
+{
+    auto window = startWindow();
+    TaskGrid *grid = window->taskGrid();
+    QHeaderView *numbers = grid->verticalHeader();
+    QTest::mouseClick(numbers->viewport(), Qt::RightButton, {},
+                      QPoint(5, numbers->sectionViewportPosition(6) + 5));
+    QCOMPARE(QPoint(grid->currentColumn(), grid->currentRow()), QPoint(1, 6));
+    QVERIFY(!window->project().Edit.HeaderRightClick);
+    window->popupMenu()->close();
+}
+
+void TestEditingWidgets::shortcutsRenumberLinks_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("linkRow");
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<int>("lastTaskRow");
+    // With the editor open, its text is committed before the rows move.
+    QTest::newRow("Ctrl+Ins while typing")
+        << int(Qt::Key_Insert) << 2 << "Pipes" << 4 << " 1; 3;" << 4;
+    QTest::newRow("Ctrl+Del") << int(Qt::Key_Delete) << 1 << "" << 2 << " 1;" << 2;
+}
+
+void TestEditingWidgets::shortcutsRenumberLinks()
+{
+    QFETCH(int, key);
+    QFETCH(int, row);
+    QFETCH(QString, typed);
+    QFETCH(int, linkRow);
+    QFETCH(QString, link);
+    QFETCH(int, lastTaskRow);
+
+    auto window = startWindow();
+    Project &project = window->project();
+    TaskGrid *grid = window->taskGrid();
+    putTasks(project, {QStringLiteral("Dig"), QStringLiteral("Pour"), QStringLiteral("Walls")});
+    project.taskTable.setCell(ColForerunner, 3, QStringLiteral(" 1; 2;"));
+    window->SelectCell(ColTask, row);
+    if (!typed.isEmpty()) {
+        type(typed);
+        QVERIFY(grid->cellEditor());
+    }
+
+    press(key, Qt::ControlModifier);
+    QVERIFY(!grid->cellEditor());
+    QCOMPARE(project.taskTable.cell(ColForerunner, linkRow), link);
+    QCOMPARE(project.LastTaskRow, lastTaskRow);
+    if (!typed.isEmpty()) {
+        QVERIFY(project.taskTable.cell(ColTask, row).isEmpty());
+        QCOMPARE(project.taskTable.cell(ColTask, row + 1), typed);
+    }
+}
+
+void TestEditingWidgets::toolButtonsIndentAndOutdent()
+{
+    auto window = startWindow();
+    Project &project = window->project();
+    putTasks(project, {QStringLiteral("Phase"), QStringLiteral("Dig")});
+    auto *bar = window->findChild<QToolBar *>(QStringLiteral("ToolBar1"));
+    QWidget *indent = bar->widgetForAction(window->action(QStringLiteral("Indent1")));
+    QWidget *outdent = bar->widgetForAction(window->action(QStringLiteral("Outdent1")));
+    window->SelectCell(ColTask, 2);
+
+    QTest::mouseClick(indent, Qt::LeftButton);
+    QCOMPARE(project.taskTable.cell(ColLevel, 2), QStringLiteral("2"));
+    QCOMPARE(project.taskTable.cell(ColVeha, 1), QStringLiteral("v"));
+    QCOMPARE(window->beeps, 0);
+    // One level below the task above is as deep as it goes.
+    QTest::mouseClick(indent, Qt::LeftButton);
+    QCOMPARE(project.taskTable.cell(ColLevel, 2), QStringLiteral("2"));
+    QCOMPARE(window->beeps, 1);
+
+    QTest::mouseClick(outdent, Qt::LeftButton);
+    QCOMPARE(project.taskTable.cell(ColLevel, 2), QStringLiteral("1"));
+    QVERIFY(project.taskTable.cell(ColVeha, 1).isEmpty());
+}
+
+void TestEditingWidgets::openedFileStartsAtFirstCell()
+{
+    // A file whose first task, still without a Duration, sits in the cell the user
+    // starts in.
+    const QString path = tempDir->filePath(QStringLiteral("plan.mrv"));
+    {
+        Project project;
+        RecordingHost host;
+        InitNewProject(project, host);
+        putTasks(project, {QStringLiteral("Dig"), QStringLiteral("Pour")});
+        for (int column : {ColDuration, ColStart, ColEnd})
+            project.taskTable.setCell(column, 1, QString());
+        host.saveFileName = path;
+        SaveProject(project, host, QStringLiteral("SaveAs"));
+        QVERIFY(host.messages.isEmpty());
+    }
+
+    ModalScript script;
+    script.chooseFile(path);
+    auto window = startWindow();
+    Project &project = window->project();
+    TaskGrid *grid = window->taskGrid();
+    window->SelectCell(ColResource, 5);
+    window->action(QStringLiteral("Load1"))->trigger();
+    QVERIFY(script.done());
+    QCOMPARE(project.taskTable.cell(ColTask, 1), QStringLiteral("Dig"));
+    QCOMPARE(QPoint(grid->currentColumn(), grid->currentRow()), QPoint(1, 1));
+    QCOMPARE(window->focusWidget(), grid);
+    // The offscreen platform does not give the window back after the file dialog.
+    QApplication::setActiveWindow(window.get());
+
+    // The loaded text is the cell's own: moving on commits nothing (a commit would
+    // give the task its default Duration).
+    press(Qt::Key_Down);
+    QCOMPARE(grid->currentRow(), 2);
+    QVERIFY(project.taskTable.cell(ColDuration, 1).isEmpty());
+    QCOMPARE(project.settings().modify(), QStringLiteral("No"));
+
+    // After New, typing starts in the first cell again.
+    window->SelectCell(ColResource, 5);
+    window->action(QStringLiteral("New1"))->trigger();
+    QCOMPARE(QPoint(grid->currentColumn(), grid->currentRow()), QPoint(1, 1));
+    QCOMPARE(QApplication::focusWidget(), grid);
+    type(QStringLiteral("A"));
+    QCOMPARE(project.taskTable.cell(ColTask, 1), QStringLiteral("A"));
+    QVERIFY(script.unexpected.isEmpty());
+}
