@@ -72,13 +72,6 @@ WorkWeek::WorkWeek(const QString &mask)
     }
 }
 
-int WorkWeek::mondayIndex(std::int64_t day)
-{
-    // Day 0, 30 December 1899, was a Saturday (index 5 counting from Monday).
-    const std::int64_t index = (day + 5) % 7;
-    return static_cast<int>(index < 0 ? index + 7 : index);
-}
-
 int WorkWeek::weekday(std::int64_t day) { return (mondayIndex(day) + 1) % 7 + 1; }
 
 std::int64_t WorkWeek::count(std::int64_t first, std::int64_t last) const
@@ -89,14 +82,6 @@ std::int64_t WorkWeek::count(std::int64_t first, std::int64_t last) const
     const int start = mondayIndex(first);
     const int rest = static_cast<int>(days % 7);
     return days / 7 * m_perWeek + (m_prefix[start + rest] - m_prefix[start]);
-}
-
-std::optional<std::int64_t> WorkWeek::nthWorkingDay(std::int64_t start, std::int64_t n) const
-{
-    if (m_perWeek == 0)
-        return std::nullopt;
-    const std::int64_t k = n - 1;
-    return start + k / m_perWeek * 7 + m_offset[mondayIndex(start)][k % m_perWeek];
 }
 
 bool IsWorkingDay(const Project &project, TDateTime date)

@@ -44,10 +44,21 @@ public:
     /// Working days from first to last, both included; first is always examined.
     std::int64_t count(std::int64_t first, std::int64_t last) const;
     /// The n-th working day counted from start (n >= 1); none without working days.
-    std::optional<std::int64_t> nthWorkingDay(std::int64_t start, std::int64_t n) const;
+    std::optional<std::int64_t> nthWorkingDay(std::int64_t start, std::int64_t n) const
+    {
+        if (m_perWeek == 0)
+            return std::nullopt;
+        const std::int64_t k = n - 1;
+        return start + k / m_perWeek * 7 + m_offset[mondayIndex(start)][k % m_perWeek];
+    }
 
 private:
-    static int mondayIndex(std::int64_t day);
+    static int mondayIndex(std::int64_t day)
+    {
+        // Day 0, 30 December 1899, was a Saturday (index 5 counting from Monday).
+        const std::int64_t index = (day + 5) % 7;
+        return static_cast<int>(index < 0 ? index + 7 : index);
+    }
 
     bool m_work[7] = {};       // Monday first
     int m_perWeek = 0;

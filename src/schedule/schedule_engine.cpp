@@ -487,10 +487,8 @@ int ScheduleEngine::climbParent(int row)
     return m_isGroup[parent] ? parent : 0;
 }
 
-bool ScheduleEngine::linkAllowed(int p, int s)
+bool ScheduleEngine::groupLinkAllowed(int p, int s)
 {
-    if (durationEmpty(s) || p == s)
-        return false;
     if (m_isGroup[p] && p < s && s <= subEnd(p))
         return false;
     if (m_isGroup[s] && s < p && p <= subEnd(s))
@@ -498,27 +496,16 @@ bool ScheduleEngine::linkAllowed(int p, int s)
     return true;
 }
 
-bool ScheduleEngine::reenterable(int row) const
-{
-    // Propagating a row again while its propagation is under way repeats the same
-    // walk for ever, unless a sub-task moved on the way (that happens only so often).
-    return m_active[row] == 0 || (m_conditional > m_activeSince[row] && m_active[row] < 2);
-}
-
-bool ScheduleEngine::closesCycle(int s)
+bool ScheduleEngine::climbClosesCycle(int s)
 {
     // Following the link propagates s and every group task its refit climbs to.
-    if (!reenterable(s))
-        return true;
-    if (m_activeGroups > 0) {
-        for (int row = s; !m_levelIsOne[row] && !m_levelBad[row];) {
-            const int parent = m_parent[row];
-            if (parent == 0 || m_levelBad[parent] || !m_isGroup[parent])
-                break;
-            if (!reenterable(parent))
-                return true;
-            row = parent;
-        }
+    for (int row = s; !m_levelIsOne[row] && !m_levelBad[row];) {
+        const int parent = m_parent[row];
+        if (parent == 0 || m_levelBad[parent] || !m_isGroup[parent])
+            break;
+        if (!reenterable(parent))
+            return true;
+        row = parent;
     }
     return false;
 }
@@ -634,13 +621,20 @@ void ScheduleEngine::followLink(int p, int s)
 
 void ScheduleEngine::follow(int row)
 {
-    if (m_isGroup[row] || !m_levelIsOne[row]) {
+    if (m_isGroup[row] || (!m_levelIsOne[row] && climbGoesOn(row))) {
         push(FrameKind::Follow, row);
         return;
     }
-    // A plain row has no group to refit: its propagation is all there is to follow.
+    // A row with no group of its own to refit and none above it to climb to: its
+    // propagation is all there is to follow.
     push(FrameKind::Propagate, row);
     m_stack.back().settles = true;
+}
+
+bool ScheduleEngine::climbGoesOn(int row)
+{
+    const int q = climbParent(row);
+    return q != 0 && !m_dirty[q] && reenterable(q);
 }
 
 void ScheduleEngine::moveTo(int row, TDateTime day)
@@ -837,15 +831,6 @@ TDateTime ScheduleEngine::slowProjectEnd()
         StrToDate(text(ColEnd, *m_badEnds.begin())); // throws
     // A group whose fit is pending never ends later than its sub-tasks.
     return m_endMaxCount == 0 ? start : std::max(start, m_endMax);
-}
-
-bool ScheduleEngine::chainReachesEnd()
-{
-    if (m_chain.empty())
-        return false;
-    const int last = m_chain.back();
-    return endState(last) == DateState::Valid && m_badEnds.empty() &&
-           m_end[last] == projectEnd();
 }
 
 void ScheduleEngine::truncateChain(int length)
@@ -1136,11 +1121,12 @@ void ScheduleEngine::stepClimb(std::size_t at)
         frame.phase = 0;
     }
     for (;;) {
-        const int q = climbParent(m_stack[at].row);
-        if (q == 0 || m_dirty[q] || !reenterable(q)) {
+        const int row = m_stack[at].row;
+        if (!climbGoesOn(row)) {
             m_stack.pop_back();
             return;
         }
+        const int q = climbParent(row);
         m_visited[q] = 1;
         if (canDefer(q)) {
             markDirty(q);

@@ -241,9 +241,25 @@ private:
     int levelOf(int row);
     int subEnd(int row);
     int climbParent(int row);
-    bool linkAllowed(int p, int s);
-    bool closesCycle(int s);
-    bool reenterable(int row) const;
+    Q_ALWAYS_INLINE bool linkAllowed(int p, int s)
+    {
+        if (durationEmpty(s) || p == s)
+            return false;
+        return (!m_isGroup[p] && !m_isGroup[s]) || groupLinkAllowed(p, s);
+    }
+    bool groupLinkAllowed(int p, int s);
+    Q_ALWAYS_INLINE bool closesCycle(int s)
+    {
+        return !reenterable(s) || (m_activeGroups > 0 && climbClosesCycle(s));
+    }
+    bool climbClosesCycle(int s);
+    Q_ALWAYS_INLINE bool reenterable(int row) const
+    {
+        // Propagating a row again while its propagation is under way repeats the same
+        // walk for ever, unless a sub-task moved on the way (that happens only so often).
+        return m_active[row] == 0 ||
+               (m_conditional > m_activeSince[row] && m_active[row] < 2);
+    }
 
     // Links.
     void buildIndex();
@@ -280,7 +296,14 @@ private:
     void trackCriticalChain(int p, int s);
     void setChain(int p, int s);
     void truncateChain(int length);
-    bool chainReachesEnd();
+    Q_ALWAYS_INLINE bool chainReachesEnd()
+    {
+        if (m_chain.empty())
+            return false;
+        const int last = m_chain.back();
+        return endState(last) == DateState::Valid && m_badEnds.empty() &&
+               m_end[last] == projectEnd();
+    }
     void markCriticalPath();
     Q_ALWAYS_INLINE void updateMarkRows(int row)
     {
@@ -301,6 +324,7 @@ private:
     void stepClimb(std::size_t at);
     void push(FrameKind kind, int row, bool conditional = false);
     void follow(int row);
+    bool climbGoesOn(int row);
     void moveTo(int row, TDateTime day);
     void popPropagate();
 
