@@ -36,6 +36,22 @@ void civilFromDays(qint64 z, int &y, int &m, int &d)
 
 constexpr qint64 EpochFrom1970 = -25569; // 30 December 1899
 
+// The day value of a checked date of a year from 1 on, by whole years and a table of
+// month starts (the general formula above divides more).
+constexpr int MonthStart[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+constexpr int MonthDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+constexpr qint64 daysFromYearOne(int y, int m, int d, bool leap)
+{
+    const qint64 before = y - 1;
+    return before * 365 + before / 4 - before / 100 + before / 400 + MonthStart[m - 1] +
+           (m > 2 && leap ? 1 : 0) + d - 1;
+}
+
+constexpr qint64 EpochFromYearOne = daysFromYearOne(1899, 12, 30, false);
+static_assert(daysFromYearOne(1970, 1, 1, false) - EpochFromYearOne == -EpochFrom1970);
+static_assert(daysFromYearOne(2000, 3, 1, true) - daysFromYearOne(2000, 2, 28, true) == 2);
+
 bool validDate(int y, int m, int d)
 {
     static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -144,9 +160,12 @@ bool DateCodec::fastRead(const QString &text, TDateTime &day) const
             return false;
         const int d = static_cast<int>(d1 * 10 + d2), m = static_cast<int>(m1 * 10 + m2);
         const int y = static_cast<int>(y1 * 1000 + y2 * 100 + y3 * 10 + y4);
-        if (y < 1000 || !validDate(y, m, d))
+        if (y < 1000 || m < 1 || m > 12 || d < 1)
             return false;
-        day = static_cast<TDateTime>(daysFromCivil(y, m, d) - EpochFrom1970);
+        const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+        if (d > MonthDays[m - 1] + (m == 2 && leap ? 1 : 0))
+            return false;
+        day = static_cast<TDateTime>(daysFromYearOne(y, m, d, leap) - EpochFromYearOne);
         return true;
     }
     for (const Field &f : m_fields) {

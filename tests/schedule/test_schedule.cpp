@@ -106,9 +106,13 @@ void TestSchedule::dateTextsEqualQtsConversion()
             QCOMPARE(dates.write(day), text);
             QCOMPARE(dates.read(text), day);
         }
-        // Far from the dates written so far, and in the first and last readable years.
-        for (TDateTime day : {DayOf(1000, 3, 1), DayOf(1899, 12, 30), DayOf(9999, 12, 31)})
+        // Far from the dates written so far, in the first and last readable years, and
+        // around the leap days of century years.
+        for (TDateTime day : {DayOf(1000, 3, 1), DayOf(1899, 12, 30), DayOf(1900, 3, 1),
+                              DayOf(2000, 2, 29), DayOf(2100, 3, 1), DayOf(9999, 12, 31)}) {
             QCOMPARE(dates.write(day), DateToStr(day));
+            QCOMPARE(dates.read(DateToStr(day)), day);
+        }
         // Texts the format does not write read as Qt reads them, or not at all.
         const QStringList variants = {DateToStr(first).prepend(' '), QStringLiteral("1.1.2024"),
                                       QStringLiteral("01.13.2024"), QStringLiteral("31.02.2024"),
