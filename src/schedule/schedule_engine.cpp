@@ -72,14 +72,38 @@ MinTree::Entry MinTree::query(int first, int last)
 
 // ---------------------------------------------------------------- cells
 
-struct ScheduleEngine::SharedStack {
+void ScheduleArrays::clear()
+{
+    for (auto *bytes : {&m_pending, &m_durationKnown, &m_levelBad, &m_levelIsOne, &m_isGroup,
+                        &m_groupy, &m_subStopBad, &m_hasItems, &m_noForerunner, &m_noDuration,
+                        &m_dirty, &m_visited})
+        bytes->clear();
+    for (auto *ints : {&m_pendingRows, &m_duration, &m_level, &m_subEnd, &m_parent, &m_succFirst,
+                       &m_succ, &m_scratch, &m_scratch2, &m_scratch3, &m_active, &m_activeSince,
+                       &m_chain, &m_chainPos})
+        ints->clear();
+    m_start.clear();
+    m_end.clear();
+    m_startState.clear();
+    m_endState.clear();
+    m_links.clear();
+    m_settled.clear();
+    m_seen.clear();
+    m_seenAt.clear();
+    // The group span trees are reset before their first use.
+}
+
+// The walk stack of a long chain and the arrays by row are large: they are kept per
+// thread across recalculations (unless a recalculation runs inside another).
+struct ScheduleEngine::Workspace {
     std::vector<Frame> frames;
+    ScheduleArrays arrays;
     bool busy = false;
 };
 
-ScheduleEngine::SharedStack &ScheduleEngine::sharedStack()
+ScheduleEngine::Workspace &ScheduleEngine::workspace()
 {
-    thread_local SharedStack shared;
+    thread_local Workspace shared;
     return shared;
 }
 
@@ -88,12 +112,14 @@ ScheduleEngine::ScheduleEngine(Project &project, Host &host, RecalcStats *stats)
       m_last(std::clamp(project.LastTaskRow, 0, TaskTable::LastRow)),
       m_week(project.settings().workingDays()), m_firstDay(MinDateValue()),
       m_lastDay(MaxDateValue()),
-      m_stack(sharedStack().busy ? m_ownStack : sharedStack().frames)
+      m_stack(workspace().busy ? m_ownStack : workspace().frames)
 {
     if (&m_stack != &m_ownStack) {
-        m_borrowedStack = true;
-        sharedStack().busy = true;
+        m_borrowed = true;
+        workspace().busy = true;
         m_stack.clear();
+        std::swap(static_cast<ScheduleArrays &>(*this), workspace().arrays);
+        ScheduleArrays::clear();
     }
     const std::size_t rows = static_cast<std::size_t>(m_last) + 2;
     m_start.assign(rows, 0);
@@ -110,9 +136,10 @@ ScheduleEngine::ScheduleEngine(Project &project, Host &host, RecalcStats *stats)
 ScheduleEngine::~ScheduleEngine()
 {
     flushPending();
-    if (m_borrowedStack) {
+    if (m_borrowed) {
         m_stack.clear();
-        sharedStack().busy = false;
+        std::swap(static_cast<ScheduleArrays &>(*this), workspace().arrays);
+        workspace().busy = false;
     }
 }
 
@@ -411,7 +438,8 @@ void ScheduleEngine::buildOutline()
     }
     // First row below each row that ends its sub-task walk (a Level not greater, or
     // one that is not a number); nearest row above with a smaller Level likewise.
-    std::vector<int> stack;
+    std::vector<int> &stack = m_scratch;
+    stack.clear();
     for (int row = m_last; row >= 1; --row) {
         if (!m_levelBad[row]) {
             while (!stack.empty() && !m_levelBad[stack.back()] &&
@@ -437,7 +465,8 @@ void ScheduleEngine::buildOutline()
     }
     // Rows whose cells a group span reads: group tasks, their sub-tasks, the row
     // after a group task, and rows off level 1.
-    std::vector<int> cover(rows + 1, 0);
+    std::vector<int> &cover = m_scratch2;
+    cover.assign(rows + 1, 0);
     for (int row = 1; row <= m_last; ++row) {
         if (!m_levelIsOne[row])
             m_groupy[row] = 1;
@@ -515,9 +544,12 @@ bool ScheduleEngine::climbClosesCycle(int s)
 void ScheduleEngine::buildIndex()
 {
     const std::size_t rows = static_cast<std::size_t>(m_last) + 2;
-    std::vector<int> count(rows + 1, 0);
-    std::vector<std::pair<int, int>> links; // (predecessor, successor) in successor order
-    std::vector<int> seenIn(rows, 0);
+    std::vector<int> &count = m_scratch;
+    count.assign(rows + 1, 0);
+    std::vector<std::pair<int, int>> &links = m_links; // (predecessor, successor) by successor
+    links.clear();
+    std::vector<int> &seenIn = m_scratch2;
+    seenIn.assign(rows, 0);
     m_hasItems.assign(rows, 0);
     m_noForerunner.assign(rows, 1);
     m_noDuration.assign(rows, 1);
@@ -549,7 +581,8 @@ void ScheduleEngine::buildIndex()
     for (std::size_t p = 1; p <= rows; ++p)
         m_succFirst[p] = m_succFirst[p - 1] + count[p];
     m_succ.assign(links.size(), 0);
-    std::vector<int> next(m_succFirst.begin(), m_succFirst.end() - 1);
+    std::vector<int> &next = m_scratch3;
+    next.assign(m_succFirst.begin(), m_succFirst.end() - 1);
     for (const auto &[p, s] : links)
         m_succ[next[p]++] = s;
 }

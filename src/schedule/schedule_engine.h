@@ -134,7 +134,60 @@ private:
     std::vector<unsigned char> m_in;
 };
 
-class ScheduleEngine {
+/// The engine's arrays by row. A recalculation borrows those of the one before on its
+/// thread, emptied, so that it reuses their memory instead of asking the allocator
+/// (and, for the large ones, the system) for it again.
+struct ScheduleArrays {
+    enum class DateState : unsigned char { Unknown, Empty, Valid, Invalid };
+    /// Empties every array, keeping its memory.
+    void clear();
+
+    std::vector<unsigned char> m_pending; // PendingStart | PendingEnd by row
+    std::vector<int> m_pendingRows;
+    std::vector<TDateTime> m_start, m_end;
+    std::vector<DateState> m_startState, m_endState;
+    std::vector<int> m_duration;
+    std::vector<unsigned char> m_durationKnown;
+
+    // Outline, rows 1..last.
+    std::vector<int> m_level;
+    std::vector<unsigned char> m_levelBad, m_levelIsOne, m_isGroup, m_groupy;
+    std::vector<int> m_subEnd, m_parent;
+    std::vector<unsigned char> m_subStopBad;
+
+    // Successor index: successors of p are m_succ[m_succFirst[p] .. m_succFirst[p+1]).
+    std::vector<int> m_succFirst, m_succ;
+    std::vector<unsigned char> m_hasItems, m_noForerunner;
+    std::vector<unsigned char> m_noDuration; // an empty Duration, by row
+    // What building the outline and the index needs for a while.
+    std::vector<int> m_scratch, m_scratch2, m_scratch3;
+    std::vector<std::pair<int, int>> m_links;
+
+    // Group spans, and group tasks whose fit waits.
+    MinTree m_startTree, m_endTree;
+    std::vector<unsigned char> m_dirty;
+
+    // Propagation: rows reached, rows whose propagation is under way, how many times,
+    // and how many propagations started by moved sub-tasks were open when the
+    // innermost one began.
+    std::vector<unsigned char> m_visited;
+    std::vector<int> m_active, m_activeSince;
+    std::vector<unsigned> m_settled; // generation + 1 at which the row was settled
+
+    // Critical chain, and the dates of rows written since the last chain step as that
+    // step saw them.
+    std::vector<int> m_chain;
+    std::vector<int> m_chainPos;
+    struct Seen {
+        int row;
+        DateState startState, endState;
+        TDateTime start, end;
+    };
+    std::vector<Seen> m_seen;
+    std::vector<unsigned> m_seenAt;
+};
+
+class ScheduleEngine : private ScheduleArrays {
 public:
     ScheduleEngine(Project &project, Host &host, RecalcStats *stats);
     ~ScheduleEngine();
@@ -145,7 +198,6 @@ public:
     void recalcGroupTasks();
 
 private:
-    enum class DateState : unsigned char { Unknown, Empty, Valid, Invalid };
     enum class FrameKind : unsigned char { Follow, Propagate, Groups, Climb };
     struct Frame {
         FrameKind kind;
@@ -337,31 +389,15 @@ private:
     DateCodec m_dates;
     TDateTime m_firstDay, m_lastDay; // the dates a text can hold
     QString m_none;
-    std::vector<unsigned char> m_pending; // PendingStart | PendingEnd by row
-    std::vector<int> m_pendingRows;
 
-    std::vector<TDateTime> m_start, m_end;
-    std::vector<DateState> m_startState, m_endState;
-    std::vector<int> m_duration;
-    std::vector<unsigned char> m_durationKnown;
-
-    // Outline, rows 1..last.
-    std::vector<int> m_level;
-    std::vector<unsigned char> m_levelBad, m_levelIsOne, m_isGroup, m_groupy;
+    // Outline.
     std::vector<std::pair<int, QString>> m_levelError; // by row, for rows with m_levelBad
-    std::vector<int> m_subEnd, m_parent;
-    std::vector<unsigned char> m_subStopBad;
     bool m_hasGroups = false;
 
-    // Successor index: successors of p are m_succ[m_succFirst[p] .. m_succFirst[p+1]).
-    std::vector<int> m_succFirst, m_succ;
-    std::vector<unsigned char> m_hasItems, m_noForerunner;
-    std::vector<unsigned char> m_noDuration; // an empty Duration, by row
     std::vector<std::pair<int, ParsedForerunner>> m_badRows;
 
     // Group spans and the project end.
     bool m_groupTrees = false;
-    MinTree m_startTree, m_endTree;
     RowSet m_invalidStart, m_invalidEnd;
     // The latest End of all rows whose fit is not pending, and how many rows hold it.
     bool m_endTreeBuilt = false;
@@ -371,43 +407,27 @@ private:
     void endAdded(TDateTime end);
     void endRemoved(TDateTime end);
     RowSet m_badEnds;
-    std::vector<unsigned char> m_dirty;
     std::set<int> m_dirtyRows;
 
     // Propagation state. The walk stack of a long chain is large: it is kept per
     // thread across recalculations (unless a recalculation runs inside another).
-    struct SharedStack;
-    static SharedStack &sharedStack();
+    struct Workspace;
+    static Workspace &workspace();
     std::vector<Frame> m_ownStack;
-    bool m_borrowedStack = false;
+    bool m_borrowed = false;
     std::vector<Frame> &m_stack;
-    std::vector<unsigned char> m_visited;
-    // Rows whose propagation is under way, how many times, and how many propagations
-    // started by moved sub-tasks were open when the innermost one began.
-    std::vector<int> m_active, m_activeSince;
     int m_activeGroups = 0;
     int m_conditional = 0;
-    std::vector<unsigned> m_settled; // generation + 1 at which the row was settled
     unsigned m_generation = 0;
     std::set<std::pair<int, int>> m_reported;
 
     // Critical chain.
     bool m_startRead = false;
     TDateTime m_projectStart = 0;
-    std::vector<int> m_chain;
-    std::vector<int> m_chainPos;
     // Rows the marks of each chain step would fail to read: a Start that is not a
     // date, or an End that is not one on a row starting on the project start date.
     bool m_markRowsBuilt = false;
     RowSet m_markStartFails, m_markEndFails;
-    // Dates of rows written since the last chain step, as that step saw them.
-    struct Seen {
-        int row;
-        DateState startState, endState;
-        TDateTime start, end;
-    };
-    std::vector<Seen> m_seen;
-    std::vector<unsigned> m_seenAt;
     unsigned m_steps = 0;
     Q_ALWAYS_INLINE void remember(int row)
     {
