@@ -13,21 +13,28 @@ void MinTree::reset(int size)
         m_size *= 2;
     m_nodes.assign(2 * static_cast<std::size_t>(m_size), Entry(None, 0));
     m_pending.clear();
+    m_rebuild = false;
     m_isPending.assign(static_cast<std::size_t>(m_size), 0);
 }
 
 void MinTree::set(int row, double key)
 {
     m_nodes[static_cast<std::size_t>(m_size + row)] = Entry(key, row);
+    // Once many leaves changed, the next query rebuilds the tree whole: no need to
+    // list the rest.
+    if (m_rebuild)
+        return;
     if (!m_isPending[static_cast<std::size_t>(row)]) {
         m_isPending[static_cast<std::size_t>(row)] = 1;
         m_pending.push_back(row);
+        if (m_pending.size() * 8 > static_cast<std::size_t>(m_size))
+            m_rebuild = true;
     }
 }
 
 void MinTree::settle()
 {
-    if (m_pending.size() * 8 > static_cast<std::size_t>(m_size)) {
+    if (m_rebuild) {
         rebuild();
     } else {
         for (int row : m_pending) {
@@ -44,6 +51,7 @@ void MinTree::settle()
     for (int row : m_pending)
         m_isPending[static_cast<std::size_t>(row)] = 0;
     m_pending.clear();
+    m_rebuild = false;
 }
 
 void MinTree::rebuild()
@@ -54,7 +62,7 @@ void MinTree::rebuild()
 
 MinTree::Entry MinTree::query(int first, int last)
 {
-    if (!m_pending.empty())
+    if (!m_pending.empty() || m_rebuild)
         settle();
     Entry best(None, 0);
     std::size_t l = static_cast<std::size_t>(m_size + first);
@@ -487,13 +495,11 @@ void ScheduleEngine::buildOutline()
     }
 }
 
-int ScheduleEngine::levelOf(int row)
+void ScheduleEngine::throwLevelError(int row) const
 {
-    if (m_levelBad[row])
-        throw ConversionError(std::lower_bound(m_levelError.begin(), m_levelError.end(),
-                                               std::make_pair(row, QString()))
-                                  ->second);
-    return m_level[row];
+    throw ConversionError(std::lower_bound(m_levelError.begin(), m_levelError.end(),
+                                           std::make_pair(row, QString()))
+                              ->second);
 }
 
 int ScheduleEngine::subEnd(int row)
@@ -502,18 +508,6 @@ int ScheduleEngine::subEnd(int row)
     if (m_subStopBad[row])
         levelOf(m_subEnd[row] + 1);
     return m_subEnd[row];
-}
-
-int ScheduleEngine::climbParent(int row)
-{
-    if (m_levelIsOne[row])
-        return 0;
-    levelOf(row);
-    const int parent = m_parent[row];
-    if (parent == 0)
-        return 0;
-    levelOf(parent);
-    return m_isGroup[parent] ? parent : 0;
 }
 
 bool ScheduleEngine::groupLinkAllowed(int p, int s)

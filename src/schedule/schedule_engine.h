@@ -88,6 +88,7 @@ private:
     std::vector<Entry> m_nodes;
     std::vector<int> m_pending; // rows whose leaf changed since the last query
     std::vector<unsigned char> m_isPending;
+    bool m_rebuild = false; // too many leaves changed to carry each up
 };
 
 /// A set of rows that answers membership without a tree search, so that the many
@@ -290,9 +291,25 @@ private:
 
     // Outline.
     void buildOutline();
-    int levelOf(int row);
+    Q_ALWAYS_INLINE int levelOf(int row)
+    {
+        if (m_levelBad[row])
+            throwLevelError(row);
+        return m_level[row];
+    }
+    [[noreturn]] void throwLevelError(int row) const;
     int subEnd(int row);
-    int climbParent(int row);
+    Q_ALWAYS_INLINE int climbParent(int row)
+    {
+        if (m_levelIsOne[row])
+            return 0;
+        levelOf(row);
+        const int parent = m_parent[row];
+        if (parent == 0)
+            return 0;
+        levelOf(parent);
+        return m_isGroup[parent] ? parent : 0;
+    }
     Q_ALWAYS_INLINE bool linkAllowed(int p, int s)
     {
         if (durationEmpty(s) || p == s)
