@@ -3,6 +3,7 @@
 #include <QDate>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -50,6 +51,20 @@ constexpr qint64 daysFromYearOne(int y, int m, int d, bool leap)
 
 constexpr qint64 EpochFromYearOne = daysFromYearOne(1899, 12, 30, false);
 static_assert(daysFromYearOne(1970, 1, 1, false) - EpochFromYearOne == -EpochFrom1970);
+
+// The day value of 1 January of each year a fast read accepts (1000-9999), times two,
+// plus one in a leap year.
+constexpr int FirstFastYear = 1000;
+constexpr std::array<qint32, 9000> YearStarts = [] {
+    std::array<qint32, 9000> starts{};
+    for (int i = 0; i < 9000; ++i) {
+        const int y = FirstFastYear + i;
+        const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+        starts[static_cast<std::size_t>(i)] =
+            static_cast<qint32>((daysFromYearOne(y, 1, 1, leap) - EpochFromYearOne) * 2 + leap);
+    }
+    return starts;
+}();
 static_assert(daysFromYearOne(2000, 3, 1, true) - daysFromYearOne(2000, 2, 28, true) == 2);
 
 bool validDate(int y, int m, int d)
@@ -160,12 +175,13 @@ bool DateCodec::fastRead(const QString &text, TDateTime &day) const
             return false;
         const int d = static_cast<int>(d1 * 10 + d2), m = static_cast<int>(m1 * 10 + m2);
         const int y = static_cast<int>(y1 * 1000 + y2 * 100 + y3 * 10 + y4);
-        if (y < 1000 || m < 1 || m > 12 || d < 1)
+        if (y < FirstFastYear || m < 1 || m > 12 || d < 1)
             return false;
-        const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-        if (d > MonthDays[m - 1] + (m == 2 && leap ? 1 : 0))
+        const qint32 start = YearStarts[static_cast<std::size_t>(y - FirstFastYear)];
+        const int leap = start & 1;
+        if (d > MonthDays[m - 1] + (m == 2 ? leap : 0))
             return false;
-        day = static_cast<TDateTime>(daysFromYearOne(y, m, d, leap) - EpochFromYearOne);
+        day = static_cast<TDateTime>((start >> 1) + MonthStart[m - 1] + (m > 2 ? leap : 0) + d - 1);
         return true;
     }
     for (const Field &f : m_fields) {

@@ -1066,16 +1066,22 @@ void ScheduleEngine::stepPropagate(std::size_t at)
         frame.latest = m_badRows.empty() ? -1 : throwRowFor(p);
     }
     const int throwAt = static_cast<int>(frame.latest);
-    if (frame.index == m_succFirst[p + 1]) {
-        if (throwAt >= 0)
+    const int end = m_succFirst[p + 1];
+    // Successors one after the other until one is to be followed further: its frame
+    // runs first.
+    for (const std::size_t depth = m_stack.size(); m_stack.size() == depth;) {
+        int &index = m_stack[at].index;
+        if (index == end) {
+            if (throwAt >= 0)
+                throw ConversionError(m_badRows[throwAt].second.error);
+            popPropagate();
+            return;
+        }
+        const int s = m_succ[index++];
+        if (throwAt >= 0 && s > m_badRows[throwAt].first)
             throw ConversionError(m_badRows[throwAt].second.error);
-        popPropagate();
-        return;
+        followLink(p, s);
     }
-    const int s = m_succ[frame.index++];
-    if (throwAt >= 0 && s > m_badRows[throwAt].first)
-        throw ConversionError(m_badRows[throwAt].second.error);
-    followLink(p, s); // may push a frame; frame is not used afterwards
 }
 
 void ScheduleEngine::stepGroups(std::size_t at)
