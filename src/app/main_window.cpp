@@ -822,8 +822,14 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
             DateTimePicker1CloseUp();
         return false;
     }
-    if (event->type() == QEvent::KeyPress &&
-        (watched == m_dateTimePicker1 || watched->parent() == m_dateTimePicker1)) {
+    const bool picker = watched == m_dateTimePicker1 || watched->parent() == m_dateTimePicker1;
+    if (picker && event->type() == QEvent::ShortcutOverride &&
+        TaskGrid::isTaskShortcut(static_cast<QKeyEvent *>(event))) {
+        // Not taken by the picker: the shortcut runs its command.
+        event->ignore();
+        return true;
+    }
+    if (picker && event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         switch (key->key()) {
         case Qt::Key_Return:

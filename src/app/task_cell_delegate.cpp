@@ -12,14 +12,6 @@ namespace {
 
 const char OriginalTextProperty[] = "morvaineOriginalText";
 
-// The task commands' shortcuts, which a line edit would otherwise take for copying
-// and deleting a word.
-bool isTaskShortcut(const QKeyEvent *key)
-{
-    return key->modifiers() == Qt::ControlModifier &&
-           (key->key() == Qt::Key_Insert || key->key() == Qt::Key_Delete);
-}
-
 } // namespace
 
 TaskCellDelegate::TaskCellDelegate(TaskGrid *grid) : QStyledItemDelegate(grid), m_grid(grid) {}
@@ -41,6 +33,13 @@ void TaskCellDelegate::showText(QLineEdit *editor, const QString &text)
 void TaskCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                              const QModelIndex &index) const
 {
+    // A cell being typed into is not painted: the painter completes the cells it
+    // paints ("5" becomes "5 days"), which would rewrite the editor's text under the
+    // user's hands. The editor covers the cell; it is painted once the editor closes.
+    if (m_grid->indexWidget(index)) {
+        painter->fillRect(option.rect, Qt::white);
+        return;
+    }
     // The cell painter ignores selection and focus.
     painter->save();
     m_grid->paintTaskCell(*painter, index.column(), index.row(), option.rect);
@@ -84,7 +83,7 @@ void TaskCellDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionV
 bool TaskCellDelegate::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::ShortcutOverride &&
-        isTaskShortcut(static_cast<QKeyEvent *>(event))) {
+        TaskGrid::isTaskShortcut(static_cast<QKeyEvent *>(event))) {
         // Not taken by the editor: the shortcut runs its command.
         event->ignore();
         return true;

@@ -199,6 +199,12 @@ QPoint TaskGrid::cellAt(const QPoint &position) const
     return QPoint(columnAt(position.x()), rowAt(position.y()));
 }
 
+bool TaskGrid::isTaskShortcut(const QKeyEvent *key)
+{
+    return key->modifiers() == Qt::ControlModifier &&
+           (key->key() == Qt::Key_Insert || key->key() == Qt::Key_Delete);
+}
+
 void TaskGrid::setEditing(bool on)
 {
     m_editing = on;

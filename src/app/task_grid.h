@@ -9,6 +9,7 @@
 
 #include <QTableView>
 
+class QKeyEvent;
 class QLineEdit;
 
 namespace morvaine {
@@ -43,6 +44,10 @@ public:
     QRect cellRect(int column, int row) const;
     /// The cell under a point of the viewport, -1 for a coordinate outside every cell.
     QPoint cellAt(const QPoint &position) const;
+
+    /// The task commands' shortcuts (Ctrl+Ins, Ctrl+Del), which the grid's editors and
+    /// the date picker leave to the window instead of copying or deleting a word.
+    static bool isTaskShortcut(const QKeyEvent *key);
 
     /// Switches typing into cells on or off.
     void setEditing(bool on);

@@ -8,7 +8,10 @@ TaskTableModel::TaskTableModel(CellTable &table, QObject *parent)
     m_table.setListener([this](int column, int row) { cellWritten(column, row); });
 }
 
-TaskTableModel::~TaskTableModel() { m_table.setListener({}); }
+TaskTableModel::~TaskTableModel()
+{
+    m_table.setListener({});
+}
 
 int TaskTableModel::rowCount(const QModelIndex &parent) const
 {

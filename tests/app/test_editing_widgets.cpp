@@ -50,11 +50,14 @@ std::unique_ptr<Window> startWindow()
     return window;
 }
 
-// Types text where the keyboard is, one key at a time, as a user does.
+// Types text where the keyboard is, one key at a time, as a user does: the grid
+// repaints between two keys.
 void type(const QString &text)
 {
-    for (const QChar ch : text)
+    for (const QChar ch : text) {
         QTest::keyClicks(QApplication::focusWidget(), QString(ch));
+        QTest::qWait(1);
+    }
 }
 
 void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -132,28 +135,39 @@ void TestEditingWidgets::typedTaskGetsDatesAfterEnter()
 void TestEditingWidgets::filteredKeystrokes_data()
 {
     QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("beeps");
-    QTest::newRow("letter in Duration") << int(ColDuration) << "5x"
+    QTest::newRow("letter in Duration") << int(ColDuration) << ""
+                                        << "5x"
                                         << "5" << 0;
-    QTest::newRow("comma in Forerunner") << int(ColForerunner) << "2,3"
+    QTest::newRow("typing over a Duration") << int(ColDuration) << "1 day"
+                                            << "4x"
+                                            << "4" << 0;
+    QTest::newRow("comma in Forerunner") << int(ColForerunner) << ""
+                                         << "2,3"
                                          << "23" << 1;
-    QTest::newRow("Completion capped") << int(ColCompletion) << "150"
+    QTest::newRow("Completion capped") << int(ColCompletion) << ""
+                                       << "150"
                                        << "100" << 0;
-    QTest::newRow("fourth Completion digit") << int(ColCompletion) << "0994"
+    QTest::newRow("fourth Completion digit") << int(ColCompletion) << ""
+                                             << "0994"
                                              << "099" << 0;
 }
 
 void TestEditingWidgets::filteredKeystrokes()
 {
     QFETCH(int, column);
+    QFETCH(QString, before);
     QFETCH(QString, keys);
     QFETCH(QString, shown);
     QFETCH(int, beeps);
 
     auto window = startWindow();
     TaskGrid *grid = window->taskGrid();
+    putTasks(window->project(), {QStringLiteral("Dig"), QStringLiteral("Pour")});
+    window->project().taskTable.setCell(column, 2, before);
     window->SelectCell(column, 2);
     type(keys);
     QLineEdit *editor = grid->cellEditor();
@@ -243,7 +257,17 @@ void TestEditingWidgets::datePickerStandsOverDateCells()
     QCOMPARE(picker->date(), QDate(2024, 5, 8));
     QVERIFY(picker->isAncestorOf(QApplication::focusWidget()) || picker->hasFocus());
 
+    // Tab goes on to End, the picker with it, and on to Forerunner, back in the grid.
+    press(Qt::Key_Tab);
+    QCOMPARE(QPoint(grid->currentColumn(), grid->currentRow()), QPoint(4, 3));
+    QCOMPARE(picker->geometry(), grid->cellRect(ColEnd, 3));
+    press(Qt::Key_Tab);
+    QCOMPARE(QPoint(grid->currentColumn(), grid->currentRow()), QPoint(5, 3));
+    QVERIFY(!picker->isVisible());
+    QCOMPARE(QApplication::focusWidget(), grid);
+
     // Return in the picker goes down the column; the picker follows.
+    window->SelectCell(ColStart, 3);
     press(Qt::Key_Return);
     QCOMPARE(grid->currentRow(), 4);
     QCOMPARE(picker->geometry(), grid->cellRect(ColStart, 4));
@@ -362,6 +386,7 @@ void TestEditingWidgets::rightClickOnRowNumberSelectsTaskCell()
 void TestEditingWidgets::shortcutsRenumberLinks_data()
 {
     QTest::addColumn<int>("key");
+    QTest::addColumn<int>("column");
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("linkRow");
@@ -369,13 +394,16 @@ void TestEditingWidgets::shortcutsRenumberLinks_data()
     QTest::addColumn<int>("lastTaskRow");
     // With the editor open, its text is committed before the rows move.
     QTest::newRow("Ctrl+Ins while typing")
-        << int(Qt::Key_Insert) << 2 << "Pipes" << 4 << " 1; 3;" << 4;
-    QTest::newRow("Ctrl+Del") << int(Qt::Key_Delete) << 1 << "" << 2 << " 1;" << 2;
+        << int(Qt::Key_Insert) << int(ColTask) << 2 << "Pipes" << 4 << " 1; 3;" << 4;
+    QTest::newRow("Ctrl+Del") << int(Qt::Key_Delete) << int(ColTask) << 1 << "" << 2 << " 1;" << 2;
+    QTest::newRow("Ctrl+Del in the picker")
+        << int(Qt::Key_Delete) << int(ColStart) << 2 << "" << 2 << " 1;" << 2;
 }
 
 void TestEditingWidgets::shortcutsRenumberLinks()
 {
     QFETCH(int, key);
+    QFETCH(int, column);
     QFETCH(int, row);
     QFETCH(QString, typed);
     QFETCH(int, linkRow);
@@ -387,7 +415,7 @@ void TestEditingWidgets::shortcutsRenumberLinks()
     TaskGrid *grid = window->taskGrid();
     putTasks(project, {QStringLiteral("Dig"), QStringLiteral("Pour"), QStringLiteral("Walls")});
     project.taskTable.setCell(ColForerunner, 3, QStringLiteral(" 1; 2;"));
-    window->SelectCell(ColTask, row);
+    window->SelectCell(column, row);
     if (!typed.isEmpty()) {
         type(typed);
         QVERIFY(grid->cellEditor());
