@@ -502,8 +502,6 @@ void TForm1::SetPickerDate(TDateTime date)
     const QSignalBlocker blocker(m_dateTimePicker1);
     m_dateTimePicker1->setDisplayFormat(ShortDateFormat());
     m_dateTimePicker1->setDate(epoch().addDays(static_cast<qint64>(date)));
-    // A date set while the calendar is open shows there too.
-    m_dateTimePicker1->calendarWidget()->setSelectedDate(m_dateTimePicker1->date());
 }
 
 void TForm1::RepaintTaskGrid()

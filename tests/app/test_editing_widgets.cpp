@@ -279,6 +279,10 @@ void TestEditingWidgets::datePickerStandsOverDateCells()
     grid->setTopRow(2);
     QVERIFY(picker->isVisible());
     QCOMPARE(picker->geometry(), grid->cellRect(ColStart, 4));
+    // A wider column before it moves it along.
+    grid->setColumnWidth(ColTask, 250);
+    QTRY_COMPARE(picker->geometry(), grid->cellRect(ColStart, 4));
+    QCOMPARE(picker->x(), grid->columnViewportPosition(ColStart));
 
     // A group task's dates take neither the picker nor typing.
     window->SelectCell(ColStart, 1);
