@@ -268,13 +268,6 @@ bool DateCodec::slowRead(const QString &text, TDateTime &day) const
     return true;
 }
 
-bool DateCodec::tryRead(const QString &text, TDateTime &day) const
-{
-    if (m_fast && fastRead(text, day))
-        return true;
-    return slowRead(text, day);
-}
-
 TDateTime DateCodec::read(const QString &text) const
 {
     TDateTime day = 0;

@@ -20,7 +20,10 @@ public:
     /// StrToDate: throws ConversionError "'%s' is not a valid date".
     TDateTime read(const QString &text) const;
     /// Like read, without throwing; false for a text that is not a date.
-    bool tryRead(const QString &text, TDateTime &day) const;
+    bool tryRead(const QString &text, TDateTime &day) const
+    {
+        return (m_fast && fastRead(text, day)) || slowRead(text, day);
+    }
     /// Whether every text write gives reads back as its own date (a numeric format).
     bool oneTextPerDate() const { return m_fast; }
     /// DateToStr. The reference stays valid while the codec lives.

@@ -139,6 +139,7 @@ ScheduleEngine::ScheduleEngine(Project &project, Host &host, RecalcStats *stats)
     m_chainPos.assign(TaskTable::Rows + 1, -1);
     m_seenAt.assign(rows, 0);
     m_pending.assign(rows, 0);
+    m_pendingRows.resize(rows); // a row is listed once until the texts are written
 }
 
 ScheduleEngine::~ScheduleEngine()
@@ -213,20 +214,21 @@ bool ScheduleEngine::sameCellText(int row, bool start, TDateTime day) const
 void ScheduleEngine::keepBack(int row, unsigned char bit)
 {
     if (m_pending[row] == 0)
-        m_pendingRows.push_back(row);
+        m_pendingRows[static_cast<std::size_t>(m_pendingCount++)] = row;
     m_pending[row] |= bit;
 }
 
 void ScheduleEngine::flushPending()
 {
-    for (int row : m_pendingRows) {
+    for (int i = 0; i < m_pendingCount; ++i) {
+        const int row = m_pendingRows[static_cast<std::size_t>(i)];
         if (m_pending[row] & PendingStart)
             m_table.setCell(ColStart, row, pendingText(ColStart, row));
         if (m_pending[row] & PendingEnd)
             m_table.setCell(ColEnd, row, pendingText(ColEnd, row));
         m_pending[row] = 0;
     }
-    m_pendingRows.clear();
+    m_pendingCount = 0;
 }
 
 void ScheduleEngine::setStartDay(int row, TDateTime day)
@@ -695,7 +697,7 @@ void ScheduleEngine::moveTo(int row, TDateTime day)
         endAdded(end);
     }
     if (m_pending[row] == 0)
-        m_pendingRows.push_back(row);
+        m_pendingRows[static_cast<std::size_t>(m_pendingCount++)] = row;
     if (startMoves) {
         m_pending[row] |= PendingStart;
         m_startState[row] = DateState::Valid;

@@ -144,7 +144,7 @@ struct ScheduleArrays {
     void clear();
 
     std::vector<unsigned char> m_pending; // PendingStart | PendingEnd by row
-    std::vector<int> m_pendingRows;
+    std::vector<int> m_pendingRows; // the first m_pendingCount rows have texts kept back
     std::vector<TDateTime> m_start, m_end;
     std::vector<DateState> m_startState, m_endState;
     std::vector<int> m_duration;
@@ -280,6 +280,7 @@ private:
     bool sameCellText(int row, bool start, TDateTime day) const;
     void keepBack(int row, unsigned char bit);
     void flushPending();
+    int m_pendingCount = 0;
     void writeStart(int row, const QString *value, DateState known, TDateTime day);
     void writeEnd(int row, const QString *value, DateState known, TDateTime day);
     void setStartDay(int row, TDateTime day);
