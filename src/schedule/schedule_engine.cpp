@@ -403,8 +403,9 @@ void ScheduleEngine::buildOutline()
     m_levelError.clear();
     bool plain = true;
     for (int row = 1; row <= m_last; ++row) {
-        const QString &level = text(ColLevel, row);
-        const QString &veha = text(ColVeha, row);
+        // Rows 1..last are inside the table and these columns are never kept back.
+        const QString &level = m_table.cell(ColLevel, row);
+        const QString &veha = m_table.cell(ColVeha, row);
         m_isGroup[row] = veha.size() == 1 && veha.front() == QLatin1Char('v');
         if (m_isGroup[row])
             m_hasGroups = true;
@@ -551,8 +552,8 @@ void ScheduleEngine::buildIndex()
     m_noDuration.assign(rows, 1);
     m_noDuration[rows - 1] = text(ColDuration, m_last + 1).isEmpty();
     for (int s = 1; s <= m_last; ++s) {
-        m_noDuration[s] = text(ColDuration, s).isEmpty();
-        const QString &forerunner = text(ColForerunner, s);
+        m_noDuration[s] = m_table.cell(ColDuration, s).isEmpty();
+        const QString &forerunner = m_table.cell(ColForerunner, s);
         if (forerunner.isEmpty())
             continue;
         m_noForerunner[s] = 0;
