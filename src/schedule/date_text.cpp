@@ -195,8 +195,7 @@ bool DateCodec::fastRead(const QString &text, TDateTime &day) const
         if (f.kind == 'y') {
             if (end - s < 4 || !digit(s[0]) || !digit(s[1]) || !digit(s[2]) || !digit(s[3]))
                 return false;
-            value = (s[0] - u'0') * 1000 + (s[1] - u'0') * 100 + (s[2] - u'0') * 10 +
-                    (s[3] - u'0');
+            value = (s[0] - u'0') * 1000 + (s[1] - u'0') * 100 + (s[2] - u'0') * 10 + (s[3] - u'0');
             s += 4;
             values[2] = value;
             continue;

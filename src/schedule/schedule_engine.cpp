@@ -82,13 +82,13 @@ MinTree::Entry MinTree::query(int first, int last)
 
 void ScheduleArrays::clear()
 {
-    for (auto *bytes : {&m_pending, &m_durationKnown, &m_levelBad, &m_levelIsOne, &m_isGroup,
-                        &m_groupy, &m_subStopBad, &m_hasItems, &m_noForerunner, &m_noDuration,
-                        &m_dirty, &m_visited})
+    for (auto *bytes :
+         {&m_pending, &m_durationKnown, &m_levelBad, &m_levelIsOne, &m_isGroup, &m_groupy,
+          &m_subStopBad, &m_hasItems, &m_noForerunner, &m_noDuration, &m_dirty, &m_visited})
         bytes->clear();
-    for (auto *ints : {&m_pendingRows, &m_duration, &m_level, &m_subEnd, &m_parent, &m_succFirst,
-                       &m_succ, &m_scratch, &m_scratch2, &m_scratch3, &m_active, &m_activeSince,
-                       &m_chain, &m_chainPos})
+    for (auto *ints :
+         {&m_pendingRows, &m_duration, &m_level, &m_subEnd, &m_parent, &m_succFirst, &m_succ,
+          &m_scratch, &m_scratch2, &m_scratch3, &m_active, &m_activeSince, &m_chain, &m_chainPos})
         ints->clear();
     m_start.clear();
     m_end.clear();
@@ -119,8 +119,7 @@ ScheduleEngine::ScheduleEngine(Project &project, Host &host, RecalcStats *stats)
     : m_project(project), m_host(host), m_table(project.taskTable), m_stats(stats),
       m_last(std::clamp(project.LastTaskRow, 0, TaskTable::LastRow)),
       m_week(project.settings().workingDays()), m_firstDay(MinDateValue()),
-      m_lastDay(MaxDateValue()),
-      m_stack(workspace().busy ? m_ownStack : workspace().frames)
+      m_lastDay(MaxDateValue()), m_stack(workspace().busy ? m_ownStack : workspace().frames)
 {
     if (&m_stack != &m_ownStack) {
         m_borrowed = true;
@@ -155,17 +154,17 @@ ScheduleEngine::~ScheduleEngine()
 ScheduleEngine::DateState ScheduleEngine::readStartState(int row)
 {
     const QString &value = text(ColStart, row);
-    return m_startState[row] = value.isEmpty()                          ? DateState::Empty
+    return m_startState[row] = value.isEmpty()                        ? DateState::Empty
                                : m_dates.tryRead(value, m_start[row]) ? DateState::Valid
-                                                                        : DateState::Invalid;
+                                                                      : DateState::Invalid;
 }
 
 ScheduleEngine::DateState ScheduleEngine::readEndState(int row)
 {
     const QString &value = text(ColEnd, row);
-    return m_endState[row] = value.isEmpty()                        ? DateState::Empty
+    return m_endState[row] = value.isEmpty()                      ? DateState::Empty
                              : m_dates.tryRead(value, m_end[row]) ? DateState::Valid
-                                                                    : DateState::Invalid;
+                                                                  : DateState::Invalid;
 }
 
 TDateTime ScheduleEngine::unreadableDate(int column, int row) const
@@ -500,9 +499,9 @@ void ScheduleEngine::buildOutline()
 
 void ScheduleEngine::throwLevelError(int row) const
 {
-    throw ConversionError(std::lower_bound(m_levelError.begin(), m_levelError.end(),
-                                           std::make_pair(row, QString()))
-                              ->second);
+    throw ConversionError(
+        std::lower_bound(m_levelError.begin(), m_levelError.end(), std::make_pair(row, QString()))
+            ->second);
 }
 
 int ScheduleEngine::subEnd(int row)
@@ -609,11 +608,12 @@ void ScheduleEngine::report(int p, int s)
     if (!m_reported.insert({p, s}).second)
         return;
     flushPending(); // the window may paint the grid while the message is up
-    m_host.MessageBox(QStringLiteral("Error"),
-                      QStringLiteral("Link error (Task #%1 -> Task #%2)\nThis link will be ignored.")
-                          .arg(p)
-                          .arg(s),
-                      MsgIcon::Error, MsgButtons::Ok);
+    m_host.MessageBox(
+        QStringLiteral("Error"),
+        QStringLiteral("Link error (Task #%1 -> Task #%2)\nThis link will be ignored.")
+            .arg(p)
+            .arg(s),
+        MsgIcon::Error, MsgButtons::Ok);
 }
 
 void ScheduleEngine::followLink(int p, int s)
@@ -678,7 +678,8 @@ void ScheduleEngine::moveTo(int row, TDateTime day)
         calcEndDate(row);
         return;
     }
-    const auto end = static_cast<TDateTime>(*m_week.nthWorkingDay(static_cast<std::int64_t>(day), n));
+    const auto end =
+        static_cast<TDateTime>(*m_week.nthWorkingDay(static_cast<std::int64_t>(day), n));
     if (!readableDay(end)) {
         setStartDay(row, day);
         calcEndDate(row);
@@ -940,8 +941,7 @@ void ScheduleEngine::markCriticalPath()
     if (m_project.CriticalPathOn) {
         std::fill(marks.begin(), marks.end(), -1);
         for (int row = 1; row <= m_last; ++row)
-            if (startState(row) != DateState::Empty && startOf(row) == start &&
-                endOf(row) == end)
+            if (startState(row) != DateState::Empty && startOf(row) == start && endOf(row) == end)
                 marks[row] = 1;
     }
     if (!m_chain.empty() && endOf(m_chain.back()) != end)
@@ -964,8 +964,7 @@ void ScheduleEngine::marksAfterFailure()
             marks[row] = 1;
     for (const Seen &seen : m_seen)
         marks[seen.row] = seen.startState == DateState::Valid && seen.start == m_projectStart &&
-                                  seen.endState == DateState::Valid &&
-                                  seen.end == m_trackedEnd
+                                  seen.endState == DateState::Valid && seen.end == m_trackedEnd
                               ? 1
                               : -1;
     for (int row : m_chain)

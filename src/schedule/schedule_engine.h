@@ -34,8 +34,7 @@ bool ForerunnerItemValue(QStringView number, int &value, QString &error);
 /// Calls item(row) for each item of a Forerunner text, in order, without building a
 /// list; stops at the first item that is not a number and returns false, its
 /// conversion message in error.
-template <typename Item>
-bool ScanForerunner(const QString &text, Item &&item, QString &error)
+template <typename Item> bool ScanForerunner(const QString &text, Item &&item, QString &error)
 {
     const char16_t *const begin = reinterpret_cast<const char16_t *>(text.constData());
     const char16_t *const end = begin + text.size();
@@ -57,8 +56,7 @@ bool ScanForerunner(const QString &text, Item &&item, QString &error)
             else
                 value = value * 10 + (*c - u'0');
         }
-        if (!digits &&
-            !ForerunnerItemValue(QStringView(first, semicolon - first), value, error))
+        if (!digits && !ForerunnerItemValue(QStringView(first, semicolon - first), value, error))
             return false;
         item(value);
         from = semicolon + 1;
@@ -78,7 +76,10 @@ public:
     /// Rows first..last (1-based, inclusive).
     Entry query(int first, int last);
     /// Bulk loading: set leaves, then rebuild once.
-    void setLeaf(int row, double key) { m_nodes[static_cast<std::size_t>(m_size + row)] = Entry(key, row); }
+    void setLeaf(int row, double key)
+    {
+        m_nodes[static_cast<std::size_t>(m_size + row)] = Entry(key, row);
+    }
     void rebuild();
 
 private:
@@ -144,7 +145,7 @@ struct ScheduleArrays {
     void clear();
 
     std::vector<unsigned char> m_pending; // PendingStart | PendingEnd by row
-    std::vector<int> m_pendingRows; // the first m_pendingCount rows have texts kept back
+    std::vector<int> m_pendingRows;       // the first m_pendingCount rows have texts kept back
     std::vector<TDateTime> m_start, m_end;
     std::vector<DateState> m_startState, m_endState;
     std::vector<int> m_duration;
@@ -242,7 +243,10 @@ private:
     {
         return endState(row) == DateState::Valid ? m_end[row] : unreadableDate(ColEnd, row);
     }
-    Q_ALWAYS_INLINE int durationOf(int row) { return m_durationKnown[row] ? m_duration[row] : readDuration(row); }
+    Q_ALWAYS_INLINE int durationOf(int row)
+    {
+        return m_durationKnown[row] ? m_duration[row] : readDuration(row);
+    }
     DateState readStartState(int row);
     DateState readEndState(int row);
     TDateTime unreadableDate(int column, int row) const;
@@ -327,8 +331,7 @@ private:
     {
         // Propagating a row again while its propagation is under way repeats the same
         // walk for ever, unless a sub-task moved on the way (that happens only so often).
-        return m_active[row] == 0 ||
-               (m_conditional > m_activeSince[row] && m_active[row] < 2);
+        return m_active[row] == 0 || (m_conditional > m_activeSince[row] && m_active[row] < 2);
     }
 
     // Links.
