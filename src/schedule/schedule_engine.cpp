@@ -19,7 +19,7 @@ void MinTree::reset(int size)
 
 void MinTree::set(int row, double key)
 {
-    m_nodes[static_cast<std::size_t>(m_size + row)] = Entry(key, row);
+    m_nodes[static_cast<std::size_t>(m_size + row)] = Entry(static_cast<int>(key), row);
     // Once many leaves changed, the next query rebuilds the tree whole: no need to
     // list the rest.
     if (m_rebuild)

@@ -63,13 +63,14 @@ template <typename Item> bool ScanForerunner(const QString &text, Item &&item, Q
     }
 }
 
-/// Minimum of (key, row) pairs over a row range; the smallest row wins a tie. Changed
-/// keys are carried up to the root only when a query comes, so that a run of writes
-/// between two queries shares the work on the nodes their paths have in common.
+/// Minimum of (key, row) pairs over a row range; the smallest row wins a tie. Keys are
+/// whole day numbers (or their negation), kept as int to halve the tree's memory.
+/// Changed keys are carried up to the root only when a query comes, so that a run of
+/// writes between two queries shares the work on the nodes their paths have in common.
 class MinTree {
 public:
-    using Entry = std::pair<double, int>;
-    static constexpr double None = std::numeric_limits<double>::infinity();
+    using Entry = std::pair<int, int>;
+    static constexpr int None = std::numeric_limits<int>::max();
 
     void reset(int size);
     void set(int row, double key);
@@ -78,7 +79,7 @@ public:
     /// Bulk loading: set leaves, then rebuild once.
     void setLeaf(int row, double key)
     {
-        m_nodes[static_cast<std::size_t>(m_size + row)] = Entry(key, row);
+        m_nodes[static_cast<std::size_t>(m_size + row)] = Entry(static_cast<int>(key), row);
     }
     void rebuild();
 
