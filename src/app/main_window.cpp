@@ -97,6 +97,7 @@ TForm1::TForm1(const QStringList &parameters, QWidget *parent)
     m_dateTimePicker1->setDisplayFormat(ShortDateFormat());
     m_dateTimePicker1->hide();
     m_dateTimePicker1->installEventFilter(this);
+    m_stringGrid1->installEventFilter(this);
     if (auto *line = m_dateTimePicker1->findChild<QLineEdit *>())
         line->installEventFilter(this);
     // The calendar's window showing and hiding is the drop-down and the close-up.
@@ -819,6 +820,24 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
         else if (event->type() == QEvent::Hide)
             DateTimePicker1CloseUp();
         return false;
+    }
+    if (watched == m_stringGrid1 && event->type() == QEvent::KeyPress &&
+        m_dateTimePicker1->isVisible()) {
+        // The picker covers the current date cell: typing and F2 go to it, never to
+        // an editor hidden under it.
+        auto *key = static_cast<QKeyEvent *>(event);
+        const bool typing = !key->text().isEmpty() && key->text().front().isPrint();
+        if (typing || key->key() == Qt::Key_F2) {
+            // A key the picker left unused comes back here: it ends here.
+            if (m_stringGrid1->hasFocus()) {
+                m_dateTimePicker1->setFocus();
+                if (typing) {
+                    QKeyEvent again(QEvent::KeyPress, key->key(), key->modifiers(), key->text());
+                    QCoreApplication::sendEvent(m_dateTimePicker1, &again);
+                }
+            }
+            return true;
+        }
     }
     const bool picker = watched == m_dateTimePicker1 || watched->parent() == m_dateTimePicker1;
     if (picker && event->type() == QEvent::ShortcutOverride &&

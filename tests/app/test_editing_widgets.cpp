@@ -36,6 +36,9 @@ public:
 
 std::unique_ptr<QTemporaryDir> tempDir;
 QString savedDateFormat;
+// Answers the dialogs a test expects; any other is closed and fails the test instead
+// of hanging it.
+std::unique_ptr<ModalScript> dialogs;
 
 // Shown, active and past its start-up work, on a project starting Monday 6 May 2024.
 std::unique_ptr<Window> startWindow()
@@ -87,10 +90,14 @@ void TestEditingWidgets::init()
     qputenv("XDG_DATA_HOME", tempDir->filePath(QStringLiteral("xdg")).toLocal8Bit());
     savedDateFormat = ShortDateFormat();
     SetShortDateFormat(QStringLiteral("dd.MM.yyyy"));
+    dialogs = std::make_unique<ModalScript>();
 }
 
 void TestEditingWidgets::cleanup()
 {
+    const QStringList unexpected = dialogs->unexpected;
+    dialogs.reset();
+    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
     SetShortDateFormat(savedDateFormat);
     tempDir.reset();
 }
@@ -216,7 +223,7 @@ void TestEditingWidgets::escapeRestoresTheCell()
 
 void TestEditingWidgets::selectionRefusedOrMovedAfterError()
 {
-    ModalScript script;
+    ModalScript &script = *dialogs;
     script.answer(QMessageBox::Ok);
     auto window = startWindow();
     Project &project = window->project();
@@ -256,6 +263,16 @@ void TestEditingWidgets::datePickerStandsOverDateCells()
     QCOMPARE(picker->geometry(), grid->cellRect(ColStart, 3));
     QCOMPARE(picker->date(), QDate(2024, 5, 8));
     QVERIFY(picker->isAncestorOf(QApplication::focusWidget()) || picker->hasFocus());
+
+    // Escape gives the grid the keyboard; typing there goes to the picker over the cell.
+    press(Qt::Key_Escape);
+    QCOMPARE(QApplication::focusWidget(), grid);
+    picker->setCurrentSection(QDateTimeEdit::DaySection);
+    type(QStringLiteral("9"));
+    QVERIFY(!grid->cellEditor());
+    QVERIFY(picker->isAncestorOf(QApplication::focusWidget()) || picker->hasFocus());
+    QCOMPARE(picker->date(), QDate(2024, 5, 9));
+    QCOMPARE(project.taskTable.cell(ColStart, 3), QStringLiteral("09.05.2024"));
 
     // Tab goes on to End, the picker with it, and on to Forerunner, back in the grid.
     press(Qt::Key_Tab);
@@ -476,7 +493,7 @@ void TestEditingWidgets::openedFileStartsAtFirstCell()
         QVERIFY(host.messages.isEmpty());
     }
 
-    ModalScript script;
+    ModalScript &script = *dialogs;
     script.chooseFile(path);
     auto window = startWindow();
     Project &project = window->project();
