@@ -907,12 +907,8 @@ void ScheduleEngine::checkMarksReadable()
     StrToDate(text(fail == startFail ? ColStart : ColEnd, fail)); // throws
 }
 
-void ScheduleEngine::trackCriticalChain(int p, int s)
+void ScheduleEngine::chainStep(int p, int s, TDateTime start, TDateTime end)
 {
-    const TDateTime end = projectEnd();
-    const TDateTime start = projectStart();
-    if (!m_chain.empty() && endOf(m_chain.back()) == end)
-        return; // the chain already reaches the end of the project
     if (startOf(p) == start) {
         if (startOf(s) - endOf(p) <= 1)
             setChain(p, s);

@@ -367,7 +367,15 @@ private:
     }
     TDateTime slowProjectEnd();
     void buildEndTree();
-    void trackCriticalChain(int p, int s);
+    Q_ALWAYS_INLINE void trackCriticalChain(int p, int s)
+    {
+        const TDateTime end = projectEnd();
+        const TDateTime start = projectStart();
+        if (!m_chain.empty() && endOf(m_chain.back()) == end)
+            return; // the chain already reaches the end of the project
+        chainStep(p, s, start, end);
+    }
+    void chainStep(int p, int s, TDateTime start, TDateTime end);
     void setChain(int p, int s);
     void truncateChain(int length);
     Q_ALWAYS_INLINE bool chainReachesEnd()
