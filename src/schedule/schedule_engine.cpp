@@ -656,7 +656,12 @@ void ScheduleEngine::follow(int row)
         return;
     }
     // A row with no group of its own to refit and none above it to climb to: its
-    // propagation is all there is to follow.
+    // propagation is all there is to follow, and without successors (and no bad
+    // Forerunner to fail on) that settles the row at once.
+    if (m_badRows.empty() && m_succFirst[row] == m_succFirst[row + 1]) {
+        m_settled[row] = m_generation + 1;
+        return;
+    }
     push(FrameKind::Propagate, row);
     m_stack.back().settles = true;
 }
