@@ -40,10 +40,20 @@ void TaskCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
         painter->fillRect(option.rect, Qt::white);
         return;
     }
-    // The cell painter ignores selection and focus.
+    // The cell painter ignores selection and focus; the grid then marks the current
+    // cell with a dotted focus frame inside its lines, so a user moving with the
+    // keyboard sees where typing will go.
     painter->save();
     m_grid->paintTaskCell(*painter, index.column(), index.row(), option.rect);
     painter->restore();
+    if (index == m_grid->currentIndex()) {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        painter->setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(option.rect.adjusted(1, 1, -3, -3));
+        painter->restore();
+    }
 }
 
 QWidget *TaskCellDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,

@@ -48,6 +48,7 @@ private slots:
     void shortcutsRenumberLinks();
     void toolButtonsIndentAndOutdent();
     void openedFileStartsAtFirstCell();
+    void currentCellWearsFocusFrame();
 };
 
 class TestTaskTableModel : public QObject {

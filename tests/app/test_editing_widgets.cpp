@@ -523,3 +523,27 @@ void TestEditingWidgets::openedFileStartsAtFirstCell()
     QCOMPARE(project.taskTable.cell(ColTask, 1), QStringLiteral("A"));
     QVERIFY(script.unexpected.isEmpty());
 }
+
+// The cell painter's pixels are the same for every cell; only the grid's dotted frame
+// tells the user which cell the keyboard is on, and it follows the arrow keys.
+void TestEditingWidgets::currentCellWearsFocusFrame()
+{
+    auto window = startWindow();
+    TaskGrid *grid = window->taskGrid();
+    const auto frameAt = [grid](int column, int row) {
+        const QRect cell = grid->visualRect(grid->model()->index(row, column));
+        const QImage image = grid->viewport()->grab().toImage();
+        // The frame runs one pixel inside the cell, over its white fill.
+        int dark = 0;
+        for (int x = cell.left() + 1; x < cell.right() - 1; ++x)
+            dark += qGray(image.pixel(x, cell.top() + 1)) < 64;
+        return dark;
+    };
+    QVERIFY(frameAt(1, 1) > 10);
+    QCOMPARE(frameAt(1, 3), 0);
+    press(Qt::Key_Down);
+    press(Qt::Key_Down);
+    QCOMPARE(grid->currentRow(), 3);
+    QCOMPARE(frameAt(1, 1), 0);
+    QVERIFY(frameAt(1, 3) > 10);
+}
