@@ -266,6 +266,12 @@ void TForm1::createActions()
                 [this, scale] { runCommand([this, scale] { ScaleClick(scale); }); });
     }
     action(QStringLiteral("Scale1"))->setChecked(true);
+
+    // Export, printing, zoom, resources and the report are not built yet: their items
+    // stay in place but greyed, so that no click silently does nothing.
+    for (const char *name : {"Export1", "Printsetup1", "Preview1", "Print1", "GanttZoomIn1",
+                             "GanttZoomOut1", "Resource1", "TotalReport1"})
+        action(QLatin1String(name))->setEnabled(false);
 }
 
 void TForm1::createMenus()
