@@ -18,6 +18,13 @@ void CellTable::setCell(int column, int row, const QString &text)
         m_listener(column, row);
 }
 
+void CellTable::replaceCell(int column, int row, const QString &text)
+{
+    m_cells[index(column, row)] = text;
+    if (m_listener)
+        m_listener(column, row);
+}
+
 void CellTable::clear(int firstColumn, int lastColumn, int firstRow, int lastRow)
 {
     for (int column = firstColumn; column <= lastColumn; ++column)

@@ -41,6 +41,9 @@ public:
     const QString &cell(int column, int row) const { return m_cells[index(column, row)]; }
     /// Writes a cell; the listener hears of it only when the text changes.
     void setCell(int column, int row, const QString &text);
+    /// Writes a cell the caller knows to hold another text, without comparing the two;
+    /// the listener hears of it as of any change.
+    void replaceCell(int column, int row, const QString &text);
     /// Empties every cell of rows first..last in columns firstColumn..lastColumn.
     void clear(int firstColumn, int lastColumn, int firstRow, int lastRow);
     void setListener(Listener listener) { m_listener = std::move(listener); }

@@ -1,6 +1,7 @@
 #include "schedule_engine.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace morvaine {
 
@@ -139,6 +140,8 @@ ScheduleEngine::ScheduleEngine(Project &project, Host &host, RecalcStats *stats)
     m_seenAt.assign(rows, 0);
     m_pending.assign(rows, 0);
     m_pendingRows.resize(rows); // a row is listed once until the texts are written
+    m_heldStart.resize(rows);
+    m_heldEnd.resize(rows);
 }
 
 ScheduleEngine::~ScheduleEngine()
@@ -212,6 +215,10 @@ bool ScheduleEngine::sameCellText(int row, bool start, TDateTime day) const
 
 void ScheduleEngine::keepBack(int row, unsigned char bit)
 {
+    if (bit == PendingStart)
+        holdStart(row);
+    else
+        holdEnd(row);
     if (m_pending[row] == 0)
         m_pendingRows[static_cast<std::size_t>(m_pendingCount++)] = row;
     m_pending[row] |= bit;
@@ -222,12 +229,22 @@ void ScheduleEngine::flushPending()
     for (int i = 0; i < m_pendingCount; ++i) {
         const int row = m_pendingRows[static_cast<std::size_t>(i)];
         if (m_pending[row] & PendingStart)
-            m_table.setCell(ColStart, row, pendingText(ColStart, row));
+            writeKeptBack(ColStart, row, m_heldStart[row], m_start[row]);
         if (m_pending[row] & PendingEnd)
-            m_table.setCell(ColEnd, row, pendingText(ColEnd, row));
+            writeKeptBack(ColEnd, row, m_heldEnd[row], m_end[row]);
         m_pending[row] = 0;
     }
     m_pendingCount = 0;
+}
+
+void ScheduleEngine::writeKeptBack(int column, int row, TDateTime held, TDateTime day)
+{
+    // Texts are kept back only where each date has one text: a cell that read as
+    // another date than the one written cannot hold its text.
+    if (!std::isnan(held) && held != day)
+        m_table.replaceCell(column, row, m_dates.write(day));
+    else
+        m_table.setCell(column, row, m_dates.write(day));
 }
 
 void ScheduleEngine::setStartDay(int row, TDateTime day)
@@ -706,6 +723,7 @@ void ScheduleEngine::moveTo(int row, TDateTime day)
     if (m_pending[row] == 0)
         m_pendingRows[static_cast<std::size_t>(m_pendingCount++)] = row;
     if (startMoves) {
+        holdStart(row);
         m_pending[row] |= PendingStart;
         m_startState[row] = DateState::Valid;
         m_start[row] = day;
@@ -715,6 +733,7 @@ void ScheduleEngine::moveTo(int row, TDateTime day)
         }
     }
     if (endMoves) {
+        holdEnd(row);
         m_pending[row] |= PendingEnd;
         m_endState[row] = DateState::Valid;
         m_end[row] = end;

@@ -147,6 +147,9 @@ struct ScheduleArrays {
 
     std::vector<unsigned char> m_pending; // PendingStart | PendingEnd by row
     std::vector<int> m_pendingRows;       // the first m_pendingCount rows have texts kept back
+    // The day a cell's text read as when its text was first kept back, NaN when it was
+    // not a date; set with the pending bit, not read without it.
+    std::vector<TDateTime> m_heldStart, m_heldEnd;
     std::vector<TDateTime> m_start, m_end;
     std::vector<DateState> m_startState, m_endState;
     std::vector<int> m_duration;
@@ -284,6 +287,21 @@ private:
     }
     bool sameCellText(int row, bool start, TDateTime day) const;
     void keepBack(int row, unsigned char bit);
+    Q_ALWAYS_INLINE void holdStart(int row)
+    {
+        if (!(m_pending[row] & PendingStart))
+            m_heldStart[row] = m_startState[row] == DateState::Valid
+                                   ? m_start[row]
+                                   : std::numeric_limits<TDateTime>::quiet_NaN();
+    }
+    Q_ALWAYS_INLINE void holdEnd(int row)
+    {
+        if (!(m_pending[row] & PendingEnd))
+            m_heldEnd[row] = m_endState[row] == DateState::Valid
+                                 ? m_end[row]
+                                 : std::numeric_limits<TDateTime>::quiet_NaN();
+    }
+    void writeKeptBack(int column, int row, TDateTime held, TDateTime day);
     void flushPending();
     int m_pendingCount = 0;
     void writeStart(int row, const QString *value, DateState known, TDateTime day);
