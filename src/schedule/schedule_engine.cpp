@@ -416,101 +416,84 @@ void ScheduleEngine::buildOutline()
     m_levelBad.assign(rows, 0);
     m_levelIsOne.assign(rows, 1);
     m_isGroup.assign(rows, 0);
-    m_levelError.clear();
-    bool plain = true;
-    for (int row = 1; row <= m_last; ++row) {
-        // Rows 1..last are inside the table and these columns are never kept back.
-        const QString &level = m_table.cell(ColLevel, row);
-        const QString &veha = m_table.cell(ColVeha, row);
-        m_isGroup[row] = veha.size() == 1 && veha.front() == QLatin1Char('v');
-        if (m_isGroup[row])
-            m_hasGroups = true;
-        if (level.size() == 1 && level.front() == QLatin1Char('1'))
-            continue;
-        plain = false;
-        m_levelIsOne[row] = 0;
-        if (level.size() > 0 && level.size() <= 9) {
-            // Plain digits, the common case, read without StrToInt.
-            int value = 0;
-            bool digits = true;
-            for (QChar c : level) {
-                const unsigned digit = static_cast<unsigned>(c.unicode() - u'0');
-                if (digit > 9u) {
-                    digits = false;
-                    break;
-                }
-                value = value * 10 + static_cast<int>(digit);
-            }
-            if (digits) {
-                m_level[row] = value;
-                continue;
-            }
-        }
-        try {
-            m_level[row] = StrToInt(level);
-        } catch (const ConversionError &error) {
-            m_levelBad[row] = 1;
-            m_levelError.emplace_back(row, error.message());
-        }
-    }
     m_subEnd.assign(rows, 0);
     m_subStopBad.assign(rows, 0);
     m_parent.assign(rows, 0);
     m_groupy.assign(rows, 0);
-    if (plain && !m_hasGroups) {
-        // All rows on level 1 without group marks: no row has sub-tasks or a parent.
-        for (int row = 1; row <= m_last; ++row)
-            m_subEnd[row] = row;
-        return;
-    }
-    // First row below each row that ends its sub-task walk (a Level not greater, or
-    // one that is not a number); nearest row above with a smaller Level likewise.
-    std::vector<int> &stack = m_scratch;
-    stack.clear();
-    for (int row = m_last; row >= 1; --row) {
-        if (!m_levelBad[row]) {
-            while (!stack.empty() && !m_levelBad[stack.back()] &&
-                   m_level[stack.back()] > m_level[row])
-                stack.pop_back();
-            const int stop = stack.empty() ? m_last + 1 : stack.back();
-            m_subEnd[row] = stop - 1;
-            m_subStopBad[row] = stop <= m_last && m_levelBad[stop];
-        } else {
-            m_subEnd[row] = row;
-        }
-        stack.push_back(row);
-    }
-    stack.clear();
+    m_levelError.clear();
+    // One pass down the rows. The stack holds the rows whose sub-task walk is still
+    // open: a row closes those on top with a Level not smaller than its own (it ends
+    // their walk) and the rest of the stack is its outline above; a Level that is no
+    // number ends every open walk and stops every search for a parent.
+    std::vector<int> &open = m_scratch;
+    open.clear();
+    int openGroups = 0; // group tasks with a number for a Level among the open rows
     for (int row = 1; row <= m_last; ++row) {
-        if (!m_levelBad[row]) {
-            while (!stack.empty() && !m_levelBad[stack.back()] &&
-                   m_level[stack.back()] >= m_level[row])
-                stack.pop_back();
-            m_parent[row] = stack.empty() ? 0 : stack.back();
-        }
-        stack.push_back(row);
-    }
-    // Rows whose cells a group span reads: group tasks, their sub-tasks, the row
-    // after a group task, and rows off level 1.
-    std::vector<int> &cover = m_scratch2;
-    cover.assign(rows + 1, 0);
-    for (int row = 1; row <= m_last; ++row) {
-        if (!m_levelIsOne[row])
-            m_groupy[row] = 1;
-        if (m_isGroup[row]) {
-            m_groupy[row] = 1;
-            const int last = std::min(m_last, std::max(row + 1, m_subEnd[row]));
-            if (row + 1 <= last) {
-                ++cover[row + 1];
-                --cover[last + 1];
+        // Rows 1..last are inside the table and these columns are never kept back.
+        const QString &level = m_table.cell(ColLevel, row);
+        const QString &veha = m_table.cell(ColVeha, row);
+        const bool group = veha.size() == 1 && veha.front() == QLatin1Char('v');
+        m_isGroup[row] = group;
+        m_hasGroups = m_hasGroups || group;
+        if (level.size() != 1 || level.front() != QLatin1Char('1'))
+            readLevel(row, level);
+        if (m_levelBad[row]) {
+            for (int t : open) {
+                if (!m_levelBad[t]) {
+                    m_subEnd[t] = row - 1;
+                    m_subStopBad[t] = 1;
+                }
             }
+            open.clear();
+            openGroups = 0;
+            m_subEnd[row] = row;
+        } else {
+            const int value = m_level[row];
+            while (!open.empty() && !m_levelBad[open.back()] && m_level[open.back()] >= value) {
+                const int t = open.back();
+                open.pop_back();
+                m_subEnd[t] = row - 1;
+                openGroups -= m_isGroup[t];
+            }
+            m_parent[row] = open.empty() ? 0 : open.back();
+        }
+        // Rows whose cells a group span reads: group tasks, their sub-tasks, the row
+        // after a group task, and rows off level 1.
+        m_groupy[row] = !m_levelIsOne[row] || group || openGroups > 0 || m_isGroup[row - 1];
+        open.push_back(row);
+        if (group && !m_levelBad[row])
+            ++openGroups;
+    }
+    for (int t : open)
+        if (!m_levelBad[t])
+            m_subEnd[t] = m_last;
+}
+
+void ScheduleEngine::readLevel(int row, const QString &level)
+{
+    m_levelIsOne[row] = 0;
+    if (level.size() > 0 && level.size() <= 9) {
+        // Plain digits, the common case, read without StrToInt.
+        int value = 0;
+        bool digits = true;
+        for (QChar c : level) {
+            const unsigned digit = static_cast<unsigned>(c.unicode() - u'0');
+            if (digit > 9u) {
+                digits = false;
+                break;
+            }
+            value = value * 10 + static_cast<int>(digit);
+        }
+        if (digits) {
+            m_level[row] = value;
+            return;
         }
     }
-    int open = 0;
-    for (int row = 1; row <= m_last; ++row) {
-        open += cover[row];
-        if (open > 0)
-            m_groupy[row] = 1;
+    try {
+        m_level[row] = StrToInt(level);
+    } catch (const ConversionError &error) {
+        m_levelBad[row] = 1;
+        m_levelError.emplace_back(row, error.message());
     }
 }
 

@@ -315,6 +315,7 @@ private:
 
     // Outline.
     void buildOutline();
+    void readLevel(int row, const QString &level);
     Q_ALWAYS_INLINE int levelOf(int row)
     {
         if (m_levelBad[row])
