@@ -175,6 +175,27 @@ TDateTime ScheduleEngine::unreadableDate(int column, int row) const
     return StrToDate(text(column, row)); // throws the conversion error
 }
 
+void ScheduleEngine::readAllDates()
+{
+    // Group spans, the project end and the marks each read the dates of every row:
+    // read all at once, once, straight from the table (a date whose text is kept
+    // back has its state known already).
+    if (m_allDatesRead)
+        return;
+    m_allDatesRead = true;
+    auto read = [this](const QString &value, TDateTime &day) {
+        return value.isEmpty()                  ? DateState::Empty
+               : m_dates.tryRead(value, day) ? DateState::Valid
+                                             : DateState::Invalid;
+    };
+    for (int row = 1; row <= m_last; ++row) {
+        if (m_startState[row] == DateState::Unknown)
+            m_startState[row] = read(m_table.cell(ColStart, row), m_start[row]);
+        if (m_endState[row] == DateState::Unknown)
+            m_endState[row] = read(m_table.cell(ColEnd, row), m_end[row]);
+    }
+}
+
 int ScheduleEngine::readDuration(int row)
 {
     m_duration[row] = DurationDays(text(ColDuration, row));
@@ -733,6 +754,7 @@ void ScheduleEngine::moveTo(int row, TDateTime day)
 
 void ScheduleEngine::buildGroupTrees()
 {
+    readAllDates();
     m_groupTrees = true;
     m_startTree.reset(m_last);
     m_endTree.reset(m_last);
@@ -845,6 +867,7 @@ TDateTime ScheduleEngine::readProjectStart()
 
 void ScheduleEngine::buildEndTree()
 {
+    readAllDates();
     m_endTreeBuilt = true;
     m_endMaxStale = false;
     m_endMaxCount = 0;
@@ -895,6 +918,7 @@ void ScheduleEngine::checkMarksReadable()
 {
     if (!m_markRowsBuilt) {
         m_markRowsBuilt = true;
+        readAllDates();
         for (int row = 1; row <= m_last; ++row)
             updateMarkRows(row);
     }

@@ -255,6 +255,8 @@ private:
     DateState readEndState(int row);
     TDateTime unreadableDate(int column, int row) const;
     int readDuration(int row);
+    void readAllDates();
+    bool m_allDatesRead = false;
     bool readableDay(TDateTime day) const;
     bool durationEmpty(int row) const
     {
