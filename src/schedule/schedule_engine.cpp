@@ -12,7 +12,7 @@ void MinTree::reset(int size)
     m_size = 1;
     while (m_size < size + 1)
         m_size *= 2;
-    m_nodes.assign(2 * static_cast<std::size_t>(m_size), Entry(None, 0));
+    m_nodes.assign(2 * static_cast<std::size_t>(m_size), pack(None, 0));
     m_pending.clear();
     m_rebuild = false;
     m_isPending.assign(static_cast<std::size_t>(m_size), 0);
@@ -20,7 +20,7 @@ void MinTree::reset(int size)
 
 void MinTree::set(int row, double key)
 {
-    m_nodes[static_cast<std::size_t>(m_size + row)] = Entry(static_cast<int>(key), row);
+    m_nodes[static_cast<std::size_t>(m_size + row)] = pack(static_cast<int>(key), row);
     // Once many leaves changed, the next query rebuilds the tree whole: no need to
     // list the rest.
     if (m_rebuild)
@@ -42,7 +42,7 @@ void MinTree::settle()
             // Above the first node whose minimum stays as it was, this leaf changes
             // nothing (another pending leaf carries its own change up).
             for (std::size_t i = static_cast<std::size_t>(m_size + row) / 2; i >= 1; i /= 2) {
-                const Entry least = std::min(m_nodes[2 * i], m_nodes[2 * i + 1]);
+                const Node least = std::min(m_nodes[2 * i], m_nodes[2 * i + 1]);
                 if (least == m_nodes[i])
                     break;
                 m_nodes[i] = least;
@@ -65,7 +65,7 @@ MinTree::Entry MinTree::query(int first, int last)
 {
     if (!m_pending.empty() || m_rebuild)
         settle();
-    Entry best(None, 0);
+    Node best = pack(None, 0);
     std::size_t l = static_cast<std::size_t>(m_size + first);
     std::size_t r = static_cast<std::size_t>(m_size + last) + 1;
     while (l < r) {
@@ -76,7 +76,7 @@ MinTree::Entry MinTree::query(int first, int last)
         l /= 2;
         r /= 2;
     }
-    return best;
+    return unpack(best);
 }
 
 // ---------------------------------------------------------------- cells

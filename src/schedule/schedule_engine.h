@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <cstdint>
 #include <limits>
 #include <set>
 #include <utility>
@@ -64,7 +65,8 @@ template <typename Item> bool ScanForerunner(const QString &text, Item &&item, Q
 }
 
 /// Minimum of (key, row) pairs over a row range; the smallest row wins a tie. Keys are
-/// whole day numbers (or their negation), kept as int to halve the tree's memory.
+/// whole day numbers (or their negation). A node holds its pair in one 64-bit word
+/// that orders as the pair does (key above, row below), so that a node is one compare.
 /// Changed keys are carried up to the root only when a query comes, so that a run of
 /// writes between two queries shares the work on the nodes their paths have in common.
 class MinTree {
@@ -79,15 +81,27 @@ public:
     /// Bulk loading: set leaves, then rebuild once.
     void setLeaf(int row, double key)
     {
-        m_nodes[static_cast<std::size_t>(m_size + row)] = Entry(static_cast<int>(key), row);
+        m_nodes[static_cast<std::size_t>(m_size + row)] = pack(static_cast<int>(key), row);
     }
     void rebuild();
 
 private:
+    using Node = std::uint64_t;
+    static Node pack(int key, int row)
+    {
+        // The sign bit flipped, a key orders as an unsigned number.
+        return Node(static_cast<std::uint32_t>(key) ^ 0x80000000u) << 32 |
+               static_cast<std::uint32_t>(row);
+    }
+    static Entry unpack(Node node)
+    {
+        return Entry(static_cast<int>(static_cast<std::uint32_t>(node >> 32) ^ 0x80000000u),
+                     static_cast<int>(static_cast<std::uint32_t>(node)));
+    }
     void settle();
 
     int m_size = 0;
-    std::vector<Entry> m_nodes;
+    std::vector<Node> m_nodes;
     std::vector<int> m_pending; // rows whose leaf changed since the last query
     std::vector<unsigned char> m_isPending;
     bool m_rebuild = false; // too many leaves changed to carry each up
