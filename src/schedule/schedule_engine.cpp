@@ -449,14 +449,27 @@ void ScheduleEngine::buildOutline()
     std::vector<int> &open = m_scratch;
     open.clear();
     int openGroups = 0; // group tasks with a number for a Level among the open rows
+    bool plain = true;  // all rows so far on level 1 without group marks
     for (int row = 1; row <= m_last; ++row) {
         // Rows 1..last are inside the table and these columns are never kept back.
         const QString &level = m_table.cell(ColLevel, row);
         const QString &veha = m_table.cell(ColVeha, row);
         const bool group = veha.size() == 1 && veha.front() == QLatin1Char('v');
+        const bool one = level.size() == 1 && level.front() == QLatin1Char('1');
+        if (plain) {
+            if (one && !group) {
+                // Closes the row above: a walk of its own and no outline above.
+                m_subEnd[row] = row;
+                continue;
+            }
+            // Of the rows so far only the one above is still open.
+            plain = false;
+            if (row > 1)
+                open.push_back(row - 1);
+        }
         m_isGroup[row] = group;
         m_hasGroups = m_hasGroups || group;
-        if (level.size() != 1 || level.front() != QLatin1Char('1'))
+        if (!one)
             readLevel(row, level);
         if (m_levelBad[row]) {
             for (int t : open) {

@@ -60,6 +60,13 @@ void randomProject(ScheduleFixture &f, QRandomGenerator &random)
         level = std::max(1, level + random.bounded(3) - 1);
     }
     f.markGroups();
+    // Now and then a Level that is no number, or one below the outline's top, once the
+    // group marks are set: the outline must end its walks and parents there.
+    if (random.bounded(12) == 0) {
+        static const char *levels[] = {"x", "0", "-1", " 2"};
+        f.table().setCell(ColLevel, 1 + random.bounded(rows),
+                          QLatin1String(levels[random.bounded(4)]));
+    }
 }
 
 QStringList firstAppearances(const QStringList &texts)
