@@ -286,10 +286,12 @@ void TForm1::createMenus()
         item->setFont(boldFont());
     };
 
+    // The menu titles carry Alt+letter mnemonics (shown underlined), so every
+    // command is in reach of the keyboard.
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
-    QMenu *file = bar->addMenu(QStringLiteral("File"));
+    QMenu *file = bar->addMenu(QStringLiteral("&File"));
     add(file, "New1");
     makeDefault(file, add(file, "Load1"));
     file->addSeparator();
@@ -304,29 +306,29 @@ void TForm1::createMenus()
     file->addSeparator();
     add(file, "Exit1");
 
-    bar->addMenu(QStringLiteral("Edit"));
+    bar->addMenu(QStringLiteral("&Edit"));
 
-    QMenu *view = bar->addMenu(QStringLiteral("View"));
+    QMenu *view = bar->addMenu(QStringLiteral("&View"));
     add(view, "GanttZoomIn1");
     add(view, "GanttZoomOut1");
 
-    QMenu *task = bar->addMenu(QStringLiteral("Task"));
+    QMenu *task = bar->addMenu(QStringLiteral("&Task"));
     makeDefault(task, add(task, "InsertNewTask1"));
     add(task, "DeleteTask1");
     task->addSeparator();
     add(task, "Outdent1");
     add(task, "Indent1");
 
-    QMenu *tools = bar->addMenu(QStringLiteral("Tools"));
+    QMenu *tools = bar->addMenu(QStringLiteral("T&ools"));
     makeDefault(tools, add(tools, "Resource1"));
     add(tools, "CriticalPath1");
     tools->addSeparator();
     add(tools, "Settings1");
 
-    QMenu *report = bar->addMenu(QStringLiteral("Report"));
+    QMenu *report = bar->addMenu(QStringLiteral("&Report"));
     makeDefault(report, add(report, "TotalReport1"));
 
-    QMenu *help = bar->addMenu(QStringLiteral("Help"));
+    QMenu *help = bar->addMenu(QStringLiteral("&Help"));
     add(help, "MorvaineHelp1");
     help->addSeparator();
     add(help, "MorvaineHomePage1");

@@ -20,6 +20,7 @@
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QTemporaryDir>
+#include <QSet>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -207,8 +208,15 @@ void TestMainWindow::menusAsDesigned()
         return items.join(QLatin1Char(','));
     };
     QStringList menus;
-    for (QAction *top : window->menuBar()->actions())
-        menus << top->text() + QLatin1Char(':') + describe(top->menu());
+    QSet<QChar> mnemonics;
+    for (QAction *top : window->menuBar()->actions()) {
+        // Each title has its own Alt+letter; the caption shown is the text without '&'.
+        const QString text = top->text();
+        QVERIFY2(text.count(QLatin1Char('&')) == 1, qPrintable(text));
+        mnemonics.insert(text.at(text.indexOf(QLatin1Char('&')) + 1).toLower());
+        menus << QString(text).remove(QLatin1Char('&')) + QLatin1Char(':') + describe(top->menu());
+    }
+    QCOMPARE(mnemonics.size(), menus.size());
 
     const QStringList expected = {
         "File:New...|Ctrl+N,Open...|Ctrl+O|default,-,Save...|Ctrl+S,Save As...,-,Export,-,"
