@@ -114,10 +114,17 @@ void TestSchedule::dateTextsEqualQtsConversion()
             QCOMPARE(dates.read(DateToStr(day)), day);
         }
         // Texts the format does not write read as Qt reads them, or not at all.
-        const QStringList variants = {DateToStr(first).prepend(' '), QStringLiteral("1.1.2024"),
-                                      QStringLiteral("01.13.2024"), QStringLiteral("31.02.2024"),
-                                      QStringLiteral("2024-1-5"), QStringLiteral("5 Jan 2024"),
-                                      QStringLiteral("05 Jan 2024"), QString(), QStringLiteral("x")};
+        const QStringList variants = {
+            DateToStr(first).prepend(' '), QStringLiteral("1.1.2024"), QStringLiteral("01.13.2024"),
+            QStringLiteral("31.02.2024"), QStringLiteral("2024-1-5"), QStringLiteral("5 Jan 2024"),
+            QStringLiteral("05 Jan 2024"), QString(), QStringLiteral("x"),
+            // Characters next to the digits, and digits of other scripts, in the places
+            // of a ten-character text.
+            QStringLiteral("0/.01.2024"), QStringLiteral("01.0:.2024"),
+            QStringLiteral("01.01.202/"), QStringLiteral("01.01.202:"),
+            QStringLiteral("01-01-2024"), QStringLiteral("2024.01.01"),
+            QString::fromUtf16(u"01.01.20\uFF124"), QString::fromUtf16(u"\u0661\u0662.01.2024"),
+            QString::fromUtf16(u"01.01\u30002024")};
         for (const QString &text : variants) {
             bool qtReads = true;
             TDateTime qtDay = 0, day = 0;
