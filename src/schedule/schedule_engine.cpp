@@ -9,9 +9,9 @@ namespace morvaine {
 
 void MinTree::reset(int size)
 {
-    m_size = 1;
-    while (m_size < size + 1)
-        m_size *= 2;
+    // Leaves 0..size in the lower half of the nodes: the walks up and the queries
+    // need no power of two, and the smaller tree stays in the cache more.
+    m_size = size + 1;
     m_nodes.assign(2 * static_cast<std::size_t>(m_size), pack(None, 0));
     m_pending.clear();
     m_rebuild = false;
