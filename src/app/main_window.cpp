@@ -715,9 +715,8 @@ void TForm1::AboutMorvaine1Click()
 void TForm1::startTypingAtFirstCell()
 {
     SelectCell(ColTask, 1);
-    EditState &edit = m_project.Edit;
-    if (edit.TrackedCol == ColTask && edit.TrackedRow == 1)
-        edit.TrackedText = m_project.taskTable.cell(ColTask, 1);
+    // The cell may have been current already, its text now the opened file's.
+    RetrackCell(m_project);
     m_stringGrid1->setFocus();
 }
 

@@ -187,6 +187,16 @@ void CommitEditedCell(Project &project, Host &host)
         StringGrid1SelectCell(project, host, edit.TrackedCol, edit.TrackedRow);
 }
 
+bool RetrackCell(Project &project)
+{
+    EditState &edit = project.Edit;
+    edit.CellChanged = false;
+    if (!isEditableCell(edit.TrackedCol, edit.TrackedRow))
+        return false;
+    edit.TrackedText = project.taskTable.cell(edit.TrackedCol, edit.TrackedRow);
+    return true;
+}
+
 bool StringGrid1KeyPress(Host &host, int key)
 {
     if (key != Qt::Key_Return && key != Qt::Key_Enter)

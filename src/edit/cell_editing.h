@@ -22,6 +22,11 @@ QString StringGrid1SetEditText(Project &project, Host &host, int column, int row
 /// entered is thrown after every step, with the picker hidden so the text can be retyped.
 bool StringGrid1SelectCell(Project &project, Host &host, int column, int row);
 
+/// Takes the tracked cell's text afresh after the program, not the user, changed it
+/// (rows moved, a file opened), so that leaving the cell commits nothing. Returns
+/// whether a task cell is being tracked.
+bool RetrackCell(Project &project);
+
 /// Commits the cell being edited as leaving it would, without moving the selection.
 void CommitEditedCell(Project &project, Host &host);
 

@@ -94,28 +94,11 @@ void setGroupMark(TaskTable &table, int row, bool group)
     table.setCell(ColVeha, row, group ? QStringLiteral("v") : QString());
 }
 
-bool isTracking(const EditState &edit)
-{
-    return edit.TrackedCol >= ColTask && edit.TrackedCol <= ColCompletion && edit.TrackedRow >= 1 &&
-           edit.TrackedRow <= TaskTable::LastRow;
-}
-
-// The tracked cell now shows another task's text (or none); nothing was typed into it,
-// so leaving it must not commit.
-void retrack(Project &project)
-{
-    EditState &edit = project.Edit;
-    if (isTracking(edit))
-        edit.TrackedText = project.taskTable.cell(edit.TrackedCol, edit.TrackedRow);
-    edit.CellChanged = false;
-}
-
 // Selects the tracked cell afresh once its row holds another task: the date picker
 // shows that task's date, and a group task's cells refuse typing.
 void reselectTrackedCell(Project &project, Host &host)
 {
-    retrack(project);
-    if (isTracking(project.Edit))
+    if (RetrackCell(project))
         StringGrid1SelectCell(project, host, project.Edit.TrackedCol, project.Edit.TrackedRow);
 }
 
@@ -151,7 +134,7 @@ void InsertTask(Project &project, Host &host, int row)
     emptyRow(table, row);
     ++project.LastTaskRow;
     renumberForerunners(project, row, +1);
-    retrack(project);
+    RetrackCell(project);
 
     project.settings().markModified();
     host.RepaintTaskGrid();
@@ -197,7 +180,7 @@ void DeleteTask(Project &project, Host &host, int row)
     for (int r = 1; r <= project.LastTaskRow; ++r)
         table.setCell(ColForerunner, r, QString(table.cell(ColForerunner, r)).remove(deletedItem));
     renumberForerunners(project, row + 1, -1);
-    retrack(project);
+    RetrackCell(project);
 
     project.settings().markModified();
     host.RepaintTaskGrid();
