@@ -247,13 +247,22 @@ void ScheduleEngine::keepBack(int row, unsigned char bit)
 
 void ScheduleEngine::flushPending()
 {
-    for (int i = 0; i < m_pendingCount; ++i) {
-        const int row = m_pendingRows[static_cast<std::size_t>(i)];
+    auto write = [this](std::size_t row) {
         if (m_pending[row] & PendingStart)
-            writeKeptBack(ColStart, row, m_heldStart[row], m_start[row]);
+            writeKeptBack(ColStart, static_cast<int>(row), m_heldStart[row], m_start[row]);
         if (m_pending[row] & PendingEnd)
-            writeKeptBack(ColEnd, row, m_heldEnd[row], m_end[row]);
+            writeKeptBack(ColEnd, static_cast<int>(row), m_heldEnd[row], m_end[row]);
         m_pending[row] = 0;
+    };
+    // Many texts are written in row order, cell after cell down the columns, rather
+    // than in the order the walk moved their tasks.
+    if (static_cast<std::size_t>(m_pendingCount) * 16 > m_pending.size()) {
+        for (std::size_t row = 0; row < m_pending.size(); ++row)
+            if (m_pending[row])
+                write(row);
+    } else {
+        for (int i = 0; i < m_pendingCount; ++i)
+            write(static_cast<std::size_t>(m_pendingRows[static_cast<std::size_t>(i)]));
     }
     m_pendingCount = 0;
 }

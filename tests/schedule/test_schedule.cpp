@@ -124,7 +124,8 @@ void TestSchedule::dateTextsEqualQtsConversion()
             QStringLiteral("01.01.202/"), QStringLiteral("01.01.202:"),
             QStringLiteral("01-01-2024"), QStringLiteral("2024.01.01"),
             QString::fromUtf16(u"01.01.20\uFF124"), QString::fromUtf16(u"\u0661\u0662.01.2024"),
-            QString::fromUtf16(u"01.01\u30002024")};
+            QString::fromUtf16(u"01.01\u30002024"), QString::fromUtf16(u"01.01.202\u0134"),
+            QString::fromUtf16(u"01\u012E01.2024")};
         for (const QString &text : variants) {
             bool qtReads = true;
             TDateTime qtDay = 0, day = 0;
