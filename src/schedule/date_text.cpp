@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <mutex>
 
 namespace morvaine {
 
@@ -78,6 +79,30 @@ bool validDate(int y, int m, int d)
 
 // Texts written in one date format, by day from the first readable one.
 using WrittenStore = std::vector<std::unique_ptr<QString[]>>;
+
+// A copy of the text whose characters live as long as the program. Copies of it share
+// the characters without counting references, so that writing a date into a cell and
+// overwriting it later cost no atomic operation. There are at most a few texts per day
+// of the calendar, each written once.
+QString lasting(const QString &text)
+{
+    struct Block {
+        std::unique_ptr<QChar[]> chars;
+        qsizetype used;
+    };
+    static constexpr qsizetype BlockSize = 16384;
+    static std::mutex lock;
+    static auto *blocks = new std::vector<Block>; // never freed: texts point into them
+    const qsizetype length = text.size() + 1;      // with the terminating null
+    const std::lock_guard<std::mutex> guard(lock);
+    if (blocks->empty() || blocks->back().used + length > BlockSize)
+        blocks->push_back({std::make_unique<QChar[]>(std::max(BlockSize, length)), 0});
+    Block &block = blocks->back();
+    QChar *chars = block.chars.get() + block.used;
+    std::copy(text.constData(), text.constData() + length, chars);
+    block.used += length;
+    return QString::fromRawData(chars, text.size());
+}
 
 WrittenStore &writtenStore(const QString &format)
 {
@@ -299,7 +324,7 @@ const QString &DateCodec::writeNew(TDateTime value) const
             chunk = std::make_unique<QString[]>(static_cast<std::size_t>(ChunkDays));
         QString &text = chunk[slot & (ChunkDays - 1)];
         if (text.isNull())
-            text = format(day);
+            text = lasting(format(day));
         return text;
     }
     auto [it, added] = m_elsewhere.try_emplace(day);
