@@ -192,12 +192,15 @@ void runScenario(benchmark::State &state, Scenario *(*make)())
     if (!s)
         s = make();
     double engine = 0, baseline = 0;
-    RecalcStats stats;
     for (auto _ : state) {
         s->restore();
-        engine += seconds([&] { RecalcSchedule(s->project, s->host, stats); });
+        engine += seconds([&] { RecalcSchedule(s->project, s->host); });
         baseline += seconds([&] { benchmark::DoNotOptimize(topologicalPass(s->project)); });
     }
+    // The program's own entry point is timed; the counting one runs once, untimed.
+    RecalcStats stats;
+    s->restore();
+    RecalcSchedule(s->project, s->host, stats);
     const double n = static_cast<double>(state.iterations());
     state.counters["recalc_ms"] = 1000 * engine / n;
     state.counters["kahn_ms"] = 1000 * baseline / n;
