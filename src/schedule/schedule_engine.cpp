@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace morvaine {
 
@@ -83,23 +84,14 @@ MinTree::Entry MinTree::query(int first, int last)
 
 void ScheduleArrays::clear()
 {
-    for (auto *bytes :
-         {&m_pending, &m_durationKnown, &m_levelBad, &m_levelIsOne, &m_isGroup, &m_groupy,
-          &m_subStopBad, &m_hasItems, &m_noForerunner, &m_noDuration, &m_dirty, &m_visited})
+    for (auto *bytes : {&m_levelBad, &m_subStopBad, &m_hasItems, &m_noForerunner})
         bytes->clear();
-    for (auto *ints :
-         {&m_pendingRows, &m_duration, &m_level, &m_subEnd, &m_parent, &m_succFirst, &m_succ,
-          &m_scratch, &m_scratch2, &m_scratch3, &m_active, &m_activeSince, &m_chain, &m_chainPos})
+    for (auto *ints : {&m_pendingRows, &m_level, &m_subEnd, &m_parent, &m_succFirst, &m_succ,
+                       &m_scratch, &m_scratch2, &m_scratch3, &m_chain, &m_chainPos})
         ints->clear();
-    m_start.clear();
-    m_end.clear();
-    m_startState.clear();
-    m_endState.clear();
     m_links.clear();
-    m_settled.clear();
     m_seen.clear();
-    m_seenAt.clear();
-    // The group span trees are reset before their first use.
+    // The group span trees are reset before their first use, the rows by the engine.
 }
 
 // The walk stack of a long chain and the arrays by row are large: they are kept per
@@ -130,18 +122,11 @@ ScheduleEngine::ScheduleEngine(Project &project, Host &host, RecalcStats *stats)
         ScheduleArrays::clear();
     }
     const std::size_t rows = static_cast<std::size_t>(m_last) + 2;
-    m_start.assign(rows, 0);
-    m_end.assign(rows, 0);
-    m_startState.assign(rows, DateState::Unknown);
-    m_endState.assign(rows, DateState::Unknown);
-    m_duration.assign(rows, 0);
-    m_durationKnown.assign(rows, 0);
+    // Every field of a row starts at zero: clearing them all is one memset.
+    m_rows.resize(rows);
+    std::memset(static_cast<void *>(m_rows.data()), 0, rows * sizeof(Row));
     m_chainPos.assign(TaskTable::Rows + 1, -1);
-    m_seenAt.assign(rows, 0);
-    m_pending.assign(rows, 0);
     m_pendingRows.resize(rows); // a row is listed once until the texts are written
-    m_heldStart.resize(rows);
-    m_heldEnd.resize(rows);
 }
 
 ScheduleEngine::~ScheduleEngine()
@@ -157,16 +142,16 @@ ScheduleEngine::~ScheduleEngine()
 ScheduleEngine::DateState ScheduleEngine::readStartState(int row)
 {
     const QString &value = text(ColStart, row);
-    return m_startState[row] = value.isEmpty()                        ? DateState::Empty
-                               : m_dates.tryRead(value, m_start[row]) ? DateState::Valid
+    return m_rows[row].startState = value.isEmpty()                        ? DateState::Empty
+                               : m_dates.tryRead(value, m_rows[row].start) ? DateState::Valid
                                                                       : DateState::Invalid;
 }
 
 ScheduleEngine::DateState ScheduleEngine::readEndState(int row)
 {
     const QString &value = text(ColEnd, row);
-    return m_endState[row] = value.isEmpty()                      ? DateState::Empty
-                             : m_dates.tryRead(value, m_end[row]) ? DateState::Valid
+    return m_rows[row].endState = value.isEmpty()                      ? DateState::Empty
+                             : m_dates.tryRead(value, m_rows[row].end) ? DateState::Valid
                                                                   : DateState::Invalid;
 }
 
@@ -189,18 +174,18 @@ void ScheduleEngine::readAllDates()
                                              : DateState::Invalid;
     };
     for (int row = 1; row <= m_last; ++row) {
-        if (m_startState[row] == DateState::Unknown)
-            m_startState[row] = read(m_table.cell(ColStart, row), m_start[row]);
-        if (m_endState[row] == DateState::Unknown)
-            m_endState[row] = read(m_table.cell(ColEnd, row), m_end[row]);
+        if (m_rows[row].startState == DateState::Unknown)
+            m_rows[row].startState = read(m_table.cell(ColStart, row), m_rows[row].start);
+        if (m_rows[row].endState == DateState::Unknown)
+            m_rows[row].endState = read(m_table.cell(ColEnd, row), m_rows[row].end);
     }
 }
 
 int ScheduleEngine::readDuration(int row)
 {
-    m_duration[row] = DurationDays(text(ColDuration, row));
-    m_durationKnown[row] = 1;
-    return m_duration[row];
+    m_rows[row].duration = DurationDays(text(ColDuration, row));
+    m_rows[row].durationKnown = 1;
+    return m_rows[row].duration;
 }
 
 bool ScheduleEngine::readableDay(TDateTime day) const
@@ -226,7 +211,7 @@ bool ScheduleEngine::knownToDiffer(DateState known, TDateTime day, DateState was
 
 const QString &ScheduleEngine::pendingText(int column, int row) const
 {
-    return m_dates.write(column == ColStart ? m_start[row] : m_end[row]);
+    return m_dates.write(column == ColStart ? m_rows[row].start : m_rows[row].end);
 }
 
 bool ScheduleEngine::sameCellText(int row, bool start, TDateTime day) const
@@ -240,25 +225,25 @@ void ScheduleEngine::keepBack(int row, unsigned char bit)
         holdStart(row);
     else
         holdEnd(row);
-    if (m_pending[row] == 0)
+    if (m_rows[row].pending == 0)
         m_pendingRows[static_cast<std::size_t>(m_pendingCount++)] = row;
-    m_pending[row] |= bit;
+    m_rows[row].pending |= bit;
 }
 
 void ScheduleEngine::flushPending()
 {
     auto write = [this](std::size_t row) {
-        if (m_pending[row] & PendingStart)
-            writeKeptBack(ColStart, static_cast<int>(row), m_heldStart[row], m_start[row]);
-        if (m_pending[row] & PendingEnd)
-            writeKeptBack(ColEnd, static_cast<int>(row), m_heldEnd[row], m_end[row]);
-        m_pending[row] = 0;
+        if (m_rows[row].pending & PendingStart)
+            writeKeptBack(ColStart, static_cast<int>(row), m_rows[row].heldStart, m_rows[row].start);
+        if (m_rows[row].pending & PendingEnd)
+            writeKeptBack(ColEnd, static_cast<int>(row), m_rows[row].heldEnd, m_rows[row].end);
+        m_rows[row].pending = 0;
     };
     // Many texts are written in row order, cell after cell down the columns, rather
     // than in the order the walk moved their tasks.
-    if (static_cast<std::size_t>(m_pendingCount) * 16 > m_pending.size()) {
-        for (std::size_t row = 0; row < m_pending.size(); ++row)
-            if (m_pending[row])
+    if (static_cast<std::size_t>(m_pendingCount) * 16 > m_rows.size()) {
+        for (std::size_t row = 0; row < m_rows.size(); ++row)
+            if (m_rows[row].pending)
                 write(row);
     } else {
         for (int i = 0; i < m_pendingCount; ++i)
@@ -302,7 +287,7 @@ void ScheduleEngine::setEndDay(int row, TDateTime day)
 
 void ScheduleEngine::setStart(int row, const QString &value, DateState known, TDateTime day)
 {
-    if (!knownToDiffer(known, day, m_startState[row], m_start[row]) &&
+    if (!knownToDiffer(known, day, m_rows[row].startState, m_rows[row].start) &&
         sameText(text(ColStart, row), value))
         return;
     writeStart(row, &value, known, day);
@@ -310,7 +295,7 @@ void ScheduleEngine::setStart(int row, const QString &value, DateState known, TD
 
 void ScheduleEngine::setEnd(int row, const QString &value, DateState known, TDateTime day)
 {
-    if (!knownToDiffer(known, day, m_endState[row], m_end[row]) &&
+    if (!knownToDiffer(known, day, m_rows[row].endState, m_rows[row].end) &&
         sameText(text(ColEnd, row), value))
         return;
     writeEnd(row, &value, known, day);
@@ -321,15 +306,15 @@ void ScheduleEngine::writeStart(int row, const QString *value, DateState known, 
     remember(row);
     if (value) {
         m_table.setCell(ColStart, row, *value);
-        m_pending[row] &= static_cast<unsigned char>(~PendingStart);
+        m_rows[row].pending &= static_cast<unsigned char>(~PendingStart);
     } else {
         keepBack(row, PendingStart);
     }
-    m_startState[row] = known;
-    m_start[row] = day;
+    m_rows[row].startState = known;
+    m_rows[row].start = day;
     if (m_groupTrees) {
         const DateState state = startState(row);
-        m_startTree.set(row, state == DateState::Valid ? m_start[row] : MinTree::None);
+        m_startTree.set(row, state == DateState::Valid ? m_rows[row].start : MinTree::None);
         if (state == DateState::Valid)
             m_invalidStart.erase(row);
         else
@@ -342,25 +327,25 @@ void ScheduleEngine::writeStart(int row, const QString *value, DateState known, 
 void ScheduleEngine::writeEnd(int row, const QString *value, DateState known, TDateTime day)
 {
     remember(row);
-    const bool counted = m_endTreeBuilt && !m_dirty[row];
+    const bool counted = m_endTreeBuilt && !m_rows[row].dirty;
     if (counted) {
         const DateState before = endState(row);
         if (before == DateState::Valid)
-            endRemoved(m_end[row]);
+            endRemoved(m_rows[row].end);
         else if (before == DateState::Invalid)
             m_badEnds.erase(row);
     }
     if (value) {
         m_table.setCell(ColEnd, row, *value);
-        m_pending[row] &= static_cast<unsigned char>(~PendingEnd);
+        m_rows[row].pending &= static_cast<unsigned char>(~PendingEnd);
     } else {
         keepBack(row, PendingEnd);
     }
-    m_endState[row] = known;
-    m_end[row] = day;
+    m_rows[row].endState = known;
+    m_rows[row].end = day;
     const DateState state = endState(row);
     if (m_groupTrees) {
-        m_endTree.set(row, state == DateState::Valid ? -m_end[row] : MinTree::None);
+        m_endTree.set(row, state == DateState::Valid ? -m_rows[row].end : MinTree::None);
         if (state == DateState::Valid)
             m_invalidEnd.erase(row);
         else
@@ -368,7 +353,7 @@ void ScheduleEngine::writeEnd(int row, const QString *value, DateState known, TD
     }
     if (counted) {
         if (state == DateState::Valid)
-            endAdded(m_end[row]);
+            endAdded(m_rows[row].end);
         else if (state == DateState::Invalid)
             m_badEnds.insert(row);
     }
@@ -397,9 +382,9 @@ void ScheduleEngine::setDuration(int row, const QString &value)
     if (text(ColDuration, row) == value)
         return;
     m_table.setCell(ColDuration, row, value);
-    m_durationKnown[row] = 0;
-    if (static_cast<std::size_t>(row) < m_noDuration.size())
-        m_noDuration[row] = value.isEmpty();
+    m_rows[row].durationKnown = 0;
+    if (m_indexBuilt)
+        m_rows[row].hasDuration = !value.isEmpty();
     afterWrite(row);
 }
 
@@ -409,7 +394,7 @@ void ScheduleEngine::afterWrite(int row)
     // (group spans, sub-tasks moved with their group), so every settled row is
     // walked again. Plain rows outside any group only ever move later and are
     // propagated right after they move, which keeps settled rows settled.
-    if (m_groupy.empty() || m_groupy[row])
+    if (!m_outlineBuilt || m_rows[row].groupy)
         ++m_generation;
 }
 
@@ -417,7 +402,7 @@ void ScheduleEngine::calcEndDate(int row)
 {
     const int n = durationOf(row);
     if (n == 0) {
-        setEnd(row, text(ColStart, row), startState(row), m_start[row]);
+        setEnd(row, text(ColStart, row), startState(row), m_rows[row].start);
         return;
     }
     if (n < 0)
@@ -444,13 +429,11 @@ void ScheduleEngine::buildOutline()
     const std::size_t rows = static_cast<std::size_t>(m_last) + 2;
     m_level.assign(rows, 1);
     m_levelBad.assign(rows, 0);
-    m_levelIsOne.assign(rows, 1);
-    m_isGroup.assign(rows, 0);
     m_subEnd.assign(rows, 0);
     m_subStopBad.assign(rows, 0);
     m_parent.assign(rows, 0);
-    m_groupy.assign(rows, 0);
     m_levelError.clear();
+    m_outlineBuilt = true;
     // One pass down the rows. The stack holds the rows whose sub-task walk is still
     // open: a row closes those on top with a Level not smaller than its own (it ends
     // their walk) and the rest of the stack is its outline above; a Level that is no
@@ -476,7 +459,7 @@ void ScheduleEngine::buildOutline()
             if (row > 1)
                 open.push_back(row - 1);
         }
-        m_isGroup[row] = group;
+        m_rows[row].isGroup = group;
         m_hasGroups = m_hasGroups || group;
         if (!one)
             readLevel(row, level);
@@ -496,13 +479,13 @@ void ScheduleEngine::buildOutline()
                 const int t = open.back();
                 open.pop_back();
                 m_subEnd[t] = row - 1;
-                openGroups -= m_isGroup[t];
+                openGroups -= m_rows[t].isGroup;
             }
             m_parent[row] = open.empty() ? 0 : open.back();
         }
         // Rows whose cells a group span reads: group tasks, their sub-tasks, the row
         // after a group task, and rows off level 1.
-        m_groupy[row] = !m_levelIsOne[row] || group || openGroups > 0 || m_isGroup[row - 1];
+        m_rows[row].groupy = m_rows[row].offLevelOne || group || openGroups > 0 || m_rows[row - 1].isGroup;
         open.push_back(row);
         if (group && !m_levelBad[row])
             ++openGroups;
@@ -514,7 +497,7 @@ void ScheduleEngine::buildOutline()
 
 void ScheduleEngine::readLevel(int row, const QString &level)
 {
-    m_levelIsOne[row] = 0;
+    m_rows[row].offLevelOne = 1;
     if (level.size() > 0 && level.size() <= 9) {
         // Plain digits, the common case, read without StrToInt.
         int value = 0;
@@ -557,9 +540,9 @@ int ScheduleEngine::subEnd(int row)
 
 bool ScheduleEngine::groupLinkAllowed(int p, int s)
 {
-    if (m_isGroup[p] && p < s && s <= subEnd(p))
+    if (m_rows[p].isGroup && p < s && s <= subEnd(p))
         return false;
-    if (m_isGroup[s] && s < p && p <= subEnd(s))
+    if (m_rows[s].isGroup && s < p && p <= subEnd(s))
         return false;
     return true;
 }
@@ -567,9 +550,9 @@ bool ScheduleEngine::groupLinkAllowed(int p, int s)
 bool ScheduleEngine::climbClosesCycle(int s)
 {
     // Following the link propagates s and every group task its refit climbs to.
-    for (int row = s; !m_levelIsOne[row] && !m_levelBad[row];) {
+    for (int row = s; m_rows[row].offLevelOne && !m_levelBad[row];) {
         const int parent = m_parent[row];
-        if (parent == 0 || m_levelBad[parent] || !m_isGroup[parent])
+        if (parent == 0 || m_levelBad[parent] || !m_rows[parent].isGroup)
             break;
         if (!reenterable(parent))
             return true;
@@ -591,10 +574,10 @@ void ScheduleEngine::buildIndex()
     seenIn.assign(rows, 0);
     m_hasItems.assign(rows, 0);
     m_noForerunner.assign(rows, 1);
-    m_noDuration.assign(rows, 1);
-    m_noDuration[rows - 1] = text(ColDuration, m_last + 1).isEmpty();
+    m_indexBuilt = true;
+    m_rows[rows - 1].hasDuration = !text(ColDuration, m_last + 1).isEmpty();
     for (int s = 1; s <= m_last; ++s) {
-        m_noDuration[s] = m_table.cell(ColDuration, s).isEmpty();
+        m_rows[s].hasDuration = !m_table.cell(ColDuration, s).isEmpty();
         const QString &forerunner = m_table.cell(ColForerunner, s);
         if (forerunner.isEmpty())
             continue;
@@ -628,7 +611,7 @@ void ScheduleEngine::buildIndex()
 
 bool ScheduleEngine::isRoot(int row)
 {
-    if (durationEmpty(row) || !m_noForerunner[row] || m_visited[row])
+    if (durationEmpty(row) || !m_noForerunner[row] || m_rows[row].visited)
         return false;
     const bool named = m_succFirst[row] < m_succFirst[row + 1];
     // The scan for a row naming this one reads Forerunners in row order and fails at
@@ -668,19 +651,21 @@ void ScheduleEngine::followLink(int p, int s)
         return;
     }
     bool moved = false;
-    if (durationOf(s) == 0) {
-        if (endOf(p) > startOf(s)) {
-            setStart(s, text(ColEnd, p), DateState::Valid, m_end[p]);
+    const int duration = durationOf(s);
+    const TDateTime end = endOf(p); // read before the successor's Start, as the rule has it
+    if (duration == 0) {
+        if (end > startOf(s)) {
+            setStart(s, text(ColEnd, p), DateState::Valid, end);
             calcEndDate(s);
             moved = true;
         }
-    } else if (endOf(p) >= startOf(s)) {
-        moveTo(s, endOf(p) + 1);
+    } else if (end >= startOf(s)) {
+        moveTo(s, end + 1);
         moved = true;
     }
-    m_visited[s] = 1;
+    m_rows[s].visited = 1;
     trackCriticalChain(p, s);
-    if (!moved && m_settled[s] == m_generation + 1) {
+    if (!moved && m_rows[s].settled == m_generation + 1) {
         // Everything behind s was propagated since the last change that could matter.
         if (m_stats) {
             ++m_stats->revisitsSkipped;
@@ -694,7 +679,7 @@ void ScheduleEngine::followLink(int p, int s)
 
 void ScheduleEngine::follow(int row)
 {
-    if (m_isGroup[row] || (!m_levelIsOne[row] && climbGoesOn(row))) {
+    if (m_rows[row].isGroup || (m_rows[row].offLevelOne && climbGoesOn(row))) {
         push(FrameKind::Follow, row);
         return;
     }
@@ -702,9 +687,10 @@ void ScheduleEngine::follow(int row)
     // propagation is all there is to follow, and without successors (and no bad
     // Forerunner to fail on) that settles the row at once.
     if (m_badRows.empty() && m_succFirst[row] == m_succFirst[row + 1]) {
-        m_settled[row] = m_generation + 1;
+        m_rows[row].settled = m_generation + 1;
         return;
     }
+    prefetchRow(m_succ[m_succFirst[row]]); // the row its first link leads to, followed next
     push(FrameKind::Propagate, row);
     m_stack.back().settles = true;
 }
@@ -712,7 +698,7 @@ void ScheduleEngine::follow(int row)
 bool ScheduleEngine::climbGoesOn(int row)
 {
     const int q = climbParent(row);
-    return q != 0 && !m_dirty[q] && reenterable(q);
+    return q != 0 && !m_rows[q].dirty && reenterable(q);
 }
 
 void ScheduleEngine::moveTo(int row, TDateTime day)
@@ -738,21 +724,21 @@ void ScheduleEngine::moveTo(int row, TDateTime day)
     if (!startMoves && !endMoves)
         return;
     remember(row);
-    if (endMoves && m_endTreeBuilt && !m_dirty[row]) {
+    if (endMoves && m_endTreeBuilt && !m_rows[row].dirty) {
         const DateState before = endState(row);
         if (before == DateState::Valid)
-            endRemoved(m_end[row]);
+            endRemoved(m_rows[row].end);
         else if (before == DateState::Invalid)
             m_badEnds.erase(row);
         endAdded(end);
     }
-    if (m_pending[row] == 0)
+    if (m_rows[row].pending == 0)
         m_pendingRows[static_cast<std::size_t>(m_pendingCount++)] = row;
     if (startMoves) {
         holdStart(row);
-        m_pending[row] |= PendingStart;
-        m_startState[row] = DateState::Valid;
-        m_start[row] = day;
+        m_rows[row].pending |= PendingStart;
+        m_rows[row].startState = DateState::Valid;
+        m_rows[row].start = day;
         if (m_groupTrees) {
             m_startTree.set(row, day);
             m_invalidStart.erase(row);
@@ -760,9 +746,9 @@ void ScheduleEngine::moveTo(int row, TDateTime day)
     }
     if (endMoves) {
         holdEnd(row);
-        m_pending[row] |= PendingEnd;
-        m_endState[row] = DateState::Valid;
-        m_end[row] = end;
+        m_rows[row].pending |= PendingEnd;
+        m_rows[row].endState = DateState::Valid;
+        m_rows[row].end = end;
         if (m_groupTrees) {
             m_endTree.set(row, -end);
             m_invalidEnd.erase(row);
@@ -776,17 +762,16 @@ void ScheduleEngine::moveTo(int row, TDateTime day)
 
 void ScheduleEngine::buildGroupTrees()
 {
-    readAllDates();
     m_groupTrees = true;
     m_startTree.reset(m_last);
     m_endTree.reset(m_last);
     for (int row = 1; row <= m_last; ++row) {
         if (startState(row) == DateState::Valid)
-            m_startTree.setLeaf(row, m_start[row]);
+            m_startTree.setLeaf(row, m_rows[row].start);
         else
             m_invalidStart.insert(row);
         if (endState(row) == DateState::Valid)
-            m_endTree.setLeaf(row, -m_end[row]);
+            m_endTree.setLeaf(row, -m_rows[row].end);
         else
             m_invalidEnd.insert(row);
     }
@@ -812,8 +797,8 @@ void ScheduleEngine::refit(int g)
             // The earliest Start and the latest End, each from the first row holding it.
             const int startRow = m_startTree.query(first, last).second;
             const int endRow = m_endTree.query(first, last).second;
-            setStart(g, text(ColStart, startRow), DateState::Valid, m_start[startRow]);
-            setEnd(g, text(ColEnd, endRow), DateState::Valid, m_end[endRow]);
+            setStart(g, text(ColStart, startRow), DateState::Valid, m_rows[startRow].start);
+            setEnd(g, text(ColEnd, endRow), DateState::Valid, m_rows[endRow].end);
             calcDuration(g);
             return;
         }
@@ -845,12 +830,12 @@ bool ScheduleEngine::canDefer(int q)
 
 void ScheduleEngine::markDirty(int q)
 {
-    m_dirty[q] = 1;
+    m_rows[q].dirty = 1;
     m_dirtyRows.insert(q);
     if (m_endTreeBuilt) {
         const DateState state = endState(q);
         if (state == DateState::Valid)
-            endRemoved(m_end[q]);
+            endRemoved(m_rows[q].end);
         else if (state == DateState::Invalid)
             m_badEnds.erase(q);
     }
@@ -866,11 +851,11 @@ void ScheduleEngine::flushDirty(int first, int last)
             break;
         const int g = *it;
         it = m_dirtyRows.erase(it);
-        m_dirty[g] = 0;
+        m_rows[g].dirty = 0;
         if (m_endTreeBuilt) {
             const DateState state = endState(g);
             if (state == DateState::Valid)
-                endAdded(m_end[g]);
+                endAdded(m_rows[g].end);
             else if (state == DateState::Invalid)
                 m_badEnds.insert(g);
         }
@@ -895,11 +880,11 @@ void ScheduleEngine::buildEndTree()
     m_endMaxCount = 0;
     m_badEnds.clear();
     for (int row = 1; row <= m_last; ++row) {
-        if (m_dirty[row])
+        if (m_rows[row].dirty)
             continue;
         const DateState state = endState(row);
         if (state == DateState::Valid)
-            endAdded(m_end[row]);
+            endAdded(m_rows[row].end);
         else if (state == DateState::Invalid)
             m_badEnds.insert(row);
     }
@@ -941,8 +926,15 @@ void ScheduleEngine::checkMarksReadable()
     if (!m_markRowsBuilt) {
         m_markRowsBuilt = true;
         readAllDates();
-        for (int row = 1; row <= m_last; ++row)
-            updateMarkRows(row);
+        // Both sets start empty: only the rows that fail are put in.
+        for (int row = 1; row <= m_last; ++row) {
+            const DateState start = m_rows[row].startState;
+            if (start == DateState::Invalid)
+                m_markStartFails.insert(row);
+            else if (start == DateState::Valid && m_rows[row].start == m_projectStart &&
+                     m_rows[row].endState != DateState::Valid)
+                m_markEndFails.insert(row);
+        }
     }
     const int startFail = m_markStartFails.empty() ? m_last + 1 : *m_markStartFails.begin();
     const int endFail = m_markEndFails.empty() ? m_last + 1 : *m_markEndFails.begin();
@@ -953,8 +945,8 @@ void ScheduleEngine::checkMarksReadable()
     std::vector<int> &marks = m_project.CriticalMarks;
     std::fill(marks.begin(), marks.end(), -1);
     for (int row = 1; row < fail; ++row)
-        if (startState(row) == DateState::Valid && m_start[row] == m_projectStart &&
-            m_end[row] == m_trackedEnd)
+        if (startState(row) == DateState::Valid && m_rows[row].start == m_projectStart &&
+            m_rows[row].end == m_trackedEnd)
             marks[row] = 1;
     m_marksFailed = true;
     StrToDate(text(fail == startFail ? ColStart : ColEnd, fail)); // throws
@@ -1008,8 +1000,8 @@ void ScheduleEngine::marksAfterFailure()
     std::vector<int> &marks = m_project.CriticalMarks;
     std::fill(marks.begin(), marks.end(), -1);
     for (int row = 1; row <= m_last; ++row)
-        if (startState(row) == DateState::Valid && m_start[row] == m_projectStart &&
-            endState(row) == DateState::Valid && m_end[row] == m_trackedEnd)
+        if (startState(row) == DateState::Valid && m_rows[row].start == m_projectStart &&
+            endState(row) == DateState::Valid && m_rows[row].end == m_trackedEnd)
             marks[row] = 1;
     for (const Seen &seen : m_seen)
         marks[seen.row] = seen.startState == DateState::Valid && seen.start == m_projectStart &&
@@ -1029,10 +1021,10 @@ void ScheduleEngine::push(FrameKind kind, int row, bool conditional)
     if (kind == FrameKind::Propagate) {
         frame.conditional = conditional;
         m_conditional += conditional ? 1 : 0;
-        frame.saved = m_activeSince[row];
-        m_activeSince[row] = m_conditional;
-        ++m_active[row];
-        m_activeGroups += m_isGroup[row];
+        frame.saved = m_rows[row].activeSince;
+        m_rows[row].activeSince = m_conditional;
+        ++m_rows[row].active;
+        m_activeGroups += m_rows[row].isGroup;
     }
     m_stack.push_back(frame);
 }
@@ -1041,12 +1033,12 @@ void ScheduleEngine::popPropagate()
 {
     const Frame &frame = m_stack.back();
     const int row = frame.row;
-    m_activeSince[row] = frame.saved;
+    m_rows[row].activeSince = frame.saved;
     m_conditional -= frame.conditional ? 1 : 0;
-    --m_active[row];
-    m_activeGroups -= m_isGroup[row];
+    --m_rows[row].active;
+    m_activeGroups -= m_rows[row].isGroup;
     if (frame.settles && frame.generation == m_generation)
-        m_settled[row] = m_generation + 1;
+        m_rows[row].settled = m_generation + 1;
     m_stack.pop_back();
 }
 
@@ -1080,14 +1072,14 @@ void ScheduleEngine::stepFollow(std::size_t at)
     const int row = frame.row;
     if (frame.phase == 0) {
         frame.phase = 1;
-        if (m_isGroup[row]) {
+        if (m_rows[row].isGroup) {
             m_stack.push_back(Frame{FrameKind::Groups, row});
             return;
         }
     }
     if (frame.phase == 1) {
         frame.phase = 2;
-        if (!m_levelIsOne[row]) {
+        if (m_rows[row].offLevelOne) {
             m_stack.push_back(Frame{FrameKind::Climb, row});
             return;
         }
@@ -1100,7 +1092,7 @@ void ScheduleEngine::stepFollow(std::size_t at)
     const unsigned generation = frame.generation;
     m_stack.pop_back();
     if (generation == m_generation)
-        m_settled[row] = m_generation + 1;
+        m_rows[row].settled = m_generation + 1;
 }
 
 void ScheduleEngine::stepPropagate(std::size_t at)
@@ -1129,6 +1121,8 @@ void ScheduleEngine::stepPropagate(std::size_t at)
             return;
         }
         const int s = m_succ[index++];
+        if (index != end)
+            prefetchRow(m_succ[index]);
         if (throwAt >= 0 && s > m_badRows[throwAt].first)
             throw ConversionError(m_badRows[throwAt].second.error);
         followLink(p, s);
@@ -1149,10 +1143,10 @@ void ScheduleEngine::stepGroups(std::size_t at)
             startState(r) == DateState::Valid && endState(r) == DateState::Valid) {
             const TDateTime earliest = m_startTree.query(r + 1, last).first;
             const TDateTime latest = -m_endTree.query(r + 1, last).first;
-            if (!(m_start[r] > earliest) && !(m_end[r] < latest)) {
+            if (!(m_rows[r].start > earliest) && !(m_rows[r].end < latest)) {
                 // Nothing moves and the group does not grow: only a shrink is left.
                 m_stack.pop_back();
-                if (latest < m_end[r]) {
+                if (latest < m_rows[r].end) {
                     setEndDay(r, latest);
                     calcDuration(r);
                 }
@@ -1166,14 +1160,14 @@ void ScheduleEngine::stepGroups(std::size_t at)
         const int c = frame.index++;
         bool changed = false;
         if (startOf(r) > startOf(c)) {
-            setStart(c, text(ColStart, r), DateState::Valid, m_start[r]);
+            setStart(c, text(ColStart, r), DateState::Valid, m_rows[r].start);
             calcEndDate(c);
             changed = true;
         }
         if (frame.latest < endOf(c))
             frame.latest = endOf(c);
         if (endOf(r) < endOf(c)) {
-            setEnd(r, text(ColEnd, c), DateState::Valid, m_end[c]);
+            setEnd(r, text(ColEnd, c), DateState::Valid, m_rows[c].end);
             calcDuration(r);
             changed = true;
         }
@@ -1211,7 +1205,7 @@ void ScheduleEngine::stepClimb(std::size_t at)
             return;
         }
         const int q = climbParent(row);
-        m_visited[q] = 1;
+        m_rows[q].visited = 1;
         if (canDefer(q)) {
             markDirty(q);
             m_stack[at].row = q;
@@ -1240,23 +1234,17 @@ void ScheduleEngine::recalcGroupTasks()
     while (first > 1 && text(ColLevel, first) != QLatin1String("1"))
         --first;
     for (int g = first; g <= m_last; ++g)
-        if (m_isGroup[g])
+        if (m_rows[g].isGroup)
             refit(g);
 }
 
 void ScheduleEngine::recalcSchedule()
 {
     m_project.CriticalChain.clear();
-    const std::size_t rows = static_cast<std::size_t>(m_last) + 2;
-    m_dirty.assign(rows, 0);
     try {
         buildOutline();
         recalcGroupTasks();
         buildIndex();
-        m_visited.assign(rows, 0);
-        m_active.assign(rows, 0);
-        m_activeSince.assign(rows, 0);
-        m_settled.assign(rows, 0);
         for (int r = 1; r <= m_last; ++r) {
             if (!isRoot(r))
                 continue;
