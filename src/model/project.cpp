@@ -8,19 +8,28 @@ CellTable::CellTable(int columns, int rows)
 {
 }
 
+namespace {
+// QString's copy assignment is a call into the library; a copy swapped in is inline.
+void assign(QString &cell, const QString &text)
+{
+    QString copy(text);
+    cell.swap(copy);
+}
+} // namespace
+
 void CellTable::setCell(int column, int row, const QString &text)
 {
     QString &cell = m_cells[index(column, row)];
     if (cell == text)
         return;
-    cell = text;
+    assign(cell, text);
     if (m_listener)
         m_listener(column, row);
 }
 
 void CellTable::replaceCell(int column, int row, const QString &text)
 {
-    m_cells[index(column, row)] = text;
+    assign(m_cells[index(column, row)], text);
     if (m_listener)
         m_listener(column, row);
 }

@@ -762,6 +762,7 @@ void ScheduleEngine::moveTo(int row, TDateTime day)
 
 void ScheduleEngine::buildGroupTrees()
 {
+    readAllDates();
     m_groupTrees = true;
     m_startTree.reset(m_last);
     m_endTree.reset(m_last);
