@@ -1096,37 +1096,48 @@ void ScheduleEngine::stepFollow(std::size_t at)
         m_rows[row].settled = m_generation + 1;
 }
 
+// Goes on with the propagation that comes to the top of the stack next, as long as
+// there is one, instead of returning to the loop in run() for each.
 void ScheduleEngine::stepPropagate(std::size_t at)
 {
-    Frame &frame = m_stack[at];
-    const int p = frame.row;
-    if (frame.phase == 0) {
-        if (durationEmpty(p)) {
-            popPropagate();
-            return;
+    for (;;) {
+        Frame &frame = m_stack[at];
+        const int p = frame.row;
+        bool done = false;
+        if (frame.phase == 0) {
+            if (durationEmpty(p)) {
+                popPropagate();
+                done = true;
+            } else {
+                frame.phase = 1;
+                frame.index = m_succFirst[p];
+                frame.latest = m_badRows.empty() ? -1 : throwRowFor(p);
+            }
         }
-        frame.phase = 1;
-        frame.index = m_succFirst[p];
-        frame.latest = m_badRows.empty() ? -1 : throwRowFor(p);
-    }
-    const int throwAt = static_cast<int>(frame.latest);
-    const int end = m_succFirst[p + 1];
-    // Successors one after the other until one is to be followed further: its frame
-    // runs first.
-    for (const std::size_t depth = m_stack.size(); m_stack.size() == depth;) {
-        int &index = m_stack[at].index;
-        if (index == end) {
-            if (throwAt >= 0)
-                throw ConversionError(m_badRows[throwAt].second.error);
-            popPropagate();
-            return;
+        if (!done) {
+            const int throwAt = static_cast<int>(frame.latest);
+            const int end = m_succFirst[p + 1];
+            // Successors one after the other until one is to be followed further: its
+            // frame runs first.
+            for (const std::size_t depth = m_stack.size(); m_stack.size() == depth;) {
+                int &index = m_stack[at].index;
+                if (index == end) {
+                    if (throwAt >= 0)
+                        throw ConversionError(m_badRows[throwAt].second.error);
+                    popPropagate();
+                    break;
+                }
+                const int s = m_succ[index++];
+                if (index != end)
+                    prefetchRow(m_succ[index]);
+                if (throwAt >= 0 && s > m_badRows[throwAt].first)
+                    throw ConversionError(m_badRows[throwAt].second.error);
+                followLink(p, s);
+            }
         }
-        const int s = m_succ[index++];
-        if (index != end)
-            prefetchRow(m_succ[index]);
-        if (throwAt >= 0 && s > m_badRows[throwAt].first)
-            throw ConversionError(m_badRows[throwAt].second.error);
-        followLink(p, s);
+        if (m_stack.empty() || m_stack.back().kind != FrameKind::Propagate)
+            return;
+        at = m_stack.size() - 1;
     }
 }
 
