@@ -19,13 +19,8 @@ void MinTree::reset(int size)
     m_isPending.assign(static_cast<std::size_t>(m_size), 0);
 }
 
-void MinTree::set(int row, double key)
+void MinTree::track(int row)
 {
-    m_nodes[static_cast<std::size_t>(m_size + row)] = pack(static_cast<int>(key), row);
-    // Once many leaves changed, the next query rebuilds the tree whole: no need to
-    // list the rest.
-    if (m_rebuild)
-        return;
     if (!m_isPending[static_cast<std::size_t>(row)]) {
         m_isPending[static_cast<std::size_t>(row)] = 1;
         m_pending.push_back(row);
@@ -461,8 +456,18 @@ void ScheduleEngine::buildOutline()
         }
         m_rows[row].isGroup = group;
         m_hasGroups = m_hasGroups || group;
-        if (!one)
-            readLevel(row, level);
+        if (!one) {
+            // A Level of one or two digits, the usual kind, is read here.
+            const qsizetype size = level.size();
+            const unsigned d0 = size > 0 ? static_cast<unsigned>(level.front().unicode() - u'0') : 10u;
+            const unsigned d1 = size > 1 ? static_cast<unsigned>(level.back().unicode() - u'0') : 0u;
+            if (size <= 2 && d0 <= 9u && d1 <= 9u) {
+                m_rows[row].offLevelOne = 1;
+                m_level[row] = static_cast<int>(size == 2 ? d0 * 10 + d1 : d0);
+            } else {
+                readLevel(row, level);
+            }
+        }
         if (m_levelBad[row]) {
             for (int t : open) {
                 if (!m_levelBad[t]) {

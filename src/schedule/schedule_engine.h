@@ -76,7 +76,14 @@ public:
     static constexpr int None = std::numeric_limits<int>::max();
 
     void reset(int size);
-    void set(int row, double key);
+    void set(int row, double key)
+    {
+        m_nodes[static_cast<std::size_t>(m_size + row)] = pack(static_cast<int>(key), row);
+        // Once many leaves changed, the next query rebuilds the tree whole: no need to
+        // list the rest.
+        if (!m_rebuild)
+            track(row);
+    }
     /// Rows first..last (1-based, inclusive).
     Entry query(int first, int last);
     /// Bulk loading: set leaves, then rebuild once.
@@ -100,6 +107,7 @@ private:
                      static_cast<int>(static_cast<std::uint32_t>(node)));
     }
     void settle();
+    void track(int row);
 
     int m_size = 0;
     std::vector<Node> m_nodes;
