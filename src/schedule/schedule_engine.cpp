@@ -13,7 +13,9 @@ void MinTree::reset(int size)
     // Leaves 0..size in the lower half of the nodes: the walks up and the queries
     // need no power of two, and the smaller tree stays in the cache more.
     m_size = size + 1;
-    m_nodes.assign(2 * static_cast<std::size_t>(m_size), pack(None, 0));
+    // Every leaf is set before the rebuild that fills the nodes above them.
+    m_nodes.resize(2 * static_cast<std::size_t>(m_size));
+    m_nodes[static_cast<std::size_t>(m_size)] = pack(None, 0);
     m_pending.clear();
     m_rebuild = false;
     m_isPending.assign(static_cast<std::size_t>(m_size), 0);
@@ -772,13 +774,13 @@ void ScheduleEngine::buildGroupTrees()
     m_startTree.reset(m_last);
     m_endTree.reset(m_last);
     for (int row = 1; row <= m_last; ++row) {
-        if (startState(row) == DateState::Valid)
-            m_startTree.setLeaf(row, m_rows[row].start);
-        else
+        const bool start = startState(row) == DateState::Valid;
+        m_startTree.setLeaf(row, start ? m_rows[row].start : MinTree::None);
+        if (!start)
             m_invalidStart.insert(row);
-        if (endState(row) == DateState::Valid)
-            m_endTree.setLeaf(row, -m_rows[row].end);
-        else
+        const bool end = endState(row) == DateState::Valid;
+        m_endTree.setLeaf(row, end ? -m_rows[row].end : MinTree::None);
+        if (!end)
             m_invalidEnd.insert(row);
     }
     m_startTree.rebuild();

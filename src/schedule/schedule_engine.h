@@ -75,6 +75,7 @@ public:
     using Entry = std::pair<int, int>;
     static constexpr int None = std::numeric_limits<int>::max();
 
+    /// Rows 1..size; every one of them is then set with setLeaf before rebuild.
     void reset(int size);
     void set(int row, double key)
     {
