@@ -93,7 +93,7 @@ QString lasting(const QString &text)
     static constexpr qsizetype BlockSize = 16384;
     static std::mutex lock;
     static auto *blocks = new std::vector<Block>; // never freed: texts point into them
-    const qsizetype length = text.size() + 1;      // with the terminating null
+    const qsizetype length = text.size() + 1;     // with the terminating null
     const std::lock_guard<std::mutex> guard(lock);
     if (blocks->empty() || blocks->back().used + length > BlockSize)
         blocks->push_back({std::make_unique<QChar[]>(std::max(BlockSize, length)), 0});

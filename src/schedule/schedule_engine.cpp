@@ -139,17 +139,18 @@ ScheduleEngine::~ScheduleEngine()
 ScheduleEngine::DateState ScheduleEngine::readStartState(int row)
 {
     const QString &value = text(ColStart, row);
-    return m_rows[row].startState = value.isEmpty()                        ? DateState::Empty
-                               : m_dates.tryRead(value, m_rows[row].start) ? DateState::Valid
-                                                                      : DateState::Invalid;
+    return m_rows[row].startState = value.isEmpty() ? DateState::Empty
+                                    : m_dates.tryRead(value, m_rows[row].start)
+                                        ? DateState::Valid
+                                        : DateState::Invalid;
 }
 
 ScheduleEngine::DateState ScheduleEngine::readEndState(int row)
 {
     const QString &value = text(ColEnd, row);
-    return m_rows[row].endState = value.isEmpty()                      ? DateState::Empty
-                             : m_dates.tryRead(value, m_rows[row].end) ? DateState::Valid
-                                                                  : DateState::Invalid;
+    return m_rows[row].endState = value.isEmpty()                           ? DateState::Empty
+                                  : m_dates.tryRead(value, m_rows[row].end) ? DateState::Valid
+                                                                            : DateState::Invalid;
 }
 
 TDateTime ScheduleEngine::unreadableDate(int column, int row) const
@@ -166,7 +167,7 @@ void ScheduleEngine::readAllDates()
         return;
     m_allDatesRead = true;
     auto read = [this](const QString &value, TDateTime &day) {
-        return value.isEmpty()                  ? DateState::Empty
+        return value.isEmpty()               ? DateState::Empty
                : m_dates.tryRead(value, day) ? DateState::Valid
                                              : DateState::Invalid;
     };
@@ -231,7 +232,8 @@ void ScheduleEngine::flushPending()
 {
     auto write = [this](std::size_t row) {
         if (m_rows[row].pending & PendingStart)
-            writeKeptBack(ColStart, static_cast<int>(row), m_rows[row].heldStart, m_rows[row].start);
+            writeKeptBack(ColStart, static_cast<int>(row), m_rows[row].heldStart,
+                          m_rows[row].start);
         if (m_rows[row].pending & PendingEnd)
             writeKeptBack(ColEnd, static_cast<int>(row), m_rows[row].heldEnd, m_rows[row].end);
         m_rows[row].pending = 0;
@@ -461,8 +463,10 @@ void ScheduleEngine::buildOutline()
         if (!one) {
             // A Level of one or two digits, the usual kind, is read here.
             const qsizetype size = level.size();
-            const unsigned d0 = size > 0 ? static_cast<unsigned>(level.front().unicode() - u'0') : 10u;
-            const unsigned d1 = size > 1 ? static_cast<unsigned>(level.back().unicode() - u'0') : 0u;
+            const unsigned d0 =
+                size > 0 ? static_cast<unsigned>(level.front().unicode() - u'0') : 10u;
+            const unsigned d1 =
+                size > 1 ? static_cast<unsigned>(level.back().unicode() - u'0') : 0u;
             if (size <= 2 && d0 <= 9u && d1 <= 9u) {
                 m_rows[row].offLevelOne = 1;
                 m_level[row] = static_cast<int>(size == 2 ? d0 * 10 + d1 : d0);
@@ -492,7 +496,8 @@ void ScheduleEngine::buildOutline()
         }
         // Rows whose cells a group span reads: group tasks, their sub-tasks, the row
         // after a group task, and rows off level 1.
-        m_rows[row].groupy = m_rows[row].offLevelOne || group || openGroups > 0 || m_rows[row - 1].isGroup;
+        m_rows[row].groupy =
+            m_rows[row].offLevelOne || group || openGroups > 0 || m_rows[row - 1].isGroup;
         open.push_back(row);
         if (group && !m_levelBad[row])
             ++openGroups;

@@ -254,8 +254,7 @@ private:
             return m_none;
         if ((column == ColStart || column == ColEnd) &&
             static_cast<std::size_t>(row) < m_rows.size() &&
-            (m_rows[row].pending &
-             (column == ColStart ? PendingStart : PendingEnd)))
+            (m_rows[row].pending & (column == ColStart ? PendingStart : PendingEnd)))
             return pendingText(column, row);
         return m_table.cell(column, row);
     }
@@ -271,7 +270,8 @@ private:
     }
     Q_ALWAYS_INLINE TDateTime startOf(int row)
     {
-        return startState(row) == DateState::Valid ? m_rows[row].start : unreadableDate(ColStart, row);
+        return startState(row) == DateState::Valid ? m_rows[row].start
+                                                   : unreadableDate(ColStart, row);
     }
     Q_ALWAYS_INLINE TDateTime endOf(int row)
     {
@@ -323,15 +323,15 @@ private:
     {
         if (!(m_rows[row].pending & PendingStart))
             m_rows[row].heldStart = m_rows[row].startState == DateState::Valid
-                                   ? m_rows[row].start
-                                   : std::numeric_limits<TDateTime>::quiet_NaN();
+                                        ? m_rows[row].start
+                                        : std::numeric_limits<TDateTime>::quiet_NaN();
     }
     Q_ALWAYS_INLINE void holdEnd(int row)
     {
         if (!(m_rows[row].pending & PendingEnd))
             m_rows[row].heldEnd = m_rows[row].endState == DateState::Valid
-                                 ? m_rows[row].end
-                                 : std::numeric_limits<TDateTime>::quiet_NaN();
+                                      ? m_rows[row].end
+                                      : std::numeric_limits<TDateTime>::quiet_NaN();
     }
     void writeKeptBack(int column, int row, TDateTime held, TDateTime day);
     void flushPending();
@@ -384,7 +384,8 @@ private:
     {
         // Propagating a row again while its propagation is under way repeats the same
         // walk for ever, unless a sub-task moved on the way (that happens only so often).
-        return m_rows[row].active == 0 || (m_conditional > m_rows[row].activeSince && m_rows[row].active < 2);
+        return m_rows[row].active == 0 ||
+               (m_conditional > m_rows[row].activeSince && m_rows[row].active < 2);
     }
 
     // Links.
