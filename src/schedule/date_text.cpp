@@ -40,8 +40,7 @@ constexpr qint64 EpochFrom1970 = -25569; // 30 December 1899
 
 // The day value of a checked date of a year from 1 on, by whole years and a table of
 // month starts (the general formula above divides more).
-constexpr int MonthStart[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
-constexpr int MonthDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+using dates::MonthStart;
 
 constexpr qint64 daysFromYearOne(int y, int m, int d, bool leap)
 {
@@ -53,10 +52,8 @@ constexpr qint64 daysFromYearOne(int y, int m, int d, bool leap)
 constexpr qint64 EpochFromYearOne = daysFromYearOne(1899, 12, 30, false);
 static_assert(daysFromYearOne(1970, 1, 1, false) - EpochFromYearOne == -EpochFrom1970);
 
-// The day value of 1 January of each year a fast read accepts (1000-9999), times two,
-// plus one in a leap year.
-constexpr int FirstFastYear = 1000;
-constexpr std::array<qint32, 9000> YearStarts = [] {
+using dates::FirstFastYear;
+constexpr std::array<qint32, 9000> YearStartTable = [] {
     std::array<qint32, 9000> starts{};
     for (int i = 0; i < 9000; ++i) {
         const int y = FirstFastYear + i;
@@ -111,6 +108,8 @@ WrittenStore &writtenStore(const QString &format)
 }
 
 } // namespace
+
+const qint32 *const dates::YearStarts = YearStartTable.data();
 
 DateCodec::DateCodec() : m_format(ShortDateFormat())
 {
@@ -184,31 +183,8 @@ bool DateCodec::fastRead(const QString &text, TDateTime &day) const
     const char16_t *const end = s + text.size();
     auto digit = [](char16_t c) { return static_cast<unsigned>(c - u'0') <= 9u; };
     int values[3] = {0, 0, 0}; // day, month, year
-    if (m_fixedLength > 0) {
-        if (text.size() != m_fixedLength)
-            return false;
-        for (int i = 0; i < m_literalCount; ++i)
-            if (s[m_literalAt[i]] != m_literal[i])
-                return false;
-        const auto at = [s](int i) { return static_cast<unsigned>(s[i] - u'0'); };
-        const unsigned d1 = at(m_dayAt), d2 = at(m_dayAt + 1);
-        const unsigned m1 = at(m_monthAt), m2 = at(m_monthAt + 1);
-        const unsigned y1 = at(m_yearAt), y2 = at(m_yearAt + 1), y3 = at(m_yearAt + 2),
-                       y4 = at(m_yearAt + 3);
-        if ((d1 > 9u) | (d2 > 9u) | (m1 > 9u) | (m2 > 9u) | (y1 > 9u) | (y2 > 9u) | (y3 > 9u) |
-            (y4 > 9u))
-            return false;
-        const int d = static_cast<int>(d1 * 10 + d2), m = static_cast<int>(m1 * 10 + m2);
-        const int y = static_cast<int>(y1 * 1000 + y2 * 100 + y3 * 10 + y4);
-        if (y < FirstFastYear || m < 1 || m > 12 || d < 1)
-            return false;
-        const qint32 start = YearStarts[static_cast<std::size_t>(y - FirstFastYear)];
-        const int leap = start & 1;
-        if (d > MonthDays[m - 1] + (m == 2 ? leap : 0))
-            return false;
-        day = static_cast<TDateTime>((start >> 1) + MonthStart[m - 1] + (m > 2 ? leap : 0) + d - 1);
-        return true;
-    }
+    if (m_fixedLength > 0)
+        return fixedRead(text, day);
     for (const Field &f : m_fields) {
         if (f.kind == 0) {
             if (s == end || *s != f.literal)
