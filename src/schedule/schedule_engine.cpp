@@ -702,7 +702,8 @@ void ScheduleEngine::follow(int row)
         m_rows[row].settled = m_generation + 1;
         return;
     }
-    prefetchRow(m_succ[m_succFirst[row]]); // the row its first link leads to, followed next
+    if (m_succFirst[row] != m_succFirst[row + 1])
+        prefetchRow(m_succ[m_succFirst[row]]); // where its first link leads, followed next
     push(FrameKind::Propagate, row);
     m_stack.back().settles = true;
 }
