@@ -39,7 +39,9 @@ endif
 bench: deps
 	cmake -S . -B build-bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DMORVAINE_TESTS=OFF -DMORVAINE_BENCH=ON
 	cmake --build build-bench -j $(JOBS)
-	cd build-bench && for b in bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen LC_ALL=de_DE.UTF-8 ./$$b || exit 1; done
+	cd build-bench && for b in bench/bench_*; do \
+		if [ -f "$$b" ] && [ -x "$$b" ]; then QT_QPA_PLATFORM=offscreen LC_ALL=de_DE.UTF-8 ./$$b || exit 1; fi; \
+	done
 
 # libFuzzer run of the project file reader for FUZZ_TIME seconds, seeded with the fixtures.
 fuzz:
