@@ -67,11 +67,10 @@ static_assert(daysFromYearOne(2000, 3, 1, true) - daysFromYearOne(2000, 2, 28, t
 
 bool validDate(int y, int m, int d)
 {
-    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     if (m < 1 || m > 12 || d < 1)
         return false;
     const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-    return d <= days[m - 1] + (m == 2 && leap ? 1 : 0);
+    return d <= dates::MonthDays[m - 1] + (m == 2 && leap ? 1 : 0);
 }
 
 // Texts written in one date format, by day from the first readable one.
@@ -183,8 +182,6 @@ bool DateCodec::fastRead(const QString &text, TDateTime &day) const
     const char16_t *const end = s + text.size();
     auto digit = [](char16_t c) { return static_cast<unsigned>(c - u'0') <= 9u; };
     int values[3] = {0, 0, 0}; // day, month, year
-    if (m_fixedLength > 0)
-        return fixedRead(text, day);
     for (const Field &f : m_fields) {
         if (f.kind == 0) {
             if (s == end || *s != f.literal)
@@ -271,9 +268,7 @@ bool DateCodec::slowRead(const QString &text, TDateTime &day) const
 TDateTime DateCodec::read(const QString &text) const
 {
     TDateTime day = 0;
-    if (m_fast && fastRead(text, day))
-        return day;
-    if (slowRead(text, day))
+    if (tryRead(text, day))
         return day;
     return StrToDate(text); // throws
 }

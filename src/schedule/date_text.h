@@ -58,6 +58,7 @@ public:
     };
 
 private:
+    /// A numeric format of varying width (d or M without a leading zero).
     bool fastRead(const QString &text, TDateTime &day) const;
     // A text of a fixed-width format (dd, MM, yyyy), read by position; inline, as a
     // recalculation reads every date of the table this way.

@@ -413,7 +413,6 @@ private:
     bool canDefer(int q);
     void markDirty(int q);
     void flushDirty(int first, int last);
-    void groupsFastPath(Frame &frame);
 
     // Critical path.
     Q_ALWAYS_INLINE TDateTime projectStart()
