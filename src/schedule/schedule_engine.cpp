@@ -327,13 +327,8 @@ void ScheduleEngine::writeEnd(int row, const QString *value, DateState known, TD
 {
     remember(row);
     const bool counted = m_endTreeBuilt && !m_rows[row].dirty;
-    if (counted) {
-        const DateState before = endState(row);
-        if (before == DateState::Valid)
-            endRemoved(m_rows[row].end);
-        else if (before == DateState::Invalid)
-            m_badEnds.erase(row);
-    }
+    if (counted)
+        uncountEnd(row);
     if (value) {
         m_table.setCell(ColEnd, row, *value);
         m_rows[row].pending &= static_cast<unsigned char>(~PendingEnd);
@@ -350,12 +345,8 @@ void ScheduleEngine::writeEnd(int row, const QString *value, DateState known, TD
         else
             m_invalidEnd.insert(row);
     }
-    if (counted) {
-        if (state == DateState::Valid)
-            endAdded(m_rows[row].end);
-        else if (state == DateState::Invalid)
-            m_badEnds.insert(row);
-    }
+    if (counted)
+        countEnd(row);
     updateMarkRows(row);
     afterWrite(row);
 }
@@ -738,11 +729,7 @@ void ScheduleEngine::moveTo(int row, TDateTime day)
         return;
     remember(row);
     if (endMoves && m_endTreeBuilt && !m_rows[row].dirty) {
-        const DateState before = endState(row);
-        if (before == DateState::Valid)
-            endRemoved(m_rows[row].end);
-        else if (before == DateState::Invalid)
-            m_badEnds.erase(row);
+        uncountEnd(row);
         endAdded(end);
     }
     if (m_rows[row].pending == 0)
@@ -846,13 +833,8 @@ void ScheduleEngine::markDirty(int q)
 {
     m_rows[q].dirty = 1;
     m_dirtyRows.insert(q);
-    if (m_endTreeBuilt) {
-        const DateState state = endState(q);
-        if (state == DateState::Valid)
-            endRemoved(m_rows[q].end);
-        else if (state == DateState::Invalid)
-            m_badEnds.erase(q);
-    }
+    if (m_endTreeBuilt)
+        uncountEnd(q);
 }
 
 void ScheduleEngine::flushDirty(int first, int last)
@@ -866,13 +848,8 @@ void ScheduleEngine::flushDirty(int first, int last)
         const int g = *it;
         it = m_dirtyRows.erase(it);
         m_rows[g].dirty = 0;
-        if (m_endTreeBuilt) {
-            const DateState state = endState(g);
-            if (state == DateState::Valid)
-                endAdded(m_rows[g].end);
-            else if (state == DateState::Invalid)
-                m_badEnds.insert(g);
-        }
+        if (m_endTreeBuilt)
+            countEnd(g);
         refit(g);
     }
 }
@@ -896,11 +873,7 @@ void ScheduleEngine::buildEndTree()
     for (int row = 1; row <= m_last; ++row) {
         if (m_rows[row].dirty)
             continue;
-        const DateState state = endState(row);
-        if (state == DateState::Valid)
-            endAdded(m_rows[row].end);
-        else if (state == DateState::Invalid)
-            m_badEnds.insert(row);
+        countEnd(row);
     }
 }
 

@@ -498,6 +498,23 @@ private:
     int m_endMaxCount = 0;
     bool m_endMaxStale = false;
     void endAdded(TDateTime end);
+    // A row's End enters the tally (or the rows that are not dates) and leaves it.
+    Q_ALWAYS_INLINE void countEnd(int row)
+    {
+        const DateState state = endState(row);
+        if (state == DateState::Valid)
+            endAdded(m_rows[row].end);
+        else if (state == DateState::Invalid)
+            m_badEnds.insert(row);
+    }
+    Q_ALWAYS_INLINE void uncountEnd(int row)
+    {
+        const DateState state = endState(row);
+        if (state == DateState::Valid)
+            endRemoved(m_rows[row].end);
+        else if (state == DateState::Invalid)
+            m_badEnds.erase(row);
+    }
     void endRemoved(TDateTime end);
     RowSet m_badEnds;
     std::set<int> m_dirtyRows;
