@@ -1,7 +1,8 @@
 #pragma once
 // What the operations need from the windows. Operations never touch a widget: the
 // main window implements Host with real widgets, the command line prints to stderr,
-// and tests record. Grid actions have defaults for a program without a window.
+// and tests record. Host is the union of three narrow roles, so an operation can ask
+// only for the role it uses. Grid actions have defaults for a program without a window.
 
 #include "convert.h"
 
@@ -13,21 +14,25 @@ enum class MsgIcon { Error, Warning, Information, Question };
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MsgAnswer { Ok, Cancel, Yes, No };
 
-class Host {
+/// Questions and messages to the user.
+class Prompts {
 public:
-    virtual ~Host() = default;
+    virtual ~Prompts() = default;
 
     /// A modal message box without owner; returns the button pressed.
     virtual MsgAnswer MessageBox(const QString &title, const QString &text, MsgIcon icon,
                                  MsgButtons buttons) = 0;
     /// The system's default beep for a refused keystroke or command.
     virtual void Beep() {}
-
-    /// Main window caption.
-    virtual void SetCaption(const QString &) {}
     /// Asks for a project file to save to ("Morvaine Files (*.mrv)|*.mrv|All Files|*.*",
     /// default extension "mrv"); empty when the user cancels.
     virtual QString AskSaveFileName() { return {}; }
+};
+
+/// The task grid's cursor and the date picker over it.
+class GridCursor {
+public:
+    virtual ~GridCursor() = default;
 
     /// First task row shown below the fixed header of the task grid.
     virtual int FirstVisibleTaskRow() { return 1; }
@@ -42,12 +47,19 @@ public:
     virtual void ShowDatePicker(int /*column*/, int /*row*/) {}
     virtual void HideDatePicker() {}
     virtual void SetPickerDate(TDateTime) {}
+};
 
+/// What the windows show besides the cells: repaints, caption, tool-bar state.
+class ViewNotifications {
+public:
+    virtual ~ViewNotifications() = default;
+
+    /// Main window caption.
+    virtual void SetCaption(const QString &) {}
     virtual void RepaintTaskGrid() {}
     /// Height in pixels of the row in the on-screen task grid; painters scale from it.
     virtual int TaskGridRowHeight(int /*row*/) { return 17; }
     virtual void RepaintChart() {}
-
     /// Shows the Gantt scale button of scale 1, 2 or 3 pressed.
     virtual void ShowGanttScale(int) {}
     /// The critical-path tool button's picture and the check mark of its menu item.
@@ -55,5 +67,8 @@ public:
     /// Hides (width 0) the task grid's columns 8 to 10.
     virtual void HideHiddenColumns() {}
 };
+
+/// Everything the operations may ask of the windows.
+class Host : public Prompts, public GridCursor, public ViewNotifications {};
 
 } // namespace morvaine
