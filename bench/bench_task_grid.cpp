@@ -2,7 +2,9 @@
 // columns, each cell through its own Canvas as the grid's delegate does) for a 9,999-task
 // project scrolled to its end, against the same screen of a 50-task project at its top.
 // The screen must not grow dearer with the project (at most 1.2x): "vs_50_tasks" is the ratio.
+// The screen's cells are completed once before the timing; painting itself only reads.
 
+#include "edit/cell_completion.h"
 #include "model/convert.h"
 #include "model/host.h"
 #include "model/new_project.h"
@@ -72,8 +74,9 @@ std::unique_ptr<Project> MakeProject(int tasks, Host &host)
     return project;
 }
 
-void PaintScreen(Project &project, Host &host, int firstTaskRow, QImage &image)
+void PaintScreen(const Project &project, int firstTaskRow, QImage &image)
 {
+    const TaskGridView view{RowHeight, RowHeight};
     QPainter painter(&image);
     int top = 0;
     for (int i = 0; i < ScreenRows; ++i) {
@@ -81,7 +84,7 @@ void PaintScreen(Project &project, Host &host, int firstTaskRow, QImage &image)
         int left = 0;
         for (int column = 0; column < VisibleColumns; ++column) {
             Canvas canvas(painter);
-            DrawTaskCell(project, host, column, row, canvas,
+            DrawTaskCell(project, view, column, row, canvas,
                          QRect(left, top, ColumnWidths[column], RowHeight));
             left += ColumnWidths[column];
         }
@@ -103,13 +106,13 @@ void Run(benchmark::State &state, int tasks, int firstTaskRow, bool baseline)
     QuietHost host;
     const std::unique_ptr<Project> project = MakeProject(tasks, host);
     QImage image(669, ScreenRows * RowHeight, QImage::Format_RGB32);
-    PaintScreen(*project, host, firstTaskRow, image); // group marks settle here
+    CompleteRows(*project, host, firstTaskRow, firstTaskRow + ScreenRows - 2);
 
     // Processor time of this thread, so that other load on the machine does not skew
     // the ratio.
     const double began = ThreadSeconds();
     for (auto _ : state) {
-        PaintScreen(*project, host, firstTaskRow, image);
+        PaintScreen(*project, firstTaskRow, image);
         benchmark::DoNotOptimize(image.constBits());
     }
     const double seconds = (ThreadSeconds() - began) / double(state.iterations());

@@ -15,13 +15,13 @@ QString ErrorMessage(const std::exception_ptr &error)
     }
 }
 
-void RunCommand(Host &host, const std::function<void()> &command)
+void RunCommand(Prompts &prompts, const std::function<void()> &command)
 {
     try {
         command();
     } catch (...) {
-        host.MessageBox(QStringLiteral("Error"), ErrorMessage(std::current_exception()),
-                        MsgIcon::Error, MsgButtons::Ok);
+        prompts.MessageBox(QStringLiteral("Error"), ErrorMessage(std::current_exception()),
+                           MsgIcon::Error, MsgButtons::Ok);
     }
 }
 

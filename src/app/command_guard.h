@@ -12,8 +12,8 @@ namespace morvaine {
 /// error's what(), the empty text for anything else.
 QString ErrorMessage(const std::exception_ptr &error);
 
-/// Runs one user command. An error escaping it is shown through the host in an
+/// Runs one user command. An error escaping it is shown through prompts in an
 /// "Error" box with its message; cells written before it keep their new texts.
-void RunCommand(Host &host, const std::function<void()> &command);
+void RunCommand(Prompts &prompts, const std::function<void()> &command);
 
 } // namespace morvaine

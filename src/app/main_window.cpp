@@ -520,12 +520,6 @@ void TForm1::RepaintTaskGrid()
     m_stringGrid1->verticalHeader()->viewport()->update();
 }
 
-int TForm1::TaskGridRowHeight(int row)
-{
-    // Row 0 is shown by the header, whose height the hidden row does not have.
-    return row == 0 ? m_stringGrid1->horizontalHeader()->height() : m_stringGrid1->rowHeight(row);
-}
-
 void TForm1::RepaintChart()
 {
     m_drawGrid1->viewport()->update();

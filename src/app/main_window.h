@@ -60,7 +60,6 @@ public:
     void HideDatePicker() override;
     void SetPickerDate(TDateTime date) override;
     void RepaintTaskGrid() override;
-    int TaskGridRowHeight(int row) override;
     void RepaintChart() override;
     void ShowGanttScale(int scale) override;
     void ShowCriticalPathOn(bool on) override;

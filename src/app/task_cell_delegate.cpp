@@ -33,13 +33,6 @@ void TaskCellDelegate::showText(QLineEdit *editor, const QString &text)
 void TaskCellDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                              const QModelIndex &index) const
 {
-    // A cell being typed into is not painted: the painter completes the cells it
-    // paints ("5" becomes "5 days"), which would rewrite the editor's text under the
-    // user's hands. The editor covers the cell; it is painted once the editor closes.
-    if (m_grid->indexWidget(index)) {
-        painter->fillRect(option.rect, Qt::white);
-        return;
-    }
     // The cell painter ignores selection and focus; the grid then marks the current
     // cell with a dotted focus frame inside its lines, so a user moving with the
     // keyboard sees where typing will go.

@@ -1,6 +1,7 @@
 #include "task_grid.h"
 
 #include "command_guard.h"
+#include "edit/cell_completion.h"
 #include "task_cell_delegate.h"
 #include "task_table_model.h"
 #include "views/canvas.h"
@@ -13,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTimer>
@@ -21,7 +23,7 @@ namespace morvaine {
 
 namespace {
 
-// Stands in for the window while none is set: painting then asks nothing.
+// Stands in for the window while none is set: completing cells then asks nothing.
 class SilentHost : public Host {
 public:
     MsgAnswer MessageBox(const QString &, const QString &, MsgIcon, MsgButtons) override
@@ -216,20 +218,76 @@ void TaskGrid::setEditing(bool on)
 void TaskGrid::paintTaskCell(QPainter &painter, int column, int row, const QRect &rect)
 {
     Canvas canvas(painter);
-    try {
-        if (m_host)
-            DrawTaskCell(m_project, *m_host, column, row, canvas, rect);
-        else
-            DrawTaskCell(m_project, s_silentHost, column, row, canvas, rect);
-    } catch (...) {
-        reportPaintError(ErrorMessage(std::current_exception()));
-    }
+    DrawTaskCell(m_project, TaskGridView{RowHeight, horizontalHeader()->height()}, column, row,
+                 canvas, rect);
+}
+
+void TaskGrid::completeCells(const QRegion &region)
+{
+    // The cell under the editor keeps what the user is typing ("5" stays "5" until the
+    // editor closes and the cell is shown again).
+    const QModelIndex current = currentIndex();
+    const bool typing = indexWidget(current) != nullptr;
+    const int editedRow = current.row();
+    const int editedColumn = current.column();
+    Host &host = m_host ? *m_host : s_silentHost;
+
+    // A cell that cannot be completed fails again each time it is shown: its error is
+    // shown after the paint, and only once.
+    class AfterPaint : public Prompts {
+    public:
+        explicit AfterPaint(TaskGrid *grid) : m_grid(grid) {}
+        MsgAnswer MessageBox(const QString &, const QString &text, MsgIcon, MsgButtons) override
+        {
+            m_grid->reportPaintError(text);
+            return MsgAnswer::Ok;
+        }
+
+    private:
+        TaskGrid *m_grid;
+    } prompts(this);
+
+    RunCommand(prompts, [&] {
+        const auto complete = [&](int firstRow, int lastRow, int firstColumn, int lastColumn) {
+            if (firstRow <= lastRow && firstColumn <= lastColumn)
+                CompleteRows(m_project, host, firstRow, lastRow, firstColumn, lastColumn);
+        };
+        // The cells of each rectangle as the view paints them: from the row and column
+        // under its top left corner to those under its bottom right, or to the last.
+        for (const QRect &rect : region) {
+            const int firstRow = rowAt(rect.top());
+            const int firstColumn = columnAt(rect.left());
+            if (firstRow < 0 || firstColumn < 0)
+                continue;
+            int lastRow = rowAt(rect.bottom());
+            int lastColumn = columnAt(rect.right());
+            if (lastRow < 0)
+                lastRow = TaskTable::LastRow;
+            if (lastColumn < 0)
+                lastColumn = TaskTable::Columns - 1;
+            if (!typing || editedRow < firstRow || editedRow > lastRow ||
+                editedColumn < firstColumn || editedColumn > lastColumn) {
+                complete(firstRow, lastRow, firstColumn, lastColumn);
+                continue;
+            }
+            complete(firstRow, editedRow - 1, firstColumn, lastColumn);
+            complete(editedRow, editedRow, firstColumn, editedColumn - 1);
+            complete(editedRow, editedRow, editedColumn + 1, lastColumn);
+            complete(editedRow + 1, lastRow, firstColumn, lastColumn);
+        }
+    });
+}
+
+bool TaskGrid::viewportEvent(QEvent *event)
+{
+    // Painting only reads: the cells about to be shown are completed first.
+    if (event->type() == QEvent::Paint)
+        completeCells(static_cast<QPaintEvent *>(event)->region());
+    return QTableView::viewportEvent(event);
 }
 
 void TaskGrid::reportPaintError(const QString &message)
 {
-    // A cell that cannot be completed fails again at every repaint: its message is
-    // shown once, after the painting, not in a loop.
     if (m_paintErrorPending || message == m_lastPaintError || !m_host)
         return;
     m_paintErrorPending = true;

@@ -24,7 +24,7 @@ public:
     explicit TaskGrid(Project &project, QWidget *parent = nullptr);
 
     TaskTableModel *tableModel() const { return m_model; }
-    /// The window the cell painter reports to (repaints, errors).
+    /// The window that completing the cells shown reports to (repaints, errors).
     void setHost(Host *host) { m_host = host; }
 
     /// The first task row shown below the header row.
@@ -98,11 +98,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void scrollContentsBy(int dx, int dy) override;
     void updateGeometries() override;
+    bool viewportEvent(QEvent *event) override;
 
 private:
     friend class CellSelectionModel;
     /// Reports a coming selection; false when a receiver refused it.
     bool askToSelect(int column, int row);
+    /// Completes the cells under region of the viewport (CompleteRows), all but the one
+    /// being typed into; run before that region is painted.
+    void completeCells(const QRegion &region);
     void reportPaintError(const QString &message);
 
     Project &m_project;

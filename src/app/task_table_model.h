@@ -29,6 +29,7 @@ private:
     void cellWritten(int column, int row);
 
     CellTable &m_table;
+    int m_listener = 0;
 };
 
 } // namespace morvaine

@@ -3,9 +3,8 @@
 #include "app/command_guard.h"
 #include "app/icons.h"
 #include "app/window_position.h"
+#include "edit/working_days.h"
 #include "model/convert.h"
-#include "schedule/calendar.h"
-#include "schedule/recalc.h"
 #include "working_time.h"
 
 #include <QCheckBox>
@@ -221,15 +220,7 @@ void TFormSettings::ButtonOKClick()
     settings.setValue(SettingsBlock::StartDate, DateToStr(fromQDate(m_dateTimePicker1->date())));
     settings.setValue(SettingsBlock::Currency, m_comboBoxCurrency->currentData().toString());
 
-    const QString oldWorkingDays = settings.workingDays();
-    settings.setValue(SettingsBlock::WorkingDays, workingDays);
-    if (workingDays != oldWorkingDays) {
-        for (int row = 1; row <= m_project.LastTaskRow; ++row)
-            if (!m_project.taskTable.cell(ColDuration, row).isEmpty())
-                CalcEndDate(m_project, row);
-        RecalcSchedule(m_project, m_host);
-        m_host.RepaintChart();
-    }
+    ApplyWorkingDays(m_project, m_host, workingDays);
 
     settings.setValue(SettingsBlock::WorkingTime,
                       QString::number(WorkingTimeNumber(m_editWorkTime->text())));

@@ -57,8 +57,6 @@ public:
     /// Main window caption.
     virtual void SetCaption(const QString &) {}
     virtual void RepaintTaskGrid() {}
-    /// Height in pixels of the row in the on-screen task grid; painters scale from it.
-    virtual int TaskGridRowHeight(int /*row*/) { return 17; }
     virtual void RepaintChart() {}
     /// Shows the Gantt scale button of scale 1, 2 or 3 pressed.
     virtual void ShowGanttScale(int) {}

@@ -8,30 +8,44 @@ CellTable::CellTable(int columns, int rows)
 {
 }
 
-namespace {
-// QString's copy assignment is a call into the library; a copy swapped in is inline.
-void assign(QString &cell, const QString &text)
-{
-    QString copy(text);
-    cell.swap(copy);
-}
-} // namespace
-
 void CellTable::setCell(int column, int row, const QString &text)
 {
     QString &cell = m_cells[index(column, row)];
     if (cell == text)
         return;
-    assign(cell, text);
-    if (m_listener)
-        m_listener(column, row);
+    // QString's copy assignment is a call into the library; a copy swapped in is
+    // inline, and leaves the old text at hand for the listeners.
+    QString old(text);
+    cell.swap(old);
+    if (!m_listeners.empty())
+        notify(column, row, old);
 }
 
 void CellTable::replaceCell(int column, int row, const QString &text)
 {
-    assign(m_cells[index(column, row)], text);
-    if (m_listener)
-        m_listener(column, row);
+    QString old(text);
+    m_cells[index(column, row)].swap(old);
+    if (!m_listeners.empty())
+        notify(column, row, old);
+}
+
+void CellTable::notify(int column, int row, const QString &old) const
+{
+    const QString &now = cell(column, row);
+    for (const auto &entry : m_listeners)
+        entry.second(column, row, old, now);
+}
+
+int CellTable::addListener(Listener listener)
+{
+    const int id = m_nextListenerId++;
+    m_listeners.emplace_back(id, std::move(listener));
+    return id;
+}
+
+void CellTable::removeListener(int id)
+{
+    std::erase_if(m_listeners, [id](const auto &entry) { return entry.first == id; });
 }
 
 void CellTable::clear(int firstColumn, int lastColumn, int firstRow, int lastRow)

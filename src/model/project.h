@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace morvaine {
@@ -32,21 +33,27 @@ enum ResourceColumn : int { ResColName = 1, ResColCost = 2, ResColAddress = 3 };
 /// A fixed-size rectangle of text cells; the empty text means no value.
 class CellTable {
 public:
-    using Listener = std::function<void(int column, int row)>;
+    /// Hears of a cell write: the cell, the text it held and the text it holds now.
+    using Listener =
+        std::function<void(int column, int row, const QString &oldText, const QString &newText)>;
 
     CellTable(int columns, int rows);
 
     int columnCount() const { return m_columns; }
     int rowCount() const { return m_rows; }
     const QString &cell(int column, int row) const { return m_cells[index(column, row)]; }
-    /// Writes a cell; the listener hears of it only when the text changes.
+    /// Writes a cell; the listeners hear of it only when the text changes.
     void setCell(int column, int row, const QString &text);
     /// Writes a cell the caller knows to hold another text, without comparing the two;
-    /// the listener hears of it as of any change.
+    /// the listeners hear of it as of any change.
     void replaceCell(int column, int row, const QString &text);
     /// Empties every cell of rows first..last in columns firstColumn..lastColumn.
     void clear(int firstColumn, int lastColumn, int firstRow, int lastRow);
-    void setListener(Listener listener) { m_listener = std::move(listener); }
+    /// Adds a listener, heard after those added before it; returns its id for
+    /// removeListener. Listeners are not added or removed while one is being told.
+    int addListener(Listener listener);
+    /// Removes the listener with id; an unknown id is ignored.
+    void removeListener(int id);
 
 private:
     std::size_t index(int column, int row) const
@@ -55,10 +62,14 @@ private:
                static_cast<std::size_t>(row);
     }
 
+    /// Tells every listener of a write; old holds the text the cell had.
+    void notify(int column, int row, const QString &old) const;
+
     int m_columns;
     int m_rows;
     std::vector<QString> m_cells; // column after column
-    Listener m_listener;
+    std::vector<std::pair<int, Listener>> m_listeners;
+    int m_nextListenerId = 1;
 };
 
 /// The task table: 11 columns by 10000 rows; row 0 the headers, column 0 row numbers.

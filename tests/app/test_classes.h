@@ -49,6 +49,7 @@ private slots:
     void toolButtonsIndentAndOutdent();
     void openedFileStartsAtFirstCell();
     void currentCellWearsFocusFrame();
+    void shownCellsAreCompletedBeforePainting();
 };
 
 class TestTaskTableModel : public QObject {

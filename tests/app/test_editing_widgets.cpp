@@ -547,3 +547,39 @@ void TestEditingWidgets::currentCellWearsFocusFrame()
     QCOMPARE(frameAt(1, 1), 0);
     QVERIFY(frameAt(1, 3) > 10);
 }
+
+// Cells are completed as they come into view, before they are painted: rows never shown
+// keep what was put in them, and the cell being typed into keeps the editor's text.
+void TestEditingWidgets::shownCellsAreCompletedBeforePainting()
+{
+    auto window = startWindow();
+    TaskGrid *grid = window->taskGrid();
+    Project &project = window->project();
+    TaskTable &table = project.taskTable;
+    putTasks(project, {QStringLiteral("Dig"), QStringLiteral("Pour")});
+    table.setCell(ColDuration, 2, QStringLiteral("3"));
+    table.setCell(ColStart, 2, QString());
+    table.setCell(ColEnd, 2, QString());
+    table.setCell(ColTask, 300, QStringLiteral("Late"));
+    table.setCell(ColDuration, 300, QStringLiteral("4"));
+    project.LastTaskRow = 300;
+
+    grid->viewport()->repaint();
+    QCOMPARE(table.cell(ColDuration, 2), QStringLiteral("3 days"));
+    QCOMPARE(table.cell(ColStart, 2), QStringLiteral("06.05.2024"));
+    QCOMPARE(table.cell(ColEnd, 2), QStringLiteral("08.05.2024"));
+    QCOMPARE(table.cell(ColDuration, 300), QStringLiteral("4"));
+    grid->setTopRow(290);
+    grid->viewport()->repaint();
+    QCOMPARE(table.cell(ColDuration, 300), QStringLiteral("4 days"));
+
+    grid->setTopRow(1);
+    window->SelectCell(ColDuration, 1);
+    type(QStringLiteral("7"));
+    grid->viewport()->repaint();
+    QCOMPARE(grid->cellEditor()->text(), QStringLiteral("7"));
+    QCOMPARE(table.cell(ColDuration, 1), QStringLiteral("7"));
+    press(Qt::Key_Return);
+    grid->viewport()->repaint();
+    QCOMPARE(table.cell(ColDuration, 1), QStringLiteral("7 days"));
+}

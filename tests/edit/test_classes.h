@@ -29,6 +29,31 @@ private slots:
     void rightClickRecordsHeaderAndSelectsCell();
 };
 
+class TestCellCompletion : public QObject {
+    Q_OBJECT
+private slots:
+    void durationGetsItsUnitAndDates_data();
+    void durationGetsItsUnitAndDates();
+    void unreadableDurationStaysAsTyped_data();
+    void unreadableDurationStaysAsTyped();
+    void completionGetsPercentSign_data();
+    void completionGetsPercentSign();
+    void groupMarkFollowsTheNextRow();
+    void lastRowIsNeverAGroup();
+    void emptyRowGetsLevelOne();
+    void onlyTheGivenCellsComplete_data();
+    void onlyTheGivenCellsComplete();
+    void completingSettlesAfterOnePass_data();
+    void completingSettlesAfterOnePass();
+};
+
+class TestWorkingDays : public QObject {
+    Q_OBJECT
+private slots:
+    void changedWeekMovesEveryEndAndItsFollowers();
+    void unchangedWeekWritesNothing();
+};
+
 class TestTaskStructure : public QObject {
     Q_OBJECT
 private slots:

@@ -1,4 +1,4 @@
-// Runs every test class of cell editing and task structure in one executable.
+// Runs every test class of the edit operations in one executable.
 #include "test_classes.h"
 
 #include <QCoreApplication>
@@ -10,6 +10,14 @@ int main(int argc, char **argv)
     int status = 0;
     {
         TestCellEditing t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    {
+        TestCellCompletion t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    {
+        TestWorkingDays t;
         status |= QTest::qExec(&t, argc, argv);
     }
     {

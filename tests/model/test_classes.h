@@ -8,6 +8,7 @@ private slots:
     void newProjectHasHeadersNumbersLevelsAndSettings();
     void clearProjectEmptiesTaskCellsAndResources();
     void cellWritesNotifyOnlyOnChange();
+    void everyListenerHearsUntilRemoved();
     void integerConversion_data();
     void integerConversion();
     void dateTextRoundTripAndError();

@@ -86,12 +86,35 @@ void TestProject::clearProjectEmptiesTaskCellsAndResources()
 void TestProject::cellWritesNotifyOnlyOnChange()
 {
     TaskTable table;
-    QList<QPair<int, int>> heard;
-    table.setListener([&](int column, int row) { heard.append({column, row}); });
+    QStringList heard;
+    table.addListener([&](int column, int row, const QString &oldText, const QString &newText) {
+        heard << QStringLiteral("%1,%2: '%3' -> '%4'").arg(column).arg(row).arg(oldText, newText);
+    });
     table.setCell(3, 7, QStringLiteral("a"));
     table.setCell(3, 7, QStringLiteral("a"));
     table.setCell(3, 7, QString());
-    QCOMPARE(heard, (QList<QPair<int, int>>{{3, 7}, {3, 7}}));
+    QCOMPARE(heard, (QStringList{"3,7: '' -> 'a'", "3,7: 'a' -> ''"}));
+}
+
+void TestProject::everyListenerHearsUntilRemoved()
+{
+    TaskTable table;
+    QStringList heard;
+    const auto listener = [&heard](const char *name) {
+        return [&heard, name](int, int, const QString &oldText, const QString &newText) {
+            heard << QStringLiteral("%1 %2>%3").arg(QLatin1String(name), oldText, newText);
+        };
+    };
+    const int first = table.addListener(listener("first"));
+    table.addListener(listener("second"));
+    table.setCell(1, 1, QStringLiteral("a"));
+    // The bulk write without comparison tells the old text as well.
+    table.replaceCell(1, 1, QStringLiteral("b"));
+    table.removeListener(first);
+    table.removeListener(first); // an unknown id changes nothing
+    table.setCell(1, 1, QStringLiteral("c"));
+    QCOMPARE(heard,
+             (QStringList{"first >a", "second >a", "first a>b", "second a>b", "second b>c"}));
 }
 
 void TestProject::integerConversion_data()

@@ -33,7 +33,6 @@ public:
     int pickerRow = -1;
     TDateTime pickerDate = 0;
     int taskGridRepaints = 0;
-    int taskGridRowHeight = 17;
     int chartRepaints = 0;
     int ganttScaleShown = 0;
     bool criticalPathShown = false;
@@ -69,7 +68,6 @@ public:
     void HideDatePicker() override { pickerColumn = pickerRow = -1; }
     void SetPickerDate(TDateTime date) override { pickerDate = date; }
     void RepaintTaskGrid() override { ++taskGridRepaints; }
-    int TaskGridRowHeight(int) override { return taskGridRowHeight; }
     void RepaintChart() override { ++chartRepaints; }
     void ShowGanttScale(int scale) override { ganttScaleShown = scale; }
     void ShowCriticalPathOn(bool on) override { criticalPathShown = on; }

@@ -1,5 +1,5 @@
 // The task grid painter: colours and lines at exact pixels, text positions at screen and
-// enlarged sizes, and the cells it completes while painting.
+// enlarged sizes.
 
 #include "image_probe.h"
 #include "recording_canvas.h"
@@ -29,17 +29,17 @@ TDateTime DayValue(int year, int month, int day)
     return QDate(1899, 12, 30).daysTo(QDate(year, month, day));
 }
 
-// A new project starting on Monday 4 March 2024, with helpers to type tasks.
+// A new project starting on Monday 4 March 2024, with helpers to type tasks, shown in
+// a grid of 17-pixel rows.
 struct Fixture {
     Project project;
-    RecordingHost host;
-    int writes = 0;
+    TaskGridView view;
 
     Fixture()
     {
+        RecordingHost host;
         InitNewProject(project, host);
         project.settings().setValue(SettingsBlock::StartDate, DateToStr(DayValue(2024, 3, 4)));
-        project.taskTable.setListener([this](int, int) { ++writes; });
     }
 
     void task(int row, const QString &name, int level = 1)
@@ -76,7 +76,7 @@ QImage PaintScreen(Fixture &f, int height, int rows)
     Canvas canvas(painter);
     for (int row = 0; row < rows; ++row)
         for (int column = 0; column < VisibleColumns; ++column)
-            DrawTaskCell(f.project, f.host, column, row, canvas, CellRect(column, row, height));
+            DrawTaskCell(f.project, f.view, column, row, canvas, CellRect(column, row, height));
     return image;
 }
 
@@ -86,7 +86,7 @@ QList<DrawnText> TextsOfCell(Fixture &f, int column, int row, const QRect &rect)
     QImage image = BlankImage(rect.right() + 200, rect.bottom() + 10);
     QPainter painter(&image);
     RecordingCanvas canvas(painter);
-    DrawTaskCell(f.project, f.host, column, row, canvas, rect);
+    DrawTaskCell(f.project, f.view, column, row, canvas, rect);
     return canvas.texts;
 }
 
@@ -122,18 +122,6 @@ private slots:
     void otherColumnsAreCentredInTheirCell();
     void headerRowShowsOnlyItsCaption();
     void groupTaskNameIsBold();
-
-    void durationGetsItsUnitAndDates_data();
-    void durationGetsItsUnitAndDates();
-    void unreadableDurationIsShownAsItStands_data();
-    void unreadableDurationIsShownAsItStands();
-    void completionGetsPercentSign_data();
-    void completionGetsPercentSign();
-    void groupMarkFollowsTheNextRow();
-    void lastRowIsNeverAGroup();
-    void emptyRowGetsLevelOne();
-    void paintingSettlesAfterOnePass_data();
-    void paintingSettlesAfterOnePass();
 };
 
 void TestTaskGridPainter::backgroundBandsEvenTaskRowsAndRowNumbers_data()
@@ -220,7 +208,7 @@ void TestTaskGridPainter::cellPaintsOnlyInsideItsRectangle()
     {
         QPainter painter(&image);
         Canvas canvas(painter);
-        DrawTaskCell(f.project, f.host, column, row, canvas, rect);
+        DrawTaskCell(f.project, f.view, column, row, canvas, rect);
     }
     QCOMPARE(ChangedOutside(image, rect, Sentinel), 0);
     // ... and the whole rectangle is covered.
@@ -231,30 +219,36 @@ void TestTaskGridPainter::cellPaintsOnlyInsideItsRectangle()
 void TestTaskGridPainter::leftTextsStartAtScaledOffsets_data()
 {
     QTest::addColumn<int>("height");
+    QTest::addColumn<int>("screenHeight"); // of a row in the on-screen grid
     QTest::addColumn<int>("column");
     QTest::addColumn<int>("level");
     QTest::addColumn<int>("offset");
     QTest::addColumn<int>("fontHeight");
 
-    QTest::newRow("name level 1, H = 17") << 17 << int(ColTask) << 1 << 10 << -11;
-    QTest::newRow("name level 3, H = 17") << 17 << int(ColTask) << 3 << 40 << -11;
-    QTest::newRow("name level 1, H = 34") << 34 << int(ColTask) << 1 << 20 << -22;
-    QTest::newRow("name level 2, H = 34") << 34 << int(ColTask) << 2 << 50 << -22;
+    QTest::newRow("name level 1, H = 17") << 17 << 17 << int(ColTask) << 1 << 10 << -11;
+    QTest::newRow("name level 3, H = 17") << 17 << 17 << int(ColTask) << 3 << 40 << -11;
+    QTest::newRow("name level 1, H = 34") << 34 << 17 << int(ColTask) << 1 << 20 << -22;
+    QTest::newRow("name level 2, H = 34") << 34 << 17 << int(ColTask) << 2 << 50 << -22;
     // 25 / 17 = 1.4706: 10 s + 15 s = 36.76 is cut to 36, 0.65 x 25 = 16.25 to 16.
-    QTest::newRow("name level 2, H = 25") << 25 << int(ColTask) << 2 << 36 << -16;
-    QTest::newRow("resource, H = 17") << 17 << int(ColResource) << 1 << 5 << -11;
-    QTest::newRow("resource, H = 34") << 34 << int(ColResource) << 1 << 10 << -22;
-    QTest::newRow("resource, H = 25") << 25 << int(ColResource) << 1 << 7 << -16;
+    QTest::newRow("name level 2, H = 25") << 25 << 17 << int(ColTask) << 2 << 36 << -16;
+    QTest::newRow("resource, H = 17") << 17 << 17 << int(ColResource) << 1 << 5 << -11;
+    QTest::newRow("resource, H = 34") << 34 << 17 << int(ColResource) << 1 << 10 << -22;
+    QTest::newRow("resource, H = 25") << 25 << 17 << int(ColResource) << 1 << 7 << -16;
+    // The scale is H against the on-screen row height, whatever that is.
+    QTest::newRow("name level 2, H = 40 on 20-pixel rows")
+        << 40 << 20 << int(ColTask) << 2 << 50 << -26;
 }
 
 void TestTaskGridPainter::leftTextsStartAtScaledOffsets()
 {
     QFETCH(int, height);
+    QFETCH(int, screenHeight);
     QFETCH(int, column);
     QFETCH(int, level);
     QFETCH(int, offset);
     QFETCH(int, fontHeight);
     Fixture f;
+    f.view.rowHeight = screenHeight;
     f.task(4, QStringLiteral("Walls"), level);
     f.setCell(ColResource, 4, QStringLiteral(" Anna;"));
     const QRect rect(218, 4 * height, 178, height);
@@ -290,7 +284,7 @@ void TestTaskGridPainter::taskNameInkStartsAtItsIndent()
     {
         QPainter painter(&image);
         Canvas canvas(painter);
-        DrawTaskCell(f.project, f.host, ColTask, 1, canvas, rect);
+        DrawTaskCell(f.project, f.view, ColTask, 1, canvas, rect);
     }
     const QRect ink = InkBox(image, rect);
     QVERIFY2(ink.left() >= rect.left() + offset && ink.left() <= rect.left() + offset + 2,
@@ -331,7 +325,6 @@ void TestTaskGridPainter::otherColumnsAreCentredInTheirCell()
 void TestTaskGridPainter::headerRowShowsOnlyItsCaption()
 {
     Fixture f;
-    f.writes = 0;
     for (int column = 0; column < VisibleColumns; ++column) {
         const QRect rect = CellRect(column, 0, 17);
         const QList<DrawnText> texts = TextsOfCell(f, column, 0, rect);
@@ -340,9 +333,6 @@ void TestTaskGridPainter::headerRowShowsOnlyItsCaption()
         QCOMPARE(texts[0].align, TextAlign::Center);
         QCOMPARE(texts[0].text, f.cell(column, 0));
     }
-    QCOMPARE(f.cell(ColCompletion, 0), QStringLiteral("Completion"));
-    QCOMPARE(f.cell(ColDuration, 0), QStringLiteral("Duration"));
-    QCOMPARE(f.writes, 0);
 }
 
 void TestTaskGridPainter::groupTaskNameIsBold()
@@ -355,216 +345,6 @@ void TestTaskGridPainter::groupTaskNameIsBold()
     // Each cell starts from the regular style again.
     QCOMPARE(TextsOfCell(f, ColTask, 2, CellRect(ColTask, 2, 17))[0].style, FontStyle::Regular);
     QCOMPARE(TextsOfCell(f, ColStart, 1, CellRect(ColStart, 1, 17))[0].style, FontStyle::Regular);
-}
-
-void TestTaskGridPainter::durationGetsItsUnitAndDates_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<QString>("end");
-
-    const QString monday = DateToStr(DayValue(2024, 3, 4));
-    QTest::newRow("1") << "1"
-                       << "1 day" << monday << monday;
-    // 12 working days from Monday 4 March end on Tuesday 19 March.
-    QTest::newRow("12") << "12"
-                        << "12 days" << monday << DateToStr(DayValue(2024, 3, 19));
-    QTest::newRow("0") << "0"
-                       << "0 days" << monday << monday;
-    QTest::newRow("3 days, untouched") << "3 days"
-                                       << "3 days"
-                                       << ""
-                                       << "";
-    QTest::newRow("1 day, untouched") << "1 day"
-                                      << "1 day"
-                                      << ""
-                                      << "";
-    QTest::newRow("empty") << ""
-                           << ""
-                           << ""
-                           << "";
-}
-
-void TestTaskGridPainter::durationGetsItsUnitAndDates()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, shown);
-    QFETCH(QString, start);
-    QFETCH(QString, end);
-    Fixture f;
-    f.task(3, QStringLiteral("Paint"));
-    f.setCell(ColDuration, 3, typed);
-
-    const QList<DrawnText> texts = TextsOfCell(f, ColDuration, 3, CellRect(ColDuration, 3, 17));
-    QCOMPARE(f.cell(ColDuration, 3), shown);
-    QCOMPARE(f.cell(ColStart, 3), start);
-    QCOMPARE(f.cell(ColEnd, 3), end);
-    QCOMPARE(texts.size(), 1);
-    QCOMPARE(texts[0].text, shown);
-    QVERIFY(f.host.messages.isEmpty());
-}
-
-void TestTaskGridPainter::unreadableDurationIsShownAsItStands_data()
-{
-    QTest::addColumn<QString>("duration");
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<QString>("end");
-    QTest::newRow("not a number") << "abc"
-                                  << ""
-                                  << "";
-    QTest::newRow("dates that do not read") << "5"
-                                            << "31.02.2024"
-                                            << "01.03.2024";
-}
-
-void TestTaskGridPainter::unreadableDurationIsShownAsItStands()
-{
-    // Nothing is written, no error box comes from painting, and a repaint changes nothing.
-    QFETCH(QString, duration);
-    QFETCH(QString, start);
-    QFETCH(QString, end);
-    Fixture f;
-    f.task(3, QStringLiteral("Paint"));
-    f.setCell(ColDuration, 3, duration);
-    f.setCell(ColStart, 3, start);
-    f.setCell(ColEnd, 3, end);
-    QList<DrawnText> texts;
-    for (int pass = 0; pass < 2; ++pass)
-        texts = TextsOfCell(f, ColDuration, 3, CellRect(ColDuration, 3, 17));
-    QCOMPARE(f.cell(ColDuration, 3), duration);
-    QCOMPARE(f.cell(ColStart, 3), start);
-    QCOMPARE(f.cell(ColEnd, 3), end);
-    QCOMPARE(texts.size(), 1);
-    QCOMPARE(texts[0].text, duration);
-    QVERIFY(f.host.messages.isEmpty());
-}
-
-void TestTaskGridPainter::completionGetsPercentSign_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("40") << "40"
-                        << "40 %";
-    QTest::newRow("0") << "0"
-                       << "0 %";
-    QTest::newRow("40 %, untouched") << "40 %"
-                                     << "40 %";
-    QTest::newRow("40%, untouched") << "40%"
-                                    << "40%";
-    QTest::newRow("empty") << ""
-                           << "";
-}
-
-void TestTaskGridPainter::completionGetsPercentSign()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, shown);
-    Fixture f;
-    f.task(1, QStringLiteral("Paint"));
-    f.setCell(ColCompletion, 1, typed);
-    const QList<DrawnText> texts = TextsOfCell(f, ColCompletion, 1, CellRect(ColCompletion, 1, 17));
-    QCOMPARE(f.cell(ColCompletion, 1), shown);
-    QCOMPARE(texts.size(), 1);
-    QCOMPARE(texts[0].text, shown);
-}
-
-void TestTaskGridPainter::groupMarkFollowsTheNextRow()
-{
-    Fixture f;
-    f.task(1, QStringLiteral("House"), 1);
-    f.task(2, QStringLiteral("Walls"), 2);
-    const QRect rect = CellRect(ColTask, 1, 17);
-
-    // The mark is set by the paint; the name turns bold on the repaint asked for.
-    QCOMPARE(TextsOfCell(f, ColTask, 1, rect)[0].style, FontStyle::Regular);
-    QCOMPARE(f.cell(ColVeha, 1), QStringLiteral("v"));
-    QCOMPARE(f.host.taskGridRepaints, 1);
-    QCOMPARE(TextsOfCell(f, ColTask, 1, rect)[0].style, FontStyle::Bold);
-    QCOMPARE(f.host.taskGridRepaints, 1);
-
-    // Emptying the sub-task's row ends the group: painting that row clears the mark.
-    f.setCell(ColTask, 2, QString());
-    TextsOfCell(f, ColTask, 2, CellRect(ColTask, 2, 17));
-    QCOMPARE(f.cell(ColVeha, 1), QString());
-    QCOMPARE(f.cell(ColLevel, 2), QStringLiteral("1"));
-    QCOMPARE(f.host.taskGridRepaints, 2);
-    QCOMPARE(TextsOfCell(f, ColTask, 1, rect)[0].style, FontStyle::Regular);
-    QCOMPARE(f.cell(ColVeha, 1), QString());
-
-    // A next row at the same level makes no group.
-    f.task(3, QStringLiteral("Garden"), 1);
-    f.task(4, QStringLiteral("Fence"), 1);
-    TextsOfCell(f, ColTask, 3, CellRect(ColTask, 3, 17));
-    QCOMPARE(f.cell(ColVeha, 3), QString());
-    QCOMPARE(f.host.taskGridRepaints, 2);
-}
-
-void TestTaskGridPainter::lastRowIsNeverAGroup()
-{
-    Fixture f;
-    f.task(9998, QStringLiteral("Before last"), 1);
-    f.task(9999, QStringLiteral("Last"), 2);
-    TextsOfCell(f, ColTask, 9999, CellRect(ColTask, 5, 17));
-    QCOMPARE(f.cell(ColVeha, 9999), QString());
-    TextsOfCell(f, ColTask, 9998, CellRect(ColTask, 4, 17));
-    QCOMPARE(f.cell(ColVeha, 9998), QStringLiteral("v"));
-    QCOMPARE(f.host.taskGridRepaints, 1);
-}
-
-void TestTaskGridPainter::emptyRowGetsLevelOne()
-{
-    Fixture f;
-    f.setCell(ColLevel, 5, QStringLiteral("3"));
-    f.writes = 0;
-    TextsOfCell(f, ColTask, 5, CellRect(ColTask, 5, 17));
-    QCOMPARE(f.cell(ColLevel, 5), QStringLiteral("1"));
-    QCOMPARE(f.writes, 1);
-    TextsOfCell(f, ColTask, 6, CellRect(ColTask, 6, 17));
-    QCOMPARE(f.writes, 1);
-    QCOMPARE(f.host.taskGridRepaints, 0);
-}
-
-void TestTaskGridPainter::paintingSettlesAfterOnePass_data()
-{
-    QTest::addColumn<QStringList>("names");
-    QTest::addColumn<QStringList>("levels");
-    QTest::addColumn<QStringList>("durations");
-
-    QTest::newRow("outline") << QStringList{"House", "Walls", "", "Garden", "Fence", "Gate"}
-                             << QStringList{"1", "2", "3", "1", "2", "3"}
-                             << QStringList{"", "5", "", "", "1", "2"};
-    QTest::newRow("group ended by a stale deeper empty row")
-        << QStringList{"House", "Walls", ""} << QStringList{"1", "2", "4"}
-        << QStringList{"", "3 days", ""};
-    QTest::newRow("task below level 1 above an empty row")
-        << QStringList{"Odd", ""} << QStringList{"0", "1"} << QStringList{"1", ""};
-    QTest::newRow("unreadable level and duration")
-        << QStringList{"A", "B", ""} << QStringList{"x", "2", "1"} << QStringList{"abc", "", ""};
-}
-
-void TestTaskGridPainter::paintingSettlesAfterOnePass()
-{
-    // Writing a cell repaints it, and the painter may ask for the whole grid: a second
-    // pass over a screen must find nothing left to write or to repaint.
-    QFETCH(QStringList, names);
-    QFETCH(QStringList, levels);
-    QFETCH(QStringList, durations);
-    Fixture f;
-    for (int i = 0; i < names.size(); ++i) {
-        f.task(i + 1, names[i]);
-        f.setCell(ColLevel, i + 1, levels[i]);
-        f.setCell(ColDuration, i + 1, durations[i]);
-        f.setCell(ColCompletion, i + 1, names[i].isEmpty() ? QString() : QStringLiteral("10"));
-    }
-    PaintScreen(f, 17, names.size() + 2);
-    const int writes = f.writes;
-    const int repaints = f.host.taskGridRepaints;
-    for (int pass = 0; pass < 2; ++pass)
-        PaintScreen(f, 17, names.size() + 2);
-    QCOMPARE(f.writes, writes);
-    QCOMPARE(f.host.taskGridRepaints, repaints);
-    QVERIFY(f.host.messages.isEmpty());
 }
 
 QTEST_MAIN(TestTaskGridPainter)
