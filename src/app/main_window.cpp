@@ -29,7 +29,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPrinter>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
@@ -133,11 +132,7 @@ TForm1::TForm1(const QStringList &parameters, QWidget *parent)
 
     InitNewProject(m_project, *this);
 
-    // FormCreate: the printer pages go to, and the other windows in their order.
-    m_pagePrinter = std::make_unique<QPrinter>();
-    m_printerFailed = m_pagePrinter->printerName().isEmpty();
-    if (m_printerFailed)
-        m_pagePrinter->setOutputFormat(QPrinter::PdfFormat);
+    // The dialogs the window opens.
     m_formSettings = new TFormSettings(m_project, *this, this);
     m_formAbout = new TFormAbout(this);
 }

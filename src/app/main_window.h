@@ -7,16 +7,13 @@
 #include "model/project.h"
 
 #include <QMainWindow>
-#include <QMarginsF>
 #include <QStringList>
 
-#include <memory>
 
 class QAction;
 class QActionGroup;
 class QDateEdit;
 class QMenu;
-class QPrinter;
 class QSplitter;
 class QToolBar;
 
@@ -40,8 +37,6 @@ public:
     GanttChart *ganttChart() const { return m_drawGrid1; }
     QDateEdit *datePicker() const { return m_dateTimePicker1; }
     QMenu *popupMenu() const { return m_popupMenu1; }
-    TFormSettings *settingsDialog() const { return m_formSettings; }
-    TFormAbout *aboutBox() const { return m_formAbout; }
     /// The action of a menu item or tool button, by component name ("New1", "Scale2").
     QAction *action(const QString &name) const;
 
@@ -158,12 +153,6 @@ private:
 
     TFormSettings *m_formSettings = nullptr;
     TFormAbout *m_formAbout = nullptr;
-
-    // Printing state: the printer pages go to, whether asking for it failed, and
-    // the page margins in millimetres.
-    std::unique_ptr<QPrinter> m_pagePrinter;
-    bool m_printerFailed = false;
-    QMarginsF m_pageMargins{10, 10, 10, 10};
 };
 
 } // namespace morvaine

@@ -209,7 +209,6 @@ bool TaskGrid::isTaskShortcut(const QKeyEvent *key)
 
 void TaskGrid::setEditing(bool on)
 {
-    m_editing = on;
     setEditTriggers(on ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                              QAbstractItemView::AnyKeyPressed
                        : QAbstractItemView::NoEditTriggers);

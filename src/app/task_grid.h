@@ -23,7 +23,6 @@ public:
 
     explicit TaskGrid(Project &project, QWidget *parent = nullptr);
 
-    TaskTableModel *tableModel() const { return m_model; }
     /// The window that completing the cells shown reports to (repaints, errors).
     void setHost(Host *host) { m_host = host; }
 
@@ -51,7 +50,6 @@ public:
 
     /// Switches typing into cells on or off.
     void setEditing(bool on);
-    bool isEditing() const { return m_editing; }
 
     /// Paints one cell of the task table, header row and row numbers included.
     void paintTaskCell(QPainter &painter, int column, int row, const QRect &rect);
@@ -115,7 +113,6 @@ private:
     QWidget *m_corner = nullptr;
     QString m_lastPaintError;
     bool m_paintErrorPending = false;
-    bool m_editing = true;
     bool m_selectionRefused = false;
     int m_reportedTopRow = 1;
 };
