@@ -15,6 +15,9 @@ class Project;
 /// Chart scales, the values of Project::GanttScale.
 enum GanttScaleValue : int { DayScale = 1, WeekScale = 2, MonthScale = 3 };
 
+/// Columns of the Gantt chart, numbered from 0.
+inline constexpr int GanttColumns = 65535;
+
 /// The days a chart column stands for, first and last included (day values).
 struct ColumnPeriod {
     qint64 first = 0;
