@@ -1,5 +1,8 @@
 #include "gantt_chart.h"
 
+#include "views/canvas.h"
+
+#include <QAbstractItemModel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -21,13 +24,25 @@ GanttChart::GanttChart(Project &project, QWidget *parent)
             [this](int row) { emit topRowChanged(row); });
 }
 
-int GanttChart::topRow() const { return verticalScrollBar()->value(); }
+int GanttChart::topRow() const
+{
+    return verticalScrollBar()->value();
+}
 
-void GanttChart::setTopRow(int row) { verticalScrollBar()->setValue(row); }
+void GanttChart::setTopRow(int row)
+{
+    verticalScrollBar()->setValue(row);
+}
 
-int GanttChart::leftColumn() const { return horizontalScrollBar()->value(); }
+int GanttChart::leftColumn() const
+{
+    return horizontalScrollBar()->value();
+}
 
-void GanttChart::setLeftColumn(int column) { horizontalScrollBar()->setValue(column); }
+void GanttChart::setLeftColumn(int column)
+{
+    horizontalScrollBar()->setValue(column);
+}
 
 int GanttChart::visibleRowCount() const
 {
@@ -58,24 +73,32 @@ QPoint GanttChart::cellAt(const QPoint &position) const
     return QPoint(column, row);
 }
 
-void GanttChart::paintCell(QPainter &painter, int, int row, const QRect &rect)
+void GanttChart::watchTable(QAbstractItemModel *model)
 {
-    static const QColor background(0xFF, 0xFF, 0xFF);
-    static const QColor band(0xF1, 0xEF, 0xE2);
-    static const QColor line(0xAC, 0xA8, 0x99);
+    connect(model, &QAbstractItemModel::dataChanged, this, &GanttChart::projectChanged);
+    connect(model, &QAbstractItemModel::modelReset, this, &GanttChart::projectChanged);
+}
 
-    const bool banded = row >= 1 && row <= m_project.LastTaskRow && row % 2 == 0;
-    painter.fillRect(rect, banded ? band : background);
-    if (row == 0) {
-        painter.setPen(line);
-        painter.drawLine(rect.left(), rect.bottom(), rect.right(), rect.bottom());
-        painter.drawLine(rect.right(), rect.top(), rect.right(), rect.bottom());
+void GanttChart::projectChanged()
+{
+    m_indexStale = true;
+    viewport()->update();
+}
+
+const GanttIndex &GanttChart::index()
+{
+    if (m_indexStale || !m_index.isCurrent(m_project)) {
+        m_index = GanttIndex(m_project);
+        m_indexStale = false;
     }
+    return m_index;
 }
 
 void GanttChart::paintEvent(QPaintEvent *event)
 {
     QPainter painter(viewport());
+    Canvas canvas(painter);
+    const GanttIndex &cells = index();
     const QRect dirty = event->rect();
     const int firstColumn = leftColumn() + qMax(0, dirty.left()) / ColumnWidth;
     const int lastColumn = qMin(Columns - 1, leftColumn() + dirty.right() / ColumnWidth);
@@ -83,12 +106,13 @@ void GanttChart::paintEvent(QPaintEvent *event)
     for (int line = qMax(0, dirty.top()) / RowHeight; line <= lastLine; ++line) {
         const int row = line == 0 ? 0 : topRow() + line - 1;
         if (row >= Rows) {
-            painter.fillRect(QRect(0, line * RowHeight, viewport()->width(), RowHeight),
-                             palette().color(QPalette::Window));
+            // Below the last row lies the window's own colour, as beside any grid.
+            canvas.setBrushColor(palette().color(QPalette::Window));
+            canvas.fillRect(QRect(0, line * RowHeight, viewport()->width(), RowHeight));
             continue;
         }
         for (int column = firstColumn; column <= lastColumn; ++column)
-            paintCell(painter, column, row, cellRect(column, row));
+            DrawGanttCell(m_project, cells, column, row, canvas, cellRect(column, row));
     }
 }
 
@@ -98,7 +122,10 @@ void GanttChart::resizeEvent(QResizeEvent *event)
     updateScrollRanges();
 }
 
-void GanttChart::scrollContentsBy(int, int) { viewport()->update(); }
+void GanttChart::scrollContentsBy(int, int)
+{
+    viewport()->update();
+}
 
 void GanttChart::updateScrollRanges()
 {

@@ -1,11 +1,14 @@
 #pragma once
 // The Gantt chart DrawGrid1: 65535 columns by 10000 rows of virtual cells with a
 // fixed timescale row at the top. It holds no data; it paints the visible cells
-// only and scrolls by whole cells.
+// only, through the chart painter, and scrolls by whole cells.
 
 #include "model/project.h"
+#include "views/gantt_painter.h"
 
 #include <QAbstractScrollArea>
+
+class QAbstractItemModel;
 
 namespace morvaine {
 
@@ -34,8 +37,14 @@ public:
     /// The cell under a viewport point, or (-1, -1).
     QPoint cellAt(const QPoint &position) const;
 
-    /// Paints one chart cell.
-    void paintCell(QPainter &painter, int column, int row, const QRect &rect);
+    /// Repaints the whole chart when the task cells change (any cell written through
+    /// model), in addition to projectChanged().
+    void watchTable(QAbstractItemModel *model);
+    /// The project's task cells, last task row, scale or critical marks changed: the
+    /// parsed index is rebuilt at the next paint, and the whole chart repaints.
+    void projectChanged();
+    /// The index the chart paints from, rebuilt first when the project changed.
+    const GanttIndex &index();
 
 signals:
     /// The first row shown changed.
@@ -50,6 +59,8 @@ private:
     void updateScrollRanges();
 
     Project &m_project;
+    GanttIndex m_index;
+    bool m_indexStale = true;
 };
 
 } // namespace morvaine

@@ -137,8 +137,7 @@ GanttIndex::GanttIndex(const Project &project)
             if (!ReadInt(QStringView(list).mid(first, semicolon - first), p))
                 break; // a list that stops reading draws its items up to there
             from = semicolon + 1;
-            if (p < 1 || p > TaskTable::LastRow || p == a ||
-                table.cell(ColDuration, p).isEmpty())
+            if (p < 1 || p > TaskTable::LastRow || p == a || table.cell(ColDuration, p).isEmpty())
                 continue;
             const Row &pred = m_rows[p];
             const Row &succ = m_rows[a];
@@ -169,8 +168,7 @@ GanttIndex::GanttIndex(const Project &project)
                 continue;
             onRows.push_back({a, Span{id, turn, turn}});
             if (qAbs(a - p) > 1)
-                inColumns.push_back(
-                    {static_cast<int>(turn), Span{id, qMin(a, p), qMax(a, p)}});
+                inColumns.push_back({static_cast<int>(turn), Span{id, qMin(a, p), qMax(a, p)}});
         }
     }
     Fill(m_byRow, TaskTable::Rows, onRows);

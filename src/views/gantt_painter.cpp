@@ -50,8 +50,8 @@ void DrawBarStep(const Project &project, const GanttIndex::Row &task, int row,
 {
     if (!task.startRead)
         return; // no Start (or one that is no date): no bar
-    const bool critical = row < static_cast<int>(project.CriticalMarks.size()) &&
-                          project.CriticalMarks[row] == 1;
+    const bool critical =
+        row < static_cast<int>(project.CriticalMarks.size()) && project.CriticalMarks[row] == 1;
     const bool group = task.kind == GanttIndex::Row::Group;
     const bool hasBar = task.kind != GanttIndex::Row::Other;
     const GanttPictures list = group      ? GanttPictures::Group

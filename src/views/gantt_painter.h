@@ -36,13 +36,13 @@ public:
     /// What the bar step reads of one task row.
     struct Row {
         enum Kind : quint8 { Ordinary, Group, Other };
-        bool hasStart = false;     // Start is not the empty text
-        bool startRead = false;    // ... and reads as a date
-        bool endRead = false;      // End reads as a date
-        bool endIsStart = false;   // End and Start are the same text
-        bool oneDay = false;       // Duration is "1 day"
-        bool zeroDays = false;     // Duration is "0 days"
-        bool zeroDay = false;      // Duration is "0 day"
+        bool hasStart = false;   // Start is not the empty text
+        bool startRead = false;  // ... and reads as a date
+        bool endRead = false;    // End reads as a date
+        bool endIsStart = false; // End and Start are the same text
+        bool oneDay = false;     // Duration is "1 day"
+        bool zeroDays = false;   // Duration is "0 days"
+        bool zeroDay = false;    // Duration is "0 day"
         Kind kind = Ordinary;
         int durationDays = -1;     // DurationDays, -1 also when unreadable
         int completion = -1;       // the number before " %", else -1
@@ -87,8 +87,7 @@ private:
 void DrawGanttCell(const Project &project, const GanttIndex &index, int column, int row,
                    Canvas &canvas, const QRect &rect);
 
-template <typename Visit>
-void GanttIndex::forLinksAt(qint64 column, int row, Visit &&visit) const
+template <typename Visit> void GanttIndex::forLinksAt(qint64 column, int row, Visit &&visit) const
 {
     if (row >= 0 && row + 1 < static_cast<int>(m_byRow.offsets.size()))
         for (int i = m_byRow.offsets[row]; i < m_byRow.offsets[row + 1]; ++i) {

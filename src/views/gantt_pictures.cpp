@@ -33,11 +33,7 @@ const BarColors BarShades[4] = {
 // mirror rows 3-0), columns 0-4; from column 5 on a row is as in column 4.
 enum Tone { W, G, O, B, I, F }; // white, grey, outline, blend, inner, fill
 constexpr Tone RoundEnd[5][5] = {
-    {W, W, G, O, O},
-    {W, O, O, B, I},
-    {G, O, F, F, F},
-    {O, B, F, F, F},
-    {O, B, F, F, F},
+    {W, W, G, O, O}, {W, O, O, B, I}, {G, O, F, F, F}, {O, B, F, F, F}, {O, B, F, F, F},
 };
 
 // The tone of a bar's pixel row (0-8) at a distance x from its end (or far inside).

@@ -37,7 +37,8 @@ CivilDate CivilFromDay(qint64 day)
     const qint64 z = day + DayZeroFromEra;
     const qint64 era = FloorDiv(z, 146097);
     const qint64 dayOfEra = z - era * 146097;
-    const qint64 yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const qint64 yearOfEra =
+        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
     const qint64 dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
     const qint64 mp = (5 * dayOfYear + 2) / 153;
     const int d = static_cast<int>(dayOfYear - (153 * mp + 2) / 5 + 1);

@@ -55,7 +55,7 @@ private:
     bool m_valid = false;
     int m_scale = DayScale;
     qint64 m_start = 0;
-    qint64 m_weekOrigin = 0; // the Monday of column 0 at week scale
+    qint64 m_weekOrigin = 0;  // the Monday of column 0 at week scale
     qint64 m_monthOrigin = 0; // year * 12 + month - 1 of column 0 at month scale
 };
 

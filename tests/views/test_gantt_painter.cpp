@@ -1,0 +1,623 @@
+// The Gantt chart painter: the time axis, the timescale row, the bar pictures and their
+// choice per scale, and link connectors, checked on QImage pixels.
+
+#include "gantt_fixture.h"
+#include "image_probe.h"
+#include "recording_canvas.h"
+
+#include "views/fonts.h"
+#include "views/gantt_painter.h"
+#include "views/gantt_pictures.h"
+#include "views/view_style.h"
+
+#include <QtTest>
+
+using namespace morvaine;
+
+namespace {
+
+QDate Jan(int day)
+{
+    return QDate(2008, 1, day);
+}
+
+// One cell of row `row` in the column that holds day.
+QImage PaintCell(const Project &project, const QDate &day, int row)
+{
+    const GanttIndex index(project);
+    const int column = static_cast<int>(index.axis().columnOf(DayOf(day)));
+    return PaintCells(column, 1, row, 1, [&](int c, int r, Canvas &canvas, const QRect &rect) {
+        DrawGanttCell(project, index, c, r, canvas, rect);
+    });
+}
+
+bool IsBlack(const QImage &image, int x, int y)
+{
+    return image.pixel(x, y) == qRgb(0, 0, 0);
+}
+
+// What a task-row cell should show: background, then one picture at its place.
+QImage ExpectedCell(const QColor &background, const QString &piece)
+{
+    QImage image = BlankImage(60, 17, background);
+    if (piece == QLatin1String("-"))
+        return image;
+    QPainter painter(&image);
+    if (piece == QLatin1String("D")) {
+        painter.drawImage(51, 4, GanttPicture(GanttPictures::Group, 4));
+        return image;
+    }
+    const GanttPictures list = piece[0] == QLatin1Char('O')   ? GanttPictures::Ordinary
+                               : piece[0] == QLatin1Char('C') ? GanttPictures::Critical
+                                                              : GanttPictures::Group;
+    const int index = piece.mid(1).toInt();
+    const bool middleBracket = list == GanttPictures::Group && index == 2;
+    painter.drawImage(0, middleBracket ? 1 : 4, GanttPicture(list, index));
+    return image;
+}
+
+struct Probe {
+    int row;
+    QDate day;
+    QPoint at;
+    bool black;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(QList<QDate>)
+Q_DECLARE_METATYPE(QList<Probe>)
+
+class TestGanttPainter : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InstallFontSubstitutions(); }
+
+    void columnPeriods_data()
+    {
+        QTest::addColumn<QDate>("start");
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QDate>("first");
+        QTest::addColumn<QDate>("last");
+        QTest::newRow("day column 0 is the day before")
+            << Jan(2) << 1 << 0 << "1 Jan 08" << Jan(1) << Jan(1);
+        QTest::newRow("day column 1 holds the start")
+            << Jan(2) << 1 << 1 << "2 Jan 08" << Jan(2) << Jan(2);
+        QTest::newRow("week from a Wednesday")
+            << Jan(2) << 2 << 0 << "24 Dec 07" << QDate(2007, 12, 24) << QDate(2007, 12, 30);
+        QTest::newRow("week column 1")
+            << Jan(2) << 2 << 1 << "31 Dec 07" << QDate(2007, 12, 31) << Jan(6);
+        QTest::newRow("week from a Sunday")
+            << Jan(6) << 2 << 0 << "24 Dec 07" << QDate(2007, 12, 24) << QDate(2007, 12, 30);
+        QTest::newRow("week from a Monday")
+            << Jan(7) << 2 << 0 << "31 Dec 07" << QDate(2007, 12, 31) << Jan(6);
+        QTest::newRow("week from a Monday, column 1")
+            << Jan(7) << 2 << 1 << "7 Jan 08" << Jan(7) << Jan(13);
+        QTest::newRow("month column 0 in the year before")
+            << Jan(2) << 3 << 0 << " Dec 07" << QDate(2007, 12, 1) << QDate(2007, 12, 31);
+        QTest::newRow("month column 1") << Jan(2) << 3 << 1 << " Jan 08" << Jan(1) << Jan(31);
+        QTest::newRow("leap February")
+            << Jan(2) << 3 << 2 << " Feb 08" << QDate(2008, 2, 1) << QDate(2008, 2, 29);
+        QTest::newRow("month column 13")
+            << Jan(2) << 3 << 13 << " Jan 09" << QDate(2009, 1, 1) << QDate(2009, 1, 31);
+        QTest::newRow("month previous of column 0") << QDate(2008, 2, 20) << 3 << -1 << " Dec 07"
+                                                    << QDate(2007, 12, 1) << QDate(2007, 12, 31);
+    }
+    void columnPeriods()
+    {
+        QFETCH(QDate, start);
+        QFETCH(int, scale);
+        QFETCH(int, column);
+        QFETCH(QString, label);
+        QFETCH(QDate, first);
+        QFETCH(QDate, last);
+        const TimeAxis axis(scale, DayOf(start));
+        QCOMPARE(axis.label(column), label);
+        QCOMPARE(axis.period(column).first, DayOf(first));
+        QCOMPARE(axis.period(column).last, DayOf(last));
+    }
+
+    // Every day lies in the period of the column that columnOf gives, and the periods
+    // of neighbouring columns join without gap, over four years and the three scales.
+    void columnOfInvertsPeriod()
+    {
+        for (int scale = 1; scale <= 3; ++scale) {
+            const TimeAxis axis(scale, DayOf(QDate(2007, 11, 29)));
+            for (qint64 day = DayOf(QDate(2006, 1, 1)); day < DayOf(QDate(2010, 1, 1)); ++day) {
+                const qint64 column = axis.columnOf(day);
+                QVERIFY2(axis.period(column).contains(day), qPrintable(QString::number(day)));
+                QCOMPARE(axis.period(column + 1).first, axis.period(column).last + 1);
+            }
+        }
+    }
+
+    void civilDates()
+    {
+        for (const QDate date : {QDate(1899, 12, 30), QDate(1900, 2, 28), QDate(1900, 3, 1),
+                                 QDate(2000, 2, 29), QDate(1, 1, 1), QDate(9999, 12, 31)}) {
+            const CivilDate civil = CivilFromDay(DayOf(date));
+            QCOMPARE(civil.year, date.year());
+            QCOMPARE(civil.month, date.month());
+            QCOMPARE(civil.day, date.day());
+            QCOMPARE(DayFromCivil(date.year(), date.month(), date.day()), DayOf(date));
+        }
+        QCOMPARE(DayFromCivil(2007, 13, 1), DayOf(QDate(2008, 1, 1)));
+    }
+
+    void zoom_data()
+    {
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("result"); // 0: the command does nothing
+        QTest::newRow("in at days") << 1 << -1 << 0;
+        QTest::newRow("in from months") << 3 << -1 << 2;
+        QTest::newRow("in from weeks") << 2 << -1 << 1;
+        QTest::newRow("out from days") << 1 << 1 << 2;
+        QTest::newRow("out at months") << 3 << 1 << 0;
+    }
+    void zoom()
+    {
+        QFETCH(int, scale);
+        QFETCH(int, step);
+        QFETCH(int, result);
+        QCOMPARE(ZoomedScale(scale, step).value_or(0), result);
+    }
+
+    void timescaleColours_data()
+    {
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<QString>("mask");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<bool>("red");
+        QTest::newRow("Wednesday") << 1 << "YYYYYNN" << 1 << false;
+        QTest::newRow("Saturday") << 1 << "YYYYYNN" << 4 << true;
+        QTest::newRow("Sunday") << 1 << "YYYYYNN" << 5 << true;
+        QTest::newRow("Monday") << 1 << "YYYYYNN" << 6 << false;
+        QTest::newRow("all working") << 1 << "YYYYYYY" << 5 << false;
+        QTest::newRow("none working") << 1 << "NNNNNNN" << 2 << true;
+        QTest::newRow("lower-case n") << 1 << "YYYYYnn" << 4 << false;
+        QTest::newRow("mask too short") << 1 << "YYY" << 5 << false;
+        QTest::newRow("week never red") << 2 << "NNNNNNN" << 1 << false;
+        QTest::newRow("month never red") << 3 << "NNNNNNN" << 1 << false;
+    }
+    void timescaleColours()
+    {
+        QFETCH(int, scale);
+        QFETCH(QString, mask);
+        QFETCH(int, column);
+        QFETCH(bool, red);
+        GanttFixture f(Jan(2), scale);
+        f.project.settings().setValue(SettingsBlock::WorkingDays, mask);
+        const GanttIndex index(f.project);
+        const QImage image =
+            PaintCells(column, 1, 0, 1, [&](int c, int r, Canvas &canvas, const QRect &rect) {
+                DrawGanttCell(f.project, index, c, r, canvas, rect);
+            });
+        int redInk = 0, blackInk = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 60; ++x) {
+                const QColor p = PixelAt(image, x, y);
+                redInk += p.red() > 200 && p.green() < 100 && p.blue() < 100;
+                blackInk += p.red() < 100 && p.green() < 100 && p.blue() < 100;
+            }
+        QCOMPARE(redInk > 0, red);
+        QCOMPARE(blackInk > 0, !red);
+        for (int x = 0; x < 60; ++x)
+            QCOMPARE(PixelAt(image, x, 16), LineColor);
+    }
+
+    void timescaleFont_data()
+    {
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("fontHeight");
+        QTest::newRow("screen") << 17 << -11;
+        QTest::newRow("34 pixels") << 34 << -22;
+        QTest::newRow("20 pixels") << 20 << -13;
+    }
+    void timescaleFont()
+    {
+        QFETCH(int, height);
+        QFETCH(int, fontHeight);
+        GanttFixture f(Jan(2), 3);
+        const GanttIndex index(f.project);
+        QImage image = BlankImage(200, 40);
+        QPainter painter(&image);
+        RecordingCanvas canvas(painter);
+        const QRect rect(30, 2, 90, height);
+        DrawGanttCell(f.project, index, 1, 0, canvas, rect);
+        QCOMPARE(canvas.texts.size(), 1);
+        const DrawnText &text = canvas.texts.first();
+        QCOMPARE(text.text, QStringLiteral(" Jan 08"));
+        QCOMPARE(text.fontHeight, fontHeight);
+        QCOMPARE(text.point, QPoint(30 + (90 - canvas.textWidth(text.text)) / 2, 2));
+        QCOMPARE(canvas.penColor(), TextColor);
+        QCOMPARE(canvas.fontColor(), TextColor);
+    }
+
+    // The shapes and colours of the pictures at the pixels their tables fix.
+    void pictures()
+    {
+        const QImage &whole = GanttPicture(GanttPictures::Ordinary, 0);
+        QCOMPARE(whole.size(), QSize(60, 10));
+        QCOMPARE(PixelAt(whole, 0, 0), QColor(Qt::white));         // rounded corner
+        QCOMPARE(PixelAt(whole, 3, 0), QColor(Qt::black));         // top outline
+        QCOMPARE(PixelAt(whole, 0, 4), QColor(Qt::black));         // left tip
+        QCOMPARE(PixelAt(whole, 59, 4), QColor(Qt::black));        // right tip
+        QCOMPARE(PixelAt(whole, 30, 1), QColor(0x52, 0x52, 0xF7)); // inner row
+        QCOMPARE(PixelAt(whole, 30, 4), QColor(0x55, 0x55, 0xFF)); // fill
+        QCOMPARE(PixelAt(whole, 30, 9), QColor(Qt::white));        // tenth row
+        const QColor grey = PixelAt(whole, 2, 0);
+        QVERIFY(grey.red() >= 0x71 && grey.red() <= 0x7A && grey.blue() >= 0x75 &&
+                grey.blue() <= 0x7E);
+        QCOMPARE(PixelAt(GanttPicture(GanttPictures::Ordinary, 2), 0, 4), QColor(0x55, 0x55, 0xFF));
+        QCOMPARE(PixelAt(GanttPicture(GanttPictures::Ordinary, 5), 30, 4),
+                 QColor(0x00, 0x00, 0xFF));
+        QCOMPARE(PixelAt(GanttPicture(GanttPictures::Critical, 1), 30, 4),
+                 QColor(0xFF, 0x4B, 0x4B));
+        QCOMPARE(PixelAt(GanttPicture(GanttPictures::Critical, 7), 30, 7),
+                 QColor(0xF7, 0x00, 0x00));
+        QCOMPARE(PixelAt(GanttPicture(GanttPictures::Critical, 3), 0, 4), QColor(0xFF, 0x4B, 0x4B));
+
+        const QImage &bracket = GanttPicture(GanttPictures::Group, 0);
+        QCOMPARE(PixelAt(bracket, 30, 0), QColor(Qt::black));
+        QCOMPARE(PixelAt(bracket, 30, 1), QColor(0x69, 0x69, 0x69));
+        QCOMPARE(PixelAt(bracket, 30, 3), QColor(Qt::black));
+        QCOMPARE(PixelAt(bracket, 30, 4), QColor(0xCF, 0xCF, 0xCF));
+        QCOMPARE(PixelAt(bracket, 0, 8), QColor(Qt::black)); // hooks reach the ninth row
+        QCOMPARE(PixelAt(bracket, 59, 8), QColor(Qt::black));
+        QCOMPARE(PixelAt(bracket, 3, 8), QColor(Qt::white));
+        const QImage &middle = GanttPicture(GanttPictures::Group, 2);
+        QCOMPARE(PixelAt(middle, 0, 2), QColor(Qt::white));
+        QCOMPARE(PixelAt(middle, 0, 3), QColor(Qt::black)); // the band three rows lower
+        QCOMPARE(PixelAt(middle, 0, 6), QColor(Qt::black));
+
+        const QImage &diamond = GanttPicture(GanttPictures::Group, 4);
+        QCOMPARE(diamond.size(), QSize(9, 9));
+        for (const QPoint tip : {QPoint(4, 0), QPoint(0, 4), QPoint(8, 4), QPoint(4, 8)})
+            QCOMPARE(PixelAt(diamond, tip.x(), tip.y()), QColor(Qt::black));
+        QCOMPARE(PixelAt(diamond, 0, 3), QColor(0xCB, 0xCB, 0xCB));
+        QCOMPARE(PixelAt(diamond, 0, 0), QColor(Qt::white));
+    }
+
+    void barPieces_data()
+    {
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<QDate>("first");
+        QTest::addColumn<QDate>("last");
+        QTest::addColumn<QString>("duration");
+        QTest::addColumn<QString>("completion");
+        QTest::addColumn<QString>("kind"); // "", "critical" or "v"
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QList<QDate>>("days");
+        QTest::addColumn<QString>("pieces"); // per day: O/C/G and index, D diamond, - none
+
+        const QList<QDate> threeDays{Jan(6), Jan(7), Jan(8), Jan(9), Jan(10)};
+        QTest::newRow("ordinary 50 %") << 1 << Jan(7) << Jan(9) << "3 days"
+                                       << "50 %"
+                                       << "" << 1 << threeDays << "- O5 O6 O3 -";
+        QTest::newRow("ordinary 49 %") << 1 << Jan(7) << Jan(9) << "3 days"
+                                       << "49 %"
+                                       << "" << 1 << threeDays << "- O5 O2 O3 -";
+        QTest::newRow("critical 49 %") << 1 << Jan(7) << Jan(9) << "3 days"
+                                       << "49 %"
+                                       << "critical" << 1 << threeDays << "- C5 C6 C3 -";
+        QTest::newRow("critical 48 %") << 1 << Jan(7) << Jan(9) << "3 days"
+                                       << "48 %"
+                                       << "critical" << 1 << threeDays << "- C5 C2 C3 -";
+        QTest::newRow("start at 16 %") << 1 << Jan(7) << Jan(9) << "3 days"
+                                       << "16 %"
+                                       << "" << 1 << threeDays << "- O1 O2 O3 -";
+        QTest::newRow("start at 17 %") << 1 << Jan(7) << Jan(9) << "3 days"
+                                       << "17 %"
+                                       << "" << 1 << threeDays << "- O5 O2 O3 -";
+        QTest::newRow("100 %, banded row") << 1 << Jan(7) << Jan(9) << "3 days"
+                                           << "100 %"
+                                           << "" << 2 << threeDays << "- O5 O6 O7 -";
+        QTest::newRow("0 %") << 1 << Jan(7) << Jan(9) << "3 days"
+                             << "0 %"
+                             << "" << 1 << threeDays << "- O1 O2 O3 -";
+        QTest::newRow("empty completion") << 1 << Jan(7) << Jan(9) << "3 days"
+                                          << ""
+                                          << "" << 1 << threeDays << "- O1 O2 O3 -";
+        QTest::newRow("bare completion") << 1 << Jan(7) << Jan(9) << "3 days"
+                                         << "100"
+                                         << "" << 1 << threeDays << "- O1 O2 O3 -";
+        QTest::newRow("one day") << 1 << Jan(7) << Jan(7) << "1 day"
+                                 << "50 %"
+                                 << "" << 1 << QList<QDate>{Jan(6), Jan(7), Jan(8)} << "- O0 -";
+        QTest::newRow("one day done") << 1 << Jan(7) << Jan(7) << "1 day"
+                                      << "100 %"
+                                      << "critical" << 1 << QList<QDate>{Jan(7)} << "C4";
+        QTest::newRow("group of three days") << 1 << Jan(7) << Jan(9) << "3 days"
+                                             << "100 %"
+                                             << "v" << 2 << threeDays << "- G1 G2 G3 -";
+        QTest::newRow("group of one day") << 1 << Jan(7) << Jan(7) << "1 day"
+                                          << ""
+                                          << "v" << 1 << QList<QDate>{Jan(7)} << "G0";
+        QTest::newRow("milestone, day")
+            << 1 << Jan(9) << Jan(9) << "0 days"
+            << ""
+            << "" << 1 << QList<QDate>{Jan(8), Jan(9), Jan(10)} << "- D -";
+        QTest::newRow("milestone, week")
+            << 2 << Jan(9) << Jan(9) << "0 days"
+            << ""
+            << "" << 2 << QList<QDate>{Jan(6), Jan(7), Jan(14)} << "- D -";
+        QTest::newRow("milestone, month")
+            << 3 << Jan(9) << Jan(9) << "0 days"
+            << ""
+            << "v" << 1 << QList<QDate>{QDate(2007, 12, 9), Jan(31), QDate(2008, 2, 1)} << "- D -";
+        QTest::newRow("no start") << 1 << QDate() << Jan(9) << "3 days"
+                                  << ""
+                                  << "" << 1 << QList<QDate>{Jan(7), Jan(8), Jan(9)} << "- - -";
+        QTest::newRow("other group mark") << 1 << Jan(7) << Jan(9) << "3 days"
+                                          << ""
+                                          << "x" << 1 << QList<QDate>{Jan(7), Jan(8)} << "- -";
+        const QList<QDate> weeks{QDate(2007, 12, 30), QDate(2007, 12, 31), Jan(7), Jan(14),
+                                 Jan(21)};
+        QTest::newRow("weeks 40 %") << 2 << Jan(2) << Jan(15) << "10 days"
+                                    << "40 %"
+                                    << "" << 1 << weeks << "- O5 O2 O3 -";
+        QTest::newRow("weeks 56 %") << 2 << Jan(2) << Jan(15) << "10 days"
+                                    << "56 %"
+                                    << "critical" << 1 << weeks << "- C5 C6 C3 -";
+        QTest::newRow("weeks 17 %") << 2 << Jan(2) << Jan(15) << "10 days"
+                                    << "17 %"
+                                    << "" << 1 << weeks << "- O1 O2 O3 -";
+        QTest::newRow("one day, week")
+            << 2 << Jan(9) << Jan(9) << "1 day"
+            << ""
+            << "" << 1 << QList<QDate>{Jan(6), Jan(7), Jan(14)} << "- O0 -";
+        QTest::newRow("across a week end") << 2 << Jan(13) << Jan(14) << "1 day"
+                                           << "100 %"
+                                           << "" << 1 << QList<QDate>{Jan(7), Jan(14)} << "O5 O7";
+        const QList<QDate> months{QDate(2007, 12, 31), Jan(1), QDate(2008, 2, 1), QDate(2008, 3, 1),
+                                  QDate(2008, 4, 1)};
+        QTest::newRow("months 50 %") << 3 << Jan(15) << QDate(2008, 3, 10) << "40 days"
+                                     << "50 %"
+                                     << "" << 1 << months << "- O5 O2 O3 -";
+        QTest::newRow("months 58 %") << 3 << Jan(15) << QDate(2008, 3, 10) << "40 days"
+                                     << "58 %"
+                                     << "" << 1 << months << "- O5 O6 O3 -";
+        QTest::newRow("months 15 %") << 3 << Jan(15) << QDate(2008, 3, 10) << "40 days"
+                                     << "15 %"
+                                     << "" << 1 << months << "- O1 O2 O3 -";
+        QTest::newRow("group months") << 3 << Jan(15) << QDate(2008, 3, 10) << "40 days"
+                                      << ""
+                                      << "v" << 1 << months << "- G1 G2 G3 -";
+        QTest::newRow("within the month") << 3 << Jan(7) << Jan(9) << "3 days"
+                                          << ""
+                                          << "" << 1 << QList<QDate>{Jan(1)} << "O0";
+    }
+    void barPieces()
+    {
+        QFETCH(int, scale);
+        QFETCH(QDate, first);
+        QFETCH(QDate, last);
+        QFETCH(QString, duration);
+        QFETCH(QString, completion);
+        QFETCH(QString, kind);
+        QFETCH(int, row);
+        QFETCH(QList<QDate>, days);
+        QFETCH(QString, pieces);
+        GanttFixture f(Jan(2), scale);
+        f.project.LastTaskRow = 3;
+        f.task(row, first, last, duration, completion);
+        if (kind == QLatin1String("critical"))
+            f.project.CriticalMarks[row] = 1;
+        else
+            f.project.taskTable.setCell(ColVeha, row, kind);
+        const QStringList expected = pieces.split(QLatin1Char(' '));
+        QCOMPARE(expected.size(), days.size());
+        const QColor background = row % 2 == 0 ? BandColor : CellColor;
+        for (int i = 0; i < days.size(); ++i)
+            QVERIFY2(PaintCell(f.project, days[i], row) == ExpectedCell(background, expected[i]),
+                     qPrintable(days[i].toString() + QLatin1Char(' ') + expected[i]));
+    }
+
+    void connectors_data()
+    {
+        QTest::addColumn<int>("scale");
+        QTest::addColumn<QStringList>("tasks"); // per row: "first day|last day|duration|forerunner"
+        QTest::addColumn<QList<Probe>>("probes");
+        const auto on = [](int row, int day, int x, int y) {
+            return Probe{row, Jan(day), QPoint(x, y), true};
+        };
+        const auto off = [](int row, int day, int x, int y) {
+            return Probe{row, Jan(day), QPoint(x, y), false};
+        };
+
+        QTest::newRow("day scale, successor below")
+            << 1 << QStringList{"7|8|2 days|", "10|11|2 days| 1;"}
+            << QList<Probe>{on(1, 9, 0, 8),     on(1, 9, 59, 8),   off(1, 9, 30, 7),
+                            off(1, 9, 30, 9),   on(1, 10, 0, 8),   on(1, 10, 11, 8),
+                            on(1, 10, 12, 16),  off(1, 10, 13, 8), off(1, 10, 12, 7),
+                            on(2, 10, 12, 0),   on(2, 10, 12, 3),  on(2, 10, 8, 0),
+                            on(2, 10, 11, 3),   on(2, 10, 16, 0),  on(2, 10, 13, 3),
+                            off(2, 10, 12, 16), off(2, 9, 12, 0)};
+        QTest::newRow("day scale, successor above")
+            << 1 << QStringList{"10|11|2 days| 2;", "7|8|2 days|"}
+            << QList<Probe>{on(2, 9, 0, 8),    on(2, 9, 59, 8),   on(2, 10, 0, 8),
+                            on(2, 10, 12, 8),  on(2, 10, 12, 0),  off(2, 10, 12, 9),
+                            on(1, 10, 12, 16), on(1, 10, 12, 13), on(1, 10, 8, 16),
+                            on(1, 10, 11, 13), on(1, 10, 16, 16), on(1, 10, 13, 13),
+                            off(1, 10, 12, 0)};
+        QTest::newRow("row between")
+            << 1 << QStringList{"7|8|2 days|", "", "10|11|2 days| 1;"}
+            << QList<Probe>{on(2, 10, 12, 0),  on(2, 10, 12, 16), off(2, 10, 11, 8),
+                            off(2, 10, 13, 8), off(2, 9, 12, 8),  on(3, 10, 12, 0)};
+        QTest::newRow("adjacent start")
+            << 1 << QStringList{"7|8|2 days|", "9|10|2 days| 1;"}
+            << QList<Probe>{on(1, 9, 0, 8),   on(1, 9, 11, 8),  on(1, 9, 12, 16),
+                            off(1, 9, 13, 8), off(1, 9, 59, 8), on(2, 9, 12, 0)};
+        QTest::newRow("overlap draws nothing")
+            << 1 << QStringList{"7|8|2 days|", "8|9|2 days| 1;"}
+            << QList<Probe>{off(1, 8, 12, 16), off(2, 8, 12, 0), off(2, 8, 8, 0), off(1, 9, 0, 8)};
+        QTest::newRow("predecessor without duration")
+            << 1 << QStringList{"7|8||", "10|11|2 days| 1;"}
+            << QList<Probe>{off(1, 9, 0, 8), off(1, 10, 12, 16), off(2, 10, 12, 0)};
+        QTest::newRow("self link")
+            << 1 << QStringList{"7|8|2 days|", "10|11|2 days| 2;"}
+            << QList<Probe>{off(2, 10, 12, 0), off(2, 10, 12, 16), off(2, 9, 0, 8)};
+        QTest::newRow("week scale, same week")
+            << 2 << QStringList{"7|8|2 days|", "", "10|11|2 days| 1;"}
+            << QList<Probe>{on(1, 7, 30, 16), on(1, 7, 30, 13), off(1, 7, 31, 16),
+                            off(1, 7, 12, 8), on(2, 7, 30, 0),  on(2, 7, 30, 16),
+                            off(2, 7, 12, 8), on(3, 7, 30, 0),  on(3, 7, 30, 3),
+                            on(3, 7, 26, 0),  on(3, 7, 34, 0),  off(3, 7, 31, 0)};
+        QTest::newRow("week scale, next week")
+            << 2 << QStringList{"7|8|2 days|", "14|15|2 days| 1;"}
+            << QList<Probe>{on(1, 14, 0, 8), on(1, 14, 12, 16), off(1, 7, 30, 16),
+                            on(2, 14, 12, 0)};
+        QTest::newRow("milestone successor")
+            << 1 << QStringList{"7|8|2 days|", "", "11|11|0 days| 1;"}
+            << QList<Probe>{on(1, 9, 0, 8),    on(1, 10, 59, 8),  on(1, 11, 0, 8),
+                            on(1, 11, 59, 8),  on(1, 12, 0, 8),   on(1, 12, 11, 8),
+                            on(1, 12, 12, 16), off(1, 12, 13, 8), off(1, 12, 30, 8),
+                            on(2, 12, 12, 0),  on(2, 12, 12, 16), off(2, 11, 12, 8),
+                            on(3, 12, 12, 0),  on(3, 12, 12, 8),  on(3, 12, 0, 8),
+                            on(3, 12, 11, 8),  on(3, 12, 3, 11),  on(3, 12, 3, 5),
+                            off(3, 12, 12, 9), off(3, 12, 4, 12), on(3, 11, 55, 8)};
+    }
+    void connectors()
+    {
+        QFETCH(int, scale);
+        QFETCH(QStringList, tasks);
+        QFETCH(QList<Probe>, probes);
+        GanttFixture f(Jan(2), scale);
+        for (int i = 0; i < tasks.size(); ++i) {
+            if (tasks[i].isEmpty())
+                continue;
+            const QStringList parts = tasks[i].split(QLatin1Char('|'));
+            QCOMPARE(parts.size(), 4);
+            f.task(i + 1, Jan(parts[0].toInt()), Jan(parts[1].toInt()), parts[2], QString(),
+                   parts[3]);
+        }
+        for (const Probe &probe : probes) {
+            const QImage image = PaintCell(f.project, probe.day, probe.row);
+            QVERIFY2(IsBlack(image, probe.at.x(), probe.at.y()) == probe.black,
+                     qPrintable(QStringLiteral("row %1, %2, (%3, %4)")
+                                    .arg(probe.row)
+                                    .arg(probe.day.toString())
+                                    .arg(probe.at.x())
+                                    .arg(probe.at.y())));
+        }
+    }
+
+    // Rows that break the bar rules' assumptions paint what they can and never throw.
+    void brokenRows_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QString>("duration");
+        QTest::addColumn<QString>("completion");
+        QTest::addColumn<QString>("forerunner");
+        QTest::addColumn<QString>("day8"); // the piece in the 8 January column at day scale
+        QTest::newRow("no end") << "7"
+                                << ""
+                                << "3 days"
+                                << ""
+                                << ""
+                                << "-";
+        QTest::newRow("unreadable end") << "7"
+                                        << "9th"
+                                        << "3 days"
+                                        << ""
+                                        << ""
+                                        << "-";
+        QTest::newRow("end before start") << "8"
+                                          << "7"
+                                          << "3 days"
+                                          << "100 %"
+                                          << ""
+                                          << "O1";
+        QTest::newRow("unreadable duration") << "8"
+                                             << "9"
+                                             << "x"
+                                             << ""
+                                             << ""
+                                             << "O1";
+        QTest::newRow("unreadable completion") << "8"
+                                               << "9"
+                                               << "2 days"
+                                               << "all %"
+                                               << ""
+                                               << "O1";
+        QTest::newRow("unreadable start") << "8th"
+                                          << "9"
+                                          << "2 days"
+                                          << ""
+                                          << ""
+                                          << "-";
+        QTest::newRow("bad link items") << "8"
+                                        << "9"
+                                        << "2 days"
+                                        << ""
+                                        << " x; 0; 99999; ;"
+                                        << "O1";
+        QTest::newRow("link to a dateless row") << "8"
+                                                << "9"
+                                                << "2 days"
+                                                << ""
+                                                << " 2;"
+                                                << "O1";
+    }
+    void brokenRows()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, end);
+        QFETCH(QString, duration);
+        QFETCH(QString, completion);
+        QFETCH(QString, forerunner);
+        QFETCH(QString, day8);
+        // A bare number n stands for the date text of n January 2008.
+        const auto text = [](const QString &cell) {
+            bool number = false;
+            const int day = cell.toInt(&number);
+            return number ? DateToStr(DayOf(Jan(day))) : cell;
+        };
+        for (int scale = 1; scale <= 3; ++scale) {
+            GanttFixture f(Jan(2), scale);
+            TaskTable &table = f.project.taskTable;
+            table.setCell(ColStart, 1, text(start));
+            table.setCell(ColEnd, 1, text(end));
+            table.setCell(ColDuration, 1, duration);
+            table.setCell(ColCompletion, 1, completion);
+            table.setCell(ColForerunner, 1, forerunner);
+            table.setCell(ColDuration, 2, QStringLiteral("1 day"));
+            table.setCell(ColStart, 2, QStringLiteral("soon"));
+            table.setCell(ColForerunner, 2, QStringLiteral(" 1;"));
+            f.project.LastTaskRow = 2;
+            const GanttIndex index(f.project);
+            PaintCells(0, 40, 0, 3, [&](int c, int r, Canvas &canvas, const QRect &rect) {
+                DrawGanttCell(f.project, index, c, r, canvas, rect);
+            });
+            if (scale == 1)
+                QVERIFY(PaintCell(f.project, Jan(8), 1) == ExpectedCell(CellColor, day8));
+        }
+    }
+
+    // Without a project start the timescale keeps its underline and task rows their
+    // background; nothing fails.
+    void unreadableProjectStart()
+    {
+        GanttFixture f;
+        f.task(1, Jan(7), Jan(9), QStringLiteral("3 days"));
+        f.task(2, Jan(10), Jan(11), QStringLiteral("2 days"), QString(), QStringLiteral(" 1;"));
+        f.project.settings().setValue(SettingsBlock::StartDate, QStringLiteral("someday"));
+        const GanttIndex index(f.project);
+        QVERIFY(!index.axis().isValid());
+        const QImage image =
+            PaintCells(0, 10, 0, 3, [&](int c, int r, Canvas &canvas, const QRect &rect) {
+                DrawGanttCell(f.project, index, c, r, canvas, rect);
+            });
+        QCOMPARE(ChangedOutside(image, QRect(0, 0, 600, 16), CellColor),
+                 600 + 600 * 17); // the underline and the banded row 2
+        QCOMPARE(ChangedOutside(image, QRect(0, 16, 600, 35), CellColor), 0);
+    }
+};
+
+QTEST_MAIN(TestGanttPainter)
+#include "test_gantt_painter.moc"
