@@ -85,6 +85,12 @@ void GanttChart::projectChanged()
     viewport()->update();
 }
 
+void GanttChart::setScale(int scale)
+{
+    m_project.GanttScale = scale;
+    projectChanged();
+}
+
 const GanttIndex &GanttChart::index()
 {
     if (m_indexStale || !m_index.isCurrent(m_project)) {

@@ -43,6 +43,8 @@ public:
     /// The project's task cells, last task row, scale or critical marks changed: the
     /// parsed index is rebuilt at the next paint, and the whole chart repaints.
     void projectChanged();
+    /// Shows the chart at scale 1 (days), 2 (weeks) or 3 (months) and repaints it whole.
+    void setScale(int scale);
     /// The index the chart paints from, rebuilt first when the project changed.
     const GanttIndex &index();
 

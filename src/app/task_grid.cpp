@@ -438,13 +438,32 @@ bool TaskGrid::eventFilter(QObject *watched, QEvent *event)
 void TaskGrid::scrollContentsBy(int dx, int dy)
 {
     QTableView::scrollContentsBy(dx, dy);
+    keepWholeTopRow();
     emit cellsMoved();
 }
 
 void TaskGrid::updateGeometries()
 {
     QTableView::updateGeometries();
+    keepWholeTopRow();
     emit cellsMoved();
+}
+
+void TaskGrid::keepWholeTopRow()
+{
+    // Scrolled to its end, the view would push the last row down to the bottom edge and
+    // cut the top row; the grid, like the chart beside it, always starts with a whole
+    // row, so that the two show their rows at the same heights.
+    QScrollBar *bar = verticalScrollBar();
+    if (bar->value() != bar->maximum())
+        return;
+    QHeaderView *rows = verticalHeader();
+    const int before = rows->offset();
+    rows->setOffsetToSectionPosition(bar->value());
+    if (rows->offset() == before)
+        return;
+    viewport()->update();
+    updateEditorGeometries();
 }
 
 } // namespace morvaine

@@ -106,6 +106,8 @@ private:
     /// being typed into; run before that region is painted.
     void completeCells(const QRegion &region);
     void reportPaintError(const QString &message);
+    /// Keeps the first row shown whole when scrolled to the end.
+    void keepWholeTopRow();
 
     Project &m_project;
     Host *m_host = nullptr;
