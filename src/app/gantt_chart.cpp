@@ -75,8 +75,11 @@ QPoint GanttChart::cellAt(const QPoint &position) const
 
 void GanttChart::watchTable(QAbstractItemModel *model)
 {
-    connect(model, &QAbstractItemModel::dataChanged, this, &GanttChart::projectChanged);
-    connect(model, &QAbstractItemModel::modelReset, this, &GanttChart::projectChanged);
+    // A written cell shows at the next paint of the cells concerned; the whole chart
+    // repaints only when told (projectChanged), as after a recalculation.
+    const auto stale = [this] { m_indexStale = true; };
+    connect(model, &QAbstractItemModel::dataChanged, this, stale);
+    connect(model, &QAbstractItemModel::modelReset, this, stale);
 }
 
 void GanttChart::projectChanged()

@@ -37,8 +37,8 @@ public:
     /// The cell under a viewport point, or (-1, -1).
     QPoint cellAt(const QPoint &position) const;
 
-    /// Repaints the whole chart when the task cells change (any cell written through
-    /// model), in addition to projectChanged().
+    /// Paints from fresh data once a task cell was written through model; the chart
+    /// repaints whole only on projectChanged() or setScale().
     void watchTable(QAbstractItemModel *model);
     /// The project's task cells, last task row, scale or critical marks changed: the
     /// parsed index is rebuilt at the next paint, and the whole chart repaints.

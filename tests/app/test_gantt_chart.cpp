@@ -94,7 +94,7 @@ private slots:
             QCOMPARE(last, TaskTable::LastRow);
     }
 
-    // A task typed into the table shows in the chart without any other call.
+    // A task written into the table shows at the chart's next paint.
     void chartFollowsTaskCells()
     {
         auto window = StartWindow();
