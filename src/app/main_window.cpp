@@ -8,7 +8,6 @@
 #include "edit/task_structure.h"
 #include "file_association.h"
 #include "gantt_chart.h"
-#include "task_table_model.h"
 #include "help_links.h"
 #include "icons.h"
 #include "message_box.h"
@@ -80,7 +79,7 @@ TForm1::TForm1(const QStringList &parameters, QWidget *parent)
     m_stringGrid1 = new TaskGrid(m_project);
     m_stringGrid1->setHost(this);
     m_drawGrid1 = new GanttChart(m_project);
-    m_drawGrid1->watchTable(m_stringGrid1->tableModel());
+    m_drawGrid1->watchTable(m_stringGrid1->model());
     m_splitter1 = new QSplitter(Qt::Horizontal);
     m_splitter1->setObjectName(QStringLiteral("Splitter1"));
     m_splitter1->addWidget(m_stringGrid1);
