@@ -94,6 +94,14 @@ void GanttChart::setScale(int scale)
     projectChanged();
 }
 
+std::optional<int> GanttChart::zoom(int step)
+{
+    const std::optional<int> scale = ZoomedScale(m_project.GanttScale, step);
+    if (scale)
+        setScale(*scale);
+    return scale;
+}
+
 const GanttIndex &GanttChart::index()
 {
     if (m_indexStale || !m_index.isCurrent(m_project)) {

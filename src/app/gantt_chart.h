@@ -8,6 +8,8 @@
 
 #include <QAbstractScrollArea>
 
+#include <optional>
+
 class QAbstractItemModel;
 
 namespace morvaine {
@@ -45,6 +47,9 @@ public:
     void projectChanged();
     /// Shows the chart at scale 1 (days), 2 (weeks) or 3 (months) and repaints it whole.
     void setScale(int scale);
+    /// Gantt Zoom In (step -1) or Zoom Out (step +1): the new scale, shown and repainted;
+    /// nothing, and no repaint, when the scale is already at that end.
+    std::optional<int> zoom(int step);
     /// The index the chart paints from, rebuilt first when the project changed.
     const GanttIndex &index();
 

@@ -40,6 +40,16 @@ int ChartRowTop(TForm1 &window, int row)
     return chart->viewport()->mapTo(&window, chart->cellRect(0, row).topLeft()).y();
 }
 
+// Counts the paint events of the widget it watches.
+struct PaintCounter : QObject {
+    int count = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
 } // namespace
 
 class TestGanttChart : public QObject {
@@ -57,6 +67,8 @@ private slots:
         QTest::newRow("Ctrl+End, then Ctrl+Home") << "ctrl+home" << 5;
         QTest::newRow("chart scrolled to its end") << "chart end" << 11;
         QTest::newRow("wheel on the chart") << "wheel" << 0;
+        QTest::newRow("wheel on the table") << "table wheel" << 4;
+        QTest::newRow("arrow keys past the bottom") << "keys" << 7;
     }
     void rowsLineUp()
     {
@@ -76,11 +88,16 @@ private slots:
                 QTest::keyClick(grid, Qt::Key_Home, Qt::ControlModifier);
         } else if (how == QLatin1String("chart end")) {
             chart->verticalScrollBar()->setValue(chart->verticalScrollBar()->maximum());
+        } else if (how == QLatin1String("keys")) {
+            grid->setFocus();
+            for (int i = 0; i < 60; ++i)
+                QTest::keyClick(grid, Qt::Key_Down);
         } else {
-            QWheelEvent wheel(QPointF(50, 50), chart->viewport()->mapToGlobal(QPointF(50, 50)),
-                              QPoint(), QPoint(0, -120 * 5), Qt::NoButton, Qt::NoModifier,
-                              Qt::NoScrollPhase, false);
-            QApplication::sendEvent(chart->viewport(), &wheel);
+            QWidget *target = how == QLatin1String("wheel") ? chart->viewport() : grid->viewport();
+            QWheelEvent wheel(QPointF(50, 50), target->mapToGlobal(QPointF(50, 50)), QPoint(),
+                              QPoint(0, -120 * 5), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                              false);
+            QApplication::sendEvent(target, &wheel);
         }
         QTest::qWait(10);
         const int top = grid->topRow();
@@ -123,6 +140,33 @@ private slots:
         QCOMPARE(chart->index().axis().scale(), 3);
         const TimeAxis &axis = chart->index().axis();
         QCOMPARE(axis.label(1).left(1), QStringLiteral(" "));
+    }
+
+    void zoomStepsAndStops_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("to"); // 0: nothing happens
+        QTest::newRow("in at days") << 1 << -1 << 0;
+        QTest::newRow("out at months") << 3 << 1 << 0;
+        QTest::newRow("in from months") << 3 << -1 << 2;
+        QTest::newRow("out from days") << 1 << 1 << 2;
+    }
+    void zoomStepsAndStops()
+    {
+        QFETCH(int, from);
+        QFETCH(int, step);
+        QFETCH(int, to);
+        auto window = StartWindow();
+        GanttChart *chart = window->ganttChart();
+        chart->setScale(from);
+        QTest::qWait(10);
+        PaintCounter paints;
+        chart->viewport()->installEventFilter(&paints);
+        QCOMPARE(chart->zoom(step).value_or(0), to);
+        QTest::qWait(10);
+        QCOMPARE(window->project().GanttScale, to == 0 ? from : to);
+        QCOMPARE(paints.count > 0, to != 0);
     }
 };
 
