@@ -92,11 +92,14 @@ GanttIndex::GanttIndex(const Project &project)
     for (int r = 1; r < TaskTable::Rows; ++r) {
         Row &row = m_rows[r];
         const QString &start = table.cell(ColStart, r);
+        // Without a Start a row draws nothing and takes part in no link.
+        row.hasStart = !start.isEmpty();
+        if (!row.hasStart)
+            continue;
         const QString &end = table.cell(ColEnd, r);
         const QString &duration = table.cell(ColDuration, r);
         TDateTime day = 0;
-        row.hasStart = !start.isEmpty();
-        if (row.hasStart && dates.tryRead(start, day)) {
+        if (dates.tryRead(start, day)) {
             row.startRead = true;
             row.start = static_cast<qint64>(day);
         }
@@ -110,10 +113,8 @@ GanttIndex::GanttIndex(const Project &project)
         row.zeroDay = duration == ZeroDay;
         const QString &mark = table.cell(ColVeha, r);
         row.kind = mark.isEmpty() ? Row::Ordinary : mark == GroupMark ? Row::Group : Row::Other;
-        if (row.hasStart) {
-            row.durationDays = DurationDaysOrNone(duration);
-            row.completion = CompletionOf(table.cell(ColCompletion, r));
-        }
+        row.durationDays = DurationDaysOrNone(duration);
+        row.completion = CompletionOf(table.cell(ColCompletion, r));
     }
 
     if (!m_axis.isValid())

@@ -78,7 +78,7 @@ private slots:
     void cachedAgreesWithReference()
     {
         QRandomGenerator random(20080102);
-        const int projects = 3000;
+        const int projects = 2000;
         for (int i = 0; i < projects; ++i) {
             const int scale = 1 + i % 3;
             const int rows = 2 + random.bounded(7);
