@@ -2,7 +2,6 @@
 
 #include "views/canvas.h"
 
-#include <QAbstractItemModel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -22,6 +21,14 @@ GanttChart::GanttChart(Project &project, QWidget *parent)
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this](int row) { emit topRowChanged(row); });
+    // Any written cell makes the next paint parse the project again.
+    m_cellListener = m_project.taskTable.addListener(
+        [this](int, int, const QString &, const QString &) { m_indexStale = true; });
+}
+
+GanttChart::~GanttChart()
+{
+    m_project.taskTable.removeListener(m_cellListener);
 }
 
 int GanttChart::topRow() const
@@ -71,15 +78,6 @@ QPoint GanttChart::cellAt(const QPoint &position) const
     if (column >= Columns || row >= Rows)
         return QPoint(-1, -1);
     return QPoint(column, row);
-}
-
-void GanttChart::watchTable(QAbstractItemModel *model)
-{
-    // A written cell shows at the next paint of the cells concerned; the whole chart
-    // repaints only when told (projectChanged), as after a recalculation.
-    const auto stale = [this] { m_indexStale = true; };
-    connect(model, &QAbstractItemModel::dataChanged, this, stale);
-    connect(model, &QAbstractItemModel::modelReset, this, stale);
 }
 
 void GanttChart::projectChanged()

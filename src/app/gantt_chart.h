@@ -10,8 +10,6 @@
 
 #include <optional>
 
-class QAbstractItemModel;
-
 namespace morvaine {
 
 class GanttChart : public QAbstractScrollArea {
@@ -23,6 +21,7 @@ public:
     static constexpr int RowHeight = 17;
 
     explicit GanttChart(Project &project, QWidget *parent = nullptr);
+    ~GanttChart() override;
 
     /// The first row shown below the timescale row.
     int topRow() const;
@@ -39,11 +38,9 @@ public:
     /// The cell under a viewport point, or (-1, -1).
     QPoint cellAt(const QPoint &position) const;
 
-    /// Paints from fresh data once a task cell was written through model; the chart
-    /// repaints whole only on projectChanged() or setScale().
-    void watchTable(QAbstractItemModel *model);
-    /// The project's task cells, last task row, scale or critical marks changed: the
-    /// parsed index is rebuilt at the next paint, and the whole chart repaints.
+    /// The project changed (a recalculation, the critical path, New, Open, the working
+    /// days): the whole chart repaints from fresh data. A task cell written alone only
+    /// shows at the next paint of the cells concerned.
     void projectChanged();
     /// Shows the chart at scale 1 (days), 2 (weeks) or 3 (months) and repaints it whole.
     void setScale(int scale);
@@ -68,6 +65,7 @@ private:
     Project &m_project;
     GanttIndex m_index;
     bool m_indexStale = true;
+    int m_cellListener = 0;
 };
 
 } // namespace morvaine

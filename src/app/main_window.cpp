@@ -79,7 +79,6 @@ TForm1::TForm1(const QStringList &parameters, QWidget *parent)
     m_stringGrid1 = new TaskGrid(m_project);
     m_stringGrid1->setHost(this);
     m_drawGrid1 = new GanttChart(m_project);
-    m_drawGrid1->watchTable(m_stringGrid1->model());
     m_splitter1 = new QSplitter(Qt::Horizontal);
     m_splitter1->setObjectName(QStringLiteral("Splitter1"));
     m_splitter1->addWidget(m_stringGrid1);
