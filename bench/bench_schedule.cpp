@@ -5,8 +5,8 @@
 #include "model/convert.h"
 #include "model/new_project.h"
 #include "schedule/calendar.h"
+#include "schedule/forerunner_scan.h"
 #include "schedule/recalc.h"
-#include "schedule/schedule_engine.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -30,7 +30,10 @@ public:
     }
 };
 
-TDateTime projectStart() { return static_cast<TDateTime>(QDate(1899, 12, 30).daysTo(QDate(2024, 1, 1))); }
+TDateTime projectStart()
+{
+    return static_cast<TDateTime>(QDate(1899, 12, 30).daysTo(QDate(2024, 1, 1)));
+}
 
 struct Scenario {
     Project project;
@@ -209,11 +212,26 @@ void runScenario(benchmark::State &state, Scenario *(*make)())
     state.counters["skipped"] = static_cast<double>(stats.revisitsSkipped);
 }
 
-void BM_ChainInRowOrder(benchmark::State &state) { runScenario(state, [] { return chain(false); }); }
-void BM_ChainInReversedRowOrder(benchmark::State &state) { runScenario(state, [] { return chain(true); }); }
-void BM_RandomForwardLinks(benchmark::State &state) { runScenario(state, randomLinks); }
-void BM_LatticeOfDiamonds(benchmark::State &state) { runScenario(state, lattice); }
-void BM_ChainInFiftyGroups(benchmark::State &state) { runScenario(state, nestedChain); }
+void BM_ChainInRowOrder(benchmark::State &state)
+{
+    runScenario(state, [] { return chain(false); });
+}
+void BM_ChainInReversedRowOrder(benchmark::State &state)
+{
+    runScenario(state, [] { return chain(true); });
+}
+void BM_RandomForwardLinks(benchmark::State &state)
+{
+    runScenario(state, randomLinks);
+}
+void BM_LatticeOfDiamonds(benchmark::State &state)
+{
+    runScenario(state, lattice);
+}
+void BM_ChainInFiftyGroups(benchmark::State &state)
+{
+    runScenario(state, nestedChain);
+}
 
 BENCHMARK(BM_ChainInRowOrder)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_ChainInReversedRowOrder)->Unit(benchmark::kMillisecond)->MinTime(1.0);

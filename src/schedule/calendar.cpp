@@ -6,7 +6,10 @@ namespace morvaine {
 
 namespace {
 
-bool isBlankOrControl(QChar c) { return c.unicode() <= 0x20; }
+bool isBlankOrControl(QChar c)
+{
+    return c.unicode() <= 0x20;
+}
 
 } // namespace
 
@@ -21,8 +24,8 @@ int DurationDays(const QString &text)
         for (; s != end && static_cast<unsigned>(*s - u'0') <= 9u && digits < 10; ++s, ++digits)
             value = value * 10 + (*s - u'0');
         if (digits > 0 && digits <= 9 &&
-            (s == end || (end - s >= 4 && s[0] == u' ' && s[1] == u'd' && s[2] == u'a' &&
-                          s[3] == u'y')))
+            (s == end ||
+             (end - s >= 4 && s[0] == u' ' && s[1] == u'd' && s[2] == u'a' && s[3] == u'y')))
             return value;
     }
     const qsizetype unit = text.indexOf(QLatin1String(" day"));
@@ -72,7 +75,10 @@ WorkWeek::WorkWeek(const QString &mask)
     }
 }
 
-int WorkWeek::weekday(std::int64_t day) { return (mondayIndex(day) + 1) % 7 + 1; }
+int WorkWeek::weekday(std::int64_t day)
+{
+    return (mondayIndex(day) + 1) % 7 + 1;
+}
 
 std::int64_t WorkWeek::count(std::int64_t first, std::int64_t last) const
 {
@@ -86,15 +92,14 @@ std::int64_t WorkWeek::count(std::int64_t first, std::int64_t last) const
 
 bool IsWorkingDay(const Project &project, TDateTime date)
 {
-    return WorkWeek(project.settings().workingDays())
-        .isWorkingDay(static_cast<std::int64_t>(date));
+    return WorkWeek(project.settings().workingDays()).isWorkingDay(static_cast<std::int64_t>(date));
 }
 
 int CountWorkingDays(const Project &project, TDateTime first, TDateTime last)
 {
-    return static_cast<int>(WorkWeek(project.settings().workingDays())
-                                .count(static_cast<std::int64_t>(first),
-                                       static_cast<std::int64_t>(last)));
+    return static_cast<int>(
+        WorkWeek(project.settings().workingDays())
+            .count(static_cast<std::int64_t>(first), static_cast<std::int64_t>(last)));
 }
 
 void CalcEndDate(Project &project, int row)

@@ -60,10 +60,10 @@ private:
         return static_cast<int>(index < 0 ? index + 7 : index);
     }
 
-    bool m_work[7] = {};       // Monday first
+    bool m_work[7] = {}; // Monday first
     int m_perWeek = 0;
-    int m_prefix[15] = {};      // working days among the first k days of a doubled week
-    int m_offset[7][7] = {};    // offset of the j-th working day of a week starting at index i
+    int m_prefix[15] = {};   // working days among the first k days of a doubled week
+    int m_offset[7][7] = {}; // offset of the j-th working day of a week starting at index i
 };
 
 } // namespace morvaine

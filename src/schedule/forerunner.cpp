@@ -1,5 +1,6 @@
+#include "forerunner_scan.h"
+#include "model/convert.h"
 #include "recalc.h"
-#include "schedule_engine.h"
 
 namespace morvaine {
 
@@ -17,7 +18,8 @@ bool ForerunnerItemValue(QStringView number, int &value, QString &error)
 ParsedForerunner ParseForerunner(const QString &text)
 {
     ParsedForerunner parsed;
-    parsed.bad = !ScanForerunner(text, [&](int row) { parsed.items.append(row); }, parsed.error);
+    parsed.bad = !ScanForerunner(
+        text, [&](int row) { parsed.items.append(row); }, parsed.error);
     return parsed;
 }
 

@@ -19,8 +19,8 @@ void confirmNotBeforeProjectStart(Project &project, Host &host, int column, int 
     const TDateTime projectStart = StrToDate(settings.startDate());
     if (!(date < projectStart))
         return;
-    if (host.MessageBox(QStringLiteral("Confirm"), question, MsgIcon::Warning,
-                        MsgButtons::YesNo) == MsgAnswer::Yes) {
+    if (host.MessageBox(QStringLiteral("Confirm"), question, MsgIcon::Warning, MsgButtons::YesNo) ==
+        MsgAnswer::Yes) {
         settings.setValue(SettingsBlock::StartDate, table.cell(column, row));
     } else {
         host.SetPickerDate(projectStart);

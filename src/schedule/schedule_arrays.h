@@ -1,0 +1,76 @@
+#pragma once
+// The recalculation's per-row store and the arrays of its outline, successor index,
+// group spans and critical chain.
+
+#include "min_tree.h"
+#include "model/convert.h"
+
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+namespace morvaine {
+
+/// The engine's arrays by row. A recalculation borrows those of the one before on its
+/// thread, emptied, so that it reuses their memory instead of asking the allocator
+/// (and, for the large ones, the system) for it again.
+struct ScheduleArrays {
+    enum class DateState : unsigned char { Unknown, Empty, Valid, Invalid };
+    /// Empties every array, keeping its memory.
+    void clear();
+
+    /// What the walk reads and writes of a row, side by side: following a link to a
+    /// task touches one cache line of it rather than one in each of twenty arrays.
+    struct alignas(64) Row {
+        TDateTime start = 0, end = 0;
+        // The day a cell's text read as when its text was first kept back, NaN when it
+        // was not a date; set with the pending bit, not read without it.
+        TDateTime heldStart = 0, heldEnd = 0;
+        int duration = 0;
+        // Propagations of the row under way, and how many propagations started by
+        // moved sub-tasks were open when the innermost one began.
+        int active = 0, activeSince = 0;
+        unsigned settled = 0; // generation + 1 at which the row was settled
+        unsigned seenAt = 0;  // the chain step that last remembered the row
+        DateState startState = DateState::Unknown, endState = DateState::Unknown;
+        unsigned char pending = 0; // PendingStart | PendingEnd
+        unsigned char durationKnown = 0;
+        unsigned char hasDuration = 0; // a Duration that is not empty (once the index is built)
+        unsigned char isGroup = 0, offLevelOne = 0;
+        unsigned char groupy = 0; // a group span reads its cells (once the outline is built)
+        unsigned char visited = 0;
+        unsigned char dirty = 0; // a group task whose fit waits
+    };
+    static_assert(sizeof(Row) == 64 && std::is_trivially_copyable_v<Row>);
+    std::vector<Row> m_rows;
+    std::vector<int> m_pendingRows; // the first m_pendingCount rows have texts kept back
+
+    // Outline, rows 1..last.
+    std::vector<int> m_level;
+    std::vector<unsigned char> m_levelBad;
+    std::vector<int> m_subEnd, m_parent;
+    std::vector<unsigned char> m_subStopBad;
+
+    // Successor index: successors of p are m_succ[m_succFirst[p] .. m_succFirst[p+1]).
+    std::vector<int> m_succFirst, m_succ;
+    std::vector<unsigned char> m_hasItems, m_noForerunner;
+    // What building the outline and the index needs for a while.
+    std::vector<int> m_scratch, m_scratch2, m_scratch3;
+    std::vector<std::pair<int, int>> m_links;
+
+    // Group spans.
+    MinTree m_startTree, m_endTree;
+
+    // Critical chain, and the dates of rows written since the last chain step as that
+    // step saw them.
+    std::vector<int> m_chain;
+    std::vector<int> m_chainPos;
+    struct Seen {
+        int row;
+        DateState startState, endState;
+        TDateTime start, end;
+    };
+    std::vector<Seen> m_seen;
+};
+
+} // namespace morvaine
