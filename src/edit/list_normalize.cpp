@@ -77,6 +77,8 @@ void NormalizeForerunnerList(Project &project, int row)
         return;
     }
     text.remove(QLatin1Char(' '));
+    // An empty item (";;") names no row: it would fail every recalculation.
+    text = text.split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(';'));
     table.setCell(ColForerunner, row, finishList(text));
 }
 

@@ -13,7 +13,8 @@ namespace morvaine {
 void NormalizeResourceList(Project &project, Host &host, int row);
 
 /// Rewrites the Forerunner cell of row as a predecessor list ("1;3" -> " 1; 3;",
-/// "1 3" -> " 13;"); a text without any digit empties the cell.
+/// "1 3" -> " 13;", ";;6" -> " 6;": empty items are dropped); a text without any
+/// digit empties the cell.
 void NormalizeForerunnerList(Project &project, int row);
 
 } // namespace morvaine

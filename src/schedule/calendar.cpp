@@ -90,11 +90,6 @@ std::int64_t WorkWeek::count(std::int64_t first, std::int64_t last) const
     return days / 7 * m_perWeek + (m_prefix[start + rest] - m_prefix[start]);
 }
 
-bool IsWorkingDay(const Project &project, TDateTime date)
-{
-    return WorkWeek(project.settings().workingDays()).isWorkingDay(static_cast<std::int64_t>(date));
-}
-
 int CountWorkingDays(const Project &project, TDateTime first, TDateTime last)
 {
     return static_cast<int>(

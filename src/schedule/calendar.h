@@ -13,9 +13,6 @@ namespace morvaine {
 /// Throws ConversionError when the rest is not an integer.
 int DurationDays(const QString &text);
 
-/// Whether the day is a working day of the project's working-days mask.
-bool IsWorkingDay(const Project &project, TDateTime date);
-
 /// Working days from first to last, both included (first is always examined).
 int CountWorkingDays(const Project &project, TDateTime first, TDateTime last);
 

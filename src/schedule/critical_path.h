@@ -10,9 +10,4 @@ namespace morvaine {
 /// recalculates the schedule; switching off clears the marks without one.
 void ToggleCriticalPath(Project &project, Host &host);
 
-/// Sets the critical marks from the finished schedule: every task from the project
-/// start date to the project end date, and the recorded chain when it reaches the
-/// project end (the chain is emptied otherwise).
-void MarkCriticalPath(Project &project);
-
 } // namespace morvaine

@@ -59,7 +59,7 @@ void ScheduleEngine::checkMarksReadable()
             m_rows[row].end == m_trackedEnd)
             marks[row] = 1;
     m_marksFailed = true;
-    StrToDate(text(fail == startFail ? ColStart : ColEnd, fail)); // throws
+    unreadableDate(fail == startFail ? ColStart : ColEnd, fail); // throws
 }
 
 void ScheduleEngine::chainStep(int p, int s, TDateTime start, TDateTime end)

@@ -134,7 +134,7 @@ TDateTime ScheduleEngine::slowProjectEnd()
     if (!m_endTreeBuilt || m_endMaxStale)
         buildEndTree();
     if (!m_badEnds.empty())
-        StrToDate(text(ColEnd, *m_badEnds.begin())); // throws
+        unreadableDate(ColEnd, *m_badEnds.begin()); // throws
     // A group whose fit is pending never ends later than its sub-tasks.
     return m_endMaxCount == 0 ? start : std::max(start, m_endMax);
 }

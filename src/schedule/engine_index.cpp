@@ -2,6 +2,9 @@
 
 #include "schedule_engine.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace morvaine {
 
 void ScheduleEngine::buildIndex()
@@ -58,7 +61,7 @@ bool ScheduleEngine::isRoot(int row)
     // The scan for a row naming this one reads Forerunners in row order and fails at
     // a bad item met before it.
     if (!m_badRows.empty() && (!named || m_badRows.front().first < m_succ[m_succFirst[row]]))
-        throw ConversionError(m_badRows.front().second.error);
+        throwForerunnerError(0);
     return named;
 }
 
@@ -75,12 +78,81 @@ void ScheduleEngine::report(int p, int s)
     if (!m_reported.insert({p, s}).second)
         return;
     flushPending(); // the window may paint the grid while the message is up
-    m_host.MessageBox(
-        QStringLiteral("Error"),
-        QStringLiteral("Link error (Task #%1 -> Task #%2)\nThis link will be ignored.")
-            .arg(p)
-            .arg(s),
-        MsgIcon::Error, MsgButtons::Ok);
+    if (m_linkErrors)
+        m_linkErrors(LinkErrorMessage(p, s));
+}
+
+void ScheduleEngine::reportUnreachedCycles()
+{
+    // The walk starts only at roots: links among rows that no root reaches are never
+    // followed, and a cycle among them would otherwise pass in silence. Each link of
+    // such a cycle is reported, and none is followed.
+    auto unreachedLink = [this](int p) {
+        for (int i = m_succFirst[p]; i < m_succFirst[p + 1]; ++i)
+            if (!m_rows[m_succ[i]].reached)
+                return true;
+        return false;
+    };
+    int first = 1;
+    while (first <= m_last && (m_rows[first].reached || !unreachedLink(first)))
+        ++first;
+    if (first > m_last)
+        return;
+    // Tarjan's strongly connected components of the links among the rows not reached,
+    // on an explicit stack; a link inside one component lies on a cycle.
+    const std::size_t rows = static_cast<std::size_t>(m_last) + 1;
+    std::vector<int> order(rows, -1), low(rows, 0), component(rows, -1);
+    std::vector<int> open;
+    struct Visit {
+        int row, next;
+    };
+    std::vector<Visit> calls;
+    int counter = 0, components = 0;
+    auto enter = [&](int row) {
+        order[row] = low[row] = counter++;
+        open.push_back(row);
+        calls.push_back({row, m_succFirst[row]});
+    };
+    for (int start = first; start <= m_last; ++start) {
+        if (m_rows[start].reached || order[start] >= 0)
+            continue;
+        enter(start);
+        while (!calls.empty()) {
+            const int row = calls.back().row;
+            if (calls.back().next < m_succFirst[row + 1]) {
+                const int s = m_succ[calls.back().next++];
+                if (m_rows[s].reached)
+                    continue;
+                if (order[s] < 0)
+                    enter(s);
+                else if (component[s] < 0)
+                    low[row] = std::min(low[row], order[s]);
+                continue;
+            }
+            calls.pop_back();
+            if (!calls.empty())
+                low[calls.back().row] = std::min(low[calls.back().row], low[row]);
+            if (low[row] == order[row]) {
+                int member = 0;
+                do {
+                    member = open.back();
+                    open.pop_back();
+                    component[member] = components;
+                } while (member != row);
+                ++components;
+            }
+        }
+    }
+    // Predecessors in row order, each with its successors in row order.
+    for (int p = first; p <= m_last; ++p) {
+        if (m_rows[p].reached)
+            continue;
+        for (int i = m_succFirst[p]; i < m_succFirst[p + 1]; ++i) {
+            const int s = m_succ[i];
+            if (!m_rows[s].reached && component[s] == component[p])
+                report(p, s);
+        }
+    }
 }
 
 } // namespace morvaine

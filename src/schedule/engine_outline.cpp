@@ -86,6 +86,24 @@ void ScheduleEngine::buildOutline()
     for (int t : open)
         if (!m_levelBad[t])
             m_subEnd[t] = m_last;
+    if (m_hasGroups)
+        dropStaleGroupMarks();
+}
+
+void ScheduleEngine::dropStaleGroupMarks()
+{
+    // A mark left on a row that heads no deeper row (the last row, or one whose next
+    // row is not deeper) makes no group: there is nothing for it to span. Where a
+    // Level is no number the mark stays, and the fit reports that Level.
+    m_hasGroups = false;
+    for (int row = 1; row <= m_last; ++row) {
+        if (!m_rows[row].isGroup)
+            continue;
+        if (row == m_last || (!m_levelBad[row] && !m_subStopBad[row] && m_subEnd[row] == row))
+            m_rows[row].isGroup = 0;
+        else
+            m_hasGroups = true;
+    }
 }
 
 void ScheduleEngine::readLevel(int row, const QString &level)
@@ -118,7 +136,8 @@ void ScheduleEngine::readLevel(int row, const QString &level)
 
 void ScheduleEngine::throwLevelError(int row) const
 {
-    throw ConversionError(
+    throwCellError(
+        ColLevel, row,
         std::lower_bound(m_levelError.begin(), m_levelError.end(), std::make_pair(row, QString()))
             ->second);
 }

@@ -39,7 +39,21 @@ ScheduleEngine::DateState ScheduleEngine::readEndState(int row)
 
 TDateTime ScheduleEngine::unreadableDate(int column, int row) const
 {
-    return StrToDate(text(column, row)); // throws the conversion error
+    try {
+        return StrToDate(text(column, row)); // throws the conversion error
+    } catch (const ConversionError &error) {
+        throwCellError(column, row, error.message());
+    }
+}
+
+void ScheduleEngine::throwCellError(int column, int row, const QString &message) const
+{
+    throw ConversionError(CellErrorMessage(message, column, row));
+}
+
+void ScheduleEngine::throwForerunnerError(std::size_t bad) const
+{
+    throwCellError(ColForerunner, m_badRows[bad].first, m_badRows[bad].second.error);
 }
 
 void ScheduleEngine::readAllDates()
@@ -65,7 +79,11 @@ void ScheduleEngine::readAllDates()
 
 int ScheduleEngine::readDuration(int row)
 {
-    m_rows[row].duration = DurationDays(text(ColDuration, row));
+    try {
+        m_rows[row].duration = DurationDays(text(ColDuration, row));
+    } catch (const ConversionError &error) {
+        throwCellError(ColDuration, row, error.message());
+    }
     m_rows[row].durationKnown = 1;
     return m_rows[row].duration;
 }
@@ -269,7 +287,7 @@ void ScheduleEngine::calcEndDate(int row)
     if (!end)
         return; // no working day in the mask: the End stays unwritten
     if (!readableDay(static_cast<TDateTime>(*end)))
-        throw ConversionError(TooLongDurationMessage(text(ColDuration, row)));
+        throwCellError(ColDuration, row, TooLongDurationMessage(text(ColDuration, row)));
     setEndDay(row, static_cast<TDateTime>(*end));
 }
 

@@ -14,7 +14,7 @@ void ScheduleEngine::followLink(int p, int s)
     }
     bool moved = false;
     const int duration = durationOf(s);
-    const TDateTime end = endOf(p); // read before the successor's Start, as the rule has it
+    const TDateTime end = endOf(p); // read first: a bad End fails before the successor's Start
     if (duration == 0) {
         if (end > startOf(s)) {
             setStart(s, text(ColEnd, p), DateState::Valid, end);
@@ -127,6 +127,7 @@ void ScheduleEngine::push(FrameKind kind, int row, bool conditional)
         frame.saved = m_rows[row].activeSince;
         m_rows[row].activeSince = m_conditional;
         ++m_rows[row].active;
+        m_rows[row].reached = 1;
         m_activeGroups += m_rows[row].isGroup;
     }
     m_stack.push_back(frame);
@@ -225,7 +226,7 @@ void ScheduleEngine::stepPropagate(std::size_t at)
                 int &index = m_stack[at].index;
                 if (index == end) {
                     if (throwAt >= 0)
-                        throw ConversionError(m_badRows[throwAt].second.error);
+                        throwForerunnerError(throwAt);
                     popPropagate();
                     break;
                 }
@@ -233,7 +234,7 @@ void ScheduleEngine::stepPropagate(std::size_t at)
                 if (index != end)
                     prefetchRow(m_succ[index]);
                 if (throwAt >= 0 && s > m_badRows[throwAt].first)
-                    throw ConversionError(m_badRows[throwAt].second.error);
+                    throwForerunnerError(throwAt);
                 followLink(p, s);
             }
         }

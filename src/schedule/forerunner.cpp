@@ -1,6 +1,5 @@
 #include "forerunner_scan.h"
 #include "model/convert.h"
-#include "recalc.h"
 
 namespace morvaine {
 
@@ -18,17 +17,9 @@ bool ForerunnerItemValue(QStringView number, int &value, QString &error)
 ParsedForerunner ParseForerunner(const QString &text)
 {
     ParsedForerunner parsed;
-    parsed.bad = !ScanForerunner(
+    ScanForerunner(
         text, [&](int row) { parsed.items.append(row); }, parsed.error);
     return parsed;
-}
-
-QList<int> ForerunnerRows(const QString &text)
-{
-    ParsedForerunner parsed = ParseForerunner(text);
-    if (parsed.bad)
-        throw ConversionError(parsed.error);
-    return parsed.items;
 }
 
 } // namespace morvaine

@@ -10,7 +10,6 @@ namespace morvaine {
 /// The items of a Forerunner text up to the first one that is not a number.
 struct ParsedForerunner {
     QList<int> items;
-    bool bad = false;
     QString error; // the conversion message of the bad item
 };
 ParsedForerunner ParseForerunner(const QString &text);

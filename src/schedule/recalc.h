@@ -4,15 +4,25 @@
 #include "model/host.h"
 #include "model/project.h"
 
+#include <functional>
+
 namespace morvaine {
 
 /// Brings row into agreement after a change of its Duration (2), Start (3) or End (4);
 /// any other column does nothing. May ask the two project-start questions.
 void RecalcRow(Project &project, Host &host, int column, int row);
 
-/// Refits group tasks, pushes successors behind their predecessors, reports bad
-/// links, sets the critical marks and asks for the chart to be repainted.
-void RecalcSchedule(Project &project, Host &host);
+/// Receives the message of each link a recalculation will not follow, in the order
+/// the recalculation meets them. A message box shown from here may repaint the windows:
+/// the cells are up to date whenever it is called.
+using LinkErrorSink = std::function<void(const QString &message)>;
+
+/// "Link error (Task #p -> Task #s)\nThis link will be ignored."
+QString LinkErrorMessage(int p, int s);
+
+/// A conversion error's message with the cell it came from on a second line:
+/// "Row 3, Start." (the column as the header row names it).
+QString CellErrorMessage(const QString &message, int column, int row);
 
 /// Figures of one recalculation, for tests and benchmarks.
 struct RecalcStats {
@@ -25,19 +35,18 @@ struct RecalcStats {
     long long chainSensitiveSkips = 0;
 };
 
-/// RecalcSchedule, reporting its figures into stats.
+/// Refits group tasks (from the top-level group holding firstVisibleRow down), pushes
+/// successors behind their predecessors, passes each bad link to linkErrors, sets the
+/// critical marks and asks view to repaint the chart. A cell that does not read ends
+/// it with a ConversionError naming the cell (CellErrorMessage).
+void RecalcSchedule(Project &project, int firstVisibleRow, const LinkErrorSink &linkErrors,
+                    ViewNotifications &view, RecalcStats *stats = nullptr);
+
+/// RecalcSchedule for a command: the first visible row from the task grid, each bad
+/// link shown in an "Error" box as it is met.
+void RecalcSchedule(Project &project, Host &host);
+
+/// RecalcSchedule for a command, reporting its figures into stats.
 void RecalcSchedule(Project &project, Host &host, RecalcStats &stats);
-
-/// Whether a link from predecessor row p to successor row s may be followed: the
-/// successor has a Duration, and neither row is a group task holding the other.
-bool LinkAllowed(const Project &project, int p, int s);
-
-/// Fits every group task from the top-level group of the first visible row down to
-/// LastTaskRow to the dates of its sub-tasks.
-void RecalcGroupTasks(Project &project, Host &host);
-
-/// The row numbers named by a Forerunner text (" 3; 5;"), in order. Throws
-/// ConversionError at the first item that is not a number.
-QList<int> ForerunnerRows(const QString &text);
 
 } // namespace morvaine

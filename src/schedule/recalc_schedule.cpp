@@ -4,43 +4,51 @@
 
 namespace morvaine {
 
+QString LinkErrorMessage(int p, int s)
+{
+    return QStringLiteral("Link error (Task #%1 -> Task #%2)\nThis link will be ignored.")
+        .arg(p)
+        .arg(s);
+}
+
+QString CellErrorMessage(const QString &message, int column, int row)
+{
+    static const char *const names[] = {"Task",     "Duration",   "Start", "End",  "Forerunner",
+                                        "Resource", "Completion", "Level", "Veha", "Settings"};
+    const QString name = column >= ColTask && column <= ColSettings
+                             ? QLatin1String(names[column - ColTask])
+                             : QString::number(column);
+    return QStringLiteral("%1\nRow %2, %3.").arg(message).arg(row).arg(name);
+}
+
+void RecalcSchedule(Project &project, int firstVisibleRow, const LinkErrorSink &linkErrors,
+                    ViewNotifications &view, RecalcStats *stats)
+{
+    if (stats)
+        *stats = RecalcStats();
+    ScheduleEngine(project, firstVisibleRow, linkErrors, view, stats).recalcSchedule();
+}
+
+namespace {
+
+void recalcForCommand(Project &project, Host &host, RecalcStats *stats)
+{
+    const LinkErrorSink showError = [&host](const QString &message) {
+        host.MessageBox(QStringLiteral("Error"), message, MsgIcon::Error, MsgButtons::Ok);
+    };
+    RecalcSchedule(project, host.FirstVisibleTaskRow(), showError, host, stats);
+}
+
+} // namespace
+
 void RecalcSchedule(Project &project, Host &host)
 {
-    ScheduleEngine(project, host, nullptr).recalcSchedule();
+    recalcForCommand(project, host, nullptr);
 }
 
 void RecalcSchedule(Project &project, Host &host, RecalcStats &stats)
 {
-    stats = RecalcStats();
-    ScheduleEngine(project, host, &stats).recalcSchedule();
-}
-
-void RecalcGroupTasks(Project &project, Host &host)
-{
-    ScheduleEngine(project, host, nullptr).recalcGroupTasks();
-}
-
-bool LinkAllowed(const Project &project, int p, int s)
-{
-    const TaskTable &table = project.taskTable;
-    if (table.cell(ColDuration, s).isEmpty() || p == s)
-        return false;
-    auto holds = [&](int group, int row) {
-        const int level = StrToInt(table.cell(ColLevel, group));
-        for (int c = group + 1; c <= project.LastTaskRow; ++c) {
-            if (StrToInt(table.cell(ColLevel, c)) <= level)
-                break;
-            if (c == row)
-                return true;
-        }
-        return false;
-    };
-    const QLatin1String mark("v");
-    if (table.cell(ColVeha, p) == mark && p < s && holds(p, s))
-        return false;
-    if (table.cell(ColVeha, s) == mark && s < p && holds(s, p))
-        return false;
-    return true;
+    recalcForCommand(project, host, &stats);
 }
 
 } // namespace morvaine

@@ -39,7 +39,8 @@ struct ScheduleArrays {
         unsigned char isGroup = 0, offLevelOne = 0;
         unsigned char groupy = 0; // a group span reads its cells (once the outline is built)
         unsigned char visited = 0;
-        unsigned char dirty = 0; // a group task whose fit waits
+        unsigned char dirty = 0;   // a group task whose fit waits
+        unsigned char reached = 0; // propagated in this recalculation
     };
     static_assert(sizeof(Row) == 64 && std::is_trivially_copyable_v<Row>);
     std::vector<Row> m_rows;

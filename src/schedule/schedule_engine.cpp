@@ -20,11 +20,15 @@ ScheduleEngine::Workspace &ScheduleEngine::workspace()
     return shared;
 }
 
-ScheduleEngine::ScheduleEngine(Project &project, Host &host, RecalcStats *stats)
-    : m_project(project), m_host(host), m_table(project.taskTable), m_stats(stats),
+ScheduleEngine::ScheduleEngine(Project &project, int firstVisibleRow,
+                               const LinkErrorSink &linkErrors, ViewNotifications &view,
+                               RecalcStats *stats)
+    : m_project(project), m_table(project.taskTable), m_stats(stats),
       m_last(std::clamp(project.LastTaskRow, 0, TaskTable::LastRow)),
       m_week(project.settings().workingDays()), m_firstDay(MinDateValue()),
-      m_lastDay(MaxDateValue()), m_stack(workspace().busy ? m_ownStack : workspace().frames)
+      m_lastDay(MaxDateValue()), m_linkErrors(linkErrors), m_view(view),
+      m_firstVisibleRow(firstVisibleRow),
+      m_stack(workspace().busy ? m_ownStack : workspace().frames)
 {
     if (&m_stack != &m_ownStack) {
         m_borrowed = true;
@@ -59,7 +63,7 @@ void ScheduleEngine::recalcGroupTasks()
         return;
     if (!m_groupTrees)
         buildGroupTrees();
-    int first = std::clamp(m_host.FirstVisibleTaskRow(), 1, TaskTable::LastRow);
+    int first = std::clamp(m_firstVisibleRow, 1, TaskTable::LastRow);
     while (first > 1 && text(ColLevel, first) != QLatin1String("1"))
         --first;
     for (int g = first; g <= m_last; ++g)
@@ -81,6 +85,7 @@ void ScheduleEngine::recalcSchedule()
             run();
         }
         flushDirty(1, m_last);
+        reportUnreachedCycles();
         markCriticalPath();
     } catch (const ConversionError &) {
         m_stack.clear();
@@ -95,7 +100,7 @@ void ScheduleEngine::recalcSchedule()
     }
     flushPending();
     m_project.CriticalChain = QList<int>(m_chain.begin(), m_chain.end());
-    m_host.RepaintChart();
+    m_view.RepaintChart();
 }
 
 } // namespace morvaine

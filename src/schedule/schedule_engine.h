@@ -25,15 +25,19 @@ namespace morvaine {
 
 class ScheduleEngine : private ScheduleArrays {
 public:
-    ScheduleEngine(Project &project, Host &host, RecalcStats *stats);
+    /// A recalculation of project; group tasks above the top-level group holding
+    /// firstVisibleRow are not refitted; bad links go to linkErrors.
+    ScheduleEngine(Project &project, int firstVisibleRow, const LinkErrorSink &linkErrors,
+                   ViewNotifications &view, RecalcStats *stats);
     ~ScheduleEngine();
     ScheduleEngine(const ScheduleEngine &) = delete;
     ScheduleEngine &operator=(const ScheduleEngine &) = delete;
 
+    /// Runs the recalculation; throws ConversionError at a cell that does not read.
     void recalcSchedule();
-    void recalcGroupTasks();
 
 private:
+    void recalcGroupTasks();
     enum class FrameKind : unsigned char { Follow, Propagate, Groups, Climb };
     struct Frame {
         FrameKind kind;
@@ -83,7 +87,11 @@ private:
     }
     DateState readStartState(int row);
     DateState readEndState(int row);
+    // Throws the conversion error of a cell that is not a date, naming the cell.
     TDateTime unreadableDate(int column, int row) const;
+    [[noreturn]] void throwCellError(int column, int row, const QString &message) const;
+    // The error of the bad Forerunner item in m_badRows[bad].
+    [[noreturn]] void throwForerunnerError(std::size_t bad) const;
     int readDuration(int row);
     void readAllDates();
     bool m_allDatesRead = false;
@@ -149,6 +157,7 @@ private:
     bool m_outlineBuilt = false;
     void buildOutline();
     void readLevel(int row, const QString &level);
+    void dropStaleGroupMarks();
     Q_ALWAYS_INLINE int levelOf(int row)
     {
         if (m_levelBad[row])
@@ -205,6 +214,7 @@ private:
     int throwRowFor(int p);
     void followLink(int p, int s);
     void report(int p, int s);
+    void reportUnreachedCycles();
 
     // Groups.
     void buildGroupTrees();
@@ -274,7 +284,6 @@ private:
     void popPropagate();
 
     Project &m_project;
-    Host &m_host;
     TaskTable &m_table;
     RecalcStats *m_stats;
     int m_last;
@@ -282,6 +291,9 @@ private:
     DateCodec m_dates;
     TDateTime m_firstDay, m_lastDay; // the dates a text can hold
     QString m_none;
+    const LinkErrorSink &m_linkErrors;
+    ViewNotifications &m_view;
+    int m_firstVisibleRow;
 
     // Outline.
     std::vector<std::pair<int, QString>> m_levelError; // by row, for rows with m_levelBad

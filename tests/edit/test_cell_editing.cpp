@@ -149,6 +149,10 @@ void TestCellEditing::forerunnerCommit_data()
                                    << " 4; 5;";
     QTest::newRow("no digit") << " ; ;"
                               << "";
+    QTest::newRow("empty items first") << ";;6"
+                                       << " 6;";
+    QTest::newRow("empty item between") << "1; ;3;;"
+                                        << " 1; 3;";
 }
 
 void TestCellEditing::forerunnerCommit()

@@ -8,6 +8,22 @@ namespace morvaine::literal {
 
 namespace {
 
+// A conversion error from a cell names the cell on a second line.
+const char *const ColumnNames[] = {"",      "Task",       "Duration", "Start",
+                                   "End",   "Forerunner", "Resource", "Completion",
+                                   "Level", "Veha",       "Settings"};
+
+template <typename Read> auto located(int column, int row, Read &&read)
+{
+    try {
+        return read();
+    } catch (const ConversionError &error) {
+        throw ConversionError(
+            error.message() +
+            QStringLiteral("\nRow %1, %2.").arg(row).arg(QLatin1String(ColumnNames[column])));
+    }
+}
+
 int DurationDays(const QString &text)
 {
     const qsizetype unit = text.indexOf(QLatin1String(" day"));
@@ -39,8 +55,9 @@ bool IsWorkingDay(const Project &project, TDateTime date)
 void CalcDuration(Project &project, int row)
 {
     TaskTable &t = project.taskTable;
-    const TDateTime start = StrToDate(t.cell(ColStart, row));
-    const TDateTime end = StrToDate(t.cell(ColEnd, row));
+    const TDateTime start =
+        located(ColStart, row, [&] { return StrToDate(t.cell(ColStart, row)); });
+    const TDateTime end = located(ColEnd, row, [&] { return StrToDate(t.cell(ColEnd, row)); });
     t.setCell(ColDuration, row, QString::number(CountWorkingDays(project, start, end)));
 }
 
@@ -49,8 +66,9 @@ TDateTime ProjectEndDate(const Project &project)
     TDateTime result = StrToDate(project.settings().startDate());
     for (int row = 1; row <= project.LastTaskRow; ++row) {
         const QString &end = project.taskTable.cell(ColEnd, row);
-        if (!end.isEmpty() && StrToDate(end) > result)
-            result = StrToDate(end);
+        const auto day = [&] { return located(ColEnd, row, [&] { return StrToDate(end); }); };
+        if (!end.isEmpty() && day() > result)
+            result = day();
     }
     return result;
 }
@@ -69,6 +87,55 @@ public:
     int depth = 0;
     std::vector<bool> visited;
     std::vector<bool> propagating;
+    std::vector<bool> reached; // propagated at least once
+
+    // The rows a Forerunner names, up to its first item that is no number.
+    QList<int> namedRows(int row) const
+    {
+        QList<int> rows;
+        QString rest = cell(ColForerunner, row);
+        for (qsizetype semicolon = rest.indexOf(QLatin1Char(';')); semicolon >= 0;
+             semicolon = rest.indexOf(QLatin1Char(';'))) {
+            bool number = false;
+            const QString text = semicolon >= 1 ? rest.mid(1, semicolon - 1) : QString();
+            try {
+                rows << StrToInt(text);
+                number = true;
+            } catch (const ConversionError &) {
+            }
+            if (!number)
+                break;
+            rest = rest.mid(semicolon + 1);
+        }
+        return rows;
+    }
+    bool linked(int pred, int succ) const { return namedRows(succ).contains(pred); }
+    // Whether from reaches to along links between rows never reached.
+    bool leadsTo(int from, int to) const
+    {
+        std::vector<bool> seen(reached.size(), false);
+        QList<int> todo{from};
+        seen[from] = true;
+        while (!todo.isEmpty()) {
+            const int row = todo.takeFirst();
+            if (row == to)
+                return true;
+            for (int next = 1; next <= p.LastTaskRow; ++next)
+                if (!reached[next] && !seen[next] && linked(row, next)) {
+                    seen[next] = true;
+                    todo << next;
+                }
+        }
+        return false;
+    }
+    // Links that lie on a cycle of rows no root reached.
+    void ReportUnreachedCycles()
+    {
+        for (int pred = 1; pred <= p.LastTaskRow; ++pred)
+            for (int succ = 1; succ <= p.LastTaskRow; ++succ)
+                if (!reached[pred] && !reached[succ] && linked(pred, succ) && leadsTo(succ, pred))
+                    linkError(pred, succ);
+    }
 
     // Counts one call and its nesting; a cycle would otherwise recurse for ever.
     struct Step {
@@ -84,8 +151,35 @@ public:
     {
         return row >= 1 && row <= TaskTable::LastRow ? t.cell(column, row) : QString();
     }
-    int level(int row) { return StrToInt(cell(ColLevel, row)); }
-    bool isGroup(int row) const { return cell(ColVeha, row) == QLatin1String("v"); }
+    int level(int row)
+    {
+        return located(ColLevel, row, [&] { return StrToInt(cell(ColLevel, row)); });
+    }
+    // A marked row heading no deeper row (the last row, or a next row not deeper) is no
+    // group; where a Level is no number the mark counts.
+    bool isGroup(int row)
+    {
+        if (cell(ColVeha, row) != QLatin1String("v"))
+            return false;
+        if (row >= p.LastTaskRow)
+            return false;
+        try {
+            return level(row + 1) > level(row);
+        } catch (const ConversionError &) {
+            return true;
+        }
+    }
+    // The items of a Forerunner, read one by one; a bad one fails naming the cell.
+    int item(int row, const QString &rest, qsizetype semicolon)
+    {
+        return located(ColForerunner, row, [&] {
+            return StrToInt(semicolon >= 1 ? rest.mid(1, semicolon - 1) : QString());
+        });
+    }
+    int durationDays(int row)
+    {
+        return located(ColDuration, row, [&] { return DurationDays(cell(ColDuration, row)); });
+    }
     QList<int> subTasks(int g)
     {
         QList<int> rows;
@@ -94,8 +188,14 @@ public:
             rows.append(c);
         return rows;
     }
-    TDateTime start(int row) { return StrToDate(cell(ColStart, row)); }
-    TDateTime end(int row) { return StrToDate(cell(ColEnd, row)); }
+    TDateTime start(int row)
+    {
+        return located(ColStart, row, [&] { return StrToDate(cell(ColStart, row)); });
+    }
+    TDateTime end(int row)
+    {
+        return located(ColEnd, row, [&] { return StrToDate(cell(ColEnd, row)); });
+    }
 
     bool LinkAllowed(int pred, int succ)
     {
@@ -133,9 +233,19 @@ public:
         }
     }
 
+    void linkError(int pred, int succ)
+    {
+        host.MessageBox(QStringLiteral("Error"),
+                        QStringLiteral("Link error (Task #") + QString::number(pred) +
+                            QStringLiteral(" -> Task #") + QString::number(succ) +
+                            QStringLiteral(")\nThis link will be ignored."),
+                        MsgIcon::Error, MsgButtons::Ok);
+    }
+
     void PropagateLinks(int pred)
     {
         const Step counted(*this);
+        reached[pred] = true;
         if (cell(ColDuration, pred).isEmpty())
             return;
         if (propagating[pred])
@@ -154,10 +264,9 @@ public:
             bool names = false;
             for (qsizetype semicolon = rest.indexOf(QLatin1Char(';')); semicolon >= 0;
                  semicolon = rest.indexOf(QLatin1Char(';'))) {
-                const int item =
-                    StrToInt(semicolon >= 1 ? rest.mid(1, semicolon - 1) : QString());
+                const int number = item(s, rest, semicolon);
                 rest = rest.mid(semicolon + 1);
-                if (item == pred) {
+                if (number == pred) {
                     names = true;
                     break;
                 }
@@ -165,7 +274,7 @@ public:
             if (!names)
                 continue;
             if (LinkAllowed(pred, s)) {
-                if (DurationDays(cell(ColDuration, s)) == 0) {
+                if (durationDays(s) == 0) {
                     if (end(pred) > start(s)) {
                         t.setCell(ColStart, s, cell(ColEnd, pred));
                         CalcEndDate(p, s);
@@ -179,11 +288,7 @@ public:
                 AdjustGroups(s);
                 PropagateLinks(s);
             } else {
-                host.MessageBox(QStringLiteral("Error"),
-                                QStringLiteral("Link error (Task #") + QString::number(pred) +
-                                    QStringLiteral(" -> Task #") + QString::number(s) +
-                                    QStringLiteral(")\nThis link will be ignored."),
-                                MsgIcon::Error, MsgButtons::Ok);
+                linkError(pred, s);
             }
         }
     }
@@ -299,7 +404,7 @@ public:
             QString rest = cell(ColForerunner, s);
             for (qsizetype semicolon = rest.indexOf(QLatin1Char(';')); semicolon >= 0;
                  semicolon = rest.indexOf(QLatin1Char(';'))) {
-                if (StrToInt(semicolon >= 1 ? rest.mid(1, semicolon - 1) : QString()) == r)
+                if (item(s, rest, semicolon) == r)
                     return true;
                 rest = rest.mid(semicolon + 1);
             }
@@ -313,12 +418,14 @@ public:
         RecalcGroupTasks();
         visited.assign(static_cast<std::size_t>(p.LastTaskRow) + 2, false);
         propagating.assign(static_cast<std::size_t>(p.LastTaskRow) + 2, false);
+        reached.assign(static_cast<std::size_t>(p.LastTaskRow) + 2, false);
         for (int r = 1; r <= p.LastTaskRow; ++r) {
             if (IsRoot(r)) {
                 AdjustGroups(r);
                 PropagateLinks(r);
             }
         }
+        ReportUnreachedCycles();
         visited.clear();
         MarkCriticalPath();
         host.RepaintChart();
@@ -342,14 +449,14 @@ int CountWorkingDays(const Project &project, TDateTime first, TDateTime last)
 void CalcEndDate(Project &project, int row)
 {
     TaskTable &t = project.taskTable;
-    const int n = DurationDays(t.cell(ColDuration, row));
+    const int n = located(ColDuration, row, [&] { return DurationDays(t.cell(ColDuration, row)); });
     if (n == 0) {
         t.setCell(ColEnd, row, t.cell(ColStart, row));
         return;
     }
     if (n < 0)
         return;
-    TDateTime d = StrToDate(t.cell(ColStart, row));
+    TDateTime d = located(ColStart, row, [&] { return StrToDate(t.cell(ColStart, row)); });
     int k = 1;
     do {
         const bool working = IsWorkingDay(project, d);

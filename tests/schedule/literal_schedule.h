@@ -1,7 +1,7 @@
 #pragma once
-// A word-for-word, slow transcription of the scheduling procedure: recursive, day
-// by day, every Forerunner read on every call. The engine must give the same cells,
-// marks and messages; the tests compare the two on random projects.
+// A slow reference implementation of the recalculation, recursive and day by day,
+// every Forerunner read on every call. The engine must give the same cells, marks and
+// messages; the tests compare the two on random projects.
 
 #include "model/host.h"
 #include "model/project.h"
@@ -12,7 +12,7 @@ namespace morvaine::literal {
 /// propagation is under way (a cycle, through links or through group tasks).
 struct BudgetExceeded {};
 
-/// RecalcSchedule as the procedure states it. stepBudget bounds the number of link
+/// RecalcSchedule, the slow way. stepBudget bounds the number of link
 /// and group steps; BudgetExceeded is thrown past it.
 void RecalcSchedule(Project &project, Host &host, long long stepBudget = 2'000'000);
 

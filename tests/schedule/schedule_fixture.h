@@ -17,8 +17,14 @@ inline TDateTime DayOf(int year, int month, int day)
 }
 
 /// Monday 1 January 2024 plus offset days.
-inline TDateTime Mon(int offset = 0) { return DayOf(2024, 1, 1) + offset; }
-inline QString MonText(int offset = 0) { return DateToStr(Mon(offset)); }
+inline TDateTime Mon(int offset = 0)
+{
+    return DayOf(2024, 1, 1) + offset;
+}
+inline QString MonText(int offset = 0)
+{
+    return DateToStr(Mon(offset));
+}
 
 struct ScheduleFixture {
     Project project;

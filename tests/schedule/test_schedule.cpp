@@ -37,9 +37,15 @@ private slots:
     void successorDoesNotMoveBackWhenPredecessorShrinks();
     void badLinksAreReportedOncePerRecalculation();
     void cycleIsReportedOnceAndSkipped();
+    void unreachedCycleLinksAreReported_data();
+    void unreachedCycleLinksAreReported();
     void conversionErrorKeepsWrittenCells();
+    void conversionErrorNamesTheCell_data();
+    void conversionErrorNamesTheCell();
 
     void groupSpansItsSubTasks();
+    void staleGroupMarkIsNoGroup_data();
+    void staleGroupMarkIsNoGroup();
     void groupBelowTheVisibleTopIsLeftAlone();
     void linkedGroupCarriesItsSubTasks();
     void nestedGroupsRefitUpwardsAndPushSuccessors();
@@ -309,8 +315,7 @@ void TestSchedule::recalcRowFillsTheRow_data()
     QTest::newRow("start moves the end") << 3 << "2 days" << 4 << 1 << "2 days" << 4 << 7;
     QTest::newRow("end sets the duration") << 4 << "1" << 0 << 9 << "8" << 0 << 9;
     QTest::newRow("end before the start") << 4 << "3" << 7 << 2 << "1 day" << 2 << 2;
-    QTest::newRow("end on saturday before start")
-        << 4 << "3" << 9 << 5 << "1 day" << 5 << 7;
+    QTest::newRow("end on saturday before start") << 4 << "3" << 9 << 5 << "1 day" << 5 << 7;
     QTest::newRow("other column") << 5 << "3" << 1 << -1 << "3" << 1 << -1;
 }
 
@@ -338,12 +343,18 @@ void TestSchedule::linkScenarios_data()
     QTest::addColumn<QString>("successor");   // duration, start, end of row 2 (pred 1)
     QTest::addColumn<int>("start");
     QTest::addColumn<int>("end");
-    QTest::newRow("pushed to thursday") << "3 0 2" << "2 0 1" << 3 << 4;
-    QTest::newRow("friday end, saturday start") << "5 0 4" << "1 0 0" << 5 << 7;
-    QTest::newRow("milestone on the end day") << "3 0 2" << "0 1 1" << 2 << 2;
-    QTest::newRow("milestone already after") << "3 0 2" << "0 2 2" << 2 << 2;
-    QTest::newRow("already a week later") << "3 0 2" << "1 9 9" << 9 << 9;
-    QTest::newRow("after a milestone") << "0 3 3" << "2 0 1" << 4 << 7;
+    QTest::newRow("pushed to thursday") << "3 0 2"
+                                        << "2 0 1" << 3 << 4;
+    QTest::newRow("friday end, saturday start") << "5 0 4"
+                                                << "1 0 0" << 5 << 7;
+    QTest::newRow("milestone on the end day") << "3 0 2"
+                                              << "0 1 1" << 2 << 2;
+    QTest::newRow("milestone already after") << "3 0 2"
+                                             << "0 2 2" << 2 << 2;
+    QTest::newRow("already a week later") << "3 0 2"
+                                          << "1 9 9" << 9 << 9;
+    QTest::newRow("after a milestone") << "0 3 3"
+                                       << "2 0 1" << 4 << 7;
 }
 
 void TestSchedule::linkScenarios()
@@ -391,9 +402,12 @@ void TestSchedule::badLinksAreReportedOncePerRecalculation()
     f.task(6, "1", 0, 0, {5, 4}, 2); // names its own group
     f.task(7, "", 0, 0, {4});        // no duration
     f.markGroups();
-    const QString self = QStringLiteral("Link error (Task #4 -> Task #4)\nThis link will be ignored.");
-    const QString group = QStringLiteral("Link error (Task #5 -> Task #6)\nThis link will be ignored.");
-    const QString empty = QStringLiteral("Link error (Task #4 -> Task #7)\nThis link will be ignored.");
+    const QString self =
+        QStringLiteral("Link error (Task #4 -> Task #4)\nThis link will be ignored.");
+    const QString group =
+        QStringLiteral("Link error (Task #5 -> Task #6)\nThis link will be ignored.");
+    const QString empty =
+        QStringLiteral("Link error (Task #4 -> Task #7)\nThis link will be ignored.");
     RecalcSchedule(f.project, f.host);
     QCOMPARE(f.host.texts(), QStringList({self, group, empty}));
     QCOMPARE(f.host.messages[0].title, QStringLiteral("Error"));
@@ -412,11 +426,48 @@ void TestSchedule::cycleIsReportedOnceAndSkipped()
     f.task(3, "1", 0, 0, {2});
     f.task(4, "1", 0, 0, {3});
     RecalcSchedule(f.project, f.host);
-    QCOMPARE(f.host.texts(),
-             QStringList({QStringLiteral("Link error (Task #3 -> Task #2)\nThis link will be ignored.")}));
+    QCOMPARE(f.host.texts(), QStringList({QStringLiteral(
+                                 "Link error (Task #3 -> Task #2)\nThis link will be ignored.")}));
     QCOMPARE(f.startOffset(2), 1);
     QCOMPARE(f.startOffset(3), 2);
     QCOMPARE(f.startOffset(4), 3);
+}
+
+void TestSchedule::unreachedCycleLinksAreReported_data()
+{
+    // Rows 1 and 2 form a chain from a root; the cycle sits in rows 3 to 5.
+    QTest::addColumn<QList<QList<int>>>("predecessors"); // of rows 3, 4, 5
+    QTest::addColumn<QStringList>("links");              // reported, as "p s"
+    QTest::newRow("pair") << QList<QList<int>>{{4}, {3}, {}} << QStringList{"3 4", "4 3"};
+    QTest::newRow("three, one hanging on")
+        << QList<QList<int>>{{5}, {3}, {4}} << QStringList{"3 4", "4 5", "5 3"};
+    QTest::newRow("tail off the cycle is no cycle")
+        << QList<QList<int>>{{4}, {3}, {4}} << QStringList{"3 4", "4 3"};
+    QTest::newRow("self link") << QList<QList<int>>{{}, {4}, {}} << QStringList{"4 4"};
+    QTest::newRow("no cycle") << QList<QList<int>>{{}, {3}, {4}} << QStringList{};
+}
+
+void TestSchedule::unreachedCycleLinksAreReported()
+{
+    QFETCH(QList<QList<int>>, predecessors);
+    QFETCH(QStringList, links);
+    ScheduleFixture f;
+    f.task(1, "2", 0, 1);
+    f.task(2, "1", 0, 0, {1});
+    for (int row = 3; row <= 5; ++row)
+        f.task(row, "1", 0, 0, predecessors[row - 3]);
+    QStringList expected;
+    for (const QString &link : links)
+        expected << QStringLiteral("Link error (Task #%1 -> Task #%2)\nThis link will be ignored.")
+                        .arg(link.section(' ', 0, 0), link.section(' ', 1, 1));
+    for (int pass = 1; pass <= 2; ++pass) { // once per recalculation
+        f.host.messages.clear();
+        RecalcSchedule(f.project, f.host);
+        QCOMPARE(f.host.texts(), expected);
+    }
+    QCOMPARE(f.startOffset(2), 2);    // the chain from the root is followed
+    for (const QString &link : links) // the cycle's dates stay
+        QCOMPARE(f.startOffset(link.section(' ', 1, 1).toInt()), 0);
 }
 
 void TestSchedule::conversionErrorKeepsWrittenCells()
@@ -431,11 +482,77 @@ void TestSchedule::conversionErrorKeepsWrittenCells()
         RecalcSchedule(f.project, f.host);
         QFAIL("no conversion error");
     } catch (const ConversionError &error) {
-        QCOMPARE(error.message(), QStringLiteral("'31.13.2024' is not a valid date"));
+        QCOMPARE(error.message(),
+                 QStringLiteral("'31.13.2024' is not a valid date\nRow 3, Start."));
     }
     QCOMPARE(f.startOffset(2), 2); // written before the failure
     QCOMPARE(f.host.chartRepaints, 0);
     QCOMPARE(f.project.CriticalChain, QList<int>({1, 2}));
+}
+
+void TestSchedule::conversionErrorNamesTheCell_data()
+{
+    // A chain 1 -> 2 -> 3 with the critical path on; one cell is replaced.
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("duration") << int(ColDuration) << 2 << "2x"
+                              << "'2x' is not a valid integer value\nRow 2, Duration.";
+    QTest::newRow("empty forerunner item") << int(ColForerunner) << 3 << " ; 2;"
+                                           << "'' is not a valid integer value\nRow 3, Forerunner.";
+    QTest::newRow("end of an unlinked task") << int(ColEnd) << 4 << "someday"
+                                             << "'someday' is not a valid date\nRow 4, End.";
+    QTest::newRow("level") << int(ColLevel) << 2 << "x"
+                           << "'x' is not a valid integer value\nRow 2, Level.";
+}
+
+void TestSchedule::conversionErrorNamesTheCell()
+{
+    QFETCH(int, column);
+    QFETCH(int, row);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    ScheduleFixture f;
+    f.project.CriticalPathOn = true;
+    f.task(1, "2", 0, 1);
+    f.task(2, "1", 0, 0, {1});
+    f.task(3, "1", 0, 0, {2});
+    f.task(4, "1", 0, 0);
+    f.table().setCell(column, row, text);
+    try {
+        RecalcSchedule(f.project, f.host);
+        QFAIL("no conversion error");
+    } catch (const ConversionError &error) {
+        QCOMPARE(error.message(), message);
+    }
+}
+
+void TestSchedule::staleGroupMarkIsNoGroup_data()
+{
+    QTest::addColumn<int>("marked");
+    QTest::addColumn<int>("levelOfRow2");
+    QTest::newRow("last row") << 2 << 1;
+    QTest::newRow("next row not deeper") << 1 << 1;
+    QTest::newRow("next row shallower") << 2 << 2;
+}
+
+void TestSchedule::staleGroupMarkIsNoGroup()
+{
+    QFETCH(int, marked);
+    QFETCH(int, levelOfRow2);
+    ScheduleFixture f;
+    f.task(1, "2", 0, 1);
+    f.task(2, "1", 0, 0, {1}, levelOfRow2);
+    if (marked == 2 && levelOfRow2 == 2)
+        f.task(3, "1", 9, 9);
+    f.table().setCell(ColVeha, marked, QStringLiteral("v"));
+    RecalcSchedule(f.project, f.host); // no "'' is not a valid date" from an empty span
+    QVERIFY(f.host.messages.isEmpty());
+    QCOMPARE(f.cell(ColDuration, 1), QStringLiteral("2"));
+    QCOMPARE(f.endOffset(1), 1);
+    QCOMPARE(f.startOffset(2), 2); // pushed as a plain task
+    QCOMPARE(f.cell(ColDuration, 2), QStringLiteral("1"));
 }
 
 void TestSchedule::groupSpansItsSubTasks()
@@ -493,12 +610,12 @@ void TestSchedule::nestedGroupsRefitUpwardsAndPushSuccessors()
 {
     ScheduleFixture f;
     f.task(1, "2", 0, 1);
-    f.task(2, "1", 0, 0);            // outer group
-    f.task(3, "1", 0, 0, {}, 2);     // inner group
-    f.task(4, "2", 0, 1, {1}, 3);    // pushed by row 1
+    f.task(2, "1", 0, 0);         // outer group
+    f.task(3, "1", 0, 0, {}, 2);  // inner group
+    f.task(4, "2", 0, 1, {1}, 3); // pushed by row 1
     f.task(5, "1", 0, 0, {}, 2);
-    f.task(6, "1", 0, 0, {3});       // behind the inner group
-    f.task(7, "1", 0, 0, {2});       // behind the outer group
+    f.task(6, "1", 0, 0, {3}); // behind the inner group
+    f.task(7, "1", 0, 0, {2}); // behind the outer group
     f.markGroups();
     RecalcSchedule(f.project, f.host);
     QVERIFY(f.host.messages.isEmpty());
@@ -522,8 +639,7 @@ void TestSchedule::criticalPath_data()
         << "3,0,2,;2,3,4,1" << QList<int>{1, 2} << QList<int>{1, 2};
     QTest::newRow("unlinked task ends later")
         << "3,0,2,;2,3,4,1;10,0,11," << QList<int>{3} << QList<int>{};
-    QTest::newRow("gap after friday")
-        << "5,0,4,;2,7,8,1" << QList<int>{} << QList<int>{};
+    QTest::newRow("gap after friday") << "5,0,4,;2,7,8,1" << QList<int>{} << QList<int>{};
     QTest::newRow("chain through three")
         << "1,0,0,;1,1,1,1;2,2,3,2;1,0,0," << QList<int>{1, 2, 3} << QList<int>{1, 2, 3};
 }
