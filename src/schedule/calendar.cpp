@@ -97,33 +97,63 @@ int CountWorkingDays(const Project &project, TDateTime first, TDateTime last)
             .count(static_cast<std::int64_t>(first), static_cast<std::int64_t>(last)));
 }
 
+QString CellErrorMessage(const QString &message, int column, int row)
+{
+    static const char *const names[] = {"Task",     "Duration",   "Start", "End",  "Forerunner",
+                                        "Resource", "Completion", "Level", "Veha", "Settings"};
+    const QString name = column >= ColTask && column <= ColSettings
+                             ? QLatin1String(names[column - ColTask])
+                             : QString::number(column);
+    return QStringLiteral("%1\nRow %2, %3.").arg(message).arg(row).arg(name);
+}
+
+namespace {
+
+// Reads a cell of a task row; a text that does not read fails naming the cell.
+template <typename Read> auto readCell(const TaskTable &table, int column, int row, Read &&read)
+{
+    try {
+        return read(table.cell(column, row));
+    } catch (const ConversionError &error) {
+        throw ConversionError(CellErrorMessage(error.message(), column, row));
+    }
+}
+
+} // namespace
+
+TDateTime CellDate(const TaskTable &table, int column, int row)
+{
+    return readCell(table, column, row, [](const QString &text) { return StrToDate(text); });
+}
+
 void CalcEndDate(Project &project, int row)
 {
     TaskTable &table = project.taskTable;
     const QString duration = table.cell(ColDuration, row);
-    const int n = DurationDays(duration);
+    const int n =
+        readCell(table, ColDuration, row, [](const QString &text) { return DurationDays(text); });
     if (n == 0) {
         table.setCell(ColEnd, row, table.cell(ColStart, row));
         return;
     }
     if (n < 0)
         return;
-    const TDateTime start = StrToDate(table.cell(ColStart, row));
+    const TDateTime start = CellDate(table, ColStart, row);
     const WorkWeek week(project.settings().workingDays());
     // Without any working day there is no n-th one: the End stays as it is.
     const auto end = week.nthWorkingDay(static_cast<std::int64_t>(start), n);
     if (!end)
         return;
     if (static_cast<TDateTime>(*end) > MaxDateValue())
-        throw ConversionError(TooLongDurationMessage(duration));
+        throw ConversionError(CellErrorMessage(TooLongDurationMessage(duration), ColDuration, row));
     table.setCell(ColEnd, row, DateToStr(static_cast<TDateTime>(*end)));
 }
 
 void CalcDuration(Project &project, int row)
 {
     TaskTable &table = project.taskTable;
-    const TDateTime start = StrToDate(table.cell(ColStart, row));
-    const TDateTime end = StrToDate(table.cell(ColEnd, row));
+    const TDateTime start = CellDate(table, ColStart, row);
+    const TDateTime end = CellDate(table, ColEnd, row);
     table.setCell(ColDuration, row, QString::number(CountWorkingDays(project, start, end)));
 }
 

@@ -16,12 +16,20 @@ int DurationDays(const QString &text);
 /// Working days from first to last, both included (first is always examined).
 int CountWorkingDays(const Project &project, TDateTime first, TDateTime last);
 
+/// A conversion error's message with the cell it came from on a second line:
+/// "Row 3, Start." (the column as the header row names it).
+QString CellErrorMessage(const QString &message, int column, int row);
+
+/// The date of a cell of a task row; throws ConversionError naming the cell.
+TDateTime CellDate(const TaskTable &table, int column, int row);
+
 /// Writes the End of a task row from its Start and Duration. A mask without any
 /// working day leaves the End unwritten; an End after the year 9999 throws
 /// ConversionError (see TooLongDurationMessage).
 void CalcEndDate(Project &project, int row);
 
 /// Writes the Duration of a task row from its Start and End, as a bare number.
+/// A cell that does not read throws ConversionError naming the cell.
 void CalcDuration(Project &project, int row);
 
 /// The latest End of all tasks, or the project start date when none is later.

@@ -20,10 +20,6 @@ using LinkErrorSink = std::function<void(const QString &message)>;
 /// "Link error (Task #p -> Task #s)\nThis link will be ignored."
 QString LinkErrorMessage(int p, int s);
 
-/// A conversion error's message with the cell it came from on a second line:
-/// "Row 3, Start." (the column as the header row names it).
-QString CellErrorMessage(const QString &message, int column, int row);
-
 /// Figures of one recalculation, for tests and benchmarks.
 struct RecalcStats {
     /// Links followed (successor reached and checked).

@@ -15,7 +15,7 @@ void confirmNotBeforeProjectStart(Project &project, Host &host, int column, int 
 {
     TaskTable &table = project.taskTable;
     SettingsBlock settings = project.settings();
-    const TDateTime date = StrToDate(table.cell(column, row));
+    const TDateTime date = CellDate(table, column, row);
     const TDateTime projectStart = StrToDate(settings.startDate());
     if (!(date < projectStart))
         return;
@@ -67,7 +67,7 @@ void RecalcRow(Project &project, Host &host, int column, int row)
             CalcEndDate(project, row);
         }
         if (!empty(ColDuration) && !empty(ColStart)) {
-            if (!(StrToDate(table.cell(ColEnd, row)) < StrToDate(table.cell(ColStart, row)))) {
+            if (!(CellDate(table, ColEnd, row) < CellDate(table, ColStart, row))) {
                 CalcDuration(project, row);
             } else {
                 table.setCell(ColStart, row, table.cell(ColEnd, row));

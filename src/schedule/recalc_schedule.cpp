@@ -11,16 +11,6 @@ QString LinkErrorMessage(int p, int s)
         .arg(s);
 }
 
-QString CellErrorMessage(const QString &message, int column, int row)
-{
-    static const char *const names[] = {"Task",     "Duration",   "Start", "End",  "Forerunner",
-                                        "Resource", "Completion", "Level", "Veha", "Settings"};
-    const QString name = column >= ColTask && column <= ColSettings
-                             ? QLatin1String(names[column - ColTask])
-                             : QString::number(column);
-    return QStringLiteral("%1\nRow %2, %3.").arg(message).arg(row).arg(name);
-}
-
 void RecalcSchedule(Project &project, int firstVisibleRow, const LinkErrorSink &linkErrors,
                     ViewNotifications &view, RecalcStats *stats)
 {

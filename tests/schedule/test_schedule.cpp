@@ -31,6 +31,8 @@ private slots:
     void recalcRowQuestions();
     void recalcRowFillsTheRow_data();
     void recalcRowFillsTheRow();
+    void recalcRowErrorNamesTheCell_data();
+    void recalcRowErrorNamesTheCell();
 
     void linkScenarios_data();
     void linkScenarios();
@@ -239,7 +241,7 @@ void TestSchedule::endAfterYear9999IsAnError()
             CalcEndDate(f.project, 1);
             QFAIL("no error");
         } catch (const ConversionError &error) {
-            QCOMPARE(error.message(), TooLongDurationMessage(duration));
+            QCOMPARE(error.message(), TooLongDurationMessage(duration) + "\nRow 1, Duration.");
         }
         QCOMPARE(f.cell(ColEnd, 1), QStringLiteral("kept"));
     }
@@ -335,6 +337,36 @@ void TestSchedule::recalcRowFillsTheRow()
     QCOMPARE(f.cell(ColDuration, 1), newDuration);
     QCOMPARE(f.cell(ColStart, 1), newStart < 0 ? QString() : MonText(newStart));
     QCOMPARE(f.cell(ColEnd, 1), newEnd < 0 ? QString() : MonText(newEnd));
+}
+
+void TestSchedule::recalcRowErrorNamesTheCell_data()
+{
+    QTest::addColumn<int>("column"); // changed
+    QTest::addColumn<QString>("duration");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("start") << int(ColStart) << "1"
+                           << "x"
+                           << "'x' is not a valid date\nRow 1, Start.";
+    QTest::newRow("duration") << int(ColDuration) << "2x" << MonText()
+                              << "'2x' is not a valid integer value\nRow 1, Duration.";
+}
+
+void TestSchedule::recalcRowErrorNamesTheCell()
+{
+    QFETCH(int, column);
+    QFETCH(QString, duration);
+    QFETCH(QString, start);
+    QFETCH(QString, message);
+    ScheduleFixture f;
+    f.task(1, duration, -1, 2);
+    f.table().setCell(ColStart, 1, start);
+    try {
+        RecalcRow(f.project, f.host, column, 1);
+        QFAIL("no conversion error");
+    } catch (const ConversionError &error) {
+        QCOMPARE(error.message(), message);
+    }
 }
 
 void TestSchedule::linkScenarios_data()
