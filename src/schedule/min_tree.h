@@ -20,6 +20,7 @@ public:
 
     /// Rows 1..size; every one of them is then set with setLeaf before rebuild.
     void reset(int size);
+    /// Changes the key of row after the tree was built.
     void set(int row, double key)
     {
         m_nodes[static_cast<std::size_t>(m_size + row)] = pack(static_cast<int>(key), row);
@@ -35,6 +36,7 @@ public:
     {
         m_nodes[static_cast<std::size_t>(m_size + row)] = pack(static_cast<int>(key), row);
     }
+    /// Fills every node above the leaves.
     void rebuild();
 
 private:

@@ -13,6 +13,7 @@ namespace morvaine {
 class RowSet {
 public:
     using const_iterator = std::set<int>::const_iterator;
+    /// Adds row (any row from 0 up); a row already in stays once.
     void insert(int row)
     {
         if (row >= static_cast<int>(m_in.size()))
@@ -22,6 +23,7 @@ public:
             m_rows.insert(row);
         }
     }
+    /// Removes row if it is in.
     Q_ALWAYS_INLINE void erase(int row)
     {
         if (row < static_cast<int>(m_in.size()) && m_in[static_cast<std::size_t>(row)]) {
@@ -29,6 +31,7 @@ public:
             m_rows.erase(row);
         }
     }
+    /// Puts row in or takes it out.
     void set(int row, bool in)
     {
         if (in)
@@ -36,12 +39,14 @@ public:
         else
             erase(row);
     }
+    /// Empties the set, keeping its memory.
     void clear()
     {
         for (int row : m_rows)
             m_in[static_cast<std::size_t>(row)] = 0;
         m_rows.clear();
     }
+    /// The rows in ascending order.
     bool empty() const { return m_rows.empty(); }
     const_iterator begin() const { return m_rows.begin(); }
     const_iterator end() const { return m_rows.end(); }
