@@ -13,7 +13,22 @@ bool isBlankOrControl(QChar c)
 
 } // namespace
 
-int DurationDays(const QString &text)
+namespace {
+
+// The rare Duration that is no plain number, read apart so that the common path
+// stays small.
+Q_NEVER_INLINE int durationRestAt(const QString &rest, int row)
+{
+    try {
+        return StrToInt(rest);
+    } catch (const ConversionError &error) {
+        throw ConversionError(CellErrorMessage(error.message(), ColDuration, row));
+    }
+}
+
+} // namespace
+
+int DurationDays(const QString &text, int row)
 {
     // The common texts, "5" and "5 days", read in one pass: digits cannot hold " day",
     // so the unit found after them is its first occurrence.
@@ -50,7 +65,7 @@ int DurationDays(const QString &text)
         if (digits)
             return value;
     }
-    return StrToInt(rest.toString());
+    return row <= 0 ? StrToInt(rest.toString()) : durationRestAt(rest.toString(), row);
 }
 
 QString TooLongDurationMessage(const QString &durationText)
@@ -107,31 +122,20 @@ QString CellErrorMessage(const QString &message, int column, int row)
     return QStringLiteral("%1\nRow %2, %3.").arg(message).arg(row).arg(name);
 }
 
-namespace {
-
-// Reads a cell of a task row; a text that does not read fails naming the cell.
-template <typename Read> auto readCell(const TaskTable &table, int column, int row, Read &&read)
+TDateTime CellDate(const TaskTable &table, int column, int row)
 {
     try {
-        return read(table.cell(column, row));
+        return StrToDate(table.cell(column, row));
     } catch (const ConversionError &error) {
         throw ConversionError(CellErrorMessage(error.message(), column, row));
     }
-}
-
-} // namespace
-
-TDateTime CellDate(const TaskTable &table, int column, int row)
-{
-    return readCell(table, column, row, [](const QString &text) { return StrToDate(text); });
 }
 
 void CalcEndDate(Project &project, int row)
 {
     TaskTable &table = project.taskTable;
     const QString duration = table.cell(ColDuration, row);
-    const int n =
-        readCell(table, ColDuration, row, [](const QString &text) { return DurationDays(text); });
+    const int n = DurationDays(duration, row);
     if (n == 0) {
         table.setCell(ColEnd, row, table.cell(ColStart, row));
         return;

@@ -10,8 +10,9 @@
 namespace morvaine {
 
 /// Working days of a Duration text ("5", "5 days", "1 day"); -1 for an empty text.
-/// Throws ConversionError when the rest is not an integer.
-int DurationDays(const QString &text);
+/// Throws ConversionError when the rest is not an integer; with a row, the error names
+/// the Duration cell of that task row.
+int DurationDays(const QString &text, int row = 0);
 
 /// Working days from first to last, both included (first is always examined).
 int CountWorkingDays(const Project &project, TDateTime first, TDateTime last);

@@ -87,17 +87,16 @@ void ScheduleEngine::reportUnreachedCycles()
     // The walk starts only at roots: links among rows that no root reaches are never
     // followed, and a cycle among them would otherwise pass in silence. Each link of
     // such a cycle is reported, and none is followed.
-    auto unreachedLink = [this](int p) {
-        for (int i = m_succFirst[p]; i < m_succFirst[p + 1]; ++i)
-            if (!m_rows[m_succ[i]].reached)
-                return true;
-        return false;
-    };
     int first = 1;
-    while (first <= m_last && (m_rows[first].reached || !unreachedLink(first)))
+    while (first <= m_last &&
+           (m_rows[first].reached || m_succFirst[first] == m_succFirst[first + 1]))
         ++first;
-    if (first > m_last)
-        return;
+    if (first <= m_last)
+        reportCyclesFrom(first);
+}
+
+void ScheduleEngine::reportCyclesFrom(int first)
+{
     // Tarjan's strongly connected components of the links among the rows not reached,
     // on an explicit stack; a link inside one component lies on a cycle.
     const std::size_t rows = static_cast<std::size_t>(m_last) + 1;

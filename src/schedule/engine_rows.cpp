@@ -79,11 +79,7 @@ void ScheduleEngine::readAllDates()
 
 int ScheduleEngine::readDuration(int row)
 {
-    try {
-        m_rows[row].duration = DurationDays(text(ColDuration, row));
-    } catch (const ConversionError &error) {
-        throwCellError(ColDuration, row, error.message());
-    }
+    m_rows[row].duration = DurationDays(text(ColDuration, row), row);
     m_rows[row].durationKnown = 1;
     return m_rows[row].duration;
 }

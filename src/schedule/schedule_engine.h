@@ -215,6 +215,7 @@ private:
     void followLink(int p, int s);
     void report(int p, int s);
     void reportUnreachedCycles();
+    void reportCyclesFrom(int first);
 
     // Groups.
     void buildGroupTrees();
