@@ -4,6 +4,7 @@ JOBS       ?= $(shell nproc)
 SAMPLE     := examples/house.mrv
 FILE       ?= $(SAMPLE)
 FUZZ_TIME  ?= 60
+FUZZ_RUNS  ?= -1
 CMAKE_GEN  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
 .PHONY: all deps configure build test run bench fuzz install clean
@@ -43,14 +44,17 @@ bench: deps
 		if [ -f "$$b" ] && [ -x "$$b" ]; then QT_QPA_PLATFORM=offscreen LC_ALL=de_DE.UTF-8 ./$$b || exit 1; fi; \
 	done
 
-# libFuzzer run of the project file reader for FUZZ_TIME seconds, seeded with the fixtures.
+# libFuzzer run of the project file reader for FUZZ_TIME seconds (0: no limit) or
+# FUZZ_RUNS inputs, seeded with the fixtures. Inputs may reach 64 KiB, so mutations of
+# the 200-task fixture (about 19 KB) are whole multi-task files, not cut-off heads.
 fuzz:
 	bash scripts/install-deps.sh clang libclang-rt-14-dev
 	CXX=clang++ cmake -S . -B build-fuzz $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORVAINE_TESTS=OFF -DMORVAINE_FUZZ=ON
 	cmake --build build-fuzz -j $(JOBS) --target fuzz_project_file
 	mkdir -p build-fuzz/corpus
-	cp tests/fixtures/*.mrv build-fuzz/corpus/ 2>/dev/null || true
-	./build-fuzz/fuzz/fuzz_project_file -max_total_time=$(FUZZ_TIME) -print_final_stats=1 build-fuzz/corpus
+	cp tests/fixtures/*.mrv build-fuzz/corpus/
+	./build-fuzz/fuzz/fuzz_project_file -max_len=65536 -max_total_time=$(FUZZ_TIME) -runs=$(FUZZ_RUNS) \
+		-print_final_stats=1 build-fuzz/corpus
 
 install: build
 	cmake --install $(BUILD)

@@ -9,6 +9,8 @@
 
 #include <unistd.h>
 
+#include <vector>
+
 using namespace morvaine;
 
 namespace {
@@ -21,6 +23,48 @@ public:
     }
 };
 
+// The reader writes only cells, the file name and LastTaskRow, so putting back the
+// cells it changed (each table tells its listener) restores a new project exactly,
+// far faster than clearing 110,000 cells for every input.
+class ProjectReset {
+public:
+    explicit ProjectReset(Project &project) : m_project(project)
+    {
+        InitNewProject(m_pristine, m_host);
+        InitNewProject(m_project, m_host);
+        m_project.taskTable.setListener([this](int c, int r) { m_tasks.push_back({c, r}); });
+        m_project.resourceTable.setListener([this](int c, int r) {
+            m_resources.push_back({c, r});
+        });
+    }
+    void reset()
+    {
+        restore(m_project.taskTable, m_pristine.taskTable, m_tasks);
+        restore(m_project.resourceTable, m_pristine.resourceTable, m_resources);
+        m_project.LastTaskRow = 0;
+    }
+
+private:
+    struct Cell {
+        int column;
+        int row;
+    };
+    static void restore(CellTable &table, const CellTable &pristine, std::vector<Cell> &touched)
+    {
+        const std::vector<Cell> cells = std::move(touched);
+        touched.clear();
+        for (const Cell &cell : cells)
+            table.setCell(cell.column, cell.row, pristine.cell(cell.column, cell.row));
+        touched.clear();
+    }
+
+    Project &m_project;
+    Project m_pristine;
+    SilentHost m_host;
+    std::vector<Cell> m_tasks;
+    std::vector<Cell> m_resources;
+};
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -31,9 +75,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static QCoreApplication app(argc, argv);
     static SilentHost host;
     static Project project;
-    static const bool ready = (InitNewProject(project, host), true);
+    static ProjectReset projectReset(project);
     static const QString path = QStringLiteral("/dev/shm/morvaine-fuzz-%1.mrv").arg(getpid());
-    (void)ready;
+
+    // Every input starts from a new project, as Open does, so that what one input left
+    // behind cannot hide or cause a fault of the next.
+    projectReset.reset();
 
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))

@@ -17,6 +17,7 @@
 
 #include "project_file.h"
 
+#include "file_path.h"
 #include "new_project.h"
 #include "text_codec.h"
 
@@ -27,6 +28,7 @@
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -113,7 +115,7 @@ void writeCells(Writer &writer, Host &host, const CellTable &table, int columns,
 void syncFolder(const QString &path)
 {
 #ifdef Q_OS_UNIX
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const QByteArray folder = EncodePath(QFileInfo(path).absolutePath());
     const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY);
     if (fd >= 0) {
         ::fsync(fd);
@@ -121,6 +123,33 @@ void syncFolder(const QString &path)
     }
 #else
     Q_UNUSED(path);
+#endif
+}
+
+// Opens path for reading when it is a regular file. A FIFO, a directory or a device
+// is refused: reading one could block for ever or never end. The file is opened
+// without blocking first and checked on the opened descriptor, so nothing can swap
+// it between the check and the read.
+bool openRegularFile(QFile &file, const QString &path)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray name = EncodePath(path);
+    if (name.isEmpty())
+        return false;
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0 ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+#else
+    file.setFileName(path);
+    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
 #endif
 }
 
@@ -151,8 +180,9 @@ enum class CellsResult { Complete, Short, Malformed };
 
 // Reads cell records into columns 1..columns-1, rows 1..rows-1 of the table. A
 // record of length 0 leaves its cell as it is; a text ends at its first zero byte.
+// textRead is set once a cell receives a text.
 CellsResult readCells(Reader &reader, Host &host, CellTable &table, qint32 columns, qint32 rows,
-                      int lengthCode, int bytesCode)
+                      int lengthCode, int bytesCode, bool &textRead)
 {
     for (qint32 column = 1; column < columns; ++column) {
         for (qint32 row = 1; row < rows; ++row) {
@@ -181,6 +211,7 @@ CellsResult readCells(Reader &reader, Host &host, CellTable &table, qint32 colum
             if (zero >= 0)
                 bytes.truncate(zero);
             table.setCell(column, row, DecodeCellText(bytes));
+            textRead = true;
         }
     }
     return CellsResult::Complete;
@@ -188,7 +219,10 @@ CellsResult readCells(Reader &reader, Host &host, CellTable &table, qint32 colum
 
 } // namespace
 
-void SetProjectFileWriteLimiter(WriteLimiter limiter) { writeLimiter() = std::move(limiter); }
+void SetProjectFileWriteLimiter(WriteLimiter limiter)
+{
+    writeLimiter() = std::move(limiter);
+}
 
 int TaskRowsToStore(const Project &project)
 {
@@ -232,8 +266,10 @@ void SaveProject(Project &project, Host &host, const QString &mode)
 
     // The file is written beside its final place and renamed over it only when
     // everything was written, so a failed save never destroys the previous file.
+    // A name with bytes that are not UTF-8 would reach the disk as another name
+    // through QSaveFile, so it is refused rather than written somewhere else.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (PathNeedsRawBytes(path) || !file.open(QIODevice::WriteOnly)) {
         showError(host, saveError(10));
         return;
     }
@@ -254,9 +290,8 @@ void SaveProject(Project &project, Host &host, const QString &mode)
 
     Writer writer(file);
     const int taskRows = TaskRowsToStore(project);
-    bool headerWritten = writer.writeInt(static_cast<qint32>(Magic)) &&
-                         writer.writeInt(Version) && writer.writeInt(TaskTable::Columns) &&
-                         writer.writeInt(taskRows);
+    bool headerWritten = writer.writeInt(static_cast<qint32>(Magic)) && writer.writeInt(Version) &&
+                         writer.writeInt(TaskTable::Columns) && writer.writeInt(taskRows);
     if (!headerWritten) {
         showError(host, saveError(11));
     } else {
@@ -295,8 +330,24 @@ void SaveProject(Project &project, Host &host, const QString &mode)
 
 void LoadProject(Project &project, Host &host, const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // The settings block read from a file names the file it was saved as, which may be
+    // any path at all. Whatever happens below, the name kept is the file opened here
+    // once its cells were read, or the untitled value when nothing was read, so that a
+    // later Save never writes where a damaged or crafted file points.
+    bool cellsRead = false;
+    struct FileNameGuard {
+        Project &project;
+        const QString &path;
+        const bool &cellsRead;
+        ~FileNameGuard()
+        {
+            project.settings().setValue(SettingsBlock::FileName,
+                                        cellsRead ? path : QStringLiteral("no save file"));
+        }
+    } fileNameGuard{project, path, cellsRead};
+
+    QFile file;
+    if (!openRegularFile(file, path)) {
         showError(host, openError(1));
         return;
     }
@@ -334,24 +385,23 @@ void LoadProject(Project &project, Host &host, const QString &path)
         return;
     }
 
-    if (readCells(reader, host, project.taskTable, taskColumns, taskRows, 2, 3) ==
+    if (readCells(reader, host, project.taskTable, taskColumns, taskRows, 2, 3, cellsRead) ==
         CellsResult::Malformed)
         return;
 
     qint32 resourceColumns = 0;
     qint32 resourceRows = 0;
-    if (!reader.readInt(resourceColumns) || !reader.readInt(resourceRows) ||
-        resourceColumns < 0 || resourceColumns > ResourceTable::Columns || resourceRows < 0 ||
+    if (!reader.readInt(resourceColumns) || !reader.readInt(resourceRows) || resourceColumns < 0 ||
+        resourceColumns > ResourceTable::Columns || resourceRows < 0 ||
         resourceRows > ResourceTable::Rows) {
         showError(host, openError(7));
         return;
     }
-    if (readCells(reader, host, project.resourceTable, resourceColumns, resourceRows, 8, 9) ==
-        CellsResult::Malformed)
+    if (readCells(reader, host, project.resourceTable, resourceColumns, resourceRows, 8, 9,
+                  cellsRead) == CellsResult::Malformed)
         return;
     file.close();
 
-    project.settings().setValue(SettingsBlock::FileName, path);
     host.SetCaption(CaptionFor(path));
 
     int row = std::min(taskRows + 1, TaskTable::LastRow);
