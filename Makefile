@@ -1,4 +1,5 @@
-# Morvaine: make (build), make test, make run [FILE=path.mrv], make bench, make fuzz.
+# Morvaine: make (build), make test, make run [FILE=path.mrv], make bench, make fuzz,
+# make sanitize.
 BUILD      ?= build
 JOBS       ?= $(shell nproc)
 SAMPLE     := examples/house.mrv
@@ -7,7 +8,7 @@ FUZZ_TIME  ?= 60
 FUZZ_RUNS  ?= -1
 CMAKE_GEN  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 
-.PHONY: all deps configure build test run bench fuzz install clean
+.PHONY: all deps configure build test run bench fuzz sanitize install clean
 
 all: build
 
@@ -56,8 +57,14 @@ fuzz:
 	./build-fuzz/fuzz/fuzz_project_file -max_len=65536 -max_total_time=$(FUZZ_TIME) -runs=$(FUZZ_RUNS) \
 		-print_final_stats=1 build-fuzz/corpus
 
+# Every test under AddressSanitizer and UBSan, in build-asan/.
+sanitize: deps
+	cmake -S . -B build-asan $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORVAINE_SANITIZE=ON
+	cmake --build build-asan -j $(JOBS)
+	cd build-asan && ctest --output-on-failure -j $(JOBS)
+
 install: build
 	cmake --install $(BUILD)
 
 clean:
-	rm -rf $(BUILD) build-bench build-fuzz
+	rm -rf $(BUILD) build-bench build-fuzz build-asan
