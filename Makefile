@@ -27,12 +27,14 @@ test: deps
 	$(MAKE) build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# Project files hold dates in the writer's short date format, so the sample is written
-# afresh in this machine's format (into the build folder) before it is opened.
+# Builds the program only (no tests). Project files hold dates in the writer's short
+# date format, so the sample is written afresh in this machine's format (into the
+# build folder) before it is opened.
 run: deps
-	$(MAKE) build
+	$(MAKE) configure
+	cmake --build $(BUILD) -j $(JOBS) --target morvaine
 ifeq ($(FILE),$(SAMPLE))
-	./$(BUILD)/tests/app/morvaine_make_example $(BUILD)/house.mrv
+	./$(BUILD)/morvaine --write-sample $(BUILD)/house.mrv
 	./$(BUILD)/morvaine $(BUILD)/house.mrv
 else
 	./$(BUILD)/morvaine $(FILE)

@@ -1,21 +1,25 @@
 #include "command_line.h"
 
+#include "app/sample_project.h"
+#include "model/file_path.h"
 #include "model/new_project.h"
 #include "model/project_file.h"
+#include "output/csv_export.h"
+#include "output/manual_pdf.h"
 #include "schedule/recalc.h"
 
 #include <QCoreApplication>
-#include <QSaveFile>
+#include <QGuiApplication>
 
-#include <optional>
+#include <memory>
 
 namespace morvaine {
 
 namespace {
 
 const char *const Usage =
-    "Usage: morvaine [FILE.mrv]\n"
-    "       morvaine --export OUT [--recalc] [--scale day|week|month] FILE.mrv\n"
+    "Usage: morvaine [--] [FILE.mrv]\n"
+    "       morvaine --export OUT [--recalc] [--scale day|week|month] [--] FILE.mrv\n"
     "\n"
     "Without options, opens the window (with FILE.mrv if given).\n"
     "  --export OUT   load FILE.mrv without a window and write OUT; its extension\n"
@@ -24,6 +28,8 @@ const char *const Usage =
     "  --scale S      Gantt scale of the project: day, week or month\n"
     "  --help         show this help\n"
     "  --version      show the version\n"
+    "  --             end of the options: what follows is a file name, even when it\n"
+    "                 starts with '-'\n"
     "Messages go to standard error as 'Title: text'. Exit status: 0 on success,\n"
     "1 when an error message was shown, 2 on bad usage.\n";
 
@@ -49,30 +55,16 @@ public:
     }
     QString AskSaveFileName() override { return m_saveName; }
     bool errorShown() const { return m_errorShown; }
+    void showError(const QString &text)
+    {
+        MessageBox(QStringLiteral("Error"), text, MsgIcon::Error, MsgButtons::Ok);
+    }
 
 private:
     QTextStream &m_err;
     QString m_saveName;
     bool m_errorShown = false;
 };
-
-QString csvField(const QString &text)
-{
-    static const QString special = QStringLiteral(",\"\r\n");
-    for (QChar c : special)
-        if (text.contains(c)) {
-            QString quoted = text;
-            quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-            return QLatin1Char('"') + quoted + QLatin1Char('"');
-        }
-    return text;
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-}
 
 int usageError(QTextStream &err, const QString &problem)
 {
@@ -81,123 +73,199 @@ int usageError(QTextStream &err, const QString &problem)
     return 2;
 }
 
-} // namespace
-
-QByteArray TaskTableCsv(const Project &project)
+QString quoted(const QString &text)
 {
-    const TaskTable &table = project.taskTable;
-    int lastRow = project.LastTaskRow;
-    for (int row = TaskTable::LastRow; row > lastRow; --row) {
-        bool used = false;
-        for (int column = ColTask; column <= ColCompletion && !used; ++column)
-            used = !table.cell(column, row).isEmpty();
-        if (used) {
-            lastRow = row;
-            break;
-        }
-    }
-    QString csv;
-    for (int row = 0; row <= lastRow; ++row) {
-        for (int column = ColNumber; column <= ColVeha; ++column) {
-            if (column > ColNumber)
-                csv += QLatin1Char(',');
-            csv += csvField(table.cell(column, row));
-        }
-        csv += QLatin1String("\r\n");
-    }
-    return csv.toUtf8();
+    return QLatin1Char('\'') + text + QLatin1Char('\'');
 }
 
-bool IsWindowlessCommandLine(const QStringList &args)
+int exportProject(const CommandLine &line, QTextStream &err)
 {
-    for (const QString &arg : args)
-        if (arg.startsWith(QLatin1String("--")))
-            return true;
-    return false;
+    const QString &output = line.exportFile;
+    const QString suffix = output.section(QLatin1Char('.'), -1).toLower();
+    Project project;
+    CommandLineHost host(err, output);
+    InitNewProject(project, host);
+    LoadProject(project, host, line.files.constFirst());
+    if (host.errorShown())
+        return 1; // a file that does not load is not exported
+    if (line.scale)
+        project.GanttScale = *line.scale;
+    try {
+        if (line.recalc)
+            RecalcSchedule(project, host);
+    } catch (const ConversionError &e) {
+        host.showError(e.message());
+        return 1;
+    }
+
+    if (suffix == QLatin1String("mrv"))
+        SaveProject(project, host, QStringLiteral("SaveAs"));
+    else if (!WriteTaskTableCsv(project, output))
+        host.showError(QStringLiteral("Cannot write the file '%1'.").arg(output));
+    return host.errorShown() ? 1 : 0;
+}
+
+int writeSample(const QString &path, QTextStream &err)
+{
+    Project project;
+    CommandLineHost host(err, path);
+    InitNewProject(project, host);
+    try {
+        BuildSampleProject(project, host);
+    } catch (const ConversionError &e) {
+        host.showError(e.message());
+        return 1;
+    }
+    SaveProject(project, host, QStringLiteral("SaveAs"));
+    return host.errorShown() ? 1 : 0;
+}
+
+int writeManual(const QString &path, QTextStream &err)
+{
+    if (WriteManualPdf(ManualMarkdown(), path))
+        return 0;
+    err << "Error: Cannot write the file '" << path << "'." << Qt::endl;
+    return 1;
+}
+
+} // namespace
+
+QStringList DecodeArguments(int argc, char **argv)
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << DecodePath(QByteArray(argv[i]));
+    return args;
+}
+
+CommandLine ParseCommandLine(const QStringList &args)
+{
+    CommandLine line;
+    // --help anywhere among the options prints the help, whatever else is there.
+    for (const QString &arg : args) {
+        if (arg == QLatin1String("--"))
+            break;
+        if (arg == QLatin1String("--help")) {
+            line.windowless = line.help = true;
+            return line;
+        }
+    }
+    // Options with a value: each names where its value goes.
+    const struct {
+        const char *name;
+        QString CommandLine::*value;
+    } valued[] = {{"--export", &CommandLine::exportFile},
+                  {"--write-sample", &CommandLine::sampleFile},
+                  {"--write-manual", &CommandLine::manualFile}};
+    QStringList seen;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        if (optionsEnded || !arg.startsWith(QLatin1Char('-'))) {
+            line.files << arg;
+            continue;
+        }
+        if (arg == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        line.windowless = true;
+        if (!line.problem.isEmpty())
+            continue;
+        if (seen.contains(arg)) {
+            line.problem = quoted(arg) + QLatin1String(" given more than once");
+            continue;
+        }
+        seen << arg;
+        bool known = true;
+        if (arg == QLatin1String("--version")) {
+            line.version = true;
+        } else if (arg == QLatin1String("--recalc")) {
+            line.recalc = true;
+        } else if (arg == QLatin1String("--scale")) {
+            static const QStringList scales = {"day", "week", "month"};
+            if (i + 1 >= args.size())
+                line.problem = arg + QLatin1String(" needs a value");
+            else if (!scales.contains(args[++i]))
+                line.problem = QLatin1String("unknown scale ") + quoted(args[i]);
+            else
+                line.scale = int(scales.indexOf(args[i])) + 1;
+        } else {
+            known = false;
+            for (const auto &option : valued) {
+                if (arg != QLatin1String(option.name))
+                    continue;
+                known = true;
+                if (i + 1 >= args.size())
+                    line.problem = arg + QLatin1String(" needs a value");
+                else
+                    line.*option.value = args[++i];
+            }
+        }
+        if (!known)
+            line.problem = QLatin1String("unknown option ") + quoted(arg);
+    }
+    if (!line.windowless || line.version || !line.problem.isEmpty())
+        return line;
+
+    const int actions = int(!line.exportFile.isEmpty()) + int(!line.sampleFile.isEmpty()) +
+                        int(!line.manualFile.isEmpty());
+    if (actions == 0) {
+        line.problem = QStringLiteral("nothing to do: give --export OUT");
+    } else if (actions > 1) {
+        line.problem = QStringLiteral("give only one of --export, --write-sample, --write-manual");
+    } else if (!line.exportFile.isEmpty()) {
+        const QString suffix = line.exportFile.section(QLatin1Char('.'), -1).toLower();
+        if (line.files.isEmpty())
+            line.problem = QStringLiteral("no project file given");
+        else if (line.files.size() > 1)
+            line.problem = QStringLiteral("more than one project file given");
+        else if (!line.exportFile.contains(QLatin1Char('.')) ||
+                 (suffix != QLatin1String("mrv") && suffix != QLatin1String("csv")))
+            line.problem = QStringLiteral("OUT must end in .mrv or .csv");
+    } else if (!line.files.isEmpty() || line.recalc || line.scale) {
+        line.problem = QStringLiteral("--write-sample and --write-manual take no other arguments");
+    }
+    return line;
 }
 
 int RunWindowless(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    QString output;
-    QString input;
-    bool recalc = false;
-    std::optional<int> scale;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        if (arg == QLatin1String("--help")) {
-            out << Usage;
-            return 0;
-        }
-        if (arg == QLatin1String("--version")) {
-            out << AppTitle << '\n';
-            return 0;
-        }
-        if (arg == QLatin1String("--export") || arg == QLatin1String("--scale")) {
-            if (i + 1 >= args.size())
-                return usageError(err, arg + QLatin1String(" needs a value"));
-            const QString value = args[++i];
-            if (arg == QLatin1String("--export")) {
-                output = value;
-            } else {
-                static const QStringList scales = {"day", "week", "month"};
-                if (!scales.contains(value))
-                    return usageError(err, QLatin1String("unknown scale '") + value +
-                                               QLatin1Char('\''));
-                scale = int(scales.indexOf(value)) + 1;
-            }
-        } else if (arg == QLatin1String("--recalc")) {
-            recalc = true;
-        } else if (arg.startsWith(QLatin1String("--"))) {
-            return usageError(err, QLatin1String("unknown option '") + arg + QLatin1Char('\''));
-        } else if (input.isEmpty()) {
-            input = arg;
-        } else {
-            return usageError(err, QLatin1String("more than one project file given"));
-        }
+    const CommandLine line = ParseCommandLine(args);
+    if (line.help) {
+        out << Usage;
+        return 0;
     }
-    if (output.isEmpty())
-        return usageError(err, QLatin1String("nothing to do: give --export OUT"));
-    if (input.isEmpty())
-        return usageError(err, QLatin1String("no project file given"));
-    const QString suffix = output.section(QLatin1Char('.'), -1).toLower();
-    if (!output.contains(QLatin1Char('.')) ||
-        (suffix != QLatin1String("mrv") && suffix != QLatin1String("csv")))
-        return usageError(err, QLatin1String("OUT must end in .mrv or .csv"));
-
-    Project project;
-    CommandLineHost host(err, output);
-    InitNewProject(project, host);
-    LoadProject(project, host, input);
-    if (host.errorShown())
-        return 1; // a file that does not load is not exported
-    if (scale)
-        project.GanttScale = *scale;
-    try {
-        if (recalc)
-            RecalcSchedule(project, host);
-    } catch (const ConversionError &e) {
-        host.MessageBox(QStringLiteral("Error"), e.message(), MsgIcon::Error, MsgButtons::Ok);
-        return 1;
+    if (!line.problem.isEmpty())
+        return usageError(err, line.problem);
+    if (line.version) {
+        out << AppTitle << '\n';
+        return 0;
     }
-
-    if (suffix == QLatin1String("mrv")) {
-        SaveProject(project, host, QStringLiteral("SaveAs"));
-    } else if (!writeFile(output, TaskTableCsv(project))) {
-        host.MessageBox(QStringLiteral("Error"),
-                        QStringLiteral("Cannot write the file '%1'.").arg(output), MsgIcon::Error,
-                        MsgButtons::Ok);
-    }
-    return host.errorShown() ? 1 : 0;
+    if (!line.sampleFile.isEmpty())
+        return writeSample(line.sampleFile, err);
+    if (!line.manualFile.isEmpty())
+        return writeManual(line.manualFile, err);
+    return exportProject(line, err);
 }
 
-bool RunCommandLine(int argc, char **argv, int *exitStatus)
+bool RunCommandLine(int argc, char **argv, int *exitStatus, QStringList *windowFiles)
 {
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
-    if (!IsWindowlessCommandLine(args))
+    const QStringList args = DecodeArguments(argc, argv);
+    const CommandLine line = ParseCommandLine(args);
+    if (!line.windowless) {
+        *windowFiles = line.files;
         return false;
-    QCoreApplication app(argc, argv);
+    }
+    // Laying out the manual needs fonts, so a GUI application, but never a display.
+    std::unique_ptr<QCoreApplication> app;
+    if (!line.manualFile.isEmpty() && line.problem.isEmpty()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QTextStream out(stdout);
     QTextStream err(stderr);
     *exitStatus = RunWindowless(args, out, err);

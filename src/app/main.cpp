@@ -13,15 +13,19 @@
 int main(int argc, char **argv)
 {
     int status = 0;
-    if (morvaine::RunCommandLine(argc, argv, &status))
+    QStringList files;
+    if (morvaine::RunCommandLine(argc, argv, &status, &files))
         return status;
 
-    morvaine::Application app(argc, argv);
+    // The window reads no options of its own: Qt sees the program name only, so that a
+    // file named like one of Qt's options (after "--") stays a file name.
+    int qtArgc = 1;
+    morvaine::Application app(qtArgc, argv);
     morvaine::InstallFontSubstitutions();
 
     std::unique_ptr<morvaine::TForm1> form1;
     try {
-        form1 = std::make_unique<morvaine::TForm1>(QApplication::arguments().mid(1));
+        form1 = std::make_unique<morvaine::TForm1>(files);
     } catch (...) {
         morvaine::ShowMessageBox(QStringLiteral("Error"),
                                  morvaine::ErrorMessage(std::current_exception()),

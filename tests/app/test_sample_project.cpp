@@ -80,7 +80,7 @@ void TestSampleProject::opensWithoutErrorsAndShowsAPlan()
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
     writer.setProcessEnvironment(environment);
-    writer.start(QStringLiteral(MORVAINE_MAKE_EXAMPLE), {again});
+    writer.start(QStringLiteral(MORVAINE_PROGRAM), {QStringLiteral("--write-sample"), again});
     QVERIFY(writer.waitForFinished(30000));
     QCOMPARE(writer.exitCode(), 0);
     Project fresh;

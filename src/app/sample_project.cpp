@@ -1,42 +1,18 @@
-// Writes the sample project, a small house-building plan, through the program's own
+// The sample project, a small house-building plan, made through the program's own
 // operations: the tasks are typed into the table, scheduled by the recalculation and
 // saved by the project file writer. Dates are written in the short date format of the
 // locale it runs under, as the program always does.
-//
-//     morvaine_make_example examples/house.mrv
+
+#include "sample_project.h"
 
 #include "model/convert.h"
-#include "model/new_project.h"
-#include "model/project_file.h"
 #include "schedule/recalc.h"
 
-#include <QCoreApplication>
 #include <QDate>
-#include <QTextStream>
 
-#include <cstdio>
-
-using namespace morvaine;
+namespace morvaine {
 
 namespace {
-
-// Reports to stderr; every question is answered Yes.
-class ConsoleHost : public Host {
-public:
-    QString fileName;
-    int errors = 0;
-
-    MsgAnswer MessageBox(const QString &title, const QString &text, MsgIcon icon,
-                         MsgButtons buttons) override
-    {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
-        if (icon == MsgIcon::Error)
-            ++errors;
-        return buttons == MsgButtons::Ok || buttons == MsgButtons::OkCancel ? MsgAnswer::Ok
-                                                                            : MsgAnswer::Yes;
-    }
-    QString AskSaveFileName() override { return fileName; }
-};
 
 struct Task {
     const char *name;
@@ -86,17 +62,8 @@ QString durationText(int days)
 
 } // namespace
 
-int main(int argc, char **argv)
+void BuildSampleProject(Project &project, Host &host)
 {
-    QCoreApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: morvaine_make_example OUT.mrv\n");
-        return 2;
-    }
-
-    Project project;
-    ConsoleHost host;
-    InitNewProject(project, host);
     SettingsBlock settings = project.settings();
     settings.setValue(SettingsBlock::ProjectName, QStringLiteral("Family house"));
     settings.setValue(SettingsBlock::Author, QStringLiteral("Morvaine sample"));
@@ -136,8 +103,6 @@ int main(int argc, char **argv)
         people.setCell(ResColCost, row, QLatin1String(Resources[row - 1].cost));
         people.setCell(ResColAddress, row, QLatin1String(Resources[row - 1].address));
     }
-
-    host.fileName = QString::fromLocal8Bit(argv[1]);
-    SaveProject(project, host, QStringLiteral("SaveAs"));
-    return host.errors == 0 ? 0 : 1;
 }
+
+} // namespace morvaine
