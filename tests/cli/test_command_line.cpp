@@ -1,5 +1,5 @@
-// The window-less command line: export to .mrv and .csv, recalculation, usage errors
-// and refused files.
+// The command line: export to .mrv and .csv, recalculation, usage errors, refused
+// files, and the real program started as a shell starts it.
 
 #include "app/command_line.h"
 #include "model/new_project.h"
@@ -7,8 +7,12 @@
 #include "recording_host.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdio>
+#include <sys/stat.h>
 
 using namespace morvaine;
 
@@ -70,29 +74,68 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("status");
         QTest::newRow("help") << QStringList{"--help"} << 0;
+        QTest::newRow("help after a bad option") << QStringList{"-x", "a.mrv", "--help"} << 0;
         QTest::newRow("version") << QStringList{"--version"} << 0;
         QTest::newRow("export without value") << QStringList{"--export"} << 2;
         QTest::newRow("no project file") << QStringList{"--export", "x.csv"} << 2;
         QTest::newRow("no output") << QStringList{"--recalc", "a.mrv"} << 2;
         QTest::newRow("unknown option") << QStringList{"--frobnicate", "a.mrv"} << 2;
+        QTest::newRow("single dash h") << QStringList{"-h"} << 2;
+        QTest::newRow("single dash word") << QStringList{"-export", "o.csv", "a.mrv"} << 2;
+        QTest::newRow("lone dash") << QStringList{"-"} << 2;
+        QTest::newRow("export twice")
+            << QStringList{"--export", "x.csv", "--export", "y.csv", "a.mrv"} << 2;
         QTest::newRow("unknown extension") << QStringList{"--export", "x.txt", "a.mrv"} << 2;
         QTest::newRow("unknown scale")
             << QStringList{"--export", "x.csv", "--scale", "year", "a.mrv"} << 2;
         QTest::newRow("two files") << QStringList{"--export", "x.csv", "a.mrv", "b.mrv"} << 2;
+        QTest::newRow("sample with a file") << QStringList{"--write-sample", "s.mrv", "a.mrv"} << 2;
+        QTest::newRow("two actions")
+            << QStringList{"--write-sample", "s.mrv", "--export", "x.csv", "a.mrv"} << 2;
+        QTest::newRow("help after --") << QStringList{"--export", "x.csv", "--", "--help"} << 1;
     }
 
     void usage()
     {
         QFETCH(QStringList, args);
         QFETCH(int, status);
+        QVERIFY(ParseCommandLine(args).windowless);
         const Result r = run(args);
         QCOMPARE(r.status, status);
         if (status == 0)
-            QVERIFY(!r.out.isEmpty());
-        else
+            QVERIFY(r.out.contains(QLatin1String("morvaine")) ||
+                    r.out.contains(QLatin1String("Morvaine")));
+        else if (status == 2)
             QVERIFY(r.err.contains(QLatin1String("Usage:")));
-        QVERIFY(IsWindowlessCommandLine(args));
-        QVERIFY(!IsWindowlessCommandLine({"plan.mrv"}));
+    }
+
+    void windowFiles_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QStringList>("files");
+        QTest::newRow("none") << QStringList{} << QStringList{};
+        QTest::newRow("a file") << QStringList{"plan.mrv"} << QStringList{"plan.mrv"};
+        QTest::newRow("dash file after --")
+            << QStringList{"--", "--x.mrv"} << QStringList{"--x.mrv"};
+        QTest::newRow("second -- is a file") << QStringList{"--", "--"} << QStringList{"--"};
+    }
+
+    void windowFiles()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QStringList, files);
+        const CommandLine line = ParseCommandLine(args);
+        QVERIFY(!line.windowless);
+        QCOMPARE(line.files, files);
+    }
+
+    void exportsAFileNamedLikeAnOption()
+    {
+        const QString dashed = path(QStringLiteral("--x.mrv"));
+        QVERIFY(QFile::copy(m_source, dashed));
+        const QString out = path(QStringLiteral("dashed.csv"));
+        QCOMPARE(run({"--export", out, "--", dashed}).status, 0);
+        QVERIFY(readAll(out).startsWith(",Task,"));
     }
 
     void exportsProjectFileAsNewFile()
@@ -110,24 +153,6 @@ private slots:
         QCOMPARE(project.taskTable.cell(ColTask, 2), QStringLiteral("Ремонт\nкрыши"));
         QCOMPARE(project.settings().fileName(), out);
         QCOMPARE(project.LastTaskRow, 1);
-    }
-
-    void exportsTaskTableAsCsv()
-    {
-        const QString out = path(QStringLiteral("table.csv"));
-        const Result r = run({"--export", out, m_source});
-        QCOMPARE(r.status, 0);
-        const QString csv = QString::fromUtf8(readAll(out));
-        const QStringList lines = csv.split(QStringLiteral("\r\n"));
-        // Header row, rows 1-4 (row 4 holds a completion), then the final empty split.
-        QCOMPARE(lines.size(), 6);
-        QCOMPARE(lines[0],
-                 QStringLiteral(",Task,Duration,Start,End,Forerunner,Resource,Completion,Level,Veha"));
-        QCOMPARE(lines[1], QStringLiteral(
-                               "1,\"Plan, \"\"draft\"\"\",3 days,07.12.2026,09.12.2026,,,,1,"));
-        QCOMPARE(lines[2], QStringLiteral("2,\"Ремонт\nкрыши\",,,,,,,1,"));
-        QCOMPARE(lines[4], QStringLiteral("4,,,,,,,50 %,1,"));
-        QVERIFY(lines[5].isEmpty());
     }
 
     void recalculatesBeforeExport()
@@ -162,8 +187,9 @@ private slots:
 
         const QString out = path(QStringLiteral("recalc.csv"));
         const Result r = run({"--recalc", "--export", out, source});
-        QCOMPARE(r.err, QStringLiteral(
-                            "Error: Link error (Task #3 -> Task #3)\nThis link will be ignored.\n"));
+        QCOMPARE(
+            r.err,
+            QStringLiteral("Error: Link error (Task #3 -> Task #3)\nThis link will be ignored.\n"));
         QCOMPARE(r.status, 1);
         QVERIFY(readAll(out).contains("2,Roof,2 days,10.12.2026,11.12.2026"));
     }
@@ -195,5 +221,106 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCommandLine)
+// The real program, as a shell starts it: raw argument bytes, no window, nothing that
+// blocks.
+class TestProgram : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    struct Result {
+        int status;
+        QByteArray err;
+    };
+
+    // Runs the program in the temporary folder with arguments given as raw bytes (a
+    // shell hands a program bytes, not text); QProcess itself only passes QStrings,
+    // so a script file carries the bytes.
+    Result run(const QList<QByteArray> &args)
+    {
+        QByteArray script = "exec \"$MORVAINE\"";
+        for (const QByteArray &arg : args) {
+            QByteArray quotedArg = arg;
+            quotedArg.replace('\'', "'\\''");
+            script += " '" + quotedArg + "'";
+        }
+        QFile file(m_dir.filePath(QStringLiteral("run.sh")));
+        if (!file.open(QIODevice::WriteOnly) || file.write(script) != script.size())
+            return {-1, "cannot write the script"};
+        file.close();
+        QProcess process;
+        process.setWorkingDirectory(m_dir.path());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("MORVAINE"), QStringLiteral(MORVAINE_PROGRAM));
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral("/bin/sh"), {file.fileName()});
+        if (!process.waitForFinished(10000)) {
+            process.kill();
+            process.waitForFinished();
+            return {-1, "did not return"};
+        }
+        return {process.exitCode(), process.readAllStandardError()};
+    }
+
+    QByteArray dirBytes() const { return QFile::encodeName(m_dir.path()) + '/'; }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QCOMPARE(run({"--write-sample", "house.mrv"}).status, 0);
+    }
+
+    void refusesSingleDashWordsWithoutAWindow_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("args");
+        QTest::newRow("-h") << QList<QByteArray>{"-h"};
+        QTest::newRow("-export") << QList<QByteArray>{"-export", "o.csv", "house.mrv"};
+        QTest::newRow("-platform") << QList<QByteArray>{"-platform", "xcb", "house.mrv"};
+    }
+
+    void refusesSingleDashWordsWithoutAWindow()
+    {
+        QFETCH(QList<QByteArray>, args);
+        const Result r = run(args);
+        QCOMPARE(r.status, 2);
+        QVERIFY(r.err.contains("Usage:"));
+    }
+
+    void opensANameThatIsNotUtf8()
+    {
+        const QByteArray latin1 = dirBytes() + "caf\xe9.mrv";
+        QVERIFY(QFile::copy(m_dir.filePath(QStringLiteral("house.mrv")),
+                            m_dir.filePath(QStringLiteral("plain.mrv"))));
+        QVERIFY(::rename((dirBytes() + "plain.mrv").constData(), latin1.constData()) == 0);
+        const Result r = run({"--export", "cafe.csv", "caf\xe9.mrv"});
+        QCOMPARE(r.err, QByteArray());
+        QCOMPARE(r.status, 0);
+        QVERIFY(QFile::exists(m_dir.filePath(QStringLiteral("cafe.csv"))));
+    }
+
+    void fifoReturnsAtOnce()
+    {
+        QVERIFY(::mkfifo((dirBytes() + "f.mrv").constData(), 0600) == 0);
+        const Result r = run({"--export", "x.csv", "f.mrv"});
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.err, QByteArray("Error: Error opening the file. Code #0001\n"));
+        QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("x.csv"))));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    int status = 0;
+    {
+        TestCommandLine t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    {
+        TestProgram t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    return status;
+}
 #include "test_command_line.moc"

@@ -12,6 +12,8 @@ private slots:
     void integerConversion_data();
     void integerConversion();
     void dateTextRoundTripAndError();
+    void pathBytesRoundTrip_data();
+    void pathBytesRoundTrip();
 };
 
 class TestProjectFile : public QObject {
@@ -33,5 +35,9 @@ private slots:
     void uncreatableFileReportsAndKeepsSettings();
     void loadErrors_data();
     void loadErrors();
+    void storedFileNameIsNeverWrittenTo_data();
+    void storedFileNameIsNeverWrittenTo();
+    void opensOnlyRegularFiles_data();
+    void opensOnlyRegularFiles();
     void failedSaveAtEveryByteKeepsPreviousFile();
 };

@@ -1,6 +1,7 @@
 #include "test_classes.h"
 
 #include "model/convert.h"
+#include "model/file_path.h"
 #include "model/new_project.h"
 #include "recording_host.h"
 
@@ -20,8 +21,9 @@ void TestProject::newProjectHasHeadersNumbersLevelsAndSettings()
     InitNewProject(project, host);
 
     const TaskTable &t = project.taskTable;
-    const QStringList headers = {"", "Task", "Duration", "Start", "End", "Forerunner",
-                                 "Resource", "Completion", "Level", "Veha", "Settings"};
+    const QStringList headers = {"",      "Task",       "Duration", "Start",
+                                 "End",   "Forerunner", "Resource", "Completion",
+                                 "Level", "Veha",       "Settings"};
     for (int column = 0; column < TaskTable::Columns; ++column)
         QCOMPARE(t.cell(column, 0), headers[column]);
     for (int row = 1; row < TaskTable::Rows; ++row) {
@@ -33,11 +35,26 @@ void TestProject::newProjectHasHeadersNumbersLevelsAndSettings()
         if (row > 20)
             QVERIFY(t.cell(ColSettings, row).isEmpty());
     }
-    const QStringList settings = {
-        "Create date", "no save file", "Date of change", "no save file", "File name",
-        "no save file", "Project name", "My test project", "Author", "testBob",
-        "Date of start project", DateToStr(Date()), "Working days", "YYYYYNN", "Working time",
-        "8", "Modify", "No", "Currency", "$"};
+    const QStringList settings = {"Create date",
+                                  "no save file",
+                                  "Date of change",
+                                  "no save file",
+                                  "File name",
+                                  "no save file",
+                                  "Project name",
+                                  "My test project",
+                                  "Author",
+                                  "testBob",
+                                  "Date of start project",
+                                  DateToStr(Date()),
+                                  "Working days",
+                                  "YYYYYNN",
+                                  "Working time",
+                                  "8",
+                                  "Modify",
+                                  "No",
+                                  "Currency",
+                                  "$"};
     for (int row = 1; row <= 20; ++row)
         QCOMPARE(t.cell(ColSettings, row), settings[row - 1]);
 
@@ -161,4 +178,31 @@ void TestProject::dateTextRoundTripAndError()
             QCOMPARE(e.message(), QStringLiteral("'%1' is not a valid date").arg(bad));
         }
     }
+}
+
+void TestProject::pathBytesRoundTrip_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("utf8"); // valid UTF-8: decoded as such
+    QTest::newRow("ascii") << QByteArray("/tmp/plan.mrv") << true;
+    QTest::newRow("utf-8") << QByteArray("/tmp/caf\xc3\xa9 \xf0\x9f\x8f\xa0.mrv") << true;
+    QTest::newRow("latin-1") << QByteArray("/tmp/caf\xe9.mrv") << false;
+    QTest::newRow("stray continuation") << QByteArray("a\x80\xbf") << false;
+    QTest::newRow("cut sequence") << QByteArray("a\xe2\x82") << false;
+    QTest::newRow("overlong slash") << QByteArray("a\xc0\xaf") << false;
+    QTest::newRow("encoded surrogate") << QByteArray("a\xed\xb2\x80") << false;
+    QTest::newRow("past U+10FFFF") << QByteArray("a\xf4\x90\x80\x80") << false;
+    QTest::newRow("raw byte after a pair")
+        << QByteArray("\xf0\x90\x82\x80\x80") << false; // U+10080 then 0x80
+}
+
+void TestProject::pathBytesRoundTrip()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, utf8);
+    const QString path = DecodePath(bytes);
+    QCOMPARE(EncodePath(path), bytes);
+    QCOMPARE(PathNeedsRawBytes(path), !utf8);
+    if (utf8)
+        QCOMPARE(path, QString::fromUtf8(bytes));
 }

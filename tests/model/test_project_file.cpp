@@ -1,16 +1,22 @@
 #include "test_classes.h"
 
 #include "model/convert.h"
+#include "model/file_path.h"
 #include "model/new_project.h"
 #include "model/project_file.h"
 #include "model/text_codec.h"
 #include "recording_host.h"
 
 #include <QDataStream>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
+
+#include <cstdio>
+#include <sys/stat.h>
 
 using namespace morvaine;
 
@@ -18,7 +24,10 @@ namespace {
 
 QTemporaryDir *tempDir = nullptr;
 
-QString tempPath(const QString &name) { return tempDir->filePath(name); }
+QString tempPath(const QString &name)
+{
+    return tempDir->filePath(name);
+}
 
 QByteArray readAll(const QString &path)
 {
@@ -221,11 +230,12 @@ void TestProjectFile::roundTripKeepsEveryCell()
     QVERIFY(g.host.messages.isEmpty());
     for (int column = 1; column < TaskTable::Columns; ++column)
         for (int row = 1; row < TaskTable::Rows; ++row) {
-            const QString expected = row == 400 && column == ColDuration ? QString()
-                                                                          : t.cell(column, row);
+            const QString expected =
+                row == 400 && column == ColDuration ? QString() : t.cell(column, row);
             if (g.t().cell(column, row) != expected)
                 QFAIL(qPrintable(QStringLiteral("cell %1,%2: '%3' != '%4'")
-                                     .arg(column).arg(row)
+                                     .arg(column)
+                                     .arg(row)
                                      .arg(g.t().cell(column, row), expected)));
         }
     for (int column = 1; column < ResourceTable::Columns; ++column)
@@ -251,7 +261,8 @@ void TestProjectFile::cellTextEncoding_data()
     QTest::newRow("outside 1251 goes as UTF-8") << "Köln" << QByteArray("K\xC3\xB6ln");
     QTest::newRow("emoji") << "🏠" << QByteArray("\xF0\x9F\x8F\xA0");
     QTest::newRow("byte order mark kept") << QString(QChar(0xFEFF)) + "a"
-                                          << QByteArray("\xEF\xBB\xBF" "a");
+                                          << QByteArray("\xEF\xBB\xBF"
+                                                        "a");
 }
 
 void TestProjectFile::cellTextEncoding()
@@ -341,8 +352,9 @@ void TestProjectFile::loadErrors_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<bool>("completed"); // file name, caption and LastTaskRow set
-    QTest::addColumn<QString>("task11");  // Task cell of row 1 afterwards
+    QTest::addColumn<bool>("completed"); // caption and LastTaskRow set
+    QTest::addColumn<QString>("task11"); // Task cell of row 1 afterwards; when it was
+                                         // read, the file name is the path opened
 
     const QString e = QStringLiteral("Error opening the file. Code #%1");
     auto code = [&](const char *n) { return e.arg(QLatin1String(n)); };
@@ -359,26 +371,25 @@ void TestProjectFile::loadErrors_data()
         << QStringList{"Error opening the file. Unknown file format. Code #0005"} << false << "";
     QTest::newRow("wrong version")
         << Bytes().i32(static_cast<qint32>(0xE5E14770u)).i32(110010).data
-        << QStringList{"Error opening the file. Unknown version file format. Code #0006"}
-        << false << "";
+        << QStringList{"Error opening the file. Unknown version file format. Code #0006"} << false
+        << "";
     QTest::newRow("version cut") << header().data.left(6) << QStringList{code("0004")} << false
                                  << "";
-    QTest::newRow("task rows cut") << header().data.left(14) << QStringList{code("0004")}
-                                   << false << "";
+    QTest::newRow("task rows cut")
+        << header().data.left(14) << QStringList{code("0004")} << false << "";
     QTest::newRow("cut inside a task length")
         << Bytes(tasks()).raw(QByteArray()).data.left(16 + 8 + 2)
         << QStringList{code("0002"), code("0007")} << false << "Dig";
     QTest::newRow("cut inside task bytes")
-        << tasks().data.left(16 + 4 + 3 + 4 + 2) << QStringList{code("0003"), code("0007")}
-        << false << "Dig";
-    QTest::newRow("resource header cut") << tasks().i32(4).data << QStringList{code("0007")}
-                                         << false << "Dig";
-    QTest::newRow("cut inside a resource length")
-        << tasks().i32(4).i32(2).record("Anna").raw("\x01").data
-        << QStringList{code("0008")} << true << "Dig";
-    QTest::newRow("cut inside resource bytes")
-        << tasks().i32(4).i32(2).i32(9).raw("Ann").data << QStringList{code("0009")} << true
+        << tasks().data.left(16 + 4 + 3 + 4 + 2) << QStringList{code("0003"), code("0007")} << false
         << "Dig";
+    QTest::newRow("resource header cut")
+        << tasks().i32(4).data << QStringList{code("0007")} << false << "Dig";
+    QTest::newRow("cut inside a resource length")
+        << tasks().i32(4).i32(2).record("Anna").raw("\x01").data << QStringList{code("0008")}
+        << true << "Dig";
+    QTest::newRow("cut inside resource bytes") << tasks().i32(4).i32(2).i32(9).raw("Ann").data
+                                               << QStringList{code("0009")} << true << "Dig";
     QTest::newRow("complete") << tasks().i32(4).i32(2).record("Anna").record("").record("").data
                               << QStringList{} << true << "Dig";
 
@@ -389,18 +400,16 @@ void TestProjectFile::loadErrors_data()
     QTest::newRow("negative task columns")
         << header(-1, 60).data
         << QStringList{"Error opening the file. Unknown file format. Code #0005"} << false << "";
-    QTest::newRow("negative cell length")
-        << header(2, 3).i32(-5).raw(QByteArray(64, 'x')).data << QStringList{code("0002")}
-        << false << "";
+    QTest::newRow("negative cell length") << header(2, 3).i32(-5).raw(QByteArray(64, 'x')).data
+                                          << QStringList{code("0002")} << false << "";
     QTest::newRow("cell of 65000 bytes")
         << header(2, 2).record(QByteArray(65000, 'x')).i32(4).i32(1).data
         << QStringList{code("0002")} << false << "";
-    QTest::newRow("length of 2 GiB")
-        << header(2, 3).i32(0x7FFFFFFF).raw("tiny").data << QStringList{code("0002")} << false
-        << "";
+    QTest::newRow("length of 2 GiB") << header(2, 3).i32(0x7FFFFFFF).raw("tiny").data
+                                     << QStringList{code("0002")} << false << "";
     QTest::newRow("length past the end of the file")
-        << header(2, 3).i32(60000).raw("tiny").data
-        << QStringList{code("0003"), code("0007")} << false << "";
+        << header(2, 3).i32(60000).raw("tiny").data << QStringList{code("0003"), code("0007")}
+        << false << "";
     QTest::newRow("resource rows beyond the table")
         << tasks().i32(4).i32(1001).data << QStringList{code("0007")} << false << "Dig";
     QTest::newRow("resource length negative")
@@ -425,15 +434,106 @@ void TestProjectFile::loadErrors()
     }
     QCOMPARE(f.t().cell(ColTask, 1), task11);
     QCOMPARE(f.project.settings().fileName(),
-             completed ? path : QStringLiteral("no save file"));
-    QCOMPARE(f.host.caption, completed ? QStringLiteral("Morvaine 1.0 - bad.mrv")
-                                       : QStringLiteral("Morvaine 1.0"));
+             task11.isEmpty() ? QStringLiteral("no save file") : path);
+    QCOMPARE(f.host.caption,
+             completed ? QStringLiteral("Morvaine 1.0 - bad.mrv") : QStringLiteral("Morvaine 1.0"));
     QCOMPARE(f.project.LastTaskRow, completed ? 1 : 0);
 
     // Opening a file that does not exist.
     Fixture g;
     LoadProject(g.project, g.host, tempPath(QStringLiteral("missing.mrv")));
     QCOMPARE(g.host.texts(), QStringList{"Error opening the file. Code #0001"});
+}
+
+void TestProjectFile::storedFileNameIsNeverWrittenTo_data()
+{
+    // A project saved as the victim file holds the victim's path in its settings; the
+    // file is then handed over under another name, whole or cut short.
+    Fixture f;
+    f.t().setCell(ColTask, 1, QStringLiteral("Walls"));
+    f.t().setCell(ColDuration, 1, QStringLiteral("3 days"));
+    f.project.settings().setValue(SettingsBlock::Modify, QStringLiteral("Yes"));
+    f.project.settings().setValue(SettingsBlock::FileName, tempPath(QStringLiteral("victim")));
+    SaveProject(f.project, f.host, QStringLiteral("Save"));
+    const QByteArray crafted = readAll(tempPath(QStringLiteral("victim")));
+    QVERIFY(crafted.contains("victim"));
+    const qsizetype resources = crafted.size() - (8 + 3 * 19 * 4); // 20 empty rows
+
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("named"); // cells were read: the file name is the path opened
+    QTest::newRow("complete") << crafted << true;
+    QTest::newRow("resource header cut") << crafted.left(resources + 2) << true;
+    QTest::newRow("resource cells cut") << crafted.left(crafted.size() - 3) << true;
+    QTest::newRow("task cells cut after the settings") << crafted.left(resources - 4 * 30) << true;
+    QTest::newRow("wrong version") << QByteArray(crafted).replace(4, 1, "\xBC") << false;
+}
+
+void TestProjectFile::storedFileNameIsNeverWrittenTo()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, named);
+    const QString victim = tempPath(QStringLiteral("victim"));
+    writeAll(victim, "precious");
+    const QString opened = tempPath(QStringLiteral("opened.mrv"));
+    writeAll(opened, file);
+
+    Fixture f;
+    LoadProject(f.project, f.host, opened);
+    QCOMPARE(f.project.settings().fileName(), named ? opened : QStringLiteral("no save file"));
+    // What the Save command does: overwrite the named file, or ask (here: cancelled).
+    f.host.messages.clear();
+    SaveProject(f.project, f.host,
+                f.project.settings().hasFileName() ? QStringLiteral("Save")
+                                                   : QStringLiteral("SaveAs"));
+    QVERIFY(f.host.messages.isEmpty());
+    QCOMPARE(readAll(victim), QByteArray("precious"));
+    QCOMPARE(readAll(opened) != file, named);
+}
+
+void TestProjectFile::opensOnlyRegularFiles_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("message");
+    const QString refused = QStringLiteral("Error opening the file. Code #0001");
+    QTest::newRow("fifo") << QStringLiteral("fifo.mrv") << refused;
+    QTest::newRow("directory") << QStringLiteral("folder.mrv") << refused;
+    QTest::newRow("device") << QStringLiteral("/dev/null") << refused;
+    QTest::newRow("link to a project") << QStringLiteral("link.mrv") << QString();
+    QTest::newRow("name not in UTF-8") << QStringLiteral("latin1") << QString();
+}
+
+void TestProjectFile::opensOnlyRegularFiles()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, message);
+    Fixture saved;
+    saved.t().setCell(ColTask, 1, QStringLiteral("Walls"));
+    saved.t().setCell(ColDuration, 1, QStringLiteral("3 days"));
+    const QString project = tempPath(QStringLiteral("project.mrv"));
+    saved.saveAs(project);
+
+    const QByteArray folder = QFile::encodeName(tempDir->path()) + '/';
+    QVERIFY(::mkfifo((folder + "fifo.mrv").constData(), 0600) == 0);
+    QVERIFY(QDir(tempDir->path()).mkdir(QStringLiteral("folder.mrv")));
+    QVERIFY(QFile::link(project, tempPath(QStringLiteral("link.mrv"))));
+    // "caf\xe9.mrv": a Latin-1 name, as an older system would have written it.
+    const QByteArray latin1 = folder + "caf\xe9.mrv";
+    QVERIFY(QFile::copy(project, tempPath(QStringLiteral("plain.mrv"))));
+    QVERIFY(::rename((folder + "plain.mrv").constData(), latin1.constData()) == 0);
+    if (path == QLatin1String("latin1"))
+        path = DecodePath(latin1);
+    else if (!path.startsWith(QLatin1Char('/')))
+        path = tempPath(path);
+
+    QElapsedTimer timer;
+    timer.start();
+    Fixture f;
+    LoadProject(f.project, f.host, path);
+    QVERIFY(timer.elapsed() < 5000); // a FIFO without a writer must not block
+    QCOMPARE(f.host.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(f.t().cell(ColTask, 1), message.isEmpty() ? QStringLiteral("Walls") : QString());
+    QCOMPARE(f.project.settings().fileName(),
+             message.isEmpty() ? path : QStringLiteral("no save file"));
 }
 
 void TestProjectFile::failedSaveAtEveryByteKeepsPreviousFile()
