@@ -32,8 +32,10 @@ public:
     {
         InitNewProject(m_pristine, m_host);
         InitNewProject(m_project, m_host);
-        m_project.taskTable.setListener([this](int c, int r) { m_tasks.push_back({c, r}); });
-        m_project.resourceTable.setListener([this](int c, int r) {
+        m_project.taskTable.addListener([this](int c, int r, const QString &, const QString &) {
+            m_tasks.push_back({c, r});
+        });
+        m_project.resourceTable.addListener([this](int c, int r, const QString &, const QString &) {
             m_resources.push_back({c, r});
         });
     }
