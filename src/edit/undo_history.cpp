@@ -1,0 +1,159 @@
+#include "edit/undo_history.h"
+
+namespace morvaine {
+
+namespace {
+
+// Settings that say where and when the plan was saved, not what it is: a save writes
+// them, and undo must never take a plan back to another file name.
+bool IsDocumentState(bool resources, int column, int row)
+{
+    if (resources || column != ColSettings)
+        return false;
+    return row == SettingsBlock::CreateDate || row == SettingsBlock::ChangeDate ||
+           row == SettingsBlock::FileName || row == SettingsBlock::Modify;
+}
+
+} // namespace
+
+UndoHistory::UndoHistory(Project &project) : m_project(project)
+{
+    m_taskListener = project.taskTable.addListener(
+        [this](int column, int row, const QString &oldText, const QString &newText) {
+            record(false, column, row, oldText, newText);
+        });
+    m_resourceListener = project.resourceTable.addListener(
+        [this](int column, int row, const QString &oldText, const QString &newText) {
+            record(true, column, row, oldText, newText);
+        });
+}
+
+UndoHistory::~UndoHistory()
+{
+    m_project.taskTable.removeListener(m_taskListener);
+    m_project.resourceTable.removeListener(m_resourceListener);
+}
+
+void UndoHistory::begin(const QString &name, int column, int row)
+{
+    if (m_depth++ > 0)
+        return;
+    m_open = std::make_unique<Step>();
+    m_open->name = name;
+    m_open->column = column;
+    m_open->row = row;
+    m_open->before = currentDerived(m_done == 0 ? nullptr : m_steps[m_done - 1].after);
+}
+
+void UndoHistory::rename(const QString &name)
+{
+    if (m_open)
+        m_open->name = name;
+}
+
+void UndoHistory::end()
+{
+    if (m_depth == 0 || --m_depth > 0)
+        return;
+    std::unique_ptr<Step> step = std::move(m_open);
+    if (!step || step->changes.empty())
+        return;
+    step->after = currentDerived(step->before);
+    m_steps.resize(m_done); // a new step ends the redo list
+    if (m_saved > static_cast<long>(m_done))
+        m_saved = -1;
+    m_steps.push_back(std::move(*step));
+    m_done = m_steps.size();
+}
+
+QString UndoHistory::undoName() const
+{
+    return canUndo() ? m_steps[m_done - 1].name : QString();
+}
+
+QString UndoHistory::redoName() const
+{
+    return canRedo() ? m_steps[m_done].name : QString();
+}
+
+std::pair<int, int> UndoHistory::undo()
+{
+    if (!canUndo() || m_open)
+        return {-1, -1};
+    const Step &step = m_steps[--m_done];
+    apply(step, false);
+    return {step.column, step.row};
+}
+
+std::pair<int, int> UndoHistory::redo()
+{
+    if (!canRedo() || m_open)
+        return {-1, -1};
+    const Step &step = m_steps[m_done++];
+    apply(step, true);
+    return {step.column, step.row};
+}
+
+void UndoHistory::clear()
+{
+    m_steps.clear();
+    m_done = 0;
+    m_saved = 0;
+    m_open.reset();
+    m_depth = 0;
+}
+
+std::size_t UndoHistory::recordedCells() const
+{
+    std::size_t count = 0;
+    for (const Step &step : m_steps)
+        count += step.changes.size();
+    return count;
+}
+
+void UndoHistory::record(bool resources, int column, int row, const QString &oldText,
+                         const QString &newText)
+{
+    if (!m_open || m_replaying || IsDocumentState(resources, column, row))
+        return;
+    m_open->changes.push_back({resources, column, row, oldText, newText});
+}
+
+void UndoHistory::apply(const Step &step, bool forward)
+{
+    m_replaying = true;
+    const auto write = [this](const Change &change, const QString &text) {
+        CellTable &table = change.resources ? static_cast<CellTable &>(m_project.resourceTable)
+                                            : static_cast<CellTable &>(m_project.taskTable);
+        table.setCell(change.column, change.row, text);
+    };
+    // A cell a step wrote twice must end at its first old text when undone, so the
+    // changes are taken back last first.
+    if (forward) {
+        for (const Change &change : step.changes)
+            write(change, change.newText);
+    } else {
+        for (auto it = step.changes.rbegin(); it != step.changes.rend(); ++it)
+            write(*it, it->oldText);
+    }
+    const Derived &derived = forward ? *step.after : *step.before;
+    m_project.LastTaskRow = derived.lastTaskRow;
+    m_project.CriticalMarks = derived.marks;
+    m_project.CriticalChain = derived.chain;
+    m_project.settings().setValue(SettingsBlock::Modify,
+                                  atSavedState() ? QStringLiteral("No") : QStringLiteral("Yes"));
+    m_replaying = false;
+}
+
+std::shared_ptr<const UndoHistory::Derived>
+UndoHistory::currentDerived(const std::shared_ptr<const Derived> &like) const
+{
+    // Most steps leave these as they were: share them instead of keeping a copy.
+    if (like && like->lastTaskRow == m_project.LastTaskRow &&
+        like->marks == m_project.CriticalMarks && like->chain == m_project.CriticalChain)
+        return like;
+    return std::make_shared<const Derived>(
+        Derived{m_project.LastTaskRow, m_project.CriticalMarks, m_project.CriticalChain});
+}
+
+} // namespace morvaine

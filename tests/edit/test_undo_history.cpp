@@ -1,0 +1,225 @@
+// Undo and redo over the real editing operations: each command undone puts back every
+// cell, LastTaskRow and the critical marks exactly; redone, it gives the same state again.
+
+#include "edit/task_structure.h"
+#include "edit/undo_history.h"
+#include "model/new_project.h"
+#include "recording_host.h"
+#include "schedule/critical_path.h"
+#include "schedule/recalc.h"
+
+#include <QTest>
+
+#include <functional>
+
+using namespace morvaine;
+
+namespace {
+
+struct State {
+    QStringList tasks;
+    QStringList resources;
+    int lastTaskRow = 0;
+    std::vector<int> marks;
+    bool operator==(const State &) const = default;
+};
+
+// Every cell of the plan's rows and settings, and the values beside the cells. "Modify"
+// is left out: it follows the saved state, checked on its own below.
+State Snapshot(const Project &project)
+{
+    State state;
+    for (int column = 0; column < TaskTable::Columns; ++column)
+        for (int row = 0; row < 40; ++row)
+            if (column != ColSettings || row != SettingsBlock::Modify)
+                state.tasks << project.taskTable.cell(column, row);
+    for (int column = 0; column < ResourceTable::Columns; ++column)
+        for (int row = 0; row < 10; ++row)
+            state.resources << project.resourceTable.cell(column, row);
+    state.lastTaskRow = project.LastTaskRow;
+    state.marks = project.CriticalMarks;
+    return state;
+}
+
+// A plan of five linked tasks under one group, recalculated with the critical path on.
+struct Plan {
+    Project project;
+    RecordingHost host;
+    UndoHistory history{project};
+
+    Plan()
+    {
+        SetShortDateFormat(QStringLiteral("dd.MM.yyyy"));
+        InitNewProject(project, host);
+        project.settings().setValue(SettingsBlock::StartDate, QStringLiteral("06.05.2024"));
+        TaskTable &t = project.taskTable;
+        const QStringList names{"House", "Design", "Walls", "Roof", "Keys"};
+        const QStringList durations{"", "3 days", "5 days", "2 days", "0 days"};
+        const QStringList links{"", "", " 2;", " 3;", " 4;"};
+        for (int i = 0; i < names.size(); ++i) {
+            const int row = i + 1;
+            t.setCell(ColTask, row, names[i]);
+            t.setCell(ColDuration, row, durations[i]);
+            t.setCell(ColForerunner, row, links[i]);
+            t.setCell(ColLevel, row, row == 1 ? QStringLiteral("1") : QStringLiteral("2"));
+        }
+        t.setCell(ColVeha, 1, QStringLiteral("v"));
+        project.resourceTable.setCell(ResColName, 1, QStringLiteral("Anna"));
+        project.LastTaskRow = 5;
+        for (int row = 2; row <= 5; ++row)
+            RecalcRow(project, host, ColDuration, row);
+        RecalcSchedule(project, host);
+        ToggleCriticalPath(project, host);
+        project.settings().setValue(SettingsBlock::Modify, QStringLiteral("No"));
+        history.clear();
+    }
+
+    void step(const QString &name, const std::function<void()> &command)
+    {
+        history.begin(name, 1, 2);
+        try {
+            command();
+        } catch (const ConversionError &) {
+        }
+        history.end();
+    }
+};
+
+} // namespace
+
+class TestUndoHistory : public QObject {
+    Q_OBJECT
+private slots:
+    void undoAndRedoRestoreExactState_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("typing a duration") << "Typing";
+        QTest::newRow("insert") << "Insert New Task";
+        QTest::newRow("delete") << "Delete Task";
+        QTest::newRow("indent") << "Indent";
+        QTest::newRow("outdent") << "Outdent";
+        QTest::newRow("resource renamed in tasks") << "Resources";
+        QTest::newRow("half-failed command") << "Typing";
+    }
+
+    void undoAndRedoRestoreExactState()
+    {
+        QFETCH(QString, name);
+        Plan plan;
+        Project &p = plan.project;
+        Host &host = plan.host;
+        const std::map<QString, std::function<void()>> commands{
+            {"typing a duration",
+             [&] {
+                 p.taskTable.setCell(ColDuration, 2, QStringLiteral("10"));
+                 RecalcRow(p, host, ColDuration, 2);
+                 RecalcSchedule(p, host);
+             }},
+            {"insert", [&] { InsertTask(p, host, 3); }},
+            {"delete", [&] { DeleteTask(p, host, 3); }},
+            {"indent", [&] { IndentTask(p, host, ColTask, 4); }},
+            {"outdent", [&] { OutdentTask(p, host, ColTask, 5); }},
+            {"resource renamed in tasks",
+             [&] {
+                 p.resourceTable.setCell(ResColName, 1, QStringLiteral("Anne"));
+                 p.taskTable.setCell(ColResource, 2, QStringLiteral(" Anne;"));
+             }},
+            {"half-failed command",
+             [&] {
+                 p.taskTable.setCell(ColDuration, 3, QStringLiteral("7 days"));
+                 p.taskTable.setCell(ColForerunner, 4, QStringLiteral(" x;"));
+                 RecalcSchedule(p, host); // fails on the bad link after writing cells
+             }},
+        };
+        const State before = Snapshot(p);
+        plan.step(name, commands.at(QString::fromLatin1(QTest::currentDataTag())));
+        const State after = Snapshot(p);
+        QVERIFY(before != after);
+        QVERIFY(plan.history.canUndo());
+        QCOMPARE(plan.history.undoName(), name);
+
+        QCOMPARE(plan.history.undo(), std::make_pair(1, 2));
+        QVERIFY(Snapshot(p) == before);
+        QCOMPARE(plan.history.redoName(), name);
+        plan.history.redo();
+        QVERIFY(Snapshot(p) == after);
+        plan.history.undo();
+        QVERIFY(Snapshot(p) == before);
+    }
+
+    void modifyFollowsTheSavedState()
+    {
+        Plan plan;
+        SettingsBlock settings = plan.project.settings();
+        plan.step("Typing", [&] {
+            plan.project.taskTable.setCell(ColTask, 2, QStringLiteral("Plans"));
+            settings.markModified();
+        });
+        plan.history.undo();
+        QCOMPARE(settings.modify(), QStringLiteral("No")); // back at the opened state
+        plan.history.redo();
+        QCOMPARE(settings.modify(), QStringLiteral("Yes"));
+        plan.history.markSaved();
+        settings.setValue(SettingsBlock::Modify, QStringLiteral("No"));
+        plan.history.undo();
+        QCOMPARE(settings.modify(), QStringLiteral("Yes"));
+        plan.history.redo();
+        QCOMPARE(settings.modify(), QStringLiteral("No"));
+
+        // A new step after undoing past the save leaves the saved state out of reach.
+        plan.history.undo();
+        plan.step("Typing",
+                  [&] { plan.project.taskTable.setCell(ColTask, 3, QStringLiteral("X")); });
+        plan.history.undo();
+        QCOMPARE(settings.modify(), QStringLiteral("Yes"));
+    }
+
+    void saveAndEmptyStepsLeaveNoStep()
+    {
+        Plan plan;
+        plan.step("Save", [&] {
+            SettingsBlock settings = plan.project.settings();
+            settings.setValue(SettingsBlock::FileName, QStringLiteral("/tmp/plan.mrv"));
+            settings.setValue(SettingsBlock::ChangeDate, QStringLiteral("01.01.2025"));
+            settings.setValue(SettingsBlock::Modify, QStringLiteral("No"));
+        });
+        plan.step("Typing", [] {});
+        QVERIFY(!plan.history.canUndo());
+        QCOMPARE(plan.history.undo(), std::make_pair(-1, -1));
+    }
+
+    void newStepEndsRedoAndClearForgetsAll()
+    {
+        Plan plan;
+        plan.step("Typing",
+                  [&] { plan.project.taskTable.setCell(ColTask, 2, QStringLiteral("A")); });
+        plan.step("Typing",
+                  [&] { plan.project.taskTable.setCell(ColTask, 3, QStringLiteral("B")); });
+        plan.history.undo();
+        QVERIFY(plan.history.canRedo());
+        plan.step("Indent", [&] { IndentTask(plan.project, plan.host, ColTask, 4); });
+        QVERIFY(!plan.history.canRedo());
+        plan.history.clear();
+        QVERIFY(!plan.history.canUndo());
+        QVERIFY(!plan.history.canRedo());
+    }
+
+    void nestedBeginsMakeOneStep()
+    {
+        Plan plan;
+        plan.history.begin("Typing", 2, 3);
+        plan.project.taskTable.setCell(ColTask, 2, QStringLiteral("A"));
+        plan.history.begin("Inner", 1, 1);
+        plan.project.taskTable.setCell(ColTask, 3, QStringLiteral("B"));
+        plan.history.end();
+        plan.history.end();
+        QCOMPARE(plan.history.undoName(), QStringLiteral("Typing"));
+        QCOMPARE(plan.history.undo(), std::make_pair(2, 3));
+        QCOMPARE(plan.project.taskTable.cell(ColTask, 2), QStringLiteral("Design"));
+        QCOMPARE(plan.project.taskTable.cell(ColTask, 3), QStringLiteral("Walls"));
+        QVERIFY(!plan.history.canUndo());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUndoHistory)
+#include "test_undo_history.moc"
