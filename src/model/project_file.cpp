@@ -92,23 +92,53 @@ private:
 };
 
 // Writes the cell records of columns 1..columns-1, rows 1..rows-1. The first
-// failure shows its message and ends the records.
-void writeCells(Writer &writer, Host &host, const CellTable &table, int columns, int rows,
-                int lengthCode, int bytesCode)
+// failure ends the records; returns its code, or 0.
+int writeCells(Writer &writer, const CellTable &table, int columns, int rows, int lengthCode,
+               int bytesCode)
 {
     for (int column = 1; column < columns; ++column) {
         for (int row = 1; row < rows; ++row) {
             const QByteArray bytes = EncodeCellText(table.cell(column, row));
-            if (!writer.writeInt(static_cast<qint32>(bytes.size()))) {
-                showError(host, saveError(lengthCode));
-                return;
-            }
-            if (!bytes.isEmpty() && !writer.write(bytes.constData(), bytes.size())) {
-                showError(host, saveError(bytesCode));
-                return;
-            }
+            if (!writer.writeInt(static_cast<qint32>(bytes.size())))
+                return lengthCode;
+            if (!bytes.isEmpty() && !writer.write(bytes.constData(), bytes.size()))
+                return bytesCode;
         }
     }
+    return 0;
+}
+
+// Writes the whole file: the header, the task cells, the resource header and cells.
+// A failure in the task cells still lets the resources be written. Returns the codes
+// of the failures, in order.
+QList<int> writeProject(Writer &writer, const Project &project)
+{
+    const int taskRows = TaskRowsToStore(project);
+    if (!writer.writeInt(static_cast<qint32>(Magic)) || !writer.writeInt(Version) ||
+        !writer.writeInt(TaskTable::Columns) || !writer.writeInt(taskRows))
+        return {11};
+    QList<int> failures;
+    if (const int code =
+            writeCells(writer, project.taskTable, TaskTable::Columns, taskRows, 12, 13))
+        failures << code;
+    const int resourceRows = ResourceRowsToStore(project);
+    if (!writer.writeInt(ResourceTable::Columns) || !writer.writeInt(resourceRows))
+        return failures << 14;
+    if (const int code =
+            writeCells(writer, project.resourceTable, ResourceTable::Columns, resourceRows, 15, 16))
+        failures << code;
+    return failures;
+}
+
+// Buffered bytes may still fail on their way to the disk: flush and check before the
+// rename rather than trusting the commit alone. Returns the code of a failure, or 0.
+int commitFile(QSaveFile &file)
+{
+    if (!file.flush() || file.error() != QFileDevice::NoError)
+        return 16;
+    if (!file.commit())
+        return 10;
+    return 0;
 }
 
 // Makes the rename of a saved file survive a power cut.
@@ -289,31 +319,15 @@ void SaveProject(Project &project, Host &host, const QString &mode)
     settings.setValue(SettingsBlock::Modify, QStringLiteral("No"));
 
     Writer writer(file);
-    const int taskRows = TaskRowsToStore(project);
-    bool headerWritten = writer.writeInt(static_cast<qint32>(Magic)) && writer.writeInt(Version) &&
-                         writer.writeInt(TaskTable::Columns) && writer.writeInt(taskRows);
-    if (!headerWritten) {
-        showError(host, saveError(11));
-    } else {
-        writeCells(writer, host, project.taskTable, TaskTable::Columns, taskRows, 12, 13);
-        const int resourceRows = ResourceRowsToStore(project);
-        if (!writer.writeInt(ResourceTable::Columns) || !writer.writeInt(resourceRows))
-            showError(host, saveError(14));
-        else
-            writeCells(writer, host, project.resourceTable, ResourceTable::Columns, resourceRows,
-                       15, 16);
-    }
-
-    // Buffered bytes may still fail on their way to the disk: flush and check before
-    // the rename rather than trusting the commit alone.
-    bool saved = !writer.failed();
-    if (saved && (!file.flush() || file.error() != QFileDevice::NoError)) {
-        showError(host, saveError(16));
-        saved = false;
-    }
-    if (saved && !file.commit()) {
-        showError(host, saveError(10));
-        saved = false;
+    const QList<int> failures = writeProject(writer, project);
+    for (int code : failures)
+        showError(host, saveError(code));
+    bool saved = failures.isEmpty() && !writer.failed();
+    if (saved) {
+        if (const int code = commitFile(file)) {
+            showError(host, saveError(code));
+            saved = false;
+        }
     }
     if (!saved) {
         file.cancelWriting();
@@ -326,6 +340,20 @@ void SaveProject(Project &project, Host &host, const QString &mode)
 
     if (saveAs)
         host.SetCaption(CaptionFor(path));
+}
+
+bool WriteProjectFile(const Project &project, const QString &path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    Writer writer(file);
+    if (!writeProject(writer, project).isEmpty() || writer.failed() || commitFile(file) != 0) {
+        file.cancelWriting();
+        return false;
+    }
+    syncFolder(path);
+    return true;
 }
 
 void LoadProject(Project &project, Host &host, const QString &path)

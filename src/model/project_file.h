@@ -14,6 +14,10 @@ namespace morvaine {
 /// through the host with their numbered message.
 void SaveProject(Project &project, Host &host, const QString &mode);
 
+/// Writes the project to path as a project file, atomically, changing nothing in the
+/// project and showing nothing; false when the file could not be written whole.
+bool WriteProjectFile(const Project &project, const QString &path);
+
 /// Reads the project file at path into a project that holds a new project. Errors
 /// are shown through the host with their numbered message.
 void LoadProject(Project &project, Host &host, const QString &path);
