@@ -1,0 +1,403 @@
+// Writing a project as an MS Project XML document. Elements come in the order of MS
+// Project's schema, whose sequences MS Project checks when it opens a file.
+
+#include "ms_project_format.h"
+#include "ms_project_xml.h"
+
+#include "schedule/calendar.h"
+#include "schedule/recalc.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QSaveFile>
+#include <QXmlStreamWriter>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+#include <vector>
+
+namespace morvaine {
+
+namespace {
+
+// The working day laid out from 08:00, with a lunch hour after four hours when the day
+// has eight hours or more, moved earlier where it would run past midnight.
+struct WorkingDay {
+    int start = 8 * 60;
+    int lunch = 0; // minutes
+    int hours = 8;
+    explicit WorkingDay(int workingHours) : hours(std::clamp(workingHours, 1, 24))
+    {
+        lunch = hours >= 8 ? 60 : 0;
+        if (start + hours * 60 + lunch > 1440)
+            start = 1440 - hours * 60 - lunch;
+        if (start < 0) {
+            lunch = 0;
+            start = 1440 - hours * 60;
+        }
+    }
+    int end() const { return start + hours * 60 + lunch; }
+};
+
+// Makes the rename of a written file survive a power cut.
+void syncFolder(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#else
+    Q_UNUSED(path);
+#endif
+}
+
+class DocumentWriter {
+public:
+    DocumentWriter(const Project &project, QIODevice *device)
+        : m_project(project), m_table(project.taskTable), m_xml(device),
+          m_day(StrToIntOr(project.settings().workingTime(), 8))
+    {
+    }
+
+    // Throws ConversionError for a date or number cell that does not read.
+    void write(const QString &fileName)
+    {
+        const SettingsBlock settings = m_project.settings();
+        collectRows();
+        collectResources();
+
+        m_xml.writeStartDocument(QStringLiteral("1.0"), true);
+        m_xml.writeDefaultNamespace(QLatin1String(msp::Namespace));
+        m_xml.writeStartElement(QLatin1String(msp::Namespace), QStringLiteral("Project"));
+        element("SaveVersion", QStringLiteral("14"));
+        element("Name", fileName);
+        element("Title", settings.projectName());
+        element("Author", settings.author());
+        element("ScheduleFromStart", QStringLiteral("1"));
+        const qint64 projectStart = day(settings.startDate());
+        element("StartDate", msp::FormatDateTime(projectStart, m_day.start));
+        element("FinishDate",
+                msp::FormatDateTime(static_cast<qint64>(ProjectEndDate(m_project)), m_day.end()));
+        element("CurrencySymbol", settings.currency());
+        if (settings.currency() == QLatin1String("$"))
+            element("CurrencyCode", QStringLiteral("USD"));
+        else if (settings.currency() == QString(QChar(0x20AC)))
+            element("CurrencyCode", QStringLiteral("EUR"));
+        element("CalendarUID", QStringLiteral("1"));
+        element("DefaultStartTime", msp::FormatTime(m_day.start));
+        element("DefaultFinishTime", msp::FormatTime(m_day.end()));
+        element("MinutesPerDay", QString::number(m_day.hours * 60));
+        element("MinutesPerWeek",
+                QString::number(m_day.hours * 60 *
+                                WorkWeek(settings.workingDays()).workingDaysPerWeek()));
+        writeCalendar(settings.workingDays());
+        writeTasks(projectStart);
+        writeResources();
+        writeAssignments();
+        m_xml.writeEndElement();
+        m_xml.writeEndDocument();
+    }
+
+    bool failed() const { return m_xml.hasError(); }
+
+private:
+    static int StrToIntOr(const QString &text, int fallback)
+    {
+        bool ok = false;
+        const int value = text.trimmed().toInt(&ok);
+        return ok ? value : fallback;
+    }
+
+    void element(const char *name, const QString &text)
+    {
+        m_xml.writeTextElement(QLatin1String(name), text);
+    }
+
+    qint64 day(const QString &text)
+    {
+        auto it = m_days.constFind(text);
+        if (it == m_days.constEnd())
+            it = m_days.insert(text, static_cast<qint64>(StrToDate(text)));
+        return *it;
+    }
+
+    // Task rows: every row up to the last one holding a name or a duration; rows
+    // without a name become null tasks, the blank lines of an MS Project plan.
+    void collectRows()
+    {
+        m_lastRow = m_project.LastTaskRow;
+        for (int row = TaskTable::LastRow; row > m_lastRow; --row)
+            if (!m_table.cell(ColTask, row).isEmpty()) {
+                m_lastRow = row;
+                break;
+            }
+        while (m_lastRow > 0 && m_table.cell(ColTask, m_lastRow).isEmpty())
+            --m_lastRow;
+    }
+
+    // The resource table, then any name a task lists that the table lacks, so that
+    // every assignment has its resource.
+    void collectResources()
+    {
+        const ResourceTable &resources = m_project.resourceTable;
+        for (int row = 1; row < ResourceTable::Rows; ++row) {
+            const QString &name = resources.cell(ResColName, row);
+            if (name.isEmpty())
+                break;
+            if (!m_resourceUid.contains(name)) {
+                m_resourceUid.insert(name, int(m_resources.size()) + 1);
+                m_resources.push_back({name, resources.cell(ResColCost, row)});
+            }
+        }
+        for (int row = 1; row <= m_lastRow; ++row) {
+            if (m_table.cell(ColTask, row).isEmpty())
+                continue;
+            for (const QString &item : m_table.cell(ColResource, row).split(QLatin1Char(';'))) {
+                const QString name = item.trimmed();
+                if (!name.isEmpty() && !m_resourceUid.contains(name)) {
+                    m_resourceUid.insert(name, int(m_resources.size()) + 1);
+                    m_resources.push_back({name, QString()});
+                }
+            }
+        }
+    }
+
+    QStringList resourcesOf(int row) const
+    {
+        QStringList names;
+        for (const QString &item : m_table.cell(ColResource, row).split(QLatin1Char(';'))) {
+            const QString name = item.trimmed();
+            if (!name.isEmpty() && !names.contains(name))
+                names << name;
+        }
+        return names;
+    }
+
+    void writeCalendar(const QString &mask)
+    {
+        m_xml.writeStartElement(QStringLiteral("Calendars"));
+        m_xml.writeStartElement(QStringLiteral("Calendar"));
+        element("UID", QStringLiteral("1"));
+        element("Name", QStringLiteral("Standard"));
+        element("IsBaseCalendar", QStringLiteral("1"));
+        element("BaseCalendarUID", QStringLiteral("-1"));
+        m_xml.writeStartElement(QStringLiteral("WeekDays"));
+        for (int dayType = 1; dayType <= 7; ++dayType) {
+            // Day type 1 is Sunday, the mask's seventh letter; 2-7 are Monday to Saturday.
+            const int position = dayType == 1 ? 6 : dayType - 2;
+            const bool working = position < mask.size() && mask.at(position) == QLatin1Char('Y');
+            m_xml.writeStartElement(QStringLiteral("WeekDay"));
+            element("DayType", QString::number(dayType));
+            element("DayWorking", working ? QStringLiteral("1") : QStringLiteral("0"));
+            if (working) {
+                m_xml.writeStartElement(QStringLiteral("WorkingTimes"));
+                if (m_day.lunch > 0) {
+                    workingTime(m_day.start, m_day.start + 4 * 60);
+                    workingTime(m_day.start + 4 * 60 + m_day.lunch, m_day.end());
+                } else {
+                    workingTime(m_day.start, m_day.end());
+                }
+                m_xml.writeEndElement();
+            }
+            m_xml.writeEndElement();
+        }
+        m_xml.writeEndElement();
+        m_xml.writeEndElement();
+        m_xml.writeEndElement();
+    }
+
+    void workingTime(int from, int to)
+    {
+        m_xml.writeStartElement(QStringLiteral("WorkingTime"));
+        element("FromTime", msp::FormatTime(from));
+        element("ToTime", msp::FormatTime(to));
+        m_xml.writeEndElement();
+    }
+
+    void writeTasks(qint64 projectStart)
+    {
+        m_xml.writeStartElement(QStringLiteral("Tasks"));
+        // The project summary task, UID 0, spans the plan.
+        m_xml.writeStartElement(QStringLiteral("Task"));
+        element("UID", QStringLiteral("0"));
+        element("ID", QStringLiteral("0"));
+        element("Name", m_project.settings().projectName());
+        element("Type", QStringLiteral("1"));
+        element("IsNull", QStringLiteral("0"));
+        element("OutlineNumber", QStringLiteral("0"));
+        element("OutlineLevel", QStringLiteral("0"));
+        element("Start", msp::FormatDateTime(projectStart, m_day.start));
+        element("Finish",
+                msp::FormatDateTime(static_cast<qint64>(ProjectEndDate(m_project)), m_day.end()));
+        element("Summary", QStringLiteral("1"));
+        m_xml.writeEndElement();
+
+        std::vector<int> outline;
+        for (int row = 1; row <= m_lastRow; ++row) {
+            m_xml.writeStartElement(QStringLiteral("Task"));
+            element("UID", QString::number(row));
+            element("ID", QString::number(row));
+            if (m_table.cell(ColTask, row).isEmpty()) {
+                element("IsNull", QStringLiteral("1"));
+                m_xml.writeEndElement();
+                continue;
+            }
+            writeTask(row, outline);
+            m_xml.writeEndElement();
+        }
+        m_xml.writeEndElement();
+    }
+
+    void writeTask(int row, std::vector<int> &outline)
+    {
+        const int level = std::max(1, StrToInt(m_table.cell(ColLevel, row)));
+        // The outline number counts the rows at each level: 1, 1.1, 1.2, 2...
+        if (int(outline.size()) >= level)
+            outline.resize(level);
+        else
+            while (int(outline.size()) < level)
+                outline.push_back(0);
+        ++outline.back();
+        QString outlineNumber;
+        for (std::size_t i = 0; i < outline.size(); ++i)
+            outlineNumber += (i ? QStringLiteral(".") : QString()) + QString::number(outline[i]);
+
+        const int days = DurationDays(m_table.cell(ColDuration, row));
+        const QStringList resources = resourcesOf(row);
+        element("Name", m_table.cell(ColTask, row));
+        element("Type", QStringLiteral("1")); // fixed duration
+        element("IsNull", QStringLiteral("0"));
+        element("OutlineNumber", outlineNumber);
+        element("OutlineLevel", QString::number(level));
+        element("Priority", QStringLiteral("500"));
+        if (!m_table.cell(ColStart, row).isEmpty())
+            element("Start", msp::FormatDateTime(day(m_table.cell(ColStart, row)), m_day.start));
+        if (!m_table.cell(ColEnd, row).isEmpty()) {
+            const qint64 end = day(m_table.cell(ColEnd, row));
+            // A milestone ends where it starts.
+            element("Finish", msp::FormatDateTime(end, days == 0 ? m_day.start : m_day.end()));
+        }
+        if (days >= 0) {
+            const qint64 hours = qint64(days) * m_day.hours;
+            element("Duration", msp::FormatDurationHours(hours));
+            element("DurationFormat", QStringLiteral("7")); // days
+            element("Work", msp::FormatDurationHours(hours * resources.size()));
+        }
+        element("Milestone", days == 0 ? QStringLiteral("1") : QStringLiteral("0"));
+        element("Summary",
+                m_table.cell(ColVeha, row).isEmpty() ? QStringLiteral("0") : QStringLiteral("1"));
+        const QString &completion = m_table.cell(ColCompletion, row);
+        if (!completion.isEmpty())
+            element("PercentComplete",
+                    QString::number(StrToInt(completion.section(QLatin1Char('%'), 0, 0))));
+        if (!m_table.cell(ColForerunner, row).isEmpty())
+            for (int predecessor : ForerunnerRows(m_table.cell(ColForerunner, row))) {
+                // MS Project links tasks only.
+                if (predecessor < 1 || predecessor > m_lastRow || predecessor == row ||
+                    m_table.cell(ColTask, predecessor).isEmpty())
+                    continue;
+                m_xml.writeStartElement(QStringLiteral("PredecessorLink"));
+                element("PredecessorUID", QString::number(predecessor));
+                element("Type", QStringLiteral("1")); // finish-to-start
+                element("CrossProject", QStringLiteral("0"));
+                element("LinkLag", QStringLiteral("0"));
+                element("LagFormat", QStringLiteral("7"));
+                m_xml.writeEndElement();
+            }
+        for (const QString &name : resources)
+            m_assignments.push_back({row, m_resourceUid.value(name)});
+    }
+
+    void writeResources()
+    {
+        m_xml.writeStartElement(QStringLiteral("Resources"));
+        for (int i = 0; i < int(m_resources.size()); ++i) {
+            m_xml.writeStartElement(QStringLiteral("Resource"));
+            element("UID", QString::number(i + 1));
+            element("ID", QString::number(i + 1));
+            element("Name", m_resources[i].name);
+            element("Type", QStringLiteral("1")); // work
+            element("IsNull", QStringLiteral("0"));
+            element("MaxUnits", QStringLiteral("1.00"));
+            bool ok = false;
+            const double rate = m_resources[i].cost.toDouble(&ok);
+            if (ok) {
+                element("StandardRate", QString::number(rate, 'g', 15));
+                element("StandardRateFormat", QStringLiteral("2")); // per hour
+            }
+            m_xml.writeEndElement();
+        }
+        m_xml.writeEndElement();
+    }
+
+    void writeAssignments()
+    {
+        m_xml.writeStartElement(QStringLiteral("Assignments"));
+        int uid = 0;
+        for (const auto &[row, resourceUid] : m_assignments) {
+            m_xml.writeStartElement(QStringLiteral("Assignment"));
+            element("UID", QString::number(++uid));
+            element("TaskUID", QString::number(row));
+            element("ResourceUID", QString::number(resourceUid));
+            element("Units", QStringLiteral("1"));
+            m_xml.writeEndElement();
+        }
+        m_xml.writeEndElement();
+    }
+
+    struct Resource {
+        QString name;
+        QString cost;
+    };
+
+    const Project &m_project;
+    const TaskTable &m_table;
+    QXmlStreamWriter m_xml;
+    WorkingDay m_day;
+    int m_lastRow = 0;
+    QHash<QString, qint64> m_days;
+    std::vector<Resource> m_resources;
+    QHash<QString, int> m_resourceUid;
+    std::vector<std::pair<int, int>> m_assignments; // task row, resource UID
+};
+
+void showError(Prompts &prompts, const QString &text)
+{
+    prompts.MessageBox(QStringLiteral("Error"), text, MsgIcon::Error, MsgButtons::Ok);
+}
+
+} // namespace
+
+void ExportMsProjectXml(const Project &project, Prompts &prompts, const QString &path)
+{
+    // Written beside its final place and renamed over it only when complete, so a
+    // failed export never destroys a file of the same name.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        showError(prompts, QStringLiteral("Cannot write the file '%1'.").arg(path));
+        return;
+    }
+    DocumentWriter writer(project, &file);
+    try {
+        writer.write(QFileInfo(path).fileName());
+    } catch (const ConversionError &e) {
+        file.cancelWriting();
+        showError(prompts, e.message());
+        return;
+    }
+    if (writer.failed() || !file.flush() || file.error() != QFileDevice::NoError ||
+        !file.commit()) {
+        file.cancelWriting();
+        showError(prompts, QStringLiteral("Cannot write the file '%1'.").arg(path));
+        return;
+    }
+    syncFolder(path);
+}
+
+} // namespace morvaine
