@@ -620,15 +620,17 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
         if (finish.isValid())
             table.setCell(ColEnd, row, fileEnd[row] = dateText(finish));
 
-        int days = -1;
+        int days = 1; // what MS Project gives a task without a duration
         if (task.milestone || (task.minutes && *task.minutes <= 0))
             days = 0;
         else if (task.minutes)
             days = std::max(1, int(std::ceil(*task.minutes / minutesPerDay - 1e-9)));
         else if (start.isValid() && finish.isValid())
             days = std::max<int>(1, week.count(msp::DayOf(start), msp::DayOf(finish)));
-        if (days >= 0)
-            table.setCell(ColDuration, row, durationText(days));
+        table.setCell(ColDuration, row, durationText(days));
+        // A task without a Start starts with the project, as in MS Project.
+        if (!start.isValid())
+            table.setCell(ColStart, row, settings.startDate());
         if (task.percent >= 0)
             table.setCell(ColCompletion, row,
                           QString::number(std::clamp(task.percent, 0, 100)) + QLatin1String(" %"));

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+
+class TestMsProjectImport : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void planWrittenByMsProject();
+    void mapping_data();
+    void mapping();
+    void recognisedByContent_data();
+    void recognisedByContent();
+    void refusedDocumentLeavesProjectAsItWas_data();
+    void refusedDocumentLeavesProjectAsItWas();
+    void limits_data();
+    void limits();
+};
+
+class TestMsProjectExport : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void roundTripKeepsCells();
+    void documentForOtherPlanners();
+    void workingDayLayout_data();
+    void workingDayLayout();
+    void unwritableFileReportsAndKeepsOldFile();
+};

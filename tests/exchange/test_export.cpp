@@ -1,0 +1,206 @@
+#include "test_classes.h"
+
+#include "exchange_fixture.h"
+#include "schedule/calendar.h"
+#include "schedule/recalc.h"
+
+#include <QTest>
+
+using namespace morvaine;
+
+namespace {
+
+// A plan made in the planner: a group task with two sub-tasks, a milestone, a task with
+// two predecessors, resources with and without a cost, a six-day week of 10 hours.
+void makePlan(ExchangeFixture &f)
+{
+    SettingsBlock s = f.project.settings();
+    s.setValue(SettingsBlock::ProjectName, QStringLiteral("Umzug Büro €"));
+    s.setValue(SettingsBlock::Author, QStringLiteral("Zoë"));
+    s.setValue(SettingsBlock::StartDate, QStringLiteral("07.12.2026"));
+    s.setValue(SettingsBlock::WorkingDays, QStringLiteral("YYYYYYN"));
+    s.setValue(SettingsBlock::WorkingTime, QStringLiteral("10"));
+    s.setValue(SettingsBlock::Currency, QString(QChar(0x20AC)));
+    const QStringList rows[] = {
+        {"Phase A", "", "", "1", "v", "", ""},
+        {"Prepare", "3 days", "", "2", "", " Anna; Bob;", "50 %"},
+        {"Check", "2 days", " 2;", "2", "", "", ""},
+        {"Done", "0 days", " 3;", "1", "", "", "100 %"},
+        {"Follow-up", "1 day", " 2; 4;", "1", "", " Cid;", "0 %"},
+    };
+    TaskTable &t = f.project.taskTable;
+    for (int row = 1; row <= 5; ++row) {
+        const QStringList &r = rows[row - 1];
+        t.setCell(ColTask, row, r[0]);
+        t.setCell(ColDuration, row, r[1]);
+        t.setCell(ColForerunner, row, r[2]);
+        t.setCell(ColLevel, row, r[3]);
+        t.setCell(ColVeha, row, r[4]);
+        t.setCell(ColResource, row, r[5]);
+        t.setCell(ColCompletion, row, r[6]);
+        if (!r[1].isEmpty()) {
+            t.setCell(ColStart, row, QStringLiteral("07.12.2026"));
+            CalcEndDate(f.project, row);
+        }
+    }
+    f.project.LastTaskRow = 5;
+    const QStringList resources[] = {{"Anna", "25"}, {"Bob", "12.5"}, {"Cid", ""}};
+    for (int row = 1; row <= 3; ++row) {
+        f.project.resourceTable.setCell(ResColName, row, resources[row - 1][0]);
+        f.project.resourceTable.setCell(ResColCost, row, resources[row - 1][1]);
+    }
+    RecalcSchedule(f.project, f.host);
+}
+
+QString exportText(ExchangeFixture &f)
+{
+    const QString path = f.dir.filePath(QStringLiteral("out.xml"));
+    ExportMsProjectXml(f.project, f.host, path);
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+} // namespace
+
+void TestMsProjectExport::init()
+{
+    SetShortDateFormat(QStringLiteral("dd.MM.yyyy"));
+}
+
+void TestMsProjectExport::roundTripKeepsCells()
+{
+    ExchangeFixture source;
+    makePlan(source);
+    QCOMPARE(source.cell(ColStart, 5), QStringLiteral("12.12.2026")); // the plan was scheduled
+    const QString path = source.dir.filePath(QStringLiteral("plan.xml"));
+    ExportMsProjectXml(source.project, source.host, path);
+    QVERIFY(source.host.messages.isEmpty());
+
+    ExchangeFixture copy;
+    copy.import(path);
+    QCOMPARE(copy.host.texts(), QStringList()); // nothing lost, nothing moved
+    QCOMPARE(copy.project.LastTaskRow, 5);
+    for (int row = 1; row <= 6; ++row)
+        for (int column = ColTask; column <= ColVeha; ++column)
+            QCOMPARE(copy.cell(column, row), source.cell(column, row));
+    for (int row = 1; row <= 4; ++row)
+        for (int column = ResColName; column <= ResColCost; ++column)
+            QCOMPARE(copy.resource(column, row), source.resource(column, row));
+    for (auto value :
+         {SettingsBlock::ProjectName, SettingsBlock::Author, SettingsBlock::StartDate,
+          SettingsBlock::WorkingDays, SettingsBlock::WorkingTime, SettingsBlock::Currency})
+        QCOMPARE(copy.project.settings().value(value), source.project.settings().value(value));
+}
+
+void TestMsProjectExport::documentForOtherPlanners()
+{
+    ExchangeFixture f;
+    makePlan(f);
+    const QString xml = exportText(f);
+    QVERIFY(xml.startsWith(QStringLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"
+        "<Project xmlns=\"http://schemas.microsoft.com/project\"><SaveVersion>14</SaveVersion>"
+        "<Name>out.xml</Name><Title>Umzug Büro €</Title><Author>Zoë</Author>")));
+    const char *const expected[] = {
+        "<StartDate>2026-12-07T08:00:00</StartDate><FinishDate>2026-12-12T19:00:00</FinishDate>",
+        "<CurrencySymbol>€</CurrencySymbol><CurrencyCode>EUR</CurrencyCode><CalendarUID>1</"
+        "CalendarUID>",
+        "<MinutesPerDay>600</MinutesPerDay><MinutesPerWeek>3600</MinutesPerWeek>",
+        "<Calendar><UID>1</UID><Name>Standard</Name><IsBaseCalendar>1</IsBaseCalendar>",
+        "<WeekDay><DayType>1</DayType><DayWorking>0</DayWorking></WeekDay>",
+        "<WeekDay><DayType>7</DayType><DayWorking>1</DayWorking>",
+        // The project summary task, then the tasks with their outline.
+        "<Task><UID>0</UID><ID>0</ID><Name>Umzug Büro €</Name>",
+        "<OutlineNumber>0</OutlineNumber><OutlineLevel>0</OutlineLevel>",
+        "<Name>Check</Name><Type>1</Type><IsNull>0</IsNull><OutlineNumber>1.2</OutlineNumber>"
+        "<OutlineLevel>2</OutlineLevel><Priority>500</Priority><Start>2026-12-10T08:00:00</Start>"
+        "<Finish>2026-12-11T19:00:00</Finish><Duration>PT20H0M0S</Duration>"
+        "<DurationFormat>7</DurationFormat><Work>PT0H0M0S</Work><Milestone>0</Milestone>"
+        "<Summary>0</Summary><PredecessorLink><PredecessorUID>2</PredecessorUID><Type>1</Type>"
+        "<CrossProject>0</CrossProject><LinkLag>0</LinkLag><LagFormat>7</LagFormat>"
+        "</PredecessorLink></Task>",
+        "<Name>Phase A</Name><Type>1</Type><IsNull>0</IsNull><OutlineNumber>1</OutlineNumber>",
+        "<Summary>1</Summary>",
+        "<Name>Done</Name>",
+        "<Start>2026-12-11T08:00:00</Start><Finish>2026-12-11T08:00:00</Finish>"
+        "<Duration>PT0H0M0S</Duration><DurationFormat>7</DurationFormat><Work>PT0H0M0S</Work>"
+        "<Milestone>1</Milestone>",
+        "<Work>PT60H0M0S</Work><Milestone>0</Milestone><Summary>0</Summary>"
+        "<PercentComplete>50</PercentComplete>",
+        "<Resource><UID>2</UID><ID>2</ID><Name>Bob</Name><Type>1</Type><IsNull>0</IsNull>"
+        "<MaxUnits>1.00</MaxUnits><StandardRate>12.5</StandardRate>"
+        "<StandardRateFormat>2</StandardRateFormat></Resource>",
+        "<Resource><UID>3</UID><ID>3</ID><Name>Cid</Name><Type>1</Type><IsNull>0</IsNull>"
+        "<MaxUnits>1.00</MaxUnits></Resource>",
+        "<Assignment><UID>2</UID><TaskUID>2</TaskUID><ResourceUID>2</ResourceUID><Units>1</Units>"
+        "</Assignment>",
+        "<Assignment><UID>3</UID><TaskUID>5</TaskUID><ResourceUID>3</ResourceUID>",
+    };
+    for (const char *part : expected)
+        QVERIFY2(xml.contains(QString::fromUtf8(part)), part);
+}
+
+void TestMsProjectExport::workingDayLayout_data()
+{
+    QTest::addColumn<QString>("hours");
+    QTest::addColumn<QString>("workingTimes");
+    QTest::addColumn<QString>("finishTime");
+
+    QTest::newRow("4 hours, no lunch") << "4"
+                                       << "08:00:00-12:00:00"
+                                       << "12:00:00";
+    QTest::newRow("8 hours with lunch") << "8"
+                                        << "08:00:00-12:00:00 13:00:00-17:00:00"
+                                        << "17:00:00";
+    QTest::newRow("16 hours start earlier") << "16"
+                                            << "07:00:00-11:00:00 12:00:00-00:00:00"
+                                            << "00:00:00";
+    QTest::newRow("24 hours") << "24"
+                              << "00:00:00-00:00:00"
+                              << "00:00:00";
+}
+
+void TestMsProjectExport::workingDayLayout()
+{
+    QFETCH(QString, hours);
+    QFETCH(QString, workingTimes);
+    QFETCH(QString, finishTime);
+
+    ExchangeFixture f;
+    f.project.settings().setValue(SettingsBlock::WorkingTime, hours);
+    const QString xml = exportText(f);
+    QString expected = QStringLiteral("<WeekDay><DayType>2</DayType><DayWorking>1</DayWorking>"
+                                      "<WorkingTimes>");
+    for (const QString &span : workingTimes.split(QLatin1Char(' ')))
+        expected +=
+            QStringLiteral("<WorkingTime><FromTime>%1</FromTime><ToTime>%2</ToTime>"
+                           "</WorkingTime>")
+                .arg(span.section(QLatin1Char('-'), 0, 0), span.section(QLatin1Char('-'), 1));
+    expected += QStringLiteral("</WorkingTimes></WeekDay>");
+    QVERIFY2(xml.contains(expected), qPrintable(xml.left(1500)));
+    QVERIFY(
+        xml.contains(QStringLiteral("<DefaultFinishTime>%1</DefaultFinishTime>").arg(finishTime)));
+    QVERIFY(
+        xml.contains(QStringLiteral("<MinutesPerDay>%1</MinutesPerDay>").arg(hours.toInt() * 60)));
+}
+
+void TestMsProjectExport::unwritableFileReportsAndKeepsOldFile()
+{
+    ExchangeFixture f;
+    makePlan(f);
+    const QString missing = f.dir.filePath(QStringLiteral("no/such/folder/out.xml"));
+    ExportMsProjectXml(f.project, f.host, missing);
+    QCOMPARE(f.host.texts(),
+             QStringList{QStringLiteral("Cannot write the file '%1'.").arg(missing)});
+
+    // A cell that does not read ends the export before the old file is touched.
+    const QString path = f.write("out.xml", "old contents");
+    f.project.taskTable.setCell(ColEnd, 3, QStringLiteral("32.13.2026"));
+    f.host.messages.clear();
+    ExportMsProjectXml(f.project, f.host, path);
+    QCOMPARE(f.host.texts(), QStringList{QStringLiteral("'32.13.2026' is not a valid date")});
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("old contents"));
+    QCOMPARE(f.host.messages[0].title, QStringLiteral("Error"));
+}

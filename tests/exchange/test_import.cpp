@@ -1,0 +1,318 @@
+#include "test_classes.h"
+
+#include "exchange_fixture.h"
+
+#include <QTest>
+
+using namespace morvaine;
+
+namespace {
+
+QString task(int id, const QString &inner, int level = 1)
+{
+    return QStringLiteral("<Task><UID>%1</UID><ID>%1</ID><OutlineLevel>%2</OutlineLevel>%3</Task>")
+        .arg(id)
+        .arg(level)
+        .arg(inner);
+}
+
+QString tasks(const QString &inner)
+{
+    return QStringLiteral("<Tasks>%1</Tasks>").arg(inner);
+}
+
+const QString Start = QStringLiteral("<Start>2026-12-07T08:00:00</Start>");
+
+} // namespace
+
+void TestMsProjectImport::init()
+{
+    SetShortDateFormat(QStringLiteral("dd.MM.yyyy"));
+}
+
+void TestMsProjectImport::planWrittenByMsProject()
+{
+    ExchangeFixture f;
+    f.project.taskTable.setCell(ColTask, 9, QStringLiteral("Old task"));
+    f.project.LastTaskRow = 9;
+    f.import(fixturePath(QStringLiteral("ms_project/office_move.xml")));
+
+    // Rows in ID order: the project summary task and the null task are no rows.
+    const QStringList expected[] = {
+        {"Planning", "4", "07.12.2026", "10.12.2026", "", "", "60 %", "1", "v"},
+        {"Survey the rooms", "2 days", "07.12.2026", "08.12.2026", "", " Crane  hired;", "100 %",
+         "2", ""},
+        {"Draw the floor plan", "2 days", "09.12.2026", "10.12.2026", " 2;", "", "0 %", "2", ""},
+        {"Approval", "0 days", "10.12.2026", "10.12.2026", " 3;", "", "0 %", "1", ""},
+        // Start-to-start became finish-to-start: the move waits for the approval, and
+        // the Saturday of the six-day week counts.
+        {"Move the furniture", "3 days", "11.12.2026", "14.12.2026", " 4;", " Anna; Bob;", "0 %",
+         "1", ""},
+        {"Task 7", "1 day", "07.12.2026", "07.12.2026", "", "", "0 %", "1", ""},
+    };
+    for (int row = 1; row <= 6; ++row)
+        for (int column = ColTask; column <= ColVeha; ++column)
+            QCOMPARE(f.cell(column, row), expected[row - 1].at(column - 1));
+    QCOMPARE(f.cell(ColTask, 7), QString());
+    QCOMPARE(f.cell(ColTask, 9), QString());
+    QCOMPARE(f.project.LastTaskRow, 6);
+
+    const QStringList resources[] = {
+        {"Anna", "25"}, {"Bob", "12.5"}, {"Bob 2", "0"}, {"Crane  hired", "50"}, {"", ""}};
+    for (int row = 1; row <= 5; ++row) {
+        QCOMPARE(f.resource(ResColName, row), resources[row - 1].at(0));
+        QCOMPARE(f.resource(ResColCost, row), resources[row - 1].at(1));
+    }
+
+    const SettingsBlock s = f.project.settings();
+    QCOMPARE(s.projectName(), QStringLiteral("Office move"));
+    QCOMPARE(s.author(), QStringLiteral("Ann Lee"));
+    QCOMPARE(s.startDate(), QStringLiteral("07.12.2026"));
+    QCOMPARE(s.workingDays(), QStringLiteral("YYYYYYN"));
+    QCOMPARE(s.workingTime(), QStringLiteral("8"));
+    QCOMPARE(s.currency(), QString(QChar(0x20AC)));
+    // Not saved yet: Save asks for a project file name.
+    QCOMPARE(s.fileName(), QStringLiteral("no save file"));
+    QCOMPARE(s.modify(), QStringLiteral("Yes"));
+    QCOMPARE(f.host.caption, QStringLiteral("Morvaine 1.0"));
+
+    // Every loss is told once, in one box.
+    QCOMPARE(f.host.messages.size(), 1);
+    QCOMPARE(f.host.messages[0].title, QStringLiteral("Warning"));
+    QCOMPARE(f.host.messages[0].text,
+             QStringLiteral("2 of 4 links were changed to finish-to-start without lag "
+                            "(1 start-to-start, 1 with a lag or lead).\n"
+                            "1 link to tasks outside the plan left out.\n"
+                            "2 resources renamed: the characters ', . ; :' became blanks, and "
+                            "names were made unique.\n"
+                            "Dates of 1 task moved to agree with the working calendar and the "
+                            "links."));
+}
+
+void TestMsProjectImport::mapping_data()
+{
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<bool>("resourceTable");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("expected");
+
+    const auto add = [](const char *name, const QString &body, int column, int row,
+                        const char *expected, bool resourceTable = false) {
+        QTest::newRow(name) << body << resourceTable << column << row
+                            << QString::fromUtf8(expected);
+    };
+    add("empty name", tasks(task(3, "<Name></Name>")), ColTask, 1, "Task 3");
+    add("duration in days", tasks(task(1, Start + "<Duration>PT40H0M0S</Duration>")), ColDuration,
+        1, "5 days");
+    add("part of a day rounds up", tasks(task(1, Start + "<Duration>PT4H30M0S</Duration>")),
+        ColDuration, 1, "1 day");
+    add("file's minutes per day",
+        "<MinutesPerDay>360</MinutesPerDay>" +
+            tasks(task(1, Start + "<Duration>PT13H0M0S</Duration>")),
+        ColDuration, 1, "3 days");
+    add("milestone",
+        tasks(task(1, Start + "<Duration>PT8H0M0S</Duration><Milestone>1</Milestone>")),
+        ColDuration, 1, "0 days");
+    add("zero duration", tasks(task(1, Start + "<Duration>PT0H0M0S</Duration>")), ColDuration, 1,
+        "0 days");
+    add("completion", tasks(task(1, "<PercentComplete>45</PercentComplete>")), ColCompletion, 1,
+        "45 %");
+    add("start date",
+        tasks(task(1, "<Start>2026-12-08T13:00:00</Start><Duration>PT8H0M0S</Duration>")), ColStart,
+        1, "08.12.2026");
+    add("finish at midnight ends the day before",
+        tasks(task(1, "<Start>2026-12-07T00:00:00</Start><Finish>2026-12-09T00:00:00</Finish>")),
+        ColEnd, 1, "08.12.2026");
+    add("level rises by one at most", tasks(task(1, "") + task(2, "", 3)), ColLevel, 2, "2");
+    add("summary is a group task", tasks(task(1, "") + task(2, "", 2)), ColVeha, 1, "v");
+    add("links to one task once",
+        tasks(task(1, Start + "<Duration>PT8H0M0S</Duration>") +
+              task(2, "<PredecessorLink><PredecessorUID>1</PredecessorUID></PredecessorLink>"
+                      "<PredecessorLink><PredecessorUID>1</PredecessorUID></PredecessorLink>")),
+        ColForerunner, 2, " 1;");
+    add("title", "<Name>plan.xml</Name><Title>Kitchen</Title>", ColSettings,
+        SettingsBlock::ProjectName, "Kitchen");
+    add("name without title", "<Name>plan.xml</Name>", ColSettings, SettingsBlock::ProjectName,
+        "plan.xml");
+    add("author", "<Author>Zoë</Author>", ColSettings, SettingsBlock::Author, "Zoë");
+    add("project start", "<StartDate>2027-01-04T08:00:00</StartDate>", ColSettings,
+        SettingsBlock::StartDate, "04.01.2027");
+    add("hours per day rounded", "<MinutesPerDay>450</MinutesPerDay>", ColSettings,
+        SettingsBlock::WorkingTime, "8");
+    add("hours per day at most 24", "<MinutesPerDay>1800</MinutesPerDay>", ColSettings,
+        SettingsBlock::WorkingTime, "24");
+    add("hours per day at least 1", "<MinutesPerDay>20</MinutesPerDay>", ColSettings,
+        SettingsBlock::WorkingTime, "1");
+    add("euro", "<CurrencySymbol>€</CurrencySymbol>", ColSettings, SettingsBlock::Currency, "€");
+    add("base calendar without CalendarUID",
+        "<Calendars><Calendar><UID>5</UID><IsBaseCalendar>1</IsBaseCalendar><WeekDays>"
+        "<WeekDay><DayType>2</DayType><DayWorking>0</DayWorking></WeekDay>"
+        "<WeekDay><DayType>1</DayType><DayWorking>1</DayWorking></WeekDay>"
+        "</WeekDays></Calendar></Calendars>",
+        ColSettings, SettingsBlock::WorkingDays, "NYYYYNY");
+    const QString bob = "<Resource><UID>1</UID><ID>1</ID><Name>Bob</Name></Resource>";
+    add("resource name characters",
+        "<Resources><Resource><UID>1</UID><ID>1</ID><Name> A;B:C </Name></Resource></Resources>",
+        ResColName, 1, "A B C", true);
+    add("resource names unique",
+        "<Resources>" + bob +
+            "<Resource><UID>2</UID><ID>2</ID><Name>Bob</Name></Resource></Resources>",
+        ResColName, 2, "Bob 2", true);
+    add("null resource is none",
+        "<Resources><Resource><UID>0</UID><ID>0</ID></Resource>" + bob + "</Resources>", ResColName,
+        1, "Bob", true);
+    add("rate per hour",
+        "<Resources><Resource><UID>1</UID><ID>1</ID><Name>Bob</Name><StandardRate>12.50</"
+        "StandardRate>"
+        "</Resource></Resources>",
+        ResColCost, 1, "12.5", true);
+    add("no rate", "<Resources>" + bob + "</Resources>", ResColCost, 1, "", true);
+}
+
+void TestMsProjectImport::mapping()
+{
+    QFETCH(QString, body);
+    QFETCH(bool, resourceTable);
+    QFETCH(int, column);
+    QFETCH(int, row);
+    QFETCH(QString, expected);
+
+    ExchangeFixture f;
+    f.importText(msProjectDocument(body));
+    for (const RecordedMessage &m : f.host.messages)
+        QVERIFY2(m.title != QLatin1String("Error"), qPrintable(m.text));
+    QCOMPARE(resourceTable ? f.resource(column, row) : f.cell(column, row), expected);
+}
+
+void TestMsProjectImport::recognisedByContent_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("isMsProjectXml");
+
+    QFile mrv(fixturePath(QStringLiteral("small.mrv")));
+    QVERIFY(mrv.open(QIODevice::ReadOnly));
+    QTest::newRow("MS Project XML") << "plan.xml" << msProjectDocument("").toUtf8() << true;
+    QTest::newRow("whatever the extension") << "plan.mrv" << msProjectDocument("").toUtf8() << true;
+    QTest::newRow("project file") << "plan.xml" << mrv.readAll() << false;
+    QTest::newRow("no namespace") << "plan.xml" << QByteArray("<Project><Tasks/></Project>")
+                                  << false;
+    QTest::newRow("other XML") << "page.xml"
+                               << QByteArray("<html xmlns=\"http://www.w3.org/1999/xhtml\"/>")
+                               << false;
+}
+
+void TestMsProjectImport::recognisedByContent()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, isMsProjectXml);
+    ExchangeFixture f;
+    QCOMPARE(IsMsProjectXml(f.write(name, bytes)), isMsProjectXml);
+}
+
+void TestMsProjectImport::refusedDocumentLeavesProjectAsItWas_data()
+{
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QString>("message"); // %1 is the file's path
+
+    const QString ns = QStringLiteral("xmlns=\"http://schemas.microsoft.com/project\"");
+    QTest::newRow("malformed") << "<Project " + ns + ">\n<Tasks>\n<Task>\n</Tasks>\n</Project>"
+                               << "The file '%1' is not well-formed XML: Opening and ending tag "
+                                  "mismatch. (line 4, column 8).";
+    QTest::newRow("not MS Project") << "<Project><Tasks/></Project>"
+                                    << "The file '%1' is not an MS Project XML document.";
+    QTest::newRow("internal entity") << "<!DOCTYPE Project [<!ENTITY t \"Boom\">]><Project " + ns +
+                                            "><Title>&t;</Title></Project>"
+                                     << "The file '%1' is not an MS Project XML document.";
+    QTest::newRow("external entity")
+        << "<!DOCTYPE Project [<!ENTITY t SYSTEM \"file:///etc/hostname\">]><Project " + ns +
+               "><Title>&t;</Title></Project>"
+        << "The file '%1' is not an MS Project XML document.";
+    QTest::newRow("year after 9999")
+        << msProjectDocument(tasks(task(1, "<Start>10000-01-01T08:00:00</Start>")))
+        << "The date '10000-01-01T08:00:00' on line 3 is not a date of the years 1 to 9999.";
+    QTest::newRow("year 0") << msProjectDocument("<StartDate>0000-06-01T08:00:00</StartDate>")
+                            << "The date '0000-06-01T08:00:00' on line 3 is not a date of the "
+                               "years 1 to 9999.";
+    QTest::newRow("bad number") << msProjectDocument(
+                                       tasks("<Task><OutlineLevel>two</OutlineLevel></Task>"))
+                                << "'two' on line 3 is not a valid value of <OutlineLevel>.";
+    QTest::newRow("bad duration") << msProjectDocument(tasks(task(1, "<Duration>P1Y</Duration>")))
+                                  << "'P1Y' on line 3 is not a valid value of <Duration>.";
+    QTest::newRow("end after 9999")
+        << msProjectDocument(tasks(task(1, "<Start>9999-12-01T08:00:00</Start>"
+                                           "<Duration>PT800H0M0S</Duration>")))
+        << "";
+}
+
+void TestMsProjectImport::refusedDocumentLeavesProjectAsItWas()
+{
+    QFETCH(QString, document);
+    QFETCH(QString, message);
+
+    ExchangeFixture f;
+    f.project.taskTable.setCell(ColTask, 1, QStringLiteral("Keep me"));
+    f.project.taskTable.setCell(ColDuration, 1, QStringLiteral("2 days"));
+    f.project.settings().setValue(SettingsBlock::ProjectName, QStringLiteral("Mine"));
+    f.project.LastTaskRow = 1;
+    const QString path = f.write("plan.xml", document.toUtf8());
+    f.import(path);
+
+    QCOMPARE(f.host.messages.size(), 1);
+    QCOMPARE(f.host.messages[0].title, QStringLiteral("Error"));
+    if (!message.isEmpty())
+        QCOMPARE(f.host.messages[0].text, message.arg(path));
+    QCOMPARE(f.cell(ColTask, 1), QStringLiteral("Keep me"));
+    QCOMPARE(f.cell(ColDuration, 1), QStringLiteral("2 days"));
+    QCOMPARE(f.project.settings().projectName(), QStringLiteral("Mine"));
+    QCOMPARE(f.project.LastTaskRow, 1);
+}
+
+void TestMsProjectImport::limits_data()
+{
+    QTest::addColumn<int>("taskCount");
+    QTest::addColumn<int>("resourceCount");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("9999 tasks") << 9999 << 0 << "";
+    QTest::newRow("10000 tasks")
+        << 10000 << 0 << "The plan has more than 9999 tasks; Morvaine holds at most 9999.";
+    QTest::newRow("999 resources") << 1 << 999 << "";
+    QTest::newRow("1000 resources")
+        << 1 << 1000 << "The plan has more than 999 resources; Morvaine holds at most 999.";
+}
+
+void TestMsProjectImport::limits()
+{
+    QFETCH(int, taskCount);
+    QFETCH(int, resourceCount);
+    QFETCH(QString, error);
+
+    // Null tasks and the project summary task count for nothing.
+    QString body = QStringLiteral("<Tasks><Task><UID>0</UID><OutlineLevel>0</OutlineLevel></Task>"
+                                  "<Task><UID>90000</UID><IsNull>1</IsNull></Task>");
+    for (int i = 1; i <= taskCount; ++i)
+        body += QStringLiteral("<Task><UID>%1</UID><ID>%1</ID><Name>T%1</Name></Task>").arg(i);
+    body += QStringLiteral("</Tasks><Resources><Resource><UID>0</UID></Resource>");
+    for (int i = 1; i <= resourceCount; ++i)
+        body +=
+            QStringLiteral("<Resource><UID>%1</UID><ID>%1</ID><Name>R%1</Name></Resource>").arg(i);
+    body += QStringLiteral("</Resources>");
+
+    ExchangeFixture f;
+    f.importText(msProjectDocument(body));
+    if (error.isEmpty()) {
+        QCOMPARE(f.host.messages.size(), 0);
+        QCOMPARE(f.project.LastTaskRow, taskCount);
+        QCOMPARE(f.cell(ColTask, taskCount), QStringLiteral("T%1").arg(taskCount));
+        if (resourceCount > 0)
+            QCOMPARE(f.resource(ResColName, resourceCount),
+                     QStringLiteral("R%1").arg(resourceCount));
+    } else {
+        QCOMPARE(f.host.texts(), QStringList{error});
+        QCOMPARE(f.project.LastTaskRow, 0);
+        QCOMPARE(f.cell(ColTask, 1), QString());
+    }
+}
