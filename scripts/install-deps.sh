@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing Morvaine need,
 # when any is missing, plus any package named on the command line (make fuzz asks
-# for clang). Does nothing when all are there.
+# for clang). Does nothing when all are there. GNOME Planner, xsltproc and xmllint
+# check that an exported MS Project XML plan opens in Planner (test_planner_import).
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,7 @@ packages=(
     libjpeg-dev libbenchmark-dev
     fonts-liberation
     xvfb xauth xdotool imagemagick
+    planner xsltproc libxml2-utils
     "$@"
 )
 
