@@ -2,7 +2,7 @@
 // plain records first, then laid out as task rows in ID order into a new project, which
 // replaces the open one only when everything was read and recalculated.
 
-#include "ms_project_format.h"
+#include "ms_project_reader.h"
 #include "ms_project_xml.h"
 
 #include "model/new_project.h"
@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QHash>
 #include <QSet>
-#include <QXmlStreamReader>
 
 #include <algorithm>
 #include <cmath>
@@ -23,382 +22,16 @@ namespace morvaine {
 
 namespace {
 
-constexpr int MaxTasks = TaskTable::LastRow;          // 9999
-constexpr int MaxResources = ResourceTable::Rows - 1; // 999
-constexpr int DefaultMinutesPerDay = 480;
-
-enum LinkType { FinishToFinish = 0, FinishToStart = 1, StartToFinish = 2, StartToStart = 3 };
-
-struct Link {
-    int predecessorUid = -1;
-    int type = FinishToStart;
-    double lag = 0; // tenths of a minute
-    bool crossProject = false;
-};
-
-struct Task {
-    int uid = -1;
-    int id = -1;
-    int order = 0; // place in the document, for tasks without an ID
-    QString name;
-    bool isNull = false;
-    int outlineLevel = -1;
-    bool milestone = false;
-    std::optional<double> minutes;
-    std::optional<msp::DateTime> start;
-    std::optional<msp::DateTime> finish;
-    int percent = -1;
-    std::vector<Link> links;
-};
-
-struct Resource {
-    int uid = -1;
-    int id = -1;
-    QString name;
-    bool isNull = false;
-    std::optional<double> rate;
-};
-
-struct Calendar {
-    int uid = -1;
-    int baseUid = -1;
-    bool isBase = false;
-    int working[8] = {-1, -1, -1, -1, -1, -1, -1, -1}; // by DayType 1 (Sunday) .. 7
-};
-
-struct Document {
-    QString name;
-    QString title;
-    QString author;
-    QString currency;
-    std::optional<msp::DateTime> startDate;
-    int minutesPerDay = DefaultMinutesPerDay;
-    int calendarUid = -1;
-    std::vector<Calendar> calendars;
-    std::vector<Task> tasks;
-    std::vector<Resource> resources;
-    std::vector<std::pair<int, int>> assignments; // task UID, resource UID
-};
-
-// Reads the elements the planner uses and skips every other one (views, extended
-// attributes, baselines, time-phased data...). A value that cannot be read ends the
-// reading with a message of its own.
-class DocumentReader {
-public:
-    explicit DocumentReader(QIODevice *device) : m_xml(device) {}
-
-    // Returns false with problem() set, or whether the document is malformed.
-    bool read(Document &doc)
-    {
-        if (!readRoot())
-            return false;
-        children([&](QStringView name) { return readProjectElement(name, doc); });
-        if (m_xml.hasError())
-            return false;
-        return true;
-    }
-
-    // The first element, without reading further: whether it is an MS Project <Project>.
-    bool readRoot()
-    {
-        while (!m_xml.atEnd()) {
-            const QXmlStreamReader::TokenType token = m_xml.readNext();
-            // A document type declaration could declare entities; MS Project never
-            // writes one, so the document is refused before anything in it is used.
-            if (token == QXmlStreamReader::DTD) {
-                m_notMsp = true;
-                m_xml.raiseError(QStringLiteral("document type declaration"));
-                return false;
-            }
-            if (token == QXmlStreamReader::StartElement) {
-                if (m_xml.name() == QLatin1String("Project") &&
-                    m_xml.namespaceUri() == QLatin1String(msp::Namespace))
-                    return true;
-                m_notMsp = true;
-                return false;
-            }
-        }
-        m_notMsp = !m_xml.hasError();
-        return false;
-    }
-
-    bool notMsProjectXml() const { return m_notMsp; }
-    const QString &problem() const { return m_problem; }
-    bool malformed() const
-    {
-        return m_problem.isEmpty() && !m_notMsp && m_xml.error() != QXmlStreamReader::NoError;
-    }
-    QString errorString() const { return m_xml.errorString(); }
-    qint64 line() const { return m_xml.lineNumber(); }
-    qint64 column() const { return m_xml.columnNumber(); }
-
-private:
-    template <typename Handler> void children(Handler &&handler)
-    {
-        while (m_xml.readNextStartElement()) {
-            if (!handler(m_xml.name()))
-                m_xml.skipCurrentElement();
-        }
-    }
-
-    QString text() { return m_xml.readElementText(QXmlStreamReader::SkipChildElements); }
-
-    void fail(const QString &message)
-    {
-        if (m_problem.isEmpty())
-            m_problem = message;
-        m_xml.raiseError(message);
-    }
-
-    int integer()
-    {
-        const qint64 line = m_xml.lineNumber();
-        const QString name = m_xml.name().toString();
-        const QString value = text();
-        bool ok = false;
-        const int result = value.trimmed().toInt(&ok);
-        if (!ok)
-            fail(QStringLiteral("'%1' on line %2 is not a valid value of <%3>.")
-                     .arg(value, QString::number(line), name));
-        return result;
-    }
-
-    double decimal()
-    {
-        const qint64 line = m_xml.lineNumber();
-        const QString name = m_xml.name().toString();
-        const QString value = text();
-        bool ok = false;
-        const double result = value.trimmed().toDouble(&ok);
-        if (!ok || !std::isfinite(result))
-            fail(QStringLiteral("'%1' on line %2 is not a valid value of <%3>.")
-                     .arg(value, QString::number(line), name));
-        return ok && std::isfinite(result) ? result : 0;
-    }
-
-    bool boolean()
-    {
-        const QString value = text().trimmed();
-        return value == QLatin1String("1") || value == QLatin1String("true");
-    }
-
-    std::optional<msp::DateTime> dateTime()
-    {
-        const qint64 line = m_xml.lineNumber();
-        const QString value = text();
-        const std::optional<msp::DateTime> result = msp::ParseDateTime(value);
-        if (!result || result->date.year() < 1 || result->date.year() > 9999) {
-            fail(QStringLiteral("The date '%1' on line %2 is not a date of the years 1 to 9999.")
-                     .arg(value.trimmed(), QString::number(line)));
-            return std::nullopt;
-        }
-        return result;
-    }
-
-    bool readProjectElement(QStringView name, Document &doc)
-    {
-        if (name == QLatin1String("Name"))
-            doc.name = text();
-        else if (name == QLatin1String("Title"))
-            doc.title = text();
-        else if (name == QLatin1String("Author"))
-            doc.author = text();
-        else if (name == QLatin1String("CurrencySymbol"))
-            doc.currency = text().trimmed();
-        else if (name == QLatin1String("StartDate"))
-            doc.startDate = dateTime();
-        else if (name == QLatin1String("MinutesPerDay"))
-            doc.minutesPerDay = integer();
-        else if (name == QLatin1String("CalendarUID"))
-            doc.calendarUid = integer();
-        else if (name == QLatin1String("Calendars"))
-            children(
-                [&](QStringView n) { return n == QLatin1String("Calendar") && readCalendar(doc); });
-        else if (name == QLatin1String("Tasks"))
-            children([&](QStringView n) { return n == QLatin1String("Task") && readTask(doc); });
-        else if (name == QLatin1String("Resources"))
-            children(
-                [&](QStringView n) { return n == QLatin1String("Resource") && readResource(doc); });
-        else if (name == QLatin1String("Assignments"))
-            children([&](QStringView n) {
-                return n == QLatin1String("Assignment") && readAssignment(doc);
-            });
-        else
-            return false;
-        return true;
-    }
-
-    bool readCalendar(Document &doc)
-    {
-        Calendar calendar;
-        children([&](QStringView name) {
-            if (name == QLatin1String("UID"))
-                calendar.uid = integer();
-            else if (name == QLatin1String("BaseCalendarUID"))
-                calendar.baseUid = integer();
-            else if (name == QLatin1String("IsBaseCalendar"))
-                calendar.isBase = boolean();
-            else if (name == QLatin1String("WeekDays"))
-                children([&](QStringView n) {
-                    return n == QLatin1String("WeekDay") && readWeekDay(calendar);
-                });
-            else
-                return false;
-            return true;
-        });
-        doc.calendars.push_back(calendar);
-        return true;
-    }
-
-    bool readWeekDay(Calendar &calendar)
-    {
-        int dayType = -1;
-        int working = -1;
-        children([&](QStringView name) {
-            if (name == QLatin1String("DayType"))
-                dayType = integer();
-            else if (name == QLatin1String("DayWorking"))
-                working = boolean() ? 1 : 0;
-            else
-                return false;
-            return true;
-        });
-        // Day type 0 holds an exception (a holiday); the planner has only the week.
-        if (dayType >= 1 && dayType <= 7 && working >= 0)
-            calendar.working[dayType] = working;
-        return true;
-    }
-
-    bool readTask(Document &doc)
-    {
-        Task task;
-        task.order = static_cast<int>(doc.tasks.size());
-        children([&](QStringView name) {
-            if (name == QLatin1String("UID"))
-                task.uid = integer();
-            else if (name == QLatin1String("ID"))
-                task.id = integer();
-            else if (name == QLatin1String("Name"))
-                task.name = text();
-            else if (name == QLatin1String("IsNull"))
-                task.isNull = boolean();
-            else if (name == QLatin1String("OutlineLevel"))
-                task.outlineLevel = integer();
-            else if (name == QLatin1String("Milestone"))
-                task.milestone = boolean();
-            else if (name == QLatin1String("Start"))
-                task.start = dateTime();
-            else if (name == QLatin1String("Finish"))
-                task.finish = dateTime();
-            else if (name == QLatin1String("PercentComplete"))
-                task.percent = integer();
-            else if (name == QLatin1String("Duration"))
-                task.minutes = duration(doc.minutesPerDay);
-            else if (name == QLatin1String("PredecessorLink"))
-                task.links.push_back(readLink());
-            else
-                return false;
-            return true;
-        });
-        if (!task.isNull && !isProjectSummary(task) && ++m_taskRows > MaxTasks)
-            fail(QStringLiteral("The plan has more than %1 tasks; Morvaine holds at most %1.")
-                     .arg(MaxTasks));
-        doc.tasks.push_back(std::move(task));
-        return true;
-    }
-
-    std::optional<double> duration(int minutesPerDay)
-    {
-        const qint64 line = m_xml.lineNumber();
-        const QString value = text();
-        const std::optional<double> minutes =
-            msp::ParseDurationMinutes(value, std::max(minutesPerDay, 1));
-        if (!minutes)
-            fail(QStringLiteral("'%1' on line %2 is not a valid value of <Duration>.")
-                     .arg(value, QString::number(line)));
-        return minutes;
-    }
-
-    Link readLink()
-    {
-        Link link;
-        children([&](QStringView name) {
-            if (name == QLatin1String("PredecessorUID"))
-                link.predecessorUid = integer();
-            else if (name == QLatin1String("Type"))
-                link.type = integer();
-            else if (name == QLatin1String("LinkLag"))
-                link.lag = decimal();
-            else if (name == QLatin1String("CrossProject"))
-                link.crossProject = boolean();
-            else
-                return false;
-            return true;
-        });
-        return link;
-    }
-
-    bool readResource(Document &doc)
-    {
-        Resource resource;
-        children([&](QStringView name) {
-            if (name == QLatin1String("UID"))
-                resource.uid = integer();
-            else if (name == QLatin1String("ID"))
-                resource.id = integer();
-            else if (name == QLatin1String("Name"))
-                resource.name = text();
-            else if (name == QLatin1String("IsNull"))
-                resource.isNull = boolean();
-            else if (name == QLatin1String("StandardRate"))
-                resource.rate = decimal();
-            else
-                return false;
-            return true;
-        });
-        if (isResource(resource) && ++m_resourceRows > MaxResources)
-            fail(QStringLiteral("The plan has more than %1 resources; Morvaine holds at most %1.")
-                     .arg(MaxResources));
-        doc.resources.push_back(std::move(resource));
-        return true;
-    }
-
-    bool readAssignment(Document &doc)
-    {
-        int taskUid = -1;
-        int resourceUid = -1;
-        children([&](QStringView name) {
-            if (name == QLatin1String("TaskUID"))
-                taskUid = integer();
-            else if (name == QLatin1String("ResourceUID"))
-                resourceUid = integer();
-            else
-                return false;
-            return true;
-        });
-        doc.assignments.emplace_back(taskUid, resourceUid);
-        return true;
-    }
-
-public:
-    // The project summary task (UID 0, outline level 0) stands for the whole project.
-    static bool isProjectSummary(const Task &task)
-    {
-        return task.outlineLevel == 0 || (task.outlineLevel < 0 && task.uid == 0);
-    }
-    // The null resource (UID 0 without a name) stands for "no resource".
-    static bool isResource(const Resource &resource)
-    {
-        return !resource.isNull && !(resource.uid == 0 && resource.name.trimmed().isEmpty());
-    }
-
-private:
-    QXmlStreamReader m_xml;
-    QString m_problem;
-    bool m_notMsp = false;
-    int m_taskRows = 0;
-    int m_resourceRows = 0;
-};
+using msp::Calendar;
+using msp::DefaultMinutesPerDay;
+using msp::Document;
+using msp::FinishToFinish;
+using msp::FinishToStart;
+using msp::Link;
+using msp::Resource;
+using msp::StartToFinish;
+using msp::StartToStart;
+using msp::Task;
 
 void showError(Prompts &prompts, const QString &text)
 {
@@ -568,7 +201,7 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
     // Task rows in ID order; the project summary task and null tasks are no rows.
     std::vector<const Task *> rows;
     for (const Task &task : doc.tasks)
-        if (!task.isNull && !DocumentReader::isProjectSummary(task))
+        if (!task.isNull && !msp::IsProjectSummary(task))
             rows.push_back(&task);
     std::stable_sort(rows.begin(), rows.end(), [](const Task *a, const Task *b) {
         return (a->id >= 0 ? a->id : a->order) < (b->id >= 0 ? b->id : b->order);
@@ -666,7 +299,7 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
     // Resources in ID order, named by the resource rules.
     std::vector<const Resource *> resources;
     for (const Resource &resource : doc.resources)
-        if (DocumentReader::isResource(resource))
+        if (msp::IsResource(resource))
             resources.push_back(&resource);
     std::stable_sort(resources.begin(), resources.end(),
                      [](const Resource *a, const Resource *b) { return a->id < b->id; });
@@ -741,8 +374,10 @@ bool IsMsProjectXml(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    DocumentReader reader(&file);
-    return reader.readRoot();
+    // The root element comes first; a '>' byte never falls inside a UTF-8 character.
+    QByteArray head = file.read(64 * 1024);
+    head.truncate(head.lastIndexOf('>') + 1);
+    return msp::BeginsMsProjectDocument(head);
 }
 
 void ImportMsProjectXml(Project &project, Host &host, const QString &path)
@@ -753,22 +388,26 @@ void ImportMsProjectXml(Project &project, Host &host, const QString &path)
         return;
     }
     Document doc;
-    DocumentReader reader(&file);
-    if (!reader.read(doc)) {
-        if (reader.notMsProjectXml())
-            showError(host,
-                      QStringLiteral("The file '%1' is not an MS Project XML document.").arg(path));
-        else if (!reader.problem().isEmpty())
-            showError(host, reader.problem());
-        else
-            showError(host, QStringLiteral("The file '%1' is not well-formed XML: %2 (line %3, "
-                                           "column %4).")
-                                .arg(path, reader.errorString())
-                                .arg(reader.line())
-                                .arg(reader.column()));
+    const msp::ReadResult read = msp::ReadDocument(file.readAll(), doc);
+    file.close();
+    switch (read.kind) {
+    case msp::ReadResult::Read:
+        break;
+    case msp::ReadResult::NotMsProjectXml:
+        showError(host,
+                  QStringLiteral("The file '%1' is not an MS Project XML document.").arg(path));
+        return;
+    case msp::ReadResult::Refused:
+        showError(host, read.message);
+        return;
+    case msp::ReadResult::Malformed:
+        showError(host, QStringLiteral("The file '%1' is not well-formed XML: %2 (line %3, "
+                                       "column %4).")
+                            .arg(path, read.message)
+                            .arg(read.line)
+                            .arg(read.column));
         return;
     }
-    file.close();
 
     auto fresh = std::make_unique<Project>();
     ImportHost importHost(host);

@@ -103,6 +103,9 @@ void TestMsProjectImport::mapping_data()
                             << QString::fromUtf8(expected);
     };
     add("empty name", tasks(task(3, "<Name></Name>")), ColTask, 1, "Task 3");
+    add("references, CDATA and comments",
+        tasks(task(1, "<Name>R&amp;D &#x20AC;<!-- note --> <![CDATA[<b>]]></Name>")), ColTask, 1,
+        "R&D € <b>");
     add("duration in days", tasks(task(1, Start + "<Duration>PT40H0M0S</Duration>")), ColDuration,
         1, "5 days");
     add("part of a day rounds up", tasks(task(1, Start + "<Duration>PT4H30M0S</Duration>")),
@@ -214,42 +217,49 @@ void TestMsProjectImport::recognisedByContent()
 
 void TestMsProjectImport::refusedDocumentLeavesProjectAsItWas_data()
 {
-    QTest::addColumn<QString>("document");
-    QTest::addColumn<QString>("message"); // %1 is the file's path
+    QTest::addColumn<QByteArray>("document");
+    QTest::addColumn<QString>("message"); // %1 is the file's path; empty: any "Error"
 
     const QString ns = QStringLiteral("xmlns=\"http://schemas.microsoft.com/project\"");
-    QTest::newRow("malformed") << "<Project " + ns + ">\n<Tasks>\n<Task>\n</Tasks>\n</Project>"
-                               << "The file '%1' is not well-formed XML: Opening and ending tag "
-                                  "mismatch. (line 4, column 8).";
-    QTest::newRow("not MS Project") << "<Project><Tasks/></Project>"
-                                    << "The file '%1' is not an MS Project XML document.";
-    QTest::newRow("internal entity") << "<!DOCTYPE Project [<!ENTITY t \"Boom\">]><Project " + ns +
-                                            "><Title>&t;</Title></Project>"
-                                     << "The file '%1' is not an MS Project XML document.";
-    QTest::newRow("external entity")
-        << "<!DOCTYPE Project [<!ENTITY t SYSTEM \"file:///etc/hostname\">]><Project " + ns +
-               "><Title>&t;</Title></Project>"
-        << "The file '%1' is not an MS Project XML document.";
-    QTest::newRow("year after 9999")
-        << msProjectDocument(tasks(task(1, "<Start>10000-01-01T08:00:00</Start>")))
-        << "The date '10000-01-01T08:00:00' on line 3 is not a date of the years 1 to 9999.";
-    QTest::newRow("year 0") << msProjectDocument("<StartDate>0000-06-01T08:00:00</StartDate>")
-                            << "The date '0000-06-01T08:00:00' on line 3 is not a date of the "
-                               "years 1 to 9999.";
-    QTest::newRow("bad number") << msProjectDocument(
-                                       tasks("<Task><OutlineLevel>two</OutlineLevel></Task>"))
-                                << "'two' on line 3 is not a valid value of <OutlineLevel>.";
-    QTest::newRow("bad duration") << msProjectDocument(tasks(task(1, "<Duration>P1Y</Duration>")))
-                                  << "'P1Y' on line 3 is not a valid value of <Duration>.";
-    QTest::newRow("end after 9999")
-        << msProjectDocument(tasks(task(1, "<Start>9999-12-01T08:00:00</Start>"
-                                           "<Duration>PT800H0M0S</Duration>")))
-        << "";
+    const auto add = [](const char *name, const QString &document, const QString &message) {
+        QTest::newRow(name) << document.toUtf8() << message;
+    };
+    const QString malformed = QStringLiteral("The file '%1' is not well-formed XML: ");
+    add("tags do not match", "<Project " + ns + ">\n<Tasks>\n<Task>\n</Tasks>\n</Project>",
+        malformed + "the end tag </Tasks> does not match <Task> (line 4, column 1).");
+    add("ends early", "<Project " + ns + ">\n<Title>Plan</Title>\n",
+        malformed + "the document ends before </Project> (line 3, column 1).");
+    add("undeclared entity", "<Project " + ns + "><Title>A&nbsp;B</Title></Project>",
+        malformed + "the entity '&nbsp;' is not declared (line 1, column 63).");
+    QTest::newRow("not UTF-8") << QByteArray("<Project>\xff</Project>")
+                               << malformed +
+                                      "the file is not valid UTF-8 text (line 1, column 1).";
+    add("not MS Project", "<Project><Tasks/></Project>",
+        "The file '%1' is not an MS Project XML document.");
+    add("internal entity",
+        "<!DOCTYPE Project [<!ENTITY t \"Boom\">]><Project " + ns + "><Title>&t;</Title></Project>",
+        "The file '%1' is not an MS Project XML document.");
+    add("external entity",
+        "<!DOCTYPE Project [<!ENTITY t SYSTEM \"file:///etc/hostname\">]><Project " + ns +
+            "><Title>&t;</Title></Project>",
+        "The file '%1' is not an MS Project XML document.");
+    add("year after 9999", msProjectDocument(tasks(task(1, "<Start>10000-01-01T08:00:00</Start>"))),
+        "The date '10000-01-01T08:00:00' on line 3 is not a date of the years 1 to 9999.");
+    add("year 0", msProjectDocument("<StartDate>0000-06-01T08:00:00</StartDate>"),
+        "The date '0000-06-01T08:00:00' on line 3 is not a date of the years 1 to 9999.");
+    add("bad number", msProjectDocument(tasks("<Task><OutlineLevel>two</OutlineLevel></Task>")),
+        "'two' on line 3 is not a valid value of <OutlineLevel>.");
+    add("bad duration", msProjectDocument(tasks(task(1, "<Duration>P1Y</Duration>"))),
+        "'P1Y' on line 3 is not a valid value of <Duration>.");
+    add("end after 9999",
+        msProjectDocument(
+            tasks(task(1, "<Start>9999-12-01T08:00:00</Start><Duration>PT800H0M0S</Duration>"))),
+        QString());
 }
 
 void TestMsProjectImport::refusedDocumentLeavesProjectAsItWas()
 {
-    QFETCH(QString, document);
+    QFETCH(QByteArray, document);
     QFETCH(QString, message);
 
     ExchangeFixture f;
@@ -257,7 +267,7 @@ void TestMsProjectImport::refusedDocumentLeavesProjectAsItWas()
     f.project.taskTable.setCell(ColDuration, 1, QStringLiteral("2 days"));
     f.project.settings().setValue(SettingsBlock::ProjectName, QStringLiteral("Mine"));
     f.project.LastTaskRow = 1;
-    const QString path = f.write("plan.xml", document.toUtf8());
+    const QString path = f.write("plan.xml", document);
     f.import(path);
 
     QCOMPARE(f.host.messages.size(), 1);

@@ -1,0 +1,326 @@
+// Reading an MS Project XML document into plain records.
+
+#include "ms_project_reader.h"
+
+#include "xml_pull_reader.h"
+
+#include <cmath>
+
+namespace morvaine::msp {
+
+namespace {
+
+// Reads the elements the planner uses and skips every other one (views, extended
+// attributes, baselines, time-phased data...). A value that cannot be read ends the
+// reading with a message of its own.
+class DocumentReader {
+public:
+    explicit DocumentReader(const QByteArray &bytes) : m_xml(bytes) {}
+
+    ReadResult read(Document &doc)
+    {
+        ReadResult result;
+        if (readRoot())
+            children([&](QStringView name) { return readProjectElement(name, doc); });
+        if (m_notMsp || m_xml.hasDocumentType())
+            result.kind = ReadResult::NotMsProjectXml;
+        else if (!m_problem.isEmpty())
+            result.kind = ReadResult::Refused;
+        else if (m_xml.hasError())
+            result.kind = ReadResult::Malformed;
+        result.message = m_problem.isEmpty() ? m_xml.errorString() : m_problem;
+        result.line = m_xml.lineNumber();
+        result.column = m_xml.columnNumber();
+        return result;
+    }
+
+    // The first element, without reading further: whether it is an MS Project <Project>.
+    bool readRoot()
+    {
+        if (!m_xml.readNextStartElement())
+            return false;
+        if (m_xml.name() == QLatin1String("Project") &&
+            m_xml.namespaceUri() == QLatin1String(Namespace))
+            return true;
+        m_notMsp = true;
+        return false;
+    }
+
+private:
+    template <typename Handler> void children(Handler &&handler)
+    {
+        while (m_xml.readNextStartElement()) {
+            if (!handler(m_xml.name()))
+                m_xml.skipCurrentElement();
+        }
+    }
+
+    QString text() { return m_xml.readElementText(); }
+
+    void fail(const QString &message)
+    {
+        if (m_problem.isEmpty())
+            m_problem = message;
+        m_xml.raiseError(message);
+    }
+
+    // The line of the element being read, counted only when a message needs it.
+    QString line() const { return QString::number(m_xml.currentLine()); }
+
+    int integer()
+    {
+        const QString value = text();
+        bool ok = false;
+        const int result = value.trimmed().toInt(&ok);
+        if (!ok)
+            fail(QStringLiteral("'%1' on line %2 is not a valid value of <%3>.")
+                     .arg(value, line(), m_xml.name()));
+        return result;
+    }
+
+    double decimal()
+    {
+        const QString value = text();
+        bool ok = false;
+        const double result = value.trimmed().toDouble(&ok);
+        if (!ok || !std::isfinite(result))
+            fail(QStringLiteral("'%1' on line %2 is not a valid value of <%3>.")
+                     .arg(value, line(), m_xml.name()));
+        return ok && std::isfinite(result) ? result : 0;
+    }
+
+    bool boolean()
+    {
+        const QString value = text().trimmed();
+        return value == QLatin1String("1") || value == QLatin1String("true");
+    }
+
+    std::optional<DateTime> dateTime()
+    {
+        const QString value = text();
+        const std::optional<DateTime> result = ParseDateTime(value);
+        if (!result || result->date.year() < 1 || result->date.year() > 9999) {
+            fail(QStringLiteral("The date '%1' on line %2 is not a date of the years 1 to 9999.")
+                     .arg(value.trimmed(), line()));
+            return std::nullopt;
+        }
+        return result;
+    }
+
+    bool readProjectElement(QStringView name, Document &doc)
+    {
+        if (name == QLatin1String("Name"))
+            doc.name = text();
+        else if (name == QLatin1String("Title"))
+            doc.title = text();
+        else if (name == QLatin1String("Author"))
+            doc.author = text();
+        else if (name == QLatin1String("CurrencySymbol"))
+            doc.currency = text().trimmed();
+        else if (name == QLatin1String("StartDate"))
+            doc.startDate = dateTime();
+        else if (name == QLatin1String("MinutesPerDay"))
+            doc.minutesPerDay = integer();
+        else if (name == QLatin1String("CalendarUID"))
+            doc.calendarUid = integer();
+        else if (name == QLatin1String("Calendars"))
+            children(
+                [&](QStringView n) { return n == QLatin1String("Calendar") && readCalendar(doc); });
+        else if (name == QLatin1String("Tasks"))
+            children([&](QStringView n) { return n == QLatin1String("Task") && readTask(doc); });
+        else if (name == QLatin1String("Resources"))
+            children(
+                [&](QStringView n) { return n == QLatin1String("Resource") && readResource(doc); });
+        else if (name == QLatin1String("Assignments"))
+            children([&](QStringView n) {
+                return n == QLatin1String("Assignment") && readAssignment(doc);
+            });
+        else
+            return false;
+        return true;
+    }
+
+    bool readCalendar(Document &doc)
+    {
+        Calendar calendar;
+        children([&](QStringView name) {
+            if (name == QLatin1String("UID"))
+                calendar.uid = integer();
+            else if (name == QLatin1String("BaseCalendarUID"))
+                calendar.baseUid = integer();
+            else if (name == QLatin1String("IsBaseCalendar"))
+                calendar.isBase = boolean();
+            else if (name == QLatin1String("WeekDays"))
+                children([&](QStringView n) {
+                    return n == QLatin1String("WeekDay") && readWeekDay(calendar);
+                });
+            else
+                return false;
+            return true;
+        });
+        doc.calendars.push_back(calendar);
+        return true;
+    }
+
+    bool readWeekDay(Calendar &calendar)
+    {
+        int dayType = -1;
+        int working = -1;
+        children([&](QStringView name) {
+            if (name == QLatin1String("DayType"))
+                dayType = integer();
+            else if (name == QLatin1String("DayWorking"))
+                working = boolean() ? 1 : 0;
+            else
+                return false;
+            return true;
+        });
+        // Day type 0 holds an exception (a holiday); the planner has only the week.
+        if (dayType >= 1 && dayType <= 7 && working >= 0)
+            calendar.working[dayType] = working;
+        return true;
+    }
+
+    bool readTask(Document &doc)
+    {
+        Task task;
+        task.order = static_cast<int>(doc.tasks.size());
+        children([&](QStringView name) {
+            if (name == QLatin1String("UID"))
+                task.uid = integer();
+            else if (name == QLatin1String("ID"))
+                task.id = integer();
+            else if (name == QLatin1String("Name"))
+                task.name = text();
+            else if (name == QLatin1String("IsNull"))
+                task.isNull = boolean();
+            else if (name == QLatin1String("OutlineLevel"))
+                task.outlineLevel = integer();
+            else if (name == QLatin1String("Milestone"))
+                task.milestone = boolean();
+            else if (name == QLatin1String("Start"))
+                task.start = dateTime();
+            else if (name == QLatin1String("Finish"))
+                task.finish = dateTime();
+            else if (name == QLatin1String("PercentComplete"))
+                task.percent = integer();
+            else if (name == QLatin1String("Duration"))
+                task.minutes = duration(doc.minutesPerDay);
+            else if (name == QLatin1String("PredecessorLink"))
+                task.links.push_back(readLink());
+            else
+                return false;
+            return true;
+        });
+        if (!task.isNull && !IsProjectSummary(task) && ++m_taskRows > MaxTasks)
+            fail(QStringLiteral("The plan has more than %1 tasks; Morvaine holds at most %1.")
+                     .arg(MaxTasks));
+        doc.tasks.push_back(std::move(task));
+        return true;
+    }
+
+    std::optional<double> duration(int minutesPerDay)
+    {
+        const QString value = text();
+        const std::optional<double> minutes =
+            ParseDurationMinutes(value, std::max(minutesPerDay, 1));
+        if (!minutes)
+            fail(QStringLiteral("'%1' on line %2 is not a valid value of <Duration>.")
+                     .arg(value, line()));
+        return minutes;
+    }
+
+    Link readLink()
+    {
+        Link link;
+        children([&](QStringView name) {
+            if (name == QLatin1String("PredecessorUID"))
+                link.predecessorUid = integer();
+            else if (name == QLatin1String("Type"))
+                link.type = integer();
+            else if (name == QLatin1String("LinkLag"))
+                link.lag = decimal();
+            else if (name == QLatin1String("CrossProject"))
+                link.crossProject = boolean();
+            else
+                return false;
+            return true;
+        });
+        return link;
+    }
+
+    bool readResource(Document &doc)
+    {
+        Resource resource;
+        children([&](QStringView name) {
+            if (name == QLatin1String("UID"))
+                resource.uid = integer();
+            else if (name == QLatin1String("ID"))
+                resource.id = integer();
+            else if (name == QLatin1String("Name"))
+                resource.name = text();
+            else if (name == QLatin1String("IsNull"))
+                resource.isNull = boolean();
+            else if (name == QLatin1String("StandardRate"))
+                resource.rate = decimal();
+            else
+                return false;
+            return true;
+        });
+        if (IsResource(resource) && ++m_resourceRows > MaxResources)
+            fail(QStringLiteral("The plan has more than %1 resources; Morvaine holds at most %1.")
+                     .arg(MaxResources));
+        doc.resources.push_back(std::move(resource));
+        return true;
+    }
+
+    bool readAssignment(Document &doc)
+    {
+        int taskUid = -1;
+        int resourceUid = -1;
+        children([&](QStringView name) {
+            if (name == QLatin1String("TaskUID"))
+                taskUid = integer();
+            else if (name == QLatin1String("ResourceUID"))
+                resourceUid = integer();
+            else
+                return false;
+            return true;
+        });
+        doc.assignments.emplace_back(taskUid, resourceUid);
+        return true;
+    }
+
+private:
+    XmlPullReader m_xml;
+    QString m_problem;
+    bool m_notMsp = false;
+    int m_taskRows = 0;
+    int m_resourceRows = 0;
+};
+
+} // namespace
+
+bool IsProjectSummary(const Task &task)
+{
+    return task.outlineLevel == 0 || (task.outlineLevel < 0 && task.uid == 0);
+}
+
+bool IsResource(const Resource &resource)
+{
+    return !resource.isNull && !(resource.uid == 0 && resource.name.trimmed().isEmpty());
+}
+
+ReadResult ReadDocument(const QByteArray &bytes, Document &doc)
+{
+    DocumentReader reader(bytes);
+    return reader.read(doc);
+}
+
+bool BeginsMsProjectDocument(const QByteArray &bytes)
+{
+    DocumentReader reader(bytes);
+    return reader.readRoot();
+}
+
+} // namespace morvaine::msp

@@ -1,0 +1,401 @@
+#include "xml_pull_reader.h"
+
+#include <QStringDecoder>
+
+namespace morvaine {
+
+namespace {
+
+bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\n') || c == QLatin1Char('\t') ||
+           c == QLatin1Char('\r');
+}
+
+bool endsName(QChar c)
+{
+    return isBlank(c) || c == QLatin1Char('/') || c == QLatin1Char('>') || c == QLatin1Char('=') ||
+           c == QLatin1Char('<');
+}
+
+QStringView localName(QStringView qualified)
+{
+    const qsizetype colon = qualified.indexOf(QLatin1Char(':'));
+    return colon < 0 ? qualified : qualified.mid(colon + 1);
+}
+
+} // namespace
+
+XmlPullReader::XmlPullReader(const QByteArray &bytes)
+{
+    QStringDecoder::Encoding encoding = QStringDecoder::Utf8;
+    qsizetype skip = 0;
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        skip = 3;
+    } else if (bytes.startsWith("\xFF\xFE")) {
+        encoding = QStringDecoder::Utf16LE;
+        skip = 2;
+    } else if (bytes.startsWith("\xFE\xFF")) {
+        encoding = QStringDecoder::Utf16BE;
+        skip = 2;
+    }
+    QStringDecoder decoder(encoding);
+    m_text = decoder(QByteArrayView(bytes.constData() + skip, bytes.size() - skip));
+    m_data = m_text.constData();
+    m_size = m_text.size();
+    if (decoder.hasError())
+        fail(QStringLiteral("the file is not valid %1 text")
+                 .arg(encoding == QStringDecoder::Utf8 ? QLatin1String("UTF-8")
+                                                       : QLatin1String("UTF-16")),
+             0);
+}
+
+void XmlPullReader::fail(const QString &message, qsizetype at)
+{
+    if (!m_error.isEmpty())
+        return;
+    m_error = message;
+    at = std::clamp<qsizetype>(at, 0, m_size);
+    m_errorLine = 1;
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < at; ++i)
+        if (m_data[i] == QLatin1Char('\n')) {
+            ++m_errorLine;
+            lineStart = i + 1;
+        }
+    m_errorColumn = at - lineStart + 1;
+    m_pos = m_size;
+}
+
+void XmlPullReader::raiseError(const QString &message)
+{
+    fail(message, m_tagAt);
+}
+
+qint64 XmlPullReader::currentLine() const
+{
+    qint64 line = 1;
+    for (qsizetype i = 0; i < m_tagAt && i < m_size; ++i)
+        if (m_data[i] == QLatin1Char('\n'))
+            ++line;
+    return line;
+}
+
+QString XmlPullReader::namespaceUri() const
+{
+    const qsizetype colon = m_qualifiedName.indexOf(QLatin1Char(':'));
+    const QStringView prefix = colon < 0 ? QStringView() : m_qualifiedName.left(colon);
+    for (qsizetype i = m_namespaces.size() - 1; i >= 0; --i)
+        if (m_namespaces[i].first == prefix)
+            return m_namespaces[i].second;
+    return {};
+}
+
+void XmlPullReader::skipBlanks()
+{
+    while (m_pos < m_size && isBlank(m_data[m_pos]))
+        ++m_pos;
+}
+
+bool XmlPullReader::readName(QStringView &name)
+{
+    const qsizetype from = m_pos;
+    while (m_pos < m_size && !endsName(m_data[m_pos]))
+        ++m_pos;
+    name = QStringView(m_data + from, m_pos - from);
+    const QChar first = name.isEmpty() ? QChar() : name.front();
+    if (name.isEmpty() || first.isDigit() || first == QLatin1Char('-') ||
+        first == QLatin1Char('.') || first == QLatin1Char(':')) {
+        fail(QStringLiteral("a name was expected"), from);
+        return false;
+    }
+    return true;
+}
+
+bool XmlPullReader::skipUntil(QStringView end, const char *what)
+{
+    const qsizetype found = QStringView(m_data, m_size).indexOf(end, m_pos);
+    if (found < 0) {
+        fail(QStringLiteral("the %1 is not closed").arg(QLatin1String(what)), m_pos);
+        return false;
+    }
+    m_pos = found + end.size();
+    return true;
+}
+
+// Appends text with its entity and character references replaced and its line ends
+// made "\n".
+bool XmlPullReader::appendText(QStringView raw, QString &out)
+{
+    qsizetype plain = 0;
+    while (plain < raw.size() && raw[plain] != QLatin1Char('&') && raw[plain] != QLatin1Char('\r'))
+        ++plain;
+    out.append(raw.left(plain));
+    for (qsizetype i = plain; i < raw.size(); ++i) {
+        const QChar c = raw[i];
+        if (c == QLatin1Char('\r')) {
+            out.append(QLatin1Char('\n'));
+            if (i + 1 < raw.size() && raw[i + 1] == QLatin1Char('\n'))
+                ++i;
+            continue;
+        }
+        if (c != QLatin1Char('&')) {
+            out.append(c);
+            continue;
+        }
+        const qsizetype semicolon = raw.indexOf(QLatin1Char(';'), i);
+        const QStringView entity =
+            semicolon < 0 ? QStringView() : raw.mid(i + 1, semicolon - i - 1);
+        const qsizetype at = raw.data() - m_data + i;
+        if (entity == QLatin1String("lt"))
+            out.append(QLatin1Char('<'));
+        else if (entity == QLatin1String("gt"))
+            out.append(QLatin1Char('>'));
+        else if (entity == QLatin1String("amp"))
+            out.append(QLatin1Char('&'));
+        else if (entity == QLatin1String("quot"))
+            out.append(QLatin1Char('"'));
+        else if (entity == QLatin1String("apos"))
+            out.append(QLatin1Char('\''));
+        else if (entity.startsWith(QLatin1Char('#')) && entity.size() > 1) {
+            const bool hex = entity[1] == QLatin1Char('x');
+            bool ok = false;
+            const uint code = entity.mid(hex ? 2 : 1).toUInt(&ok, hex ? 16 : 10);
+            if (!ok || code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+                fail(QStringLiteral("'&%1;' is not a character").arg(entity), at);
+                return false;
+            }
+            out.append(QString::fromUcs4(reinterpret_cast<const char32_t *>(&code), 1));
+        } else {
+            fail(QStringLiteral("the entity '&%1;' is not declared").arg(entity.left(40)), at);
+            return false;
+        }
+        i = semicolon;
+    }
+    return true;
+}
+
+bool XmlPullReader::readStartTag()
+{
+    m_tagAt = m_pos++;
+    QStringView qualified;
+    if (!readName(qualified))
+        return false;
+    if (m_open.isEmpty() && m_rootSeen) {
+        fail(QStringLiteral("there is more than one root element"), m_tagAt);
+        return false;
+    }
+    const qsizetype nsCount = m_namespaces.size();
+    m_emptyElement = false;
+    for (;;) {
+        skipBlanks();
+        if (m_pos >= m_size) {
+            fail(QStringLiteral("the tag <%1> is not closed").arg(qualified), m_tagAt);
+            return false;
+        }
+        if (m_data[m_pos] == QLatin1Char('>')) {
+            ++m_pos;
+            break;
+        }
+        if (m_data[m_pos] == QLatin1Char('/')) {
+            if (m_pos + 1 >= m_size || m_data[m_pos + 1] != QLatin1Char('>')) {
+                fail(QStringLiteral("'>' was expected"), m_pos + 1);
+                return false;
+            }
+            m_pos += 2;
+            m_emptyElement = true;
+            break;
+        }
+        QStringView attribute;
+        if (!isBlank(m_data[m_pos - 1]) || !readName(attribute)) {
+            fail(QStringLiteral("an attribute was expected"), m_pos);
+            return false;
+        }
+        skipBlanks();
+        if (m_pos >= m_size || m_data[m_pos] != QLatin1Char('=')) {
+            fail(QStringLiteral("'=' was expected"), m_pos);
+            return false;
+        }
+        ++m_pos;
+        skipBlanks();
+        const QChar quote = m_pos < m_size ? m_data[m_pos] : QChar();
+        if (quote != QLatin1Char('"') && quote != QLatin1Char('\'')) {
+            fail(QStringLiteral("a quoted value was expected"), m_pos);
+            return false;
+        }
+        const qsizetype end = QStringView(m_data, m_size).indexOf(quote, m_pos + 1);
+        const QStringView raw =
+            end < 0 ? QStringView() : QStringView(m_data + m_pos + 1, end - m_pos - 1);
+        if (end < 0 || raw.contains(QLatin1Char('<'))) {
+            fail(QStringLiteral("the value of '%1' is not closed").arg(attribute), m_pos);
+            return false;
+        }
+        QString value;
+        if (!appendText(raw, value))
+            return false;
+        m_pos = end + 1;
+        if (attribute == QLatin1String("xmlns"))
+            m_namespaces.append({QString(), value});
+        else if (attribute.startsWith(QLatin1String("xmlns:")))
+            m_namespaces.append({attribute.mid(6).toString(), value});
+    }
+    m_rootSeen = true;
+    m_open.append({qualified, nsCount});
+    m_qualifiedName = qualified;
+    m_name = localName(qualified);
+    return true;
+}
+
+bool XmlPullReader::readEndTag()
+{
+    const qsizetype at = m_pos;
+    m_pos += 2;
+    QStringView qualified;
+    if (!readName(qualified))
+        return false;
+    skipBlanks();
+    if (m_pos >= m_size || m_data[m_pos] != QLatin1Char('>')) {
+        fail(QStringLiteral("'>' was expected"), m_pos);
+        return false;
+    }
+    ++m_pos;
+    if (m_open.isEmpty() || m_open.last().qualifiedName != qualified) {
+        fail(m_open.isEmpty() ? QStringLiteral("the end tag </%1> has no start tag").arg(qualified)
+                              : QStringLiteral("the end tag </%1> does not match <%2>")
+                                    .arg(qualified, m_open.last().qualifiedName),
+             at);
+        return false;
+    }
+    m_namespaces.resize(m_open.last().nsCount);
+    m_open.removeLast();
+    return true;
+}
+
+XmlPullReader::Token XmlPullReader::next()
+{
+    if (m_emptyElement) {
+        m_emptyElement = false;
+        m_namespaces.resize(m_open.last().nsCount);
+        m_open.removeLast();
+        return Token::End;
+    }
+    const QStringView all(m_data, m_size);
+    while (m_error.isEmpty()) {
+        if (m_pos >= m_size) {
+            if (!m_open.isEmpty())
+                fail(QStringLiteral("the document ends before </%1>")
+                         .arg(m_open.last().qualifiedName),
+                     m_size);
+            else if (!m_rootSeen)
+                fail(QStringLiteral("the document has no element"), m_size);
+            return m_error.isEmpty() ? Token::Eof : Token::Error;
+        }
+        if (m_data[m_pos] != QLatin1Char('<')) {
+            qsizetype end = all.indexOf(QLatin1Char('<'), m_pos);
+            if (end < 0)
+                end = m_size;
+            const QStringView raw = all.mid(m_pos, end - m_pos);
+            if (m_open.isEmpty()) {
+                if (!raw.trimmed().isEmpty()) {
+                    fail(QStringLiteral("text outside the root element"), m_pos);
+                    break;
+                }
+                m_pos = end;
+                continue;
+            }
+            m_chars.clear();
+            if (!appendText(raw, m_chars))
+                break;
+            m_pos = end;
+            return Token::Text;
+        }
+        const QStringView rest = all.mid(m_pos);
+        if (rest.startsWith(QLatin1String("<?"))) {
+            if (!skipUntil(u"?>", "processing instruction"))
+                break;
+        } else if (rest.startsWith(QLatin1String("<!--"))) {
+            m_pos += 4;
+            if (!skipUntil(u"-->", "comment"))
+                break;
+        } else if (rest.startsWith(QLatin1String("<![CDATA["))) {
+            const qsizetype from = m_pos + 9;
+            if (m_open.isEmpty()) {
+                fail(QStringLiteral("text outside the root element"), m_pos);
+                break;
+            }
+            m_pos = from;
+            if (!skipUntil(u"]]>", "CDATA section"))
+                break;
+            m_chars = all.mid(from, m_pos - 3 - from).toString();
+            return Token::Text;
+        } else if (rest.startsWith(QLatin1String("<!"))) {
+            // A document type declaration may declare entities: never read one.
+            m_documentType = true;
+            fail(QStringLiteral("the document has a document type declaration"), m_pos);
+            break;
+        } else if (rest.startsWith(QLatin1String("</"))) {
+            return readEndTag() ? Token::End : Token::Error;
+        } else {
+            return readStartTag() ? Token::Start : Token::Error;
+        }
+    }
+    return Token::Error;
+}
+
+bool XmlPullReader::readNextStartElement()
+{
+    for (;;) {
+        switch (next()) {
+        case Token::Start:
+            return true;
+        case Token::Text:
+            continue;
+        default:
+            return false;
+        }
+    }
+}
+
+QString XmlPullReader::readElementText()
+{
+    QString text;
+    int depth = 0;
+    for (;;) {
+        switch (next()) {
+        case Token::Start:
+            ++depth;
+            break;
+        case Token::End:
+            if (depth-- == 0)
+                return text;
+            break;
+        case Token::Text:
+            if (depth == 0)
+                text += m_chars;
+            break;
+        default:
+            return text;
+        }
+    }
+}
+
+void XmlPullReader::skipCurrentElement()
+{
+    int depth = 1;
+    while (depth > 0) {
+        switch (next()) {
+        case Token::Start:
+            ++depth;
+            break;
+        case Token::End:
+            --depth;
+            break;
+        case Token::Text:
+            break;
+        default:
+            return;
+        }
+    }
+}
+
+} // namespace morvaine
