@@ -10,13 +10,13 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
-#include <QXmlStreamWriter>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <unistd.h>
 #endif
 
+#include <charconv>
 #include <vector>
 
 namespace morvaine {
@@ -57,10 +57,116 @@ void syncFolder(const QString &path)
 #endif
 }
 
+// The document's UTF-8 bytes, built directly: elements without attributes (but the
+// root's namespace) and escaped text.
+class XmlOut {
+public:
+    XmlOut() { m_out.reserve(1 << 20); }
+    void declaration() { m_out += "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"; }
+    void start(const char *name, const char *xmlns = nullptr)
+    {
+        m_out += '<';
+        m_out += name;
+        if (xmlns) {
+            m_out += " xmlns=\"";
+            m_out += xmlns;
+            m_out += '"';
+        }
+        m_out += '>';
+        m_open.push_back(name);
+    }
+    void end()
+    {
+        m_out += "</";
+        m_out += m_open.back();
+        m_out += '>';
+        m_open.pop_back();
+    }
+    void element(const char *name, const QString &text)
+    {
+        start(name);
+        appendEscaped(text);
+        end();
+    }
+    void element(const char *name, qint64 number)
+    {
+        start(name);
+        char digits[24];
+        const auto result = std::to_chars(digits, digits + sizeof digits, number);
+        m_out.append(digits, result.ptr - digits);
+        end();
+    }
+    /// A dateTime "2026-12-07T08:00:00" of a day value and minutes after midnight.
+    void dateTime(const char *name, qint64 day, int minutes)
+    {
+        if (minutes >= 1440) {
+            ++day;
+            minutes -= 1440;
+        }
+        int year = 0, month = 0, dayOfMonth = 0;
+        msp::DateOf(day).getDate(&year, &month, &dayOfMonth);
+        char text[20];
+        const int values[] = {year / 100, year % 100,   month,
+                              dayOfMonth, minutes / 60, minutes % 60};
+        const char separators[] = {0, 0, '-', '-', 'T', ':'};
+        int at = 0;
+        for (int i = 0; i < 6; ++i) {
+            if (separators[i])
+                text[at++] = separators[i];
+            text[at++] = char('0' + values[i] / 10);
+            text[at++] = char('0' + values[i] % 10);
+        }
+        start(name);
+        m_out.append(text, at);
+        m_out.append(":00", 3);
+        end();
+    }
+    const QByteArray &bytes() const { return m_out; }
+
+private:
+    void appendEscaped(const QString &text)
+    {
+        // Most texts are plain ASCII: their bytes go as they are.
+        const qsizetype from = m_out.size();
+        m_out.resize(from + text.size());
+        char *to = m_out.data() + from;
+        qsizetype i = 0;
+        for (; i < text.size(); ++i) {
+            const char16_t c = text.at(i).unicode();
+            if (c >= 0x80 || c < 0x20 || c == u'&' || c == u'<' || c == u'>')
+                break;
+            to[i] = char(c);
+        }
+        m_out.truncate(from + i);
+        if (i == text.size())
+            return;
+        QString escaped;
+        for (; i < text.size(); ++i) {
+            const QChar c = text.at(i);
+            if (c == QLatin1Char('&'))
+                escaped += QLatin1String("&amp;");
+            else if (c == QLatin1Char('<'))
+                escaped += QLatin1String("&lt;");
+            else if (c == QLatin1Char('>'))
+                escaped += QLatin1String("&gt;");
+            else if (c == QLatin1Char('\r'))
+                escaped += QLatin1String("&#13;");
+            else if (c.unicode() < 0x20 && c != QLatin1Char('\n') && c != QLatin1Char('\t'))
+                escaped += QLatin1Char(' '); // not a character XML can hold
+            else
+                escaped += c;
+        }
+        m_out += escaped.toUtf8();
+    }
+
+    QByteArray m_out;
+    std::vector<const char *> m_open;
+};
+
 class DocumentWriter {
 public:
-    DocumentWriter(const Project &project, QIODevice *device)
-        : m_project(project), m_table(project.taskTable), m_xml(device),
+    explicit DocumentWriter(const Project &project)
+        : m_project(project), m_table(project.taskTable),
           m_day(StrToIntOr(project.settings().workingTime(), 8))
     {
     }
@@ -72,18 +178,17 @@ public:
         collectRows();
         collectResources();
 
-        m_xml.writeStartDocument(QStringLiteral("1.0"), true);
-        m_xml.writeDefaultNamespace(QLatin1String(msp::Namespace));
-        m_xml.writeStartElement(QLatin1String(msp::Namespace), QStringLiteral("Project"));
+        m_xml.declaration();
+        m_xml.start("Project", msp::Namespace);
         element("SaveVersion", QStringLiteral("14"));
         element("Name", fileName);
         element("Title", settings.projectName());
         element("Author", settings.author());
         element("ScheduleFromStart", QStringLiteral("1"));
         const qint64 projectStart = day(settings.startDate());
-        element("StartDate", msp::FormatDateTime(projectStart, m_day.start));
-        element("FinishDate",
-                msp::FormatDateTime(static_cast<qint64>(ProjectEndDate(m_project)), m_day.end()));
+        m_xml.dateTime("StartDate", projectStart, m_day.start);
+        m_projectEnd = static_cast<qint64>(ProjectEndDate(m_project));
+        m_xml.dateTime("FinishDate", m_projectEnd, m_day.end());
         element("CurrencySymbol", settings.currency());
         if (settings.currency() == QLatin1String("$"))
             element("CurrencyCode", QStringLiteral("USD"));
@@ -92,7 +197,7 @@ public:
         element("CalendarUID", QStringLiteral("1"));
         element("DefaultStartTime", msp::FormatTime(m_day.start));
         element("DefaultFinishTime", msp::FormatTime(m_day.end()));
-        element("MinutesPerDay", QString::number(m_day.hours * 60));
+        element("MinutesPerDay", qint64(m_day.hours * 60));
         element("MinutesPerWeek",
                 QString::number(m_day.hours * 60 *
                                 WorkWeek(settings.workingDays()).workingDaysPerWeek()));
@@ -100,11 +205,10 @@ public:
         writeTasks(projectStart);
         writeResources();
         writeAssignments();
-        m_xml.writeEndElement();
-        m_xml.writeEndDocument();
+        m_xml.end();
     }
 
-    bool failed() const { return m_xml.hasError(); }
+    const QByteArray &bytes() const { return m_xml.bytes(); }
 
 private:
     static int StrToIntOr(const QString &text, int fallback)
@@ -114,10 +218,8 @@ private:
         return ok ? value : fallback;
     }
 
-    void element(const char *name, const QString &text)
-    {
-        m_xml.writeTextElement(QLatin1String(name), text);
-    }
+    void element(const char *name, const QString &text) { m_xml.element(name, text); }
+    void element(const char *name, qint64 number) { m_xml.element(name, number); }
 
     qint64 day(const QString &text)
     {
@@ -158,9 +260,8 @@ private:
         for (int row = 1; row <= m_lastRow; ++row) {
             if (m_table.cell(ColTask, row).isEmpty())
                 continue;
-            for (const QString &item : m_table.cell(ColResource, row).split(QLatin1Char(';'))) {
-                const QString name = item.trimmed();
-                if (!name.isEmpty() && !m_resourceUid.contains(name)) {
+            for (const QString &name : resourcesOf(row)) {
+                if (!m_resourceUid.contains(name)) {
                     m_resourceUid.insert(name, int(m_resources.size()) + 1);
                     m_resources.push_back({name, QString()});
                 }
@@ -168,63 +269,68 @@ private:
         }
     }
 
-    QStringList resourcesOf(int row) const
+    // The names of a Resource cell, each once; most plans repeat a few cell texts.
+    const QStringList &resourcesOf(int row)
     {
+        const QString &cell = m_table.cell(ColResource, row);
+        auto it = m_resourceLists.constFind(cell);
+        if (it != m_resourceLists.constEnd())
+            return *it;
         QStringList names;
-        for (const QString &item : m_table.cell(ColResource, row).split(QLatin1Char(';'))) {
+        for (const QString &item : cell.split(QLatin1Char(';'))) {
             const QString name = item.trimmed();
             if (!name.isEmpty() && !names.contains(name))
                 names << name;
         }
-        return names;
+        return *m_resourceLists.insert(cell, names);
     }
 
     void writeCalendar(const QString &mask)
     {
-        m_xml.writeStartElement(QStringLiteral("Calendars"));
-        m_xml.writeStartElement(QStringLiteral("Calendar"));
+        m_xml.start("Calendars");
+        m_xml.start("Calendar");
         element("UID", QStringLiteral("1"));
         element("Name", QStringLiteral("Standard"));
         element("IsBaseCalendar", QStringLiteral("1"));
         element("BaseCalendarUID", QStringLiteral("-1"));
-        m_xml.writeStartElement(QStringLiteral("WeekDays"));
+        m_xml.start("WeekDays");
         for (int dayType = 1; dayType <= 7; ++dayType) {
             // Day type 1 is Sunday, the mask's seventh letter; 2-7 are Monday to Saturday.
             const int position = dayType == 1 ? 6 : dayType - 2;
             const bool working = position < mask.size() && mask.at(position) == QLatin1Char('Y');
-            m_xml.writeStartElement(QStringLiteral("WeekDay"));
-            element("DayType", QString::number(dayType));
+            m_xml.start("WeekDay");
+            element("DayType", qint64(dayType));
             element("DayWorking", working ? QStringLiteral("1") : QStringLiteral("0"));
             if (working) {
-                m_xml.writeStartElement(QStringLiteral("WorkingTimes"));
+                m_xml.start("WorkingTimes");
                 if (m_day.lunch > 0) {
                     workingTime(m_day.start, m_day.start + 4 * 60);
                     workingTime(m_day.start + 4 * 60 + m_day.lunch, m_day.end());
                 } else {
                     workingTime(m_day.start, m_day.end());
                 }
-                m_xml.writeEndElement();
+                m_xml.end();
             }
-            m_xml.writeEndElement();
+            m_xml.end();
         }
-        m_xml.writeEndElement();
-        m_xml.writeEndElement();
-        m_xml.writeEndElement();
+        m_xml.end();
+        m_xml.end();
+        m_xml.end();
     }
 
     void workingTime(int from, int to)
     {
-        m_xml.writeStartElement(QStringLiteral("WorkingTime"));
+        m_xml.start("WorkingTime");
         element("FromTime", msp::FormatTime(from));
         element("ToTime", msp::FormatTime(to));
-        m_xml.writeEndElement();
+        m_xml.end();
     }
 
     void writeTasks(qint64 projectStart)
     {
-        m_xml.writeStartElement(QStringLiteral("Tasks"));
+        m_xml.start("Tasks");
         // The project summary task, UID 0, spans the plan.
-        m_xml.writeStartElement(QStringLiteral("Task"));
+        m_xml.start("Task");
         element("UID", QStringLiteral("0"));
         element("ID", QStringLiteral("0"));
         element("Name", m_project.settings().projectName());
@@ -232,26 +338,25 @@ private:
         element("IsNull", QStringLiteral("0"));
         element("OutlineNumber", QStringLiteral("0"));
         element("OutlineLevel", QStringLiteral("0"));
-        element("Start", msp::FormatDateTime(projectStart, m_day.start));
-        element("Finish",
-                msp::FormatDateTime(static_cast<qint64>(ProjectEndDate(m_project)), m_day.end()));
+        m_xml.dateTime("Start", projectStart, m_day.start);
+        m_xml.dateTime("Finish", m_projectEnd, m_day.end());
         element("Summary", QStringLiteral("1"));
-        m_xml.writeEndElement();
+        m_xml.end();
 
         std::vector<int> outline;
         for (int row = 1; row <= m_lastRow; ++row) {
-            m_xml.writeStartElement(QStringLiteral("Task"));
-            element("UID", QString::number(row));
-            element("ID", QString::number(row));
+            m_xml.start("Task");
+            element("UID", qint64(row));
+            element("ID", qint64(row));
             if (m_table.cell(ColTask, row).isEmpty()) {
                 element("IsNull", QStringLiteral("1"));
-                m_xml.writeEndElement();
+                m_xml.end();
                 continue;
             }
             writeTask(row, outline);
-            m_xml.writeEndElement();
+            m_xml.end();
         }
-        m_xml.writeEndElement();
+        m_xml.end();
     }
 
     void writeTask(int row, std::vector<int> &outline)
@@ -269,24 +374,21 @@ private:
             outlineNumber += (i ? QStringLiteral(".") : QString()) + QString::number(outline[i]);
 
         const int days = DurationDays(m_table.cell(ColDuration, row));
-        const QStringList resources = resourcesOf(row);
+        const QStringList &resources = resourcesOf(row);
         element("Name", m_table.cell(ColTask, row));
         element("Type", QStringLiteral("1")); // fixed duration
-        element("IsNull", QStringLiteral("0"));
         element("OutlineNumber", outlineNumber);
-        element("OutlineLevel", QString::number(level));
-        element("Priority", QStringLiteral("500"));
+        element("OutlineLevel", qint64(level));
         if (!m_table.cell(ColStart, row).isEmpty())
-            element("Start", msp::FormatDateTime(day(m_table.cell(ColStart, row)), m_day.start));
+            m_xml.dateTime("Start", day(m_table.cell(ColStart, row)), m_day.start);
         if (!m_table.cell(ColEnd, row).isEmpty()) {
             const qint64 end = day(m_table.cell(ColEnd, row));
             // A milestone ends where it starts.
-            element("Finish", msp::FormatDateTime(end, days == 0 ? m_day.start : m_day.end()));
+            m_xml.dateTime("Finish", end, days == 0 ? m_day.start : m_day.end());
         }
         if (days >= 0) {
             const qint64 hours = qint64(days) * m_day.hours;
             element("Duration", msp::FormatDurationHours(hours));
-            element("DurationFormat", QStringLiteral("7")); // days
             element("Work", msp::FormatDurationHours(hours * resources.size()));
         }
         element("Milestone", days == 0 ? QStringLiteral("1") : QStringLiteral("0"));
@@ -302,13 +404,11 @@ private:
                 if (predecessor < 1 || predecessor > m_lastRow || predecessor == row ||
                     m_table.cell(ColTask, predecessor).isEmpty())
                     continue;
-                m_xml.writeStartElement(QStringLiteral("PredecessorLink"));
-                element("PredecessorUID", QString::number(predecessor));
+                m_xml.start("PredecessorLink");
+                element("PredecessorUID", qint64(predecessor));
                 element("Type", QStringLiteral("1")); // finish-to-start
-                element("CrossProject", QStringLiteral("0"));
                 element("LinkLag", QStringLiteral("0"));
-                element("LagFormat", QStringLiteral("7"));
-                m_xml.writeEndElement();
+                m_xml.end();
             }
         for (const QString &name : resources)
             m_assignments.push_back({row, m_resourceUid.value(name)});
@@ -316,11 +416,11 @@ private:
 
     void writeResources()
     {
-        m_xml.writeStartElement(QStringLiteral("Resources"));
+        m_xml.start("Resources");
         for (int i = 0; i < int(m_resources.size()); ++i) {
-            m_xml.writeStartElement(QStringLiteral("Resource"));
-            element("UID", QString::number(i + 1));
-            element("ID", QString::number(i + 1));
+            m_xml.start("Resource");
+            element("UID", qint64(i + 1));
+            element("ID", qint64(i + 1));
             element("Name", m_resources[i].name);
             element("Type", QStringLiteral("1")); // work
             element("IsNull", QStringLiteral("0"));
@@ -331,24 +431,24 @@ private:
                 element("StandardRate", QString::number(rate, 'g', 15));
                 element("StandardRateFormat", QStringLiteral("2")); // per hour
             }
-            m_xml.writeEndElement();
+            m_xml.end();
         }
-        m_xml.writeEndElement();
+        m_xml.end();
     }
 
     void writeAssignments()
     {
-        m_xml.writeStartElement(QStringLiteral("Assignments"));
+        m_xml.start("Assignments");
         int uid = 0;
         for (const auto &[row, resourceUid] : m_assignments) {
-            m_xml.writeStartElement(QStringLiteral("Assignment"));
-            element("UID", QString::number(++uid));
-            element("TaskUID", QString::number(row));
-            element("ResourceUID", QString::number(resourceUid));
+            m_xml.start("Assignment");
+            element("UID", qint64(++uid));
+            element("TaskUID", qint64(row));
+            element("ResourceUID", qint64(resourceUid));
             element("Units", QStringLiteral("1"));
-            m_xml.writeEndElement();
+            m_xml.end();
         }
-        m_xml.writeEndElement();
+        m_xml.end();
     }
 
     struct Resource {
@@ -358,9 +458,11 @@ private:
 
     const Project &m_project;
     const TaskTable &m_table;
-    QXmlStreamWriter m_xml;
+    XmlOut m_xml;
     WorkingDay m_day;
     int m_lastRow = 0;
+    qint64 m_projectEnd = 0;
+    QHash<QString, QStringList> m_resourceLists; // a Resource cell's names, by its text
     QHash<QString, qint64> m_days;
     std::vector<Resource> m_resources;
     QHash<QString, int> m_resourceUid;
@@ -376,23 +478,19 @@ void showError(Prompts &prompts, const QString &text)
 
 void ExportMsProjectXml(const Project &project, Prompts &prompts, const QString &path)
 {
-    // Written beside its final place and renamed over it only when complete, so a
-    // failed export never destroys a file of the same name.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        showError(prompts, QStringLiteral("Cannot write the file '%1'.").arg(path));
-        return;
-    }
-    DocumentWriter writer(project, &file);
+    DocumentWriter writer(project);
     try {
         writer.write(QFileInfo(path).fileName());
     } catch (const ConversionError &e) {
-        file.cancelWriting();
         showError(prompts, e.message());
         return;
     }
-    if (writer.failed() || !file.flush() || file.error() != QFileDevice::NoError ||
-        !file.commit()) {
+    // Written beside its final place and renamed over it only when complete, so a
+    // failed export never destroys a file of the same name.
+    QSaveFile file(path);
+    const QByteArray &bytes = writer.bytes();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
+        file.error() != QFileDevice::NoError || !file.commit()) {
         file.cancelWriting();
         showError(prompts, QStringLiteral("Cannot write the file '%1'.").arg(path));
         return;

@@ -8,7 +8,7 @@ namespace {
 constexpr qint64 EpochJulianDay = 2415019;
 
 // Reads the digits at text[from, from + count) as a number; -1 when any is not a digit.
-int digits(const QString &text, int from, int count)
+int digits(QStringView text, int from, int count)
 {
     int value = 0;
     for (int i = from; i < from + count; ++i) {
@@ -37,9 +37,9 @@ QDate DateOf(qint64 day)
     return QDate::fromJulianDay(day + EpochJulianDay);
 }
 
-std::optional<DateTime> ParseDateTime(const QString &input)
+std::optional<DateTime> ParseDateTime(QStringView input)
 {
-    const QString text = input.trimmed();
+    const QStringView text = input.trimmed();
     // yyyy-MM-dd, then optionally T and HH:mm[:ss[.fff]]
     if (text.size() < 10 || text.at(4) != QLatin1Char('-') || text.at(7) != QLatin1Char('-'))
         return std::nullopt;
@@ -81,9 +81,9 @@ QString FormatTime(int minutes)
            QLatin1String(":00");
 }
 
-std::optional<double> ParseDurationMinutes(const QString &input, int minutesPerDay)
+std::optional<double> ParseDurationMinutes(QStringView input, int minutesPerDay)
 {
-    const QString text = input.trimmed();
+    const QStringView text = input.trimmed();
     int i = 0;
     bool negative = false;
     if (i < text.size() && text.at(i) == QLatin1Char('-')) {
@@ -110,7 +110,7 @@ std::optional<double> ParseDurationMinutes(const QString &input, int minutesPerD
         if (i == from || i >= text.size())
             return std::nullopt;
         bool ok = false;
-        const double value = QStringView(text).mid(from, i - from).toDouble(&ok);
+        const double value = text.mid(from, i - from).toDouble(&ok);
         if (!ok)
             return std::nullopt;
         const QChar unit = text.at(i++);

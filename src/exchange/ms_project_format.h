@@ -23,7 +23,7 @@ struct DateTime {
     QDate date;
     int minutes = 0;
 };
-std::optional<DateTime> ParseDateTime(const QString &text);
+std::optional<DateTime> ParseDateTime(QStringView text);
 
 /// "2026-12-07T08:00:00" from a day value and minutes after midnight (0-1440; 1440
 /// is written as midnight of the next day).
@@ -33,7 +33,7 @@ QString FormatTime(int minutes);
 
 /// The minutes of an ISO 8601 duration "PT40H0M0S" ("P2D" counts minutesPerDay per
 /// day and "P1W" five days); nothing for a text that is not a duration.
-std::optional<double> ParseDurationMinutes(const QString &text, int minutesPerDay);
+std::optional<double> ParseDurationMinutes(QStringView text, int minutesPerDay);
 /// "PT40H0M0S" from whole hours.
 QString FormatDurationHours(qint64 hours);
 

@@ -211,8 +211,7 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
         rowOfUid.insert(rows[i]->uid, i + 1);
 
     QHash<qint64, QString> dateTexts;
-    const auto dateText = [&dateTexts](const QDate &date) -> const QString & {
-        const qint64 day = msp::DayOf(date);
+    const auto dateText = [&dateTexts](qint64 day) -> const QString & {
         auto it = dateTexts.find(day);
         if (it == dateTexts.end())
             it = dateTexts.insert(day, DateToStr(static_cast<TDateTime>(day)));
@@ -228,42 +227,45 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
             if (task->start && (!projectStart.isValid() || task->start->date < projectStart))
                 projectStart = task->start->date;
     if (projectStart.isValid())
-        settings.setValue(SettingsBlock::StartDate, dateText(projectStart));
+        settings.setValue(SettingsBlock::StartDate, dateText(msp::DayOf(projectStart)));
+    const qint64 projectStartDay = static_cast<qint64>(StrToDate(settings.startDate()));
 
     const WorkWeek week(mask);
-    std::vector<QString> fileStart(rows.size() + 1), fileEnd(rows.size() + 1);
-    int previousLevel = 0;
-    for (int row = 1; row <= int(rows.size()); ++row) {
+    const int lastRow = int(rows.size());
+    std::vector<QString> fileStart(lastRow + 1), fileEnd(lastRow + 1);
+    std::vector<qint64> startDay(lastRow + 1);
+    std::vector<int> levels(lastRow + 2, 0), durations(lastRow + 1);
+    for (int row = 1; row <= lastRow; ++row) {
         const Task &task = *rows[row - 1];
         table.setCell(ColTask, row,
                       task.name.isEmpty() ? QStringLiteral("Task %1").arg(task.id) : task.name);
         // A level may rise by one over the row above, as in any outline.
-        const int level =
-            std::clamp(task.outlineLevel < 1 ? 1 : task.outlineLevel, 1, previousLevel + 1);
-        table.setCell(ColLevel, row, QString::number(level));
-        previousLevel = level;
+        levels[row] =
+            std::clamp(task.outlineLevel < 1 ? 1 : task.outlineLevel, 1, levels[row - 1] + 1);
+        table.setCell(ColLevel, row, QString::number(levels[row]));
 
-        QDate start = task.start ? task.start->date : QDate();
-        QDate finish = task.finish ? task.finish->date : QDate();
+        const bool hasStart = task.start.has_value();
+        qint64 finish = task.finish ? msp::DayOf(task.finish->date) : 0;
+        // A task without a Start starts with the project, as in MS Project.
+        startDay[row] = hasStart ? msp::DayOf(task.start->date) : projectStartDay;
         // A finish at midnight ends the day before.
-        if (task.finish && task.finish->minutes == 0 && start.isValid() && finish > start)
-            finish = finish.addDays(-1);
-        if (start.isValid())
-            table.setCell(ColStart, row, fileStart[row] = dateText(start));
-        if (finish.isValid())
+        if (task.finish && task.finish->minutes == 0 && hasStart && finish > startDay[row])
+            --finish;
+        table.setCell(ColStart, row, dateText(startDay[row]));
+        if (hasStart)
+            fileStart[row] = dateText(startDay[row]);
+        if (task.finish)
             table.setCell(ColEnd, row, fileEnd[row] = dateText(finish));
 
         int days = 1; // what MS Project gives a task without a duration
         if (task.milestone || (task.minutes && *task.minutes <= 0))
             days = 0;
         else if (task.minutes)
-            days = std::max(1, int(std::ceil(*task.minutes / minutesPerDay - 1e-9)));
-        else if (start.isValid() && finish.isValid())
-            days = std::max<int>(1, week.count(msp::DayOf(start), msp::DayOf(finish)));
+            days = int(std::clamp(std::ceil(*task.minutes / minutesPerDay - 1e-9), 1.0, 1e9));
+        else if (hasStart && task.finish)
+            days = int(std::max<qint64>(1, week.count(startDay[row], finish)));
+        durations[row] = days;
         table.setCell(ColDuration, row, durationText(days));
-        // A task without a Start starts with the project, as in MS Project.
-        if (!start.isValid())
-            table.setCell(ColStart, row, settings.startDate());
         if (task.percent >= 0)
             table.setCell(ColCompletion, row,
                           QString::number(std::clamp(task.percent, 0, 100)) + QLatin1String(" %"));
@@ -291,9 +293,8 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
         }
         table.setCell(ColForerunner, row, forerunners);
     }
-    const int lastRow = int(rows.size());
     for (int row = 1; row < lastRow; ++row)
-        if (StrToInt(table.cell(ColLevel, row + 1)) > StrToInt(table.cell(ColLevel, row)))
+        if (levels[row + 1] > levels[row])
             table.setCell(ColVeha, row, QStringLiteral("v"));
 
     // Resources in ID order, named by the resource rules.
@@ -331,11 +332,20 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
 
     // The dates are made to agree with the planner's own calendar and links: every
     // task's End follows from its Start and Duration, then one recalculation.
+    // (The End is the Duration's n-th working day counted from the Start, as
+    // CalcEndDate counts it; a group task's dates come from its sub-tasks.)
     fresh.LastTaskRow = lastRow;
-    for (int row = 1; row <= lastRow; ++row)
-        if (table.cell(ColVeha, row).isEmpty() && !table.cell(ColStart, row).isEmpty() &&
-            !table.cell(ColDuration, row).isEmpty())
-            CalcEndDate(fresh, row);
+    const qint64 lastDay = static_cast<qint64>(MaxDateValue());
+    for (int row = 1; row <= lastRow; ++row) {
+        if (levels[row + 1] > levels[row])
+            continue;
+        const qint64 end = durations[row] == 0
+                               ? startDay[row]
+                               : week.nthWorkingDay(startDay[row], durations[row]).value();
+        if (end > lastDay)
+            throw ConversionError(TooLongDurationMessage(table.cell(ColDuration, row)));
+        table.setCell(ColEnd, row, dateText(end));
+    }
     RecalcSchedule(fresh, host);
     for (int row = 1; row <= lastRow; ++row)
         if ((!fileStart[row].isEmpty() && fileStart[row] != table.cell(ColStart, row)) ||

@@ -55,7 +55,8 @@ private:
         }
     }
 
-    QString text() { return m_xml.readElementText(); }
+    QString text() { return m_xml.readElementTextView().toString(); }
+    QStringView textView() { return m_xml.readElementTextView(); }
 
     void fail(const QString &message)
     {
@@ -69,7 +70,7 @@ private:
 
     int integer()
     {
-        const QString value = text();
+        const QStringView value = textView();
         bool ok = false;
         const int result = value.trimmed().toInt(&ok);
         if (!ok)
@@ -80,7 +81,7 @@ private:
 
     double decimal()
     {
-        const QString value = text();
+        const QStringView value = textView();
         bool ok = false;
         const double result = value.trimmed().toDouble(&ok);
         if (!ok || !std::isfinite(result))
@@ -91,13 +92,13 @@ private:
 
     bool boolean()
     {
-        const QString value = text().trimmed();
+        const QStringView value = textView().trimmed();
         return value == QLatin1String("1") || value == QLatin1String("true");
     }
 
     std::optional<DateTime> dateTime()
     {
-        const QString value = text();
+        const QStringView value = textView();
         const std::optional<DateTime> result = ParseDateTime(value);
         if (!result || result->date.year() < 1 || result->date.year() > 9999) {
             fail(QStringLiteral("The date '%1' on line %2 is not a date of the years 1 to 9999.")
@@ -109,32 +110,28 @@ private:
 
     bool readProjectElement(QStringView name, Document &doc)
     {
-        if (name == QLatin1String("Name"))
+        if (name == u"Name")
             doc.name = text();
-        else if (name == QLatin1String("Title"))
+        else if (name == u"Title")
             doc.title = text();
-        else if (name == QLatin1String("Author"))
+        else if (name == u"Author")
             doc.author = text();
-        else if (name == QLatin1String("CurrencySymbol"))
+        else if (name == u"CurrencySymbol")
             doc.currency = text().trimmed();
-        else if (name == QLatin1String("StartDate"))
+        else if (name == u"StartDate")
             doc.startDate = dateTime();
-        else if (name == QLatin1String("MinutesPerDay"))
+        else if (name == u"MinutesPerDay")
             doc.minutesPerDay = integer();
-        else if (name == QLatin1String("CalendarUID"))
+        else if (name == u"CalendarUID")
             doc.calendarUid = integer();
-        else if (name == QLatin1String("Calendars"))
-            children(
-                [&](QStringView n) { return n == QLatin1String("Calendar") && readCalendar(doc); });
-        else if (name == QLatin1String("Tasks"))
-            children([&](QStringView n) { return n == QLatin1String("Task") && readTask(doc); });
-        else if (name == QLatin1String("Resources"))
-            children(
-                [&](QStringView n) { return n == QLatin1String("Resource") && readResource(doc); });
-        else if (name == QLatin1String("Assignments"))
-            children([&](QStringView n) {
-                return n == QLatin1String("Assignment") && readAssignment(doc);
-            });
+        else if (name == u"Calendars")
+            children([&](QStringView n) { return n == u"Calendar" && readCalendar(doc); });
+        else if (name == u"Tasks")
+            children([&](QStringView n) { return n == u"Task" && readTask(doc); });
+        else if (name == u"Resources")
+            children([&](QStringView n) { return n == u"Resource" && readResource(doc); });
+        else if (name == u"Assignments")
+            children([&](QStringView n) { return n == u"Assignment" && readAssignment(doc); });
         else
             return false;
         return true;
@@ -144,16 +141,14 @@ private:
     {
         Calendar calendar;
         children([&](QStringView name) {
-            if (name == QLatin1String("UID"))
+            if (name == u"UID")
                 calendar.uid = integer();
-            else if (name == QLatin1String("BaseCalendarUID"))
+            else if (name == u"BaseCalendarUID")
                 calendar.baseUid = integer();
-            else if (name == QLatin1String("IsBaseCalendar"))
+            else if (name == u"IsBaseCalendar")
                 calendar.isBase = boolean();
-            else if (name == QLatin1String("WeekDays"))
-                children([&](QStringView n) {
-                    return n == QLatin1String("WeekDay") && readWeekDay(calendar);
-                });
+            else if (name == u"WeekDays")
+                children([&](QStringView n) { return n == u"WeekDay" && readWeekDay(calendar); });
             else
                 return false;
             return true;
@@ -167,9 +162,9 @@ private:
         int dayType = -1;
         int working = -1;
         children([&](QStringView name) {
-            if (name == QLatin1String("DayType"))
+            if (name == u"DayType")
                 dayType = integer();
-            else if (name == QLatin1String("DayWorking"))
+            else if (name == u"DayWorking")
                 working = boolean() ? 1 : 0;
             else
                 return false;
@@ -186,27 +181,27 @@ private:
         Task task;
         task.order = static_cast<int>(doc.tasks.size());
         children([&](QStringView name) {
-            if (name == QLatin1String("UID"))
+            if (name == u"UID")
                 task.uid = integer();
-            else if (name == QLatin1String("ID"))
+            else if (name == u"ID")
                 task.id = integer();
-            else if (name == QLatin1String("Name"))
+            else if (name == u"Name")
                 task.name = text();
-            else if (name == QLatin1String("IsNull"))
+            else if (name == u"IsNull")
                 task.isNull = boolean();
-            else if (name == QLatin1String("OutlineLevel"))
+            else if (name == u"OutlineLevel")
                 task.outlineLevel = integer();
-            else if (name == QLatin1String("Milestone"))
+            else if (name == u"Milestone")
                 task.milestone = boolean();
-            else if (name == QLatin1String("Start"))
+            else if (name == u"Start")
                 task.start = dateTime();
-            else if (name == QLatin1String("Finish"))
+            else if (name == u"Finish")
                 task.finish = dateTime();
-            else if (name == QLatin1String("PercentComplete"))
+            else if (name == u"PercentComplete")
                 task.percent = integer();
-            else if (name == QLatin1String("Duration"))
+            else if (name == u"Duration")
                 task.minutes = duration(doc.minutesPerDay);
-            else if (name == QLatin1String("PredecessorLink"))
+            else if (name == u"PredecessorLink")
                 task.links.push_back(readLink());
             else
                 return false;
@@ -221,7 +216,7 @@ private:
 
     std::optional<double> duration(int minutesPerDay)
     {
-        const QString value = text();
+        const QStringView value = textView();
         const std::optional<double> minutes =
             ParseDurationMinutes(value, std::max(minutesPerDay, 1));
         if (!minutes)
@@ -234,13 +229,13 @@ private:
     {
         Link link;
         children([&](QStringView name) {
-            if (name == QLatin1String("PredecessorUID"))
+            if (name == u"PredecessorUID")
                 link.predecessorUid = integer();
-            else if (name == QLatin1String("Type"))
+            else if (name == u"Type")
                 link.type = integer();
-            else if (name == QLatin1String("LinkLag"))
+            else if (name == u"LinkLag")
                 link.lag = decimal();
-            else if (name == QLatin1String("CrossProject"))
+            else if (name == u"CrossProject")
                 link.crossProject = boolean();
             else
                 return false;
@@ -253,15 +248,15 @@ private:
     {
         Resource resource;
         children([&](QStringView name) {
-            if (name == QLatin1String("UID"))
+            if (name == u"UID")
                 resource.uid = integer();
-            else if (name == QLatin1String("ID"))
+            else if (name == u"ID")
                 resource.id = integer();
-            else if (name == QLatin1String("Name"))
+            else if (name == u"Name")
                 resource.name = text();
-            else if (name == QLatin1String("IsNull"))
+            else if (name == u"IsNull")
                 resource.isNull = boolean();
-            else if (name == QLatin1String("StandardRate"))
+            else if (name == u"StandardRate")
                 resource.rate = decimal();
             else
                 return false;
@@ -279,9 +274,9 @@ private:
         int taskUid = -1;
         int resourceUid = -1;
         children([&](QStringView name) {
-            if (name == QLatin1String("TaskUID"))
+            if (name == u"TaskUID")
                 taskUid = integer();
-            else if (name == QLatin1String("ResourceUID"))
+            else if (name == u"ResourceUID")
                 resourceUid = integer();
             else
                 return false;

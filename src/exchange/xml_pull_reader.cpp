@@ -1,5 +1,6 @@
 #include "xml_pull_reader.h"
 
+#include <QScopeGuard>
 #include <QStringDecoder>
 
 namespace morvaine {
@@ -303,6 +304,16 @@ XmlPullReader::Token XmlPullReader::next()
                 m_pos = end;
                 continue;
             }
+            if (!m_keepText) {
+                // Text between elements is only checked.
+                if (raw.contains(QLatin1Char('&'))) {
+                    m_scratch.clear();
+                    if (!appendText(raw, m_scratch))
+                        break;
+                }
+                m_pos = end;
+                continue;
+            }
             m_chars.clear();
             if (!appendText(raw, m_chars))
                 break;
@@ -356,10 +367,35 @@ bool XmlPullReader::readNextStartElement()
     }
 }
 
+QStringView XmlPullReader::readElementTextView()
+{
+    if (!m_emptyElement && !m_open.isEmpty() && m_error.isEmpty()) {
+        // A plain text followed at once by the element's end tag is the usual case.
+        const QStringView all(m_data, m_size);
+        const qsizetype lt = all.indexOf(QLatin1Char('<'), m_pos);
+        const QStringView name = m_open.last().qualifiedName;
+        const qsizetype close = lt + 2 + name.size();
+        if (lt >= 0 && close < m_size && m_data[lt + 1] == QLatin1Char('/') &&
+            m_data[close] == QLatin1Char('>') && all.mid(lt + 2, name.size()) == name) {
+            const QStringView raw = all.mid(m_pos, lt - m_pos);
+            if (!raw.contains(QLatin1Char('&')) && !raw.contains(QLatin1Char('\r'))) {
+                m_pos = close + 1;
+                m_namespaces.resize(m_open.last().nsCount);
+                m_open.removeLast();
+                return raw;
+            }
+        }
+    }
+    m_scratch = readElementText();
+    return m_scratch;
+}
+
 QString XmlPullReader::readElementText()
 {
     QString text;
     int depth = 0;
+    m_keepText = true;
+    const auto done = qScopeGuard([this] { m_keepText = false; });
     for (;;) {
         switch (next()) {
         case Token::Start:
@@ -370,8 +406,12 @@ QString XmlPullReader::readElementText()
                 return text;
             break;
         case Token::Text:
-            if (depth == 0)
-                text += m_chars;
+            if (depth == 0) {
+                if (text.isEmpty())
+                    text.swap(m_chars);
+                else
+                    text += m_chars;
+            }
             break;
         default:
             return text;

@@ -27,6 +27,8 @@ public:
     QString namespaceUri() const;
     /// The text of the current element, child elements skipped; ends at its end tag.
     QString readElementText();
+    /// readElementText as a view, valid until the next read: a plain text is not copied.
+    QStringView readElementTextView();
     /// Skips to the end of the current element.
     void skipCurrentElement();
 
@@ -75,6 +77,8 @@ private:
     bool m_rootSeen = false;
     bool m_documentType = false;
     QString m_chars; // text of the last Text token
+    QString m_scratch;
+    bool m_keepText = false; // whether next() returns text, or skips it
     QString m_error;
     qint64 m_errorLine = 0;
     qint64 m_errorColumn = 0;

@@ -68,19 +68,17 @@ void TestMsProjectExport::documentForOtherPlanners()
         // The project summary task, then the tasks with their outline.
         "<Task><UID>0</UID><ID>0</ID><Name>Umzug Büro €</Name>",
         "<OutlineNumber>0</OutlineNumber><OutlineLevel>0</OutlineLevel>",
-        "<Name>Check</Name><Type>1</Type><IsNull>0</IsNull><OutlineNumber>1.2</OutlineNumber>"
-        "<OutlineLevel>2</OutlineLevel><Priority>500</Priority><Start>2026-12-10T08:00:00</Start>"
+        "<Name>Check</Name><Type>1</Type><OutlineNumber>1.2</OutlineNumber>"
+        "<OutlineLevel>2</OutlineLevel><Start>2026-12-10T08:00:00</Start>"
         "<Finish>2026-12-11T19:00:00</Finish><Duration>PT20H0M0S</Duration>"
-        "<DurationFormat>7</DurationFormat><Work>PT0H0M0S</Work><Milestone>0</Milestone>"
-        "<Summary>0</Summary><PredecessorLink><PredecessorUID>2</PredecessorUID><Type>1</Type>"
-        "<CrossProject>0</CrossProject><LinkLag>0</LinkLag><LagFormat>7</LagFormat>"
+        "<Work>PT0H0M0S</Work><Milestone>0</Milestone><Summary>0</Summary>"
+        "<PredecessorLink><PredecessorUID>2</PredecessorUID><Type>1</Type><LinkLag>0</LinkLag>"
         "</PredecessorLink></Task>",
-        "<Name>Phase A</Name><Type>1</Type><IsNull>0</IsNull><OutlineNumber>1</OutlineNumber>",
+        "<Name>Phase A</Name><Type>1</Type><OutlineNumber>1</OutlineNumber>",
         "<Summary>1</Summary>",
         "<Name>Done</Name>",
         "<Start>2026-12-11T08:00:00</Start><Finish>2026-12-11T08:00:00</Finish>"
-        "<Duration>PT0H0M0S</Duration><DurationFormat>7</DurationFormat><Work>PT0H0M0S</Work>"
-        "<Milestone>1</Milestone>",
+        "<Duration>PT0H0M0S</Duration><Work>PT0H0M0S</Work><Milestone>1</Milestone>",
         "<Work>PT60H0M0S</Work><Milestone>0</Milestone><Summary>0</Summary>"
         "<PercentComplete>50</PercentComplete>",
         "<Resource><UID>2</UID><ID>2</ID><Name>Bob</Name><Type>1</Type><IsNull>0</IsNull>"
