@@ -84,6 +84,34 @@ QString costText(double rate)
     return text;
 }
 
+// Texts made once per value: a plan repeats a few durations, levels and completions,
+// and a shared text costs no copy.
+class TextCache {
+public:
+    explicit TextCache(QString (*make)(int)) : m_make(make) {}
+    const QString &operator()(int value)
+    {
+        auto it = m_texts.constFind(value);
+        if (it == m_texts.constEnd())
+            it = m_texts.insert(value, m_make(value));
+        return *it;
+    }
+
+private:
+    QString (*m_make)(int);
+    QHash<int, QString> m_texts;
+};
+
+QString completionText(int percent)
+{
+    return QString::number(std::clamp(percent, 0, 100)) + QLatin1String(" %");
+}
+
+QString levelText(int level)
+{
+    return QString::number(level);
+}
+
 QString durationText(int days)
 {
     return days == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(days);
@@ -230,6 +258,7 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
         settings.setValue(SettingsBlock::StartDate, dateText(msp::DayOf(projectStart)));
     const qint64 projectStartDay = static_cast<qint64>(StrToDate(settings.startDate()));
 
+    TextCache levelTexts(levelText), durationTexts(durationText), completionTexts(completionText);
     const WorkWeek week(mask);
     const int lastRow = int(rows.size());
     std::vector<QString> fileStart(lastRow + 1), fileEnd(lastRow + 1);
@@ -242,7 +271,7 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
         // A level may rise by one over the row above, as in any outline.
         levels[row] =
             std::clamp(task.outlineLevel < 1 ? 1 : task.outlineLevel, 1, levels[row - 1] + 1);
-        table.setCell(ColLevel, row, QString::number(levels[row]));
+        table.setCell(ColLevel, row, levelTexts(levels[row]));
 
         const bool hasStart = task.start.has_value();
         qint64 finish = task.finish ? msp::DayOf(task.finish->date) : 0;
@@ -265,10 +294,9 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
         else if (hasStart && task.finish)
             days = int(std::max<qint64>(1, week.count(startDay[row], finish)));
         durations[row] = days;
-        table.setCell(ColDuration, row, durationText(days));
+        table.setCell(ColDuration, row, durationTexts(days));
         if (task.percent >= 0)
-            table.setCell(ColCompletion, row,
-                          QString::number(std::clamp(task.percent, 0, 100)) + QLatin1String(" %"));
+            table.setCell(ColCompletion, row, completionTexts(task.percent));
 
         QString forerunners;
         QSet<int> named;
