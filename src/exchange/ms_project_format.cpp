@@ -64,16 +64,6 @@ std::optional<DateTime> ParseDateTime(QStringView input)
     return result;
 }
 
-QString FormatDateTime(qint64 day, int minutes)
-{
-    if (minutes >= 1440) {
-        ++day;
-        minutes -= 1440;
-    }
-    return DateOf(day).toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('T') +
-           FormatTime(minutes);
-}
-
 QString FormatTime(int minutes)
 {
     minutes %= 1440;

@@ -25,9 +25,6 @@ struct DateTime {
 };
 std::optional<DateTime> ParseDateTime(QStringView text);
 
-/// "2026-12-07T08:00:00" from a day value and minutes after midnight (0-1440; 1440
-/// is written as midnight of the next day).
-QString FormatDateTime(qint64 day, int minutes);
 /// "08:00:00" from minutes after midnight (1440 is written as "00:00:00").
 QString FormatTime(int minutes);
 

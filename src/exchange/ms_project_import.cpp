@@ -22,6 +22,8 @@ namespace morvaine {
 
 namespace {
 
+constexpr qint64 MaxFileBytes = qint64(1) << 30;
+
 using msp::Calendar;
 using msp::DefaultMinutesPerDay;
 using msp::Document;
@@ -423,6 +425,12 @@ void ImportMsProjectXml(Project &project, Host &host, const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         showError(host, QStringLiteral("Cannot open the file '%1'.").arg(path));
+        return;
+    }
+    // Far beyond any plan the tables can hold (a 9,999-task plan with baselines and
+    // time-phased data is some tens of megabytes).
+    if (file.size() > MaxFileBytes) {
+        showError(host, QStringLiteral("The file '%1' is too large for a plan.").arg(path));
         return;
     }
     Document doc;
