@@ -301,7 +301,7 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
             table.setCell(ColCompletion, row, completionTexts(task.percent));
 
         QString forerunners;
-        QSet<int> named;
+        std::vector<int> named;
         for (const Link &link : task.links) {
             ++notes.links;
             const int predecessor = link.crossProject ? 0 : rowOfUid.value(link.predecessorUid);
@@ -316,8 +316,8 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
                 ++notes.lagged;
             if (otherType || link.lag != 0)
                 ++notes.changedLinks;
-            if (!named.contains(predecessor)) {
-                named.insert(predecessor);
+            if (std::find(named.begin(), named.end(), predecessor) == named.end()) {
+                named.push_back(predecessor);
                 forerunners += QLatin1Char(' ') + QString::number(predecessor) + QLatin1Char(';');
             }
         }

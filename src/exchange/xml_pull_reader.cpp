@@ -15,6 +15,9 @@ bool isBlank(QChar c)
 
 bool endsName(QChar c)
 {
+    // Letters, the usual name characters, all lie above '>'.
+    if (c.unicode() > u'>')
+        return false;
     return isBlank(c) || c == QLatin1Char('/') || c == QLatin1Char('>') || c == QLatin1Char('=') ||
            c == QLatin1Char('<');
 }
@@ -320,15 +323,20 @@ XmlPullReader::Token XmlPullReader::next()
             m_pos = end;
             return Token::Text;
         }
+        const QChar kind = m_pos + 1 < m_size ? m_data[m_pos + 1] : QChar();
+        if (kind == QLatin1Char('/'))
+            return readEndTag() ? Token::End : Token::Error;
+        if (kind != QLatin1Char('?') && kind != QLatin1Char('!'))
+            return readStartTag() ? Token::Start : Token::Error;
         const QStringView rest = all.mid(m_pos);
-        if (rest.startsWith(QLatin1String("<?"))) {
+        if (kind == QLatin1Char('?')) {
             if (!skipUntil(u"?>", "processing instruction"))
                 break;
-        } else if (rest.startsWith(QLatin1String("<!--"))) {
+        } else if (rest.startsWith(u"<!--")) {
             m_pos += 4;
             if (!skipUntil(u"-->", "comment"))
                 break;
-        } else if (rest.startsWith(QLatin1String("<![CDATA["))) {
+        } else if (rest.startsWith(u"<![CDATA[")) {
             const qsizetype from = m_pos + 9;
             if (m_open.isEmpty()) {
                 fail(QStringLiteral("text outside the root element"), m_pos);
@@ -339,15 +347,11 @@ XmlPullReader::Token XmlPullReader::next()
                 break;
             m_chars = all.mid(from, m_pos - 3 - from).toString();
             return Token::Text;
-        } else if (rest.startsWith(QLatin1String("<!"))) {
+        } else {
             // A document type declaration may declare entities: never read one.
             m_documentType = true;
             fail(QStringLiteral("the document has a document type declaration"), m_pos);
             break;
-        } else if (rest.startsWith(QLatin1String("</"))) {
-            return readEndTag() ? Token::End : Token::Error;
-        } else {
-            return readStartTag() ? Token::Start : Token::Error;
         }
     }
     return Token::Error;
