@@ -17,6 +17,7 @@
 #endif
 
 #include <charconv>
+#include <string>
 #include <vector>
 
 namespace morvaine {
@@ -121,14 +122,14 @@ public:
         m_out.append(":00", 3);
         end();
     }
-    const QByteArray &bytes() const { return m_out; }
+    QByteArray bytes() const { return QByteArray(m_out.data(), qsizetype(m_out.size())); }
 
 private:
     void appendEscaped(const QString &text)
     {
         // Most texts are plain ASCII: their bytes go as they are.
-        const qsizetype from = m_out.size();
-        m_out.resize(from + text.size());
+        const std::size_t from = m_out.size();
+        m_out.resize(from + std::size_t(text.size()));
         char *to = m_out.data() + from;
         qsizetype i = 0;
         for (; i < text.size(); ++i) {
@@ -137,7 +138,7 @@ private:
                 break;
             to[i] = char(c);
         }
-        m_out.truncate(from + i);
+        m_out.resize(from + std::size_t(i));
         if (i == text.size())
             return;
         QString escaped;
@@ -156,10 +157,10 @@ private:
             else
                 escaped += c;
         }
-        m_out += escaped.toUtf8();
+        m_out += escaped.toStdString();
     }
 
-    QByteArray m_out;
+    std::string m_out; // appending a character is cheaper than to a QByteArray
     std::vector<const char *> m_open;
 };
 
@@ -208,7 +209,7 @@ public:
         m_xml.end();
     }
 
-    const QByteArray &bytes() const { return m_xml.bytes(); }
+    QByteArray bytes() const { return m_xml.bytes(); }
 
 private:
     static int StrToIntOr(const QString &text, int fallback)
@@ -488,7 +489,7 @@ void ExportMsProjectXml(const Project &project, Prompts &prompts, const QString 
     // Written beside its final place and renamed over it only when complete, so a
     // failed export never destroys a file of the same name.
     QSaveFile file(path);
-    const QByteArray &bytes = writer.bytes();
+    const QByteArray bytes = writer.bytes();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
         file.error() != QFileDevice::NoError || !file.commit()) {
         file.cancelWriting();
