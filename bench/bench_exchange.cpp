@@ -8,6 +8,7 @@
 #include "schedule/recalc.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -114,6 +115,9 @@ void BM_ExportMsProjectXml(benchmark::State &state)
     state.counters["export_ms"] = 1000 * exportTime / double(state.iterations());
     state.counters["save_ms"] = 1000 * saveTime / double(state.iterations());
     state.counters["vs_save"] = exportTime / saveTime;
+    // The two documents' sizes, in megabytes.
+    state.counters["xml_mb"] = double(QFileInfo(b.xmlPath).size()) / 1e6;
+    state.counters["mrv_mb"] = double(QFileInfo(b.host.path).size()) / 1e6;
 }
 
 // "vs_load" is the import's time over LoadProject's, each into a new project.
