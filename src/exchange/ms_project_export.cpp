@@ -5,7 +5,6 @@
 #include "ms_project_xml.h"
 
 #include "schedule/calendar.h"
-#include "schedule/recalc.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -42,6 +41,21 @@ struct WorkingDay {
     }
     int end() const { return start + hours * 60 + lunch; }
 };
+
+// The rows a Forerunner list (" 3; 5;") names: each item's number stands between its
+// first character and its semicolon. Throws ConversionError for an item that is not one.
+std::vector<int> forerunnerRows(const QString &list)
+{
+    std::vector<int> rows;
+    qsizetype from = 0;
+    for (qsizetype semicolon = list.indexOf(QLatin1Char(';')); semicolon >= 0;
+         semicolon = list.indexOf(QLatin1Char(';'), from)) {
+        if (semicolon > from)
+            rows.push_back(StrToInt(list.mid(from + 1, semicolon - from - 1)));
+        from = semicolon + 1;
+    }
+    return rows;
+}
 
 // Makes the rename of a written file survive a power cut.
 void syncFolder(const QString &path)
@@ -400,7 +414,7 @@ private:
             element("PercentComplete",
                     QString::number(StrToInt(completion.section(QLatin1Char('%'), 0, 0))));
         if (!m_table.cell(ColForerunner, row).isEmpty())
-            for (int predecessor : ForerunnerRows(m_table.cell(ColForerunner, row))) {
+            for (int predecessor : forerunnerRows(m_table.cell(ColForerunner, row))) {
                 // MS Project links tasks only.
                 if (predecessor < 1 || predecessor > m_lastRow || predecessor == row ||
                     m_table.cell(ColTask, predecessor).isEmpty())

@@ -116,8 +116,9 @@ void TestPlannerImport::exportedPlanOpensInPlanner()
                                 ? QStringLiteral("milestone")
                                 : QStringLiteral("normal"));
         QStringList predecessors;
-        for (int p : ForerunnerRows(f.cell(ColForerunner, row)))
-            predecessors << QStringLiteral("%1 FS 0").arg(p);
+        for (const QString &item :
+             f.cell(ColForerunner, row).split(QLatin1Char(';'), Qt::SkipEmptyParts))
+            predecessors << QStringLiteral("%1 FS 0").arg(item.trimmed());
         QCOMPARE(task.predecessors, predecessors);
     }
     QCOMPARE(resources, QStringList({"Anna/25", "Bob/12.5", "Cid/"}));
