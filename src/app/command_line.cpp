@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include "app/sample_project.h"
+#include "exchange/ms_project_xml.h"
 #include "model/file_path.h"
 #include "model/new_project.h"
 #include "model/project_file.h"
@@ -19,11 +20,13 @@ namespace {
 
 const char *const Usage =
     "Usage: morvaine [--] [FILE.mrv]\n"
-    "       morvaine --export OUT [--recalc] [--scale day|week|month] [--] FILE.mrv\n"
+    "       morvaine --export OUT [--recalc] [--scale day|week|month] [--] FILE\n"
     "\n"
     "Without options, opens the window (with FILE.mrv if given).\n"
-    "  --export OUT   load FILE.mrv without a window and write OUT; its extension\n"
-    "                 chooses: .mrv (save as a new project file), .csv (the task table)\n"
+    "  --export OUT   load FILE without a window and write OUT; its extension\n"
+    "                 chooses: .mrv (save as a new project file), .csv (the task table),\n"
+    "                 .xml (MS Project XML). FILE is a project file or an MS Project\n"
+    "                 XML document, told apart by its content\n"
     "  --recalc       recalculate the schedule after loading\n"
     "  --scale S      Gantt scale of the project: day, week or month\n"
     "  --help         show this help\n"
@@ -85,7 +88,11 @@ int exportProject(const CommandLine &line, QTextStream &err)
     Project project;
     CommandLineHost host(err, output);
     InitNewProject(project, host);
-    LoadProject(project, host, line.files.constFirst());
+    const QString &input = line.files.constFirst();
+    if (IsMsProjectXml(input))
+        ImportMsProjectXml(project, host, input);
+    else
+        LoadProject(project, host, input);
     if (host.errorShown())
         return 1; // a file that does not load is not exported
     if (line.scale)
@@ -100,6 +107,8 @@ int exportProject(const CommandLine &line, QTextStream &err)
 
     if (suffix == QLatin1String("mrv"))
         SaveProject(project, host, QStringLiteral("SaveAs"));
+    else if (suffix == QLatin1String("xml"))
+        ExportMsProjectXml(project, host, output);
     else if (!WriteTaskTableCsv(project, output))
         host.showError(QStringLiteral("Cannot write the file '%1'.").arg(output));
     return host.errorShown() ? 1 : 0;
@@ -221,8 +230,9 @@ CommandLine ParseCommandLine(const QStringList &args)
         else if (line.files.size() > 1)
             line.problem = QStringLiteral("more than one project file given");
         else if (!line.exportFile.contains(QLatin1Char('.')) ||
-                 (suffix != QLatin1String("mrv") && suffix != QLatin1String("csv")))
-            line.problem = QStringLiteral("OUT must end in .mrv or .csv");
+                 (suffix != QLatin1String("mrv") && suffix != QLatin1String("csv") &&
+                  suffix != QLatin1String("xml")))
+            line.problem = QStringLiteral("OUT must end in .mrv, .csv or .xml");
     } else if (!line.files.isEmpty() || line.recalc || line.scale) {
         line.problem = QStringLiteral("--write-sample and --write-manual take no other arguments");
     }

@@ -1,7 +1,8 @@
 #pragma once
 // The command line:
 //   morvaine [--] [FILE.mrv]                       the window, opening FILE if given
-//   morvaine --export OUT [--recalc] [--scale day|week|month] [--] FILE.mrv
+//   morvaine --export OUT [--recalc] [--scale day|week|month] [--] FILE
+//     (FILE a project file or an MS Project XML document; OUT .mrv, .csv or .xml)
 //   morvaine --help | --version
 // and two options the build uses: --write-sample FILE and --write-manual OUT.pdf.
 

@@ -10,6 +10,7 @@
 #include "schedule/recalc.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 
@@ -411,8 +412,9 @@ void replaceProject(Project &project, Host &host, const Project &fresh)
 
 bool IsMsProjectXml(const QString &path)
 {
+    // Only a regular file is looked into: reading a FIFO or a device could wait forever.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return false;
     // The root element comes first; a '>' byte never falls inside a UTF-8 character.
     QByteArray head = file.read(64 * 1024);
@@ -423,7 +425,7 @@ bool IsMsProjectXml(const QString &path)
 void ImportMsProjectXml(Project &project, Host &host, const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         showError(host, QStringLiteral("Cannot open the file '%1'.").arg(path));
         return;
     }

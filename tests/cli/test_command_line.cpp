@@ -2,6 +2,7 @@
 // files, and the real program started as a shell starts it.
 
 #include "app/command_line.h"
+#include "exchange/ms_project_xml.h"
 #include "model/new_project.h"
 #include "model/project_file.h"
 #include "recording_host.h"
@@ -153,6 +154,41 @@ private slots:
         QCOMPARE(project.taskTable.cell(ColTask, 2), QStringLiteral("Ремонт\nкрыши"));
         QCOMPARE(project.settings().fileName(), out);
         QCOMPARE(project.LastTaskRow, 1);
+    }
+
+    // MS Project XML out, and back in from a file recognised by its content alone.
+    void exportsAndReadsMsProjectXml()
+    {
+        const QString xml = path(QStringLiteral("plan.xml"));
+        Result r = run({"--export", xml, m_source});
+        QCOMPARE(r.err, QString());
+        QCOMPARE(r.status, 0);
+        QVERIFY(IsMsProjectXml(xml));
+
+        const QString renamed = path(QStringLiteral("plan.dat"));
+        QVERIFY(QFile::copy(xml, renamed));
+        const QString csv = path(QStringLiteral("from-xml.csv"));
+        r = run({"--export", csv, renamed});
+        QCOMPARE(r.err, QString());
+        QCOMPARE(r.status, 0);
+        const QStringList lines = QString::fromUtf8(readAll(csv)).split(QStringLiteral("\r\n"));
+        QVERIFY(lines.size() > 3);
+        QCOMPARE(lines[1],
+                 QStringLiteral("1,\"Plan, \"\"draft\"\"\",3 days,07.12.2026,09.12.2026,,,,1,"));
+        QVERIFY(lines[2].startsWith(QStringLiteral("2,\"Ремонт\nкрыши\",1 day,")));
+
+        const QString bad = path(QStringLiteral("bad.xml"));
+        QFile file(bad);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<Project xmlns=\"http://schemas.microsoft.com/project\"><Tasks></Project>");
+        file.close();
+        r = run({"--export", path(QStringLiteral("never.csv")), bad});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.startsWith(
+                     QStringLiteral("Error: The file '%1' is not well-formed XML: ").arg(bad)),
+                 qPrintable(r.err));
+        QVERIFY(!QFile::exists(path(QStringLiteral("never.csv"))));
+        QVERIFY(run({"--help"}).out.contains(QLatin1String(".xml (MS Project XML)")));
     }
 
     void recalculatesBeforeExport()
