@@ -23,7 +23,7 @@ namespace morvaine {
 
 namespace {
 
-constexpr qint64 MaxFileBytes = qint64(1) << 30;
+constexpr qint64 MaxFileBytes = qint64(256) << 20; // 256 MiB
 
 using msp::Calendar;
 using msp::DefaultMinutesPerDay;
