@@ -1,0 +1,242 @@
+#include "report/resource_rules.h"
+
+#include <QStringList>
+
+namespace morvaine {
+
+namespace {
+
+constexpr int LastResourceRow = ResourceTable::Rows - 1;
+
+const QString &resourceName(const Project &project, int row)
+{
+    return project.resourceTable.cell(ResColName, row);
+}
+
+bool hasForbiddenCharacter(const QString &name)
+{
+    for (const QChar c : name)
+        if (c == QLatin1Char(',') || c == QLatin1Char('.') || c == QLatin1Char(';') ||
+            c == QLatin1Char(':'))
+            return true;
+    return false;
+}
+
+} // namespace
+
+void RemoveResourceFromTasks(Project &project, const QString &name)
+{
+    TaskTable &table = project.taskTable;
+    for (int row = 1; row < TaskTable::Rows; ++row) {
+        const QString &list = table.cell(ColResource, row);
+        if (list.isEmpty())
+            continue;
+        QStringList kept;
+        bool removed = false;
+        for (const QString &item : list.split(QLatin1Char(';'))) {
+            const QString trimmed = item.trimmed();
+            if (trimmed == name)
+                removed = true;
+            else if (!trimmed.isEmpty())
+                kept << trimmed;
+        }
+        if (!removed)
+            continue;
+        QString text;
+        for (const QString &item : kept)
+            text += QLatin1Char(' ') + item + QLatin1Char(';');
+        table.setCell(ColResource, row, text);
+    }
+}
+
+void RenameResourceInTasks(Project &project, const QString &oldName, const QString &newName)
+{
+    const QString before = QLatin1Char(' ') + oldName + QLatin1Char(';');
+    const QString after = QLatin1Char(' ') + newName + QLatin1Char(';');
+    TaskTable &table = project.taskTable;
+    for (int row = 1; row < TaskTable::Rows; ++row) {
+        const QString &list = table.cell(ColResource, row);
+        if (list.isEmpty() || !list.contains(before))
+            continue;
+        // QString::replace goes on after each inserted name, so "Bob" renamed to
+        // "Mr Bob" is replaced once.
+        table.setCell(ColResource, row, QString(list).replace(before, after));
+    }
+}
+
+ResourceEditor::ResourceEditor(Project &project, Prompts &prompts)
+    : m_project(project), m_prompts(prompts)
+{
+}
+
+QString ResourceEditor::editCaption() const
+{
+    return m_editing ? QStringLiteral("Update") : QStringLiteral("Edit");
+}
+
+QString ResourceEditor::closeCaption() const
+{
+    return m_editing ? QStringLiteral("Cancel") : QStringLiteral("Close");
+}
+
+bool ResourceEditor::takeNameFocus()
+{
+    return std::exchange(m_nameFocus, false);
+}
+
+void ResourceEditor::show(int selectedRow)
+{
+    ResourceTable &resources = m_project.resourceTable;
+    resources.setCell(ResColName, 0, QStringLiteral("Name"));
+    resources.setCell(ResColCost, 0, QStringLiteral("Cost/Hour"));
+    resources.setCell(ResColAddress, 0, QStringLiteral("Address"));
+    m_nameFocus = true;
+    m_editing = false;
+    updateEditEnabled(selectedRow);
+}
+
+void ResourceEditor::selectRow(int row)
+{
+    updateEditEnabled(row);
+}
+
+void ResourceEditor::updateEditEnabled(int selectedRow)
+{
+    m_editEnabled = selectedRow >= 1 && selectedRow <= LastResourceRow &&
+                    !resourceName(m_project, selectedRow).isEmpty();
+}
+
+void ResourceEditor::clearFields()
+{
+    fields = {};
+    m_nameFocus = true;
+}
+
+bool ResourceEditor::validate(Command command)
+{
+    auto refuse = [this](const char *title, const QString &text) {
+        m_prompts.MessageBox(QLatin1String(title), text, MsgIcon::Warning, MsgButtons::Ok);
+        return false;
+    };
+
+    if (command == Command::Add && !resourceName(m_project, LastResourceRow).isEmpty()) {
+        refuse("Sorry", QStringLiteral("Sorry, there can be only 999 types of resources."));
+        clearFields();
+        return false;
+    }
+    const QString name = fields.name.trimmed();
+    if (name.isEmpty())
+        return refuse("Info", QStringLiteral("Please specify the 'Name' field."));
+    if (hasForbiddenCharacter(fields.name))
+        return refuse("Attention!", QStringLiteral("Sorry, it is impossible to use the "
+                                                   "', . ; :' characters in the 'Name' field."));
+    for (int row = 1; row <= LastResourceRow; ++row) {
+        const QString &stored = resourceName(m_project, row);
+        if (stored.isEmpty())
+            break;
+        if (stored == name && !(command == Command::Update && row == m_editedRow))
+            return refuse("Attention!", QStringLiteral("Sorry, this name already exists.\n"
+                                                       "Please specify another one."));
+    }
+
+    // The first decimal separator becomes "." in the field at once, whatever follows.
+    const QString costMessage =
+        command == Command::Add
+            ? QStringLiteral("Sorry, you can type only digits and the '.' character in the "
+                             "'Cost/Hour' field.'")
+            : QStringLiteral("Sorry, you can type only digits and the '.' character in the "
+                             "'Cost/Hour' field.");
+    QString &cost = fields.cost;
+    if (cost == QLatin1String(".") || cost == QLatin1String(","))
+        return refuse("Error", costMessage);
+    bool separatorSeen = false;
+    for (QChar &c : cost) {
+        if (c == QLatin1Char('.') || c == QLatin1Char(',')) {
+            if (separatorSeen)
+                return refuse("Error", costMessage);
+            separatorSeen = true;
+            c = QLatin1Char('.');
+        } else if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
+            return refuse("Error", costMessage);
+        }
+    }
+    return true;
+}
+
+void ResourceEditor::add(int selectedRow)
+{
+    if (!validate(Command::Add))
+        return;
+    ResourceTable &resources = m_project.resourceTable;
+    for (int row = 1; row <= LastResourceRow; ++row) {
+        if (!resourceName(m_project, row).isEmpty())
+            continue;
+        resources.setCell(ResColName, row, fields.name.trimmed());
+        if (!fields.cost.isEmpty())
+            resources.setCell(ResColCost, row, fields.cost);
+        resources.setCell(ResColAddress, row, fields.address);
+        break;
+    }
+    clearFields();
+    updateEditEnabled(selectedRow);
+}
+
+void ResourceEditor::editOrUpdate(int selectedRow)
+{
+    ResourceTable &resources = m_project.resourceTable;
+    if (!m_editing) {
+        if (selectedRow < 1 || selectedRow > LastResourceRow)
+            return;
+        m_editedRow = selectedRow;
+        fields = {resources.cell(ResColName, selectedRow), resources.cell(ResColCost, selectedRow),
+                  resources.cell(ResColAddress, selectedRow)};
+        m_editing = true;
+        return;
+    }
+    if (!validate(Command::Update))
+        return;
+    m_editing = false;
+    const QString oldName = resources.cell(ResColName, m_editedRow);
+    const QString newName = fields.name.trimmed();
+    resources.setCell(ResColName, m_editedRow, newName);
+    // An emptied cost field keeps the stored cost.
+    if (!fields.cost.isEmpty())
+        resources.setCell(ResColCost, m_editedRow, fields.cost);
+    resources.setCell(ResColAddress, m_editedRow, fields.address);
+    clearFields();
+    if (newName != oldName)
+        RenameResourceInTasks(m_project, oldName, newName);
+}
+
+bool ResourceEditor::closeOrCancel()
+{
+    if (m_editing) {
+        m_editing = false;
+        clearFields();
+        return false;
+    }
+    m_project.settings().markModified();
+    return true;
+}
+
+void ResourceEditor::deleteRow(int selectedRow)
+{
+    if (selectedRow < 1 || selectedRow > LastResourceRow)
+        return;
+    const QString name = resourceName(m_project, selectedRow);
+    if (name.isEmpty())
+        return;
+    RemoveResourceFromTasks(m_project, name);
+    ResourceTable &resources = m_project.resourceTable;
+    for (int row = selectedRow; row <= LastResourceRow; ++row) {
+        for (int column = ResColName; column <= ResColAddress; ++column)
+            resources.setCell(column, row,
+                              row < LastResourceRow ? resources.cell(column, row + 1) : QString());
+        if (resourceName(m_project, row).isEmpty())
+            break;
+    }
+    if (resourceName(m_project, selectedRow).isEmpty())
+        m_editEnabled = false;
+}
+
+} // namespace morvaine
