@@ -6,6 +6,8 @@
 
 #include <QLocale>
 
+#include <cstring>
+
 namespace morvaine {
 
 namespace {
@@ -69,15 +71,46 @@ ResourceCosts::ResourceCosts(const Project &project) : m_project(project)
         const QString &name = resources.cell(ResColName, row);
         if (name.isEmpty())
             break;
-        m_byName.try_emplace(QStringView(name), m_rows.size());
-        m_rows.push_back({row, std::nullopt});
+        m_rows.push_back({row, QStringView(name), std::nullopt});
     }
+    std::size_t size = 16;
+    while (size < 2 * m_rows.size())
+        size *= 2;
+    m_slots.resize(size);
+    m_mask = static_cast<quint32>(size - 1);
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        // The first row of a name wins, as a walk from the top would find it.
+        if (find(m_rows[i].name))
+            continue;
+        const quint32 hash = hashName(m_rows[i].name);
+        quint32 slot = hash & m_mask;
+        while (m_slots[slot].resource >= 0)
+            slot = (slot + 1) & m_mask;
+        m_slots[slot] = {hash, static_cast<qint32>(i)};
+    }
+}
+
+quint32 ResourceCosts::hashName(QStringView name)
+{
+    quint32 hash = 2166136261u; // FNV-1a
+    for (const QChar c : name)
+        hash = (hash ^ c.unicode()) * 16777619u;
+    return hash;
 }
 
 const ResourceCosts::Resource *ResourceCosts::find(QStringView name) const
 {
-    const auto it = m_byName.find(name);
-    return it == m_byName.end() ? nullptr : &m_rows[it->second];
+    const quint32 hash = hashName(name);
+    for (quint32 slot = hash & m_mask;; slot = (slot + 1) & m_mask) {
+        const Slot &entry = m_slots[slot];
+        if (entry.resource < 0)
+            return nullptr;
+        const Resource &resource = m_rows[static_cast<std::size_t>(entry.resource)];
+        if (entry.hash == hash && resource.name.size() == name.size() &&
+            std::memcmp(resource.name.data(), name.data(),
+                        static_cast<std::size_t>(name.size()) * sizeof(QChar)) == 0)
+            return &resource;
+    }
 }
 
 double ResourceCosts::costOf(const Resource &resource) const
@@ -101,14 +134,22 @@ double ResourceCosts::TaskCost(int row) const
     const QString &list = table.cell(ColResource, row);
     if (duration.isEmpty() || list.isEmpty())
         return 0;
-    const int days = DurationDays(duration);
+    return TaskCost(row, DurationDays(duration));
+}
+
+double ResourceCosts::TaskCost(int row, int days) const
+{
+    const QString &list = m_project.taskTable.cell(ColResource, row);
     double cost = 0;
     // Every name ends at its ";"; what follows the last one is not a name.
-    QStringView rest(list);
-    for (qsizetype end = rest.indexOf(QLatin1Char(';')); end >= 0;
-         end = rest.indexOf(QLatin1Char(';'))) {
-        const QStringView name = trimmedView(rest.left(end));
-        rest = rest.mid(end + 1);
+    const QChar *const begin = list.constData();
+    const QChar *const end = begin + list.size();
+    const QChar *item = begin;
+    for (const QChar *c = begin; c != end; ++c) {
+        if (*c != QLatin1Char(';'))
+            continue;
+        const QStringView name = trimmedView(QStringView(item, c));
+        item = c + 1;
         if (name.isEmpty())
             continue;
         const Resource *resource = find(name);
@@ -132,10 +173,14 @@ double ResourceCosts::averageCost() const
 
 double ProjectCompletion(const Project &project)
 {
+    const TDateTime start = DateCodec().read(project.settings().startDate());
+    return ProjectCompletion(project, start, ProjectEndDate(project));
+}
+
+double ProjectCompletion(const Project &project, TDateTime start, TDateTime end)
+{
     const TaskTable &table = project.taskTable;
     const DateCodec dates;
-    const TDateTime start = dates.read(project.settings().startDate());
-    const TDateTime end = ProjectEndDate(project);
     const int days = CountWorkingDays(project, start, end);
 
     double done = 0;

@@ -2,12 +2,12 @@
 // The figures of the total report: costs, completion and counts, computed from the task
 // table, the settings block and the resource table without changing any of them.
 
+#include "model/convert.h"
 #include "model/project.h"
 
 #include <QStringView>
 
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 namespace morvaine {
@@ -34,6 +34,8 @@ public:
     /// and resources without a cost add nothing; text after the last ";" is ignored.
     /// Throws ConversionError for an unreadable Duration, working time or cost.
     double TaskCost(int row) const;
+    /// TaskCost with the row's non-empty Duration already read as days.
+    double TaskCost(int row, int days) const;
     /// Resources: rows from 1 up to the first without a Name.
     int count() const { return static_cast<int>(m_rows.size()); }
     /// The sum of the costs divided by the number of resources, those without a cost
@@ -43,19 +45,24 @@ public:
 private:
     struct Resource {
         int row;
+        QStringView name;                   // views the Name cell
         mutable std::optional<double> cost; // read on first use
     };
-    struct NameHash {
-        std::size_t operator()(QStringView name) const { return qHash(name); }
+    // An open-addressing table of the names: a report looks up five names or so per
+    // task, so the look-up is kept to one hash and, mostly, one comparison.
+    struct Slot {
+        quint32 hash = 0;
+        qint32 resource = -1; // index into m_rows; -1 for a free slot
     };
+    static quint32 hashName(QStringView name);
     const Resource *find(QStringView name) const;
     double costOf(const Resource &resource) const;
     int hoursPerDay() const;
 
     const Project &m_project;
     std::vector<Resource> m_rows;
-    // Keys view the Name cells; the first row of a name wins.
-    std::unordered_map<QStringView, std::size_t, NameHash> m_byName;
+    std::vector<Slot> m_slots; // a power of two, at most half full
+    quint32 m_mask = 0;
     mutable std::optional<int> m_hours;
 };
 
@@ -64,5 +71,7 @@ private:
 /// project, over the project's working days. E is the project end date, D the working
 /// days from the project start to E (0 gives 0).
 double ProjectCompletion(const Project &project);
+/// ProjectCompletion with the project's start and end dates already read.
+double ProjectCompletion(const Project &project, TDateTime start, TDateTime end);
 
 } // namespace morvaine

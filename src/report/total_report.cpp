@@ -7,6 +7,7 @@
 #include <QTextStream>
 
 #include <numeric>
+#include <optional>
 
 namespace morvaine {
 
@@ -108,9 +109,8 @@ void BuildTotalReport(const Project &project, ReportGrid &grid)
     set(2, 7, settings.startDate());
     const TDateTime end = ProjectEndDate(project);
     set(4, 7, DateToStr(end));
-    const int days = project.LastTaskRow == 0
-                         ? 0
-                         : CountWorkingDays(project, StrToDate(settings.startDate()), end);
+    const TDateTime start = StrToDate(settings.startDate());
+    const int days = project.LastTaskRow == 0 ? 0 : CountWorkingDays(project, start, end);
     set(6, 7, DaysText(days));
 
     // One pass over the tasks gathers the costs and the counts. Counting reads the
@@ -122,26 +122,30 @@ void BuildTotalReport(const Project &project, ReportGrid &grid)
     int groups = 0, tasks = 0, milestones = 0;
     int unreadableDuration = 0;
     for (int row = 1; row <= project.LastTaskRow; ++row) {
-        const double cost = costs.TaskCost(row);
+        const QString &duration = table.cell(ColDuration, row);
+        std::optional<int> taskDays;
+        if (!duration.isEmpty()) {
+            try {
+                taskDays = DurationDays(duration);
+            } catch (const ConversionError &) {
+                if (!unreadableDuration)
+                    unreadableDuration = row;
+            }
+        }
+        double cost = 0;
+        if (!duration.isEmpty() && !table.cell(ColResource, row).isEmpty())
+            cost = taskDays ? costs.TaskCost(row, *taskDays) : costs.TaskCost(row); // throws
         current += cost * CompletionPercent(table.cell(ColCompletion, row)) * 0.01;
         total += cost;
 
         const bool group = table.cell(ColVeha, row) == QLatin1String("v");
         groups += group;
-        const QString &duration = table.cell(ColDuration, row);
-        if (duration.isEmpty() || unreadableDuration)
-            continue;
-        try {
-            const int taskDays = DurationDays(duration);
-            if (!group)
-                ++(taskDays == 0 ? milestones : tasks);
-        } catch (const ConversionError &) {
-            unreadableDuration = row;
-        }
+        if (taskDays && !group)
+            ++(*taskDays == 0 ? milestones : tasks);
     }
     set(2, 11, currency + FormatAmount(current));
     set(4, 11, currency + FormatAmount(total));
-    set(6, 11, FormatAmount(ProjectCompletion(project)) + QLatin1String(" %"));
+    set(6, 11, FormatAmount(ProjectCompletion(project, start, end)) + QLatin1String(" %"));
     set(2, 18, QString::number(groups));
     if (unreadableDuration)
         DurationDays(table.cell(ColDuration, unreadableDuration)); // throws its error
