@@ -125,6 +125,8 @@ ResourceDialog::ResourceDialog(Project &project, Prompts &prompts, QWidget *main
     connect(m_edit, &QPushButton::clicked, this, &ResourceDialog::onEditOrUpdate);
     connect(m_close, &QPushButton::clicked, this, &ResourceDialog::onCloseOrCancel);
 
+    m_editor.setFieldsListener([this] { m_cost->setText(m_editor.fields.cost); });
+
     setTabOrder(m_name, m_cost);
     setTabOrder(m_cost, m_address);
     showState();

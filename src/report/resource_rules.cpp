@@ -155,7 +155,11 @@ bool ResourceEditor::validate(Command command)
             if (separatorSeen)
                 return refuse("Error", costMessage);
             separatorSeen = true;
-            c = QLatin1Char('.');
+            if (c != QLatin1Char('.')) {
+                c = QLatin1Char('.');
+                if (m_fieldsListener)
+                    m_fieldsListener();
+            }
         } else if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
             return refuse("Error", costMessage);
         }

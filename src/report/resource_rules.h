@@ -6,6 +6,8 @@
 #include "model/host.h"
 #include "model/project.h"
 
+#include <functional>
+
 namespace morvaine {
 
 /// Removes the list item name (with its ";") from every task's Resource list; a list left
@@ -44,6 +46,12 @@ public:
     QString closeCaption() const;
     /// True once after a command put the focus into the Name field.
     bool takeNameFocus();
+    /// Called when a command rewrites the fields before it ends, so that the dialog can
+    /// show the cost's "," turned into "." while a refusal's message is up.
+    void setFieldsListener(std::function<void()> listener)
+    {
+        m_fieldsListener = std::move(listener);
+    }
 
     /// The dialog is being shown: headers written, browsing, focus in the Name field.
     void show(int selectedRow);
@@ -72,6 +80,7 @@ private:
     int m_editedRow = 0;
     bool m_editEnabled = false;
     bool m_nameFocus = false;
+    std::function<void()> m_fieldsListener;
 };
 
 } // namespace morvaine

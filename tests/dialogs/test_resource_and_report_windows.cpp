@@ -19,15 +19,30 @@
 #include <QTableView>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 using namespace morvaine;
 
 namespace {
 
+// Records messages and lets a test look at the dialog while a message is up.
+class PeekingHost : public RecordingHost {
+public:
+    std::function<void()> onMessage;
+
+    MsgAnswer MessageBox(const QString &title, const QString &text, MsgIcon icon,
+                         MsgButtons buttons) override
+    {
+        if (onMessage)
+            onMessage();
+        return RecordingHost::MessageBox(title, text, icon, buttons);
+    }
+};
+
 struct Windows {
     std::unique_ptr<Project> project = std::make_unique<Project>();
-    RecordingHost host;
+    PeekingHost host;
 
     Windows()
     {
@@ -126,7 +141,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QTest::keyClicks(child<QLineEdit>(dialog, "EditName"), QStringLiteral("Ann"));
         QTest::keyClicks(child<QLineEdit>(dialog, "EditCost"), QStringLiteral("1,2,3"));
+        // The field shows the replacement while the message is up.
+        QString costWhileRefused;
+        w.host.onMessage = [&] { costWhileRefused = child<QLineEdit>(dialog, "EditCost")->text(); };
         QTest::mouseClick(child<QPushButton>(dialog, "ButtonAdd"), Qt::LeftButton);
+        QCOMPARE(costWhileRefused, QStringLiteral("1.2,3"));
         QCOMPARE(w.host.messages.size(), 1);
         QCOMPARE(w.host.messages[0].title, QStringLiteral("Error"));
         QCOMPARE(child<QLineEdit>(dialog, "EditCost")->text(), QStringLiteral("1.2,3"));
