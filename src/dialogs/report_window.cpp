@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <exception>
+
 namespace morvaine {
 
 ReportGridView::ReportGridView(const ReportGrid &grid, const QComboBox &choice, QWidget *parent)
@@ -77,6 +79,10 @@ void ReportWindow::buildReport()
     } catch (const ConversionError &error) {
         m_prompts.MessageBox(QStringLiteral("Error"), error.message(), MsgIcon::Error,
                              MsgButtons::Ok);
+    } catch (const std::exception &error) {
+        // Nothing may escape into the event loop from a show event.
+        m_prompts.MessageBox(QStringLiteral("Error"), QString::fromLocal8Bit(error.what()),
+                             MsgIcon::Error, MsgButtons::Ok);
     }
     m_view->update();
 }
