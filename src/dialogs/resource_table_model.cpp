@@ -5,12 +5,14 @@ namespace morvaine {
 ResourceTableModel::ResourceTableModel(ResourceTable &table, QObject *parent)
     : QAbstractTableModel(parent), m_table(table)
 {
-    m_table.setListener([this](int column, int row) { cellWritten(column, row); });
+    m_listener = m_table.addListener([this](int column, int row, const QString &, const QString &) {
+        cellWritten(column, row);
+    });
 }
 
 ResourceTableModel::~ResourceTableModel()
 {
-    m_table.setListener({});
+    m_table.removeListener(m_listener);
 }
 
 int ResourceTableModel::rowCount(const QModelIndex &parent) const

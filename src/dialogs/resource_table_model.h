@@ -30,6 +30,7 @@ private:
     void cellWritten(int column, int row);
 
     ResourceTable &m_table;
+    int m_listener;
 };
 
 } // namespace morvaine
