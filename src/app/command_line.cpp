@@ -7,6 +7,7 @@
 #include "model/project_file.h"
 #include "output/csv_export.h"
 #include "output/manual_pdf.h"
+#include "report/total_report.h"
 #include "schedule/recalc.h"
 
 #include <QCoreApplication>
@@ -21,12 +22,15 @@ namespace {
 const char *const Usage =
     "Usage: morvaine [--] [FILE.mrv]\n"
     "       morvaine --export OUT [--recalc] [--scale day|week|month] [--] FILE\n"
+    "       morvaine --report [--recalc] [--] FILE\n"
     "\n"
     "Without options, opens the window (with FILE.mrv if given).\n"
     "  --export OUT   load FILE without a window and write OUT; its extension\n"
     "                 chooses: .mrv (save as a new project file), .csv (the task table),\n"
     "                 .xml (MS Project XML). FILE is a project file or an MS Project\n"
     "                 XML document, told apart by its content\n"
+    "  --report       load FILE without a window and print its total report, one\n"
+    "                 figure a line: the label, a blank and the figure\n"
     "  --recalc       recalculate the schedule after loading\n"
     "  --scale S      Gantt scale of the project: day, week or month\n"
     "  --help         show this help\n"
@@ -81,12 +85,10 @@ QString quoted(const QString &text)
     return QLatin1Char('\'') + text + QLatin1Char('\'');
 }
 
-int exportProject(const CommandLine &line, QTextStream &err)
+// Loads the command line's FILE (a project file or MS Project XML) and recalculates it
+// when asked; false when an error message was shown.
+bool loadProject(const CommandLine &line, Project &project, CommandLineHost &host)
 {
-    const QString &output = line.exportFile;
-    const QString suffix = output.section(QLatin1Char('.'), -1).toLower();
-    Project project;
-    CommandLineHost host(err, output);
     InitNewProject(project, host);
     const QString &input = line.files.constFirst();
     if (IsMsProjectXml(input))
@@ -94,7 +96,7 @@ int exportProject(const CommandLine &line, QTextStream &err)
     else
         LoadProject(project, host, input);
     if (host.errorShown())
-        return 1; // a file that does not load is not exported
+        return false;
     if (line.scale)
         project.GanttScale = *line.scale;
     try {
@@ -102,8 +104,19 @@ int exportProject(const CommandLine &line, QTextStream &err)
             RecalcSchedule(project, host);
     } catch (const ConversionError &e) {
         host.showError(e.message());
-        return 1;
+        return false;
     }
+    return true;
+}
+
+int exportProject(const CommandLine &line, QTextStream &err)
+{
+    const QString &output = line.exportFile;
+    const QString suffix = output.section(QLatin1Char('.'), -1).toLower();
+    Project project;
+    CommandLineHost host(err, output);
+    if (!loadProject(line, project, host))
+        return 1; // a file that does not load is not exported
 
     if (suffix == QLatin1String("mrv"))
         SaveProject(project, host, QStringLiteral("SaveAs"));
@@ -111,6 +124,23 @@ int exportProject(const CommandLine &line, QTextStream &err)
         ExportMsProjectXml(project, host, output);
     else if (!WriteTaskTableCsv(project, output))
         host.showError(QStringLiteral("Cannot write the file '%1'.").arg(output));
+    return host.errorShown() ? 1 : 0;
+}
+
+int printReport(const CommandLine &line, QTextStream &out, QTextStream &err)
+{
+    Project project;
+    CommandLineHost host(err, QString());
+    if (!loadProject(line, project, host))
+        return 1;
+    // A text the report cannot read prints nothing: an incomplete report on standard
+    // output would read as a complete one.
+    try {
+        out << TotalReportText(project);
+    } catch (const ConversionError &e) {
+        host.showError(e.message());
+        return 1;
+    }
     return host.errorShown() ? 1 : 0;
 }
 
@@ -191,6 +221,8 @@ CommandLine ParseCommandLine(const QStringList &args)
             line.version = true;
         } else if (arg == QLatin1String("--recalc")) {
             line.recalc = true;
+        } else if (arg == QLatin1String("--report")) {
+            line.report = true;
         } else if (arg == QLatin1String("--scale")) {
             static const QStringList scales = {"day", "week", "month"};
             if (i + 1 >= args.size())
@@ -217,12 +249,18 @@ CommandLine ParseCommandLine(const QStringList &args)
     if (!line.windowless || line.version || !line.problem.isEmpty())
         return line;
 
-    const int actions = int(!line.exportFile.isEmpty()) + int(!line.sampleFile.isEmpty()) +
-                        int(!line.manualFile.isEmpty());
+    const int actions = int(!line.exportFile.isEmpty()) + int(line.report) +
+                        int(!line.sampleFile.isEmpty()) + int(!line.manualFile.isEmpty());
     if (actions == 0) {
-        line.problem = QStringLiteral("nothing to do: give --export OUT");
+        line.problem = QStringLiteral("nothing to do: give --export OUT or --report");
     } else if (actions > 1) {
-        line.problem = QStringLiteral("give only one of --export, --write-sample, --write-manual");
+        line.problem =
+            QStringLiteral("give only one of --export, --report, --write-sample, --write-manual");
+    } else if (line.report) {
+        if (line.files.isEmpty())
+            line.problem = QStringLiteral("no project file given");
+        else if (line.files.size() > 1)
+            line.problem = QStringLiteral("more than one project file given");
     } else if (!line.exportFile.isEmpty()) {
         const QString suffix = line.exportFile.section(QLatin1Char('.'), -1).toLower();
         if (line.files.isEmpty())
@@ -256,6 +294,8 @@ int RunWindowless(const QStringList &args, QTextStream &out, QTextStream &err)
         return writeSample(line.sampleFile, err);
     if (!line.manualFile.isEmpty())
         return writeManual(line.manualFile, err);
+    if (line.report)
+        return printReport(line, out, err);
     return exportProject(line, err);
 }
 

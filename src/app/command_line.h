@@ -3,6 +3,7 @@
 //   morvaine [--] [FILE.mrv]                       the window, opening FILE if given
 //   morvaine --export OUT [--recalc] [--scale day|week|month] [--] FILE
 //     (FILE a project file or an MS Project XML document; OUT .mrv, .csv or .xml)
+//   morvaine --report [--recalc] [--] FILE          the total report on standard output
 //   morvaine --help | --version
 // and two options the build uses: --write-sample FILE and --write-manual OUT.pdf.
 
@@ -26,6 +27,7 @@ struct CommandLine {
     bool help = false;
     bool version = false;
     bool recalc = false;
+    bool report = false;
     std::optional<int> scale; ///< Gantt scale 1-3
     QString exportFile;
     QString sampleFile;

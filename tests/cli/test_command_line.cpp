@@ -94,6 +94,10 @@ private slots:
         QTest::newRow("two actions")
             << QStringList{"--write-sample", "s.mrv", "--export", "x.csv", "a.mrv"} << 2;
         QTest::newRow("help after --") << QStringList{"--export", "x.csv", "--", "--help"} << 1;
+        QTest::newRow("report without file") << QStringList{"--report"} << 2;
+        QTest::newRow("report and export")
+            << QStringList{"--report", "--export", "x.csv", "a.mrv"} << 2;
+        QTest::newRow("report of two files") << QStringList{"--report", "a.mrv", "b.mrv"} << 2;
     }
 
     void usage()
@@ -228,6 +232,66 @@ private slots:
             QStringLiteral("Error: Link error (Task #3 -> Task #3)\nThis link will be ignored.\n"));
         QCOMPARE(r.status, 1);
         QVERIFY(readAll(out).contains("2,Roof,2 days,10.12.2026,11.12.2026"));
+    }
+
+    void printsTheTotalReport()
+    {
+        Project project;
+        RecordingHost host;
+        InitNewProject(project, host);
+        SettingsBlock settings = project.settings();
+        settings.setValue(SettingsBlock::ProjectName, QStringLiteral("House"));
+        settings.setValue(SettingsBlock::StartDate, QStringLiteral("07.12.2026"));
+        project.resourceTable.setCell(ResColName, 1, QStringLiteral("Anna"));
+        project.resourceTable.setCell(ResColCost, 1, QStringLiteral("10.5"));
+        project.resourceTable.setCell(ResColName, 2, QStringLiteral("Bob"));
+        TaskTable &t = project.taskTable;
+        t.setCell(ColTask, 1, QStringLiteral("Walls"));
+        t.setCell(ColDuration, 1, QStringLiteral("3 days"));
+        t.setCell(ColStart, 1, QStringLiteral("07.12.2026"));
+        t.setCell(ColEnd, 1, QStringLiteral("09.12.2026"));
+        t.setCell(ColResource, 1, QStringLiteral(" Anna; Bob;"));
+        t.setCell(ColCompletion, 1, QStringLiteral("100 %"));
+        t.setCell(ColTask, 2, QStringLiteral("Roof"));
+        t.setCell(ColDuration, 2, QStringLiteral("2 days"));
+        t.setCell(ColStart, 2, QStringLiteral("07.12.2026"));
+        t.setCell(ColEnd, 2, QStringLiteral("08.12.2026"));
+        t.setCell(ColForerunner, 2, QStringLiteral(" 1;"));
+        t.setCell(ColResource, 2, QStringLiteral(" Anna;"));
+        project.LastTaskRow = 2;
+        const QString source = path(QStringLiteral("report.mrv"));
+        host.saveFileName = source;
+        SaveProject(project, host, QStringLiteral("SaveAs"));
+
+        const QString head = QStringLiteral("Project Report: House\n"
+                                            "Start Date: 07.12.2026\n");
+        const Result plain = run({"--report", source});
+        QCOMPARE(plain.err, QString());
+        QCOMPARE(plain.status, 0);
+        // Walls: 8 h x 3 days x 10.5, done; Roof: 8 x 2 x 10.5, not started.
+        QCOMPARE(plain.out, head + QStringLiteral("End Date: 09.12.2026\n"
+                                                  "Diration: 3 days\n"
+                                                  "Current Cost: $252\n"
+                                                  "Total Cost: $420\n"
+                                                  "Completion: 50 %\n"
+                                                  "Group Task: 0\n"
+                                                  "Task: 2\n"
+                                                  "Milestone: 0\n"
+                                                  "Resource: 2\n"
+                                                  "Average Cost/Hour: $5.25\n"));
+        // Recalculated, the roof follows the walls and the project ends two days later.
+        const Result recalculated = run({"--report", "--recalc", source});
+        QCOMPARE(recalculated.status, 0);
+        QVERIFY2(recalculated.out.startsWith(head + QStringLiteral("End Date: 11.12.2026\n"
+                                                                   "Diration: 5 days\n")),
+                 qPrintable(recalculated.out));
+
+        t.setCell(ColDuration, 2, QStringLiteral("2x"));
+        SaveProject(project, host, QStringLiteral("Save"));
+        const Result broken = run({"--report", source});
+        QCOMPARE(broken.status, 1);
+        QCOMPARE(broken.out, QString());
+        QCOMPARE(broken.err, QStringLiteral("Error: '2x' is not a valid integer value\n"));
     }
 
     void refusesMalformedFileWithItsMessage()
