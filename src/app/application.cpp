@@ -1,7 +1,7 @@
 #include "application.h"
 
-#include "command_guard.h"
-#include "message_box.h"
+#include "edit/command_guard.h"
+#include "widgets/message_box.h"
 
 namespace morvaine {
 

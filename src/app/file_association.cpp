@@ -1,6 +1,6 @@
 #include "file_association.h"
 
-#include "icons.h"
+#include "widgets/icons.h"
 
 #include <QDir>
 #include <QFile>

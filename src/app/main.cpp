@@ -2,10 +2,10 @@
 // window, with the project file named as the first parameter when there is one.
 
 #include "app/application.h"
-#include "app/command_guard.h"
+#include "edit/command_guard.h"
 #include "app/command_line.h"
 #include "app/main_window.h"
-#include "app/message_box.h"
+#include "widgets/message_box.h"
 #include "views/fonts.h"
 
 #include <memory>

@@ -1,6 +1,6 @@
 #include "main_window.h"
 
-#include "command_guard.h"
+#include "edit/command_guard.h"
 #include "dialogs/about_box.h"
 #include "dialogs/settings_dialog.h"
 #include "edit/cell_editing.h"
@@ -8,14 +8,14 @@
 #include "edit/task_structure.h"
 #include "file_association.h"
 #include "gantt_chart.h"
-#include "help_links.h"
-#include "icons.h"
-#include "message_box.h"
+#include "widgets/help_links.h"
+#include "widgets/icons.h"
+#include "widgets/message_box.h"
 #include "model/new_project.h"
 #include "model/project_file.h"
 #include "schedule/critical_path.h"
 #include "task_grid.h"
-#include "window_position.h"
+#include "widgets/window_position.h"
 
 #include <QAction>
 #include <QActionGroup>

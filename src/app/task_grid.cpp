@@ -1,7 +1,7 @@
 #include "task_grid.h"
 
-#include "command_guard.h"
 #include "edit/cell_completion.h"
+#include "edit/command_guard.h"
 #include "task_cell_delegate.h"
 #include "task_table_model.h"
 #include "views/canvas.h"

@@ -1,8 +1,8 @@
 #include "about_box.h"
 
-#include "app/help_links.h"
-#include "app/icons.h"
-#include "app/window_position.h"
+#include "widgets/help_links.h"
+#include "widgets/icons.h"
+#include "widgets/window_position.h"
 #include "model/new_project.h"
 
 #include <QFrame>

@@ -1,9 +1,9 @@
 #include "settings_dialog.h"
 
-#include "app/command_guard.h"
-#include "app/icons.h"
-#include "app/window_position.h"
+#include "edit/command_guard.h"
 #include "edit/working_days.h"
+#include "widgets/icons.h"
+#include "widgets/window_position.h"
 #include "model/convert.h"
 #include "working_time.h"
 

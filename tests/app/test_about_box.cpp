@@ -1,6 +1,6 @@
 #include "test_classes.h"
 
-#include "app/help_links.h"
+#include "widgets/help_links.h"
 #include "dialogs/about_box.h"
 
 #include <QDesktopServices>

@@ -1,7 +1,7 @@
 // Runs every test class of the windows in one executable.
 #include "test_classes.h"
 
-#include "app/icons.h"
+#include "widgets/icons.h"
 #include "views/fonts.h"
 
 #include <QApplication>

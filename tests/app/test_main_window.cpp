@@ -3,7 +3,7 @@
 #include "app/gantt_chart.h"
 #include "app/main_window.h"
 #include "app/task_grid.h"
-#include "app/window_position.h"
+#include "widgets/window_position.h"
 #include "model/new_project.h"
 #include "model/project_file.h"
 #include "modal_script.h"

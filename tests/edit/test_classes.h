@@ -75,3 +75,12 @@ private slots:
     void outdent_data();
     void outdent();
 };
+
+class TestCommandGuard : public QObject {
+    Q_OBJECT
+private slots:
+    void commandsInsideACommandBelongToIt();
+    void errorEndsOnlyItsCommand_data();
+    void errorEndsOnlyItsCommand();
+    void listenerGoneIsNotTold();
+};

@@ -24,5 +24,9 @@ int main(int argc, char **argv)
         TestTaskStructure t;
         status |= QTest::qExec(&t, argc, argv);
     }
+    {
+        TestCommandGuard t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
     return status;
 }

@@ -1,0 +1,51 @@
+#pragma once
+// The command boundary. One user command (a key, a click, a menu item) runs inside
+// RunCommand: an error escaping it ends that command only, and the command's changes
+// are grouped between the moment it begins and the moment it ends. Commands run inside
+// another command (a save asked for while New runs) belong to the outer one.
+
+#include "model/host.h"
+
+#include <exception>
+#include <functional>
+
+namespace morvaine {
+
+/// The message of a caught error: a conversion error's text, any other standard
+/// error's what(), the empty text for anything else.
+QString ErrorMessage(const std::exception_ptr &error);
+
+/// Told where each user command begins and ends, so that it can group what the
+/// command changed. Listens from its construction to its destruction.
+class CommandListener {
+public:
+    CommandListener();
+    virtual ~CommandListener();
+    CommandListener(const CommandListener &) = delete;
+    CommandListener &operator=(const CommandListener &) = delete;
+
+    /// The outermost command begins; nothing has changed yet.
+    virtual void commandBegins() {}
+    /// The outermost command has ended, its error box (if any) closed.
+    virtual void commandEnds() {}
+};
+
+/// Marks one user command for its lifetime. The outermost scope tells every listener
+/// that a command begins and, when it goes, that the command ended; inner scopes
+/// belong to it and tell nothing.
+class CommandScope {
+public:
+    CommandScope();
+    ~CommandScope();
+    CommandScope(const CommandScope &) = delete;
+    CommandScope &operator=(const CommandScope &) = delete;
+
+    /// Whether a command is running now.
+    static bool active();
+};
+
+/// Runs one user command inside a CommandScope. An error escaping it is shown in an
+/// "Error" box with its message; cells written before it keep their new texts.
+void RunCommand(Prompts &prompts, const std::function<void()> &command);
+
+} // namespace morvaine
