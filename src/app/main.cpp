@@ -2,11 +2,11 @@
 // window, with the project file named as the first parameter when there is one.
 
 #include "app/application.h"
-#include "edit/command_guard.h"
 #include "app/command_line.h"
 #include "app/main_window.h"
-#include "widgets/message_box.h"
+#include "edit/command_guard.h"
 #include "views/fonts.h"
+#include "widgets/message_box.h"
 
 #include <memory>
 

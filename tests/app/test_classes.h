@@ -8,8 +8,8 @@ private slots:
     void init();
     void cleanup();
     void startUpShowsNewProject();
-    void toolBarButtonsInOrder();
-    void menusAsDesigned();
+    void menusAndToolBarInOrder();
+    void commandTableRules();
     void startWithoutFileWritesAssociation();
     void startWithFileOpensItAndWritesNoAssociation();
     void associationFailureIsShownAndProgramRuns();

@@ -1,13 +1,15 @@
 #include "test_classes.h"
 
+#include "app/command_actions.h"
+#include "app/command_table.h"
 #include "app/gantt_chart.h"
 #include "app/main_window.h"
 #include "app/task_grid.h"
-#include "widgets/window_position.h"
+#include "modal_script.h"
 #include "model/new_project.h"
 #include "model/project_file.h"
-#include "modal_script.h"
 #include "recording_host.h"
+#include "widgets/window_position.h"
 
 #include <QAction>
 #include <QDateEdit>
@@ -17,10 +19,10 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSet>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QTemporaryDir>
-#include <QSet>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -34,7 +36,10 @@ namespace {
 
 std::unique_ptr<QTemporaryDir> tempDir;
 
-QString tempPath(const QString &name) { return tempDir->filePath(name); }
+QString tempPath(const QString &name)
+{
+    return tempDir->filePath(name);
+}
 
 // A window as the program starts it, shown, with its start-up file work done.
 std::unique_ptr<TForm1> startWindow(const QStringList &parameters = {})
@@ -89,7 +94,10 @@ void TestMainWindow::init()
     qputenv("XDG_DATA_HOME", tempPath(QStringLiteral("xdg")).toLocal8Bit());
 }
 
-void TestMainWindow::cleanup() { tempDir.reset(); }
+void TestMainWindow::cleanup()
+{
+    tempDir.reset();
+}
 
 void TestMainWindow::startUpShowsNewProject()
 {
@@ -103,8 +111,8 @@ void TestMainWindow::startUpShowsNewProject()
     QCOMPARE(project.LastTaskRow, 0);
     QCOMPARE(project.settings().modify(), QStringLiteral("No"));
 
-    const QStringList headers = {"Task", "Duration", "Start", "End", "Forerunner", "Resource",
-                                 "Completion"};
+    const QStringList headers = {"Task",       "Duration", "Start",     "End",
+                                 "Forerunner", "Resource", "Completion"};
     for (int column = 1; column <= 7; ++column) {
         QCOMPARE(model->headerData(column, Qt::Horizontal).toString(), headers[column - 1]);
         QVERIFY(!grid->isColumnHidden(column));
@@ -137,56 +145,7 @@ void TestMainWindow::startUpShowsNewProject()
     QVERIFY(script.unexpected.isEmpty());
 }
 
-void TestMainWindow::toolBarButtonsInOrder()
-{
-    auto window = startWindow();
-    auto *bar = window->findChild<QToolBar *>(QStringLiteral("ToolBar1"));
-    QStringList seen;
-    for (QAction *item : bar->actions()) {
-        if (item->isSeparator()) {
-            seen << QStringLiteral("-");
-            continue;
-        }
-        if (qobject_cast<QWidgetAction *>(item)) {
-            seen << QStringLiteral("<spacer>");
-            continue;
-        }
-        QWidget *button = bar->widgetForAction(item);
-        seen << button->objectName() + QLatin1Char('|') + item->toolTip();
-        QCOMPARE(button->size(), QSize(36, 36));
-        QVERIFY2(pictureHasInk(item->icon()), qPrintable(button->objectName()));
-    }
-    const QStringList expected = {"ButtonNew|New",
-                                  "ButtonLoad|Open",
-                                  "ButtonSave|Save",
-                                  "ButtonSaveAs|Save As",
-                                  "-",
-                                  "ButtonPreview|Preview",
-                                  "ButtonPrint|Print",
-                                  "-",
-                                  "ButtonLevelUp|Outdent",
-                                  "ButtonLevelDown|Indent",
-                                  "-",
-                                  "ButtonResource|Resource",
-                                  "ButtonSettings|Settings",
-                                  "ButtonReports|Reports",
-                                  "ButtonCriticalPath|Critical Path On/Off",
-                                  "-",
-                                  "<spacer>",
-                                  "Scale1|",
-                                  "Scale2|",
-                                  "Scale3|"};
-    QCOMPARE(seen, expected);
-
-    // The scale buttons sit at the right end of the bar.
-    QWidget *scale3 = bar->widgetForAction(window->action(QStringLiteral("Scale3")));
-    QVERIFY(bar->width() - scale3->geometry().right() < 20);
-    // A tool button and its menu item are one action.
-    QCOMPARE(bar->widgetForAction(window->action(QStringLiteral("Outdent1")))->objectName(),
-             QStringLiteral("ButtonLevelUp"));
-}
-
-void TestMainWindow::menusAsDesigned()
+void TestMainWindow::menusAndToolBarInOrder()
 {
     auto window = startWindow();
     auto describe = [](QMenu *menu) {
@@ -203,33 +162,140 @@ void TestMainWindow::menusAsDesigned()
                 text += QStringLiteral("|default");
             if (item->isCheckable())
                 text += QStringLiteral("|checkable");
+            if (!item->isEnabled())
+                text += QStringLiteral("|greyed");
             items << text;
         }
         return items.join(QLatin1Char(','));
     };
     QStringList menus;
-    QSet<QChar> mnemonics;
-    for (QAction *top : window->menuBar()->actions()) {
-        // Each title has its own Alt+letter; the caption shown is the text without '&'.
-        const QString text = top->text();
-        QVERIFY2(text.count(QLatin1Char('&')) == 1, qPrintable(text));
-        mnemonics.insert(text.at(text.indexOf(QLatin1Char('&')) + 1).toLower());
-        menus << QString(text).remove(QLatin1Char('&')) + QLatin1Char(':') + describe(top->menu());
-    }
-    QCOMPARE(mnemonics.size(), menus.size());
-
-    const QStringList expected = {
-        "File:New...|Ctrl+N,Open...|Ctrl+O|default,-,Save...|Ctrl+S,Save As...,-,Export,-,"
-        "Print Setup...,Print Preview,Print...|Ctrl+P,-,Exit",
-        "Edit:",
-        "View:Gantt Zoom In,Gantt Zoom Out",
-        "Task:Insert New Task|Ctrl+Ins|default,Delete Task|Ctrl+Del,-,Outdent,Indent",
-        "Tools:Resource...|Ctrl+R|default, Critical Path|checkable,-,Settings...",
-        "Report:Total Report|default",
-        "Help:Help (pdf)|F1,-,Morvaine Home Page,Send Feedback,Support,-,About Morvaine|default"};
-    QCOMPARE(menus, expected);
+    for (QAction *top : window->menuBar()->actions())
+        menus << top->text() + QLatin1Char(':') + describe(top->menu());
+    const QStringList expectedMenus = {
+        "&File:New...|Ctrl+N,Open...|Ctrl+O|default,-,Save...|Ctrl+S,Save As...,-,"
+        "Export|greyed,-,Print Setup...|greyed,Print Preview|greyed,Print...|Ctrl+P|greyed,-,Exit",
+        "&Edit:",
+        "&View:Gantt Zoom In|greyed,Gantt Zoom Out|greyed",
+        "&Task:Insert New Task|Ctrl+Ins|default,Delete Task|Ctrl+Del,-,Outdent,Indent",
+        "T&ools:Resource...|Ctrl+R|default|greyed, Critical Path|checkable,-,Settings...",
+        "&Report:Total Report|default|greyed",
+        "&Help:Help (pdf)|F1,-,Morvaine Home Page,Send Feedback,Support,-,About Morvaine|default"};
+    QCOMPARE(menus, expectedMenus);
     QCOMPARE(describe(window->popupMenu()),
              QStringLiteral("Insert New Task,Delete Task,-,Outdent,Indent"));
+
+    auto *bar = window->findChild<QToolBar *>(QStringLiteral("ToolBar1"));
+    QStringList buttons;
+    for (QAction *item : bar->actions()) {
+        if (item->isSeparator())
+            buttons << QStringLiteral("-");
+        else if (qobject_cast<QWidgetAction *>(item))
+            buttons << QStringLiteral("<spacer>");
+        else
+            buttons << bar->widgetForAction(item)->objectName() + QLatin1Char('|') +
+                           item->toolTip();
+    }
+    const QStringList expectedButtons = {"ButtonNew|New",
+                                         "ButtonLoad|Open",
+                                         "ButtonSave|Save",
+                                         "ButtonSaveAs|Save As",
+                                         "-",
+                                         "ButtonPreview|Preview",
+                                         "ButtonPrint|Print",
+                                         "-",
+                                         "ButtonLevelUp|Outdent",
+                                         "ButtonLevelDown|Indent",
+                                         "-",
+                                         "ButtonResource|Resource",
+                                         "ButtonSettings|Settings",
+                                         "ButtonReports|Reports",
+                                         "ButtonCriticalPath|Critical Path On/Off",
+                                         "-",
+                                         "<spacer>",
+                                         "Scale1|",
+                                         "Scale2|",
+                                         "Scale3|"};
+    QCOMPARE(buttons, expectedButtons);
+    // The scale buttons sit at the right end of the bar.
+    QWidget *scale3 = bar->widgetForAction(window->action(QStringLiteral("Scale3")));
+    QVERIFY(bar->width() - scale3->geometry().right() < 20);
+}
+
+void TestMainWindow::commandTableRules()
+{
+    auto window = startWindow();
+
+    // Each command once; every menu, popup and tool-bar entry names a command, and
+    // every command is reachable from one of them.
+    QSet<QString> ids;
+    for (const CommandRow &row : CommandTable()) {
+        QVERIFY2(!ids.contains(QLatin1String(row.id)), row.id);
+        ids.insert(QLatin1String(row.id));
+    }
+    QSet<QString> placed;
+    QList<QList<const char *>> layouts = {PopupMenuLayout(), ToolBarLayout()};
+    for (const MenuLayout &menu : MainMenuLayout())
+        layouts << menu.items;
+    for (const auto &layout : layouts)
+        for (const char *id : layout)
+            if (qstrcmp(id, Separator) != 0 && qstrcmp(id, RightEdge) != 0) {
+                QVERIFY2(FindCommand(id), id);
+                placed.insert(QLatin1String(id));
+            }
+    QCOMPARE(placed, ids);
+
+    // A command runs a handler, or is greyed until it is built; never a dead click.
+    QSet<QKeySequence> shortcuts;
+    for (const CommandRow &row : CommandTable()) {
+        QAction *item = window->action(QLatin1String(row.id));
+        QVERIFY2(item && item->objectName() == QLatin1String(row.id), row.id);
+        QVERIFY2(window->commands().isBound(item->objectName()) != row.notBuiltYet, row.id);
+        if (row.notBuiltYet)
+            QVERIFY2(!item->isEnabled(), row.id);
+        // No key runs two commands.
+        for (const QKeySequence &key : item->shortcuts()) {
+            QVERIFY2(!shortcuts.contains(key), qPrintable(key.toString()));
+            shortcuts.insert(key);
+        }
+    }
+
+    // Alt+letter mnemonics are unique among the menu titles and within each menu.
+    auto mnemonicsUnique = [](const QList<QAction *> &items) {
+        QSet<QChar> letters;
+        for (QAction *item : items) {
+            const QString text = QString(item->text()).remove(QStringLiteral("&&"));
+            const qsizetype at = text.indexOf(QLatin1Char('&'));
+            if (at < 0 || at + 1 >= text.size())
+                continue;
+            const QChar letter = text.at(at + 1).toLower();
+            if (letters.contains(letter))
+                return false;
+            letters.insert(letter);
+        }
+        return true;
+    };
+    const QList<QAction *> titles = window->menuBar()->actions();
+    QVERIFY(mnemonicsUnique(titles));
+    for (QAction *title : titles) {
+        QVERIFY2(title->text().count(QLatin1Char('&')) == 1, qPrintable(title->text()));
+        QVERIFY2(mnemonicsUnique(title->menu()->actions()), qPrintable(title->text()));
+    }
+
+    // Every tool button is a 36 x 36 picture with a tool tip; the Gantt scale buttons
+    // show their scale in the picture alone.
+    auto *bar = window->findChild<QToolBar *>(QStringLiteral("ToolBar1"));
+    for (QAction *item : bar->actions()) {
+        if (item->isSeparator() || qobject_cast<QWidgetAction *>(item))
+            continue;
+        QWidget *button = bar->widgetForAction(item);
+        QCOMPARE(button->objectName(),
+                 QLatin1String(FindCommand(qPrintable(item->objectName()))->toolButton));
+        QCOMPARE(button->size(), QSize(36, 36));
+        QVERIFY2(pictureHasInk(item->icon()), qPrintable(button->objectName()));
+        QVERIFY2(!item->toolTip().isEmpty() ||
+                     item->objectName().startsWith(QLatin1String("Scale")),
+                 qPrintable(button->objectName()));
+    }
 }
 
 void TestMainWindow::startWithoutFileWritesAssociation()
@@ -311,8 +377,8 @@ void TestMainWindow::unsavedChangesPrompt_data()
     for (const char *command : {"New", "Open", "Close"}) {
         QTest::addRow("%s, Yes", command) << command << int(QMessageBox::Yes) << true << true;
         QTest::addRow("%s, No", command) << command << int(QMessageBox::No) << false << true;
-        QTest::addRow("%s, Cancel", command) << command << int(QMessageBox::Cancel) << false
-                                             << false;
+        QTest::addRow("%s, Cancel", command)
+            << command << int(QMessageBox::Cancel) << false << false;
     }
 }
 
@@ -556,15 +622,15 @@ void TestMainWindow::windowPlacement_data()
 {
     QTest::addColumn<QRect>("area");
     QTest::addColumn<QSize>("window");
-    QTest::addColumn<bool>("onScreen"); // main window on a screen, or a dialog over the window
+    QTest::addColumn<bool>("onScreen");   // main window on a screen, or a dialog over the window
     QTest::addColumn<QPoint>("expected"); // (-1, -1): keeps its place
 
     QTest::newRow("screen, centred 30 higher")
         << QRect(0, 0, 1920, 1080) << QSize(970, 700) << true << QPoint(475, 175);
     QTest::newRow("screen, halves toward zero")
         << QRect(0, 0, 1001, 801) << QSize(500, 400) << true << QPoint(250, 185);
-    QTest::newRow("second screen") << QRect(1920, 0, 1280, 1024) << QSize(970, 700) << true
-                                   << QPoint(1920 + 155, 147);
+    QTest::newRow("second screen")
+        << QRect(1920, 0, 1280, 1024) << QSize(970, 700) << true << QPoint(1920 + 155, 147);
     QTest::newRow("screen too narrow")
         << QRect(0, 0, 800, 1200) << QSize(970, 700) << true << QPoint(-1, -1);
     QTest::newRow("screen exactly as high")

@@ -1,0 +1,184 @@
+#include "command_table.h"
+
+#include <cstring>
+
+namespace morvaine {
+
+namespace {
+
+// Export, printing, zoom, resources and the report are not built yet: their items
+// stay in place but greyed, so that no click silently does nothing.
+constexpr CommandRow Commands[] = {
+    // File
+    {.id = "New1",
+     .caption = "New...",
+     .icon = "new",
+     .toolTip = "New",
+     .shortcuts = "Ctrl+N",
+     .toolButton = "ButtonNew"},
+    {.id = "Load1",
+     .caption = "Open...",
+     .icon = "open",
+     .toolTip = "Open",
+     .shortcuts = "Ctrl+O",
+     .toolButton = "ButtonLoad",
+     .isDefault = true},
+    {.id = "Save1",
+     .caption = "Save...",
+     .icon = "save",
+     .toolTip = "Save",
+     .shortcuts = "Ctrl+S",
+     .toolButton = "ButtonSave"},
+    {.id = "SaveAs1",
+     .caption = "Save As...",
+     .icon = "save_as",
+     .toolTip = "Save As",
+     .toolButton = "ButtonSaveAs"},
+    {.id = "Export1", .caption = "Export", .icon = "export", .notBuiltYet = true},
+    {.id = "Printsetup1", .caption = "Print Setup...", .notBuiltYet = true},
+    {.id = "Preview1",
+     .caption = "Print Preview",
+     .icon = "preview",
+     .toolTip = "Preview",
+     .toolButton = "ButtonPreview",
+     .notBuiltYet = true},
+    {.id = "Print1",
+     .caption = "Print...",
+     .icon = "print",
+     .toolTip = "Print",
+     .shortcuts = "Ctrl+P",
+     .toolButton = "ButtonPrint",
+     .notBuiltYet = true},
+    {.id = "Exit1", .caption = "Exit"},
+    // View
+    {.id = "GanttZoomIn1", .caption = "Gantt Zoom In", .icon = "zoom_in", .notBuiltYet = true},
+    {.id = "GanttZoomOut1", .caption = "Gantt Zoom Out", .icon = "zoom_out", .notBuiltYet = true},
+    // Task
+    {.id = "InsertNewTask1",
+     .caption = "Insert New Task",
+     .icon = "insert_task",
+     .shortcuts = "Ctrl+Ins",
+     .isDefault = true},
+    {.id = "DeleteTask1", .caption = "Delete Task", .icon = "delete_task", .shortcuts = "Ctrl+Del"},
+    {.id = "Outdent1",
+     .caption = "Outdent",
+     .icon = "outdent",
+     .toolTip = "Outdent",
+     .toolButton = "ButtonLevelUp"},
+    {.id = "Indent1",
+     .caption = "Indent",
+     .icon = "indent",
+     .toolTip = "Indent",
+     .toolButton = "ButtonLevelDown"},
+    // Tools
+    {.id = "Resource1",
+     .caption = "Resource...",
+     .icon = "resource",
+     .toolTip = "Resource",
+     .shortcuts = "Ctrl+R",
+     .toolButton = "ButtonResource",
+     .isDefault = true,
+     .notBuiltYet = true},
+    {.id = "CriticalPath1",
+     .caption = " Critical Path",
+     .icon = "critical_path_off",
+     .toolTip = "Critical Path On/Off",
+     .toolButton = "ButtonCriticalPath",
+     .checkable = true},
+    {.id = "Settings1",
+     .caption = "Settings...",
+     .icon = "settings",
+     .toolTip = "Settings",
+     .toolButton = "ButtonSettings"},
+    // Report
+    {.id = "TotalReport1",
+     .caption = "Total Report",
+     .icon = "reports",
+     .toolTip = "Reports",
+     .toolButton = "ButtonReports",
+     .isDefault = true,
+     .notBuiltYet = true},
+    // Help
+    {.id = "MorvaineHelp1", .caption = "Help (pdf)", .shortcuts = "F1"},
+    {.id = "MorvaineHomePage1", .caption = "Morvaine Home Page"},
+    {.id = "SendFeedback1", .caption = "Send Feedback"},
+    {.id = "Support1", .caption = "Support"},
+    {.id = "AboutMorvaine1", .caption = "About Morvaine", .isDefault = true},
+    // The task grid's popup menu: the task commands once more, without shortcuts.
+    {.id = "InsertRow1", .caption = "Insert New Task", .icon = "insert_task"},
+    {.id = "DeleteRow1", .caption = "Delete Task", .icon = "delete_task"},
+    {.id = "Outdent2", .caption = "Outdent", .icon = "outdent"},
+    {.id = "Indent2", .caption = "Indent", .icon = "indent"},
+    // The Gantt scale: picture-only buttons of which exactly one is down.
+    {.id = "Scale1",
+     .caption = "",
+     .icon = "Scale1",
+     .toolTip = "",
+     .toolButton = "Scale1",
+     .checkable = true},
+    {.id = "Scale2",
+     .caption = "",
+     .icon = "Scale2",
+     .toolTip = "",
+     .toolButton = "Scale2",
+     .checkable = true},
+    {.id = "Scale3",
+     .caption = "",
+     .icon = "Scale3",
+     .toolTip = "",
+     .toolButton = "Scale3",
+     .checkable = true},
+};
+
+} // namespace
+
+std::span<const CommandRow> CommandTable()
+{
+    return Commands;
+}
+
+const CommandRow *FindCommand(const char *id)
+{
+    for (const CommandRow &row : Commands)
+        if (std::strcmp(row.id, id) == 0)
+            return &row;
+    return nullptr;
+}
+
+const QList<MenuLayout> &MainMenuLayout()
+{
+    // The titles carry Alt+letter mnemonics (shown underlined), so every command is in
+    // reach of the keyboard.
+    static const QList<MenuLayout> menus = {
+        {"&File",
+         {"New1", "Load1", Separator, "Save1", "SaveAs1", Separator, "Export1", Separator,
+          "Printsetup1", "Preview1", "Print1", Separator, "Exit1"}},
+        {"&Edit", {}},
+        {"&View", {"GanttZoomIn1", "GanttZoomOut1"}},
+        {"&Task", {"InsertNewTask1", "DeleteTask1", Separator, "Outdent1", "Indent1"}},
+        {"T&ools", {"Resource1", "CriticalPath1", Separator, "Settings1"}},
+        {"&Report", {"TotalReport1"}},
+        {"&Help",
+         {"MorvaineHelp1", Separator, "MorvaineHomePage1", "SendFeedback1", "Support1", Separator,
+          "AboutMorvaine1"}},
+    };
+    return menus;
+}
+
+const QList<const char *> &PopupMenuLayout()
+{
+    static const QList<const char *> items = {"InsertRow1", "DeleteRow1", Separator, "Outdent2",
+                                              "Indent2"};
+    return items;
+}
+
+const QList<const char *> &ToolBarLayout()
+{
+    static const QList<const char *> buttons = {
+        "New1",          "Load1",    "Save1",   "SaveAs1", Separator,   "Preview1",  "Print1",
+        Separator,       "Outdent1", "Indent1", Separator, "Resource1", "Settings1", "TotalReport1",
+        "CriticalPath1", Separator,  RightEdge, "Scale1",  "Scale2",    "Scale3"};
+    return buttons;
+}
+
+} // namespace morvaine

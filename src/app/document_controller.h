@@ -1,0 +1,53 @@
+#pragma once
+// The document commands: New, Open, Save, Save As and Exit, the question about unsaved
+// changes before a project is closed, and the project file named on the command line.
+
+#include "model/host.h"
+#include "model/project.h"
+
+#include <QObject>
+#include <QStringList>
+
+namespace morvaine {
+
+class CommandActions;
+class TaskGrid;
+
+class DocumentController : public QObject {
+    Q_OBJECT
+public:
+    /// parameters: the command-line parameters after the program name; the first,
+    /// when present, is the project file opened at start.
+    DocumentController(Project &project, Host &host, TaskGrid *grid, QWidget *window,
+                       CommandActions &actions, const QStringList &parameters);
+
+    /// Opens the command-line file, or registers the file type when there is none.
+    void openStartFile();
+    /// Selects row 1, column 1 and gives the grid the keyboard focus, so the user types
+    /// at once; whatever a file put there counts as the cell's own text.
+    void startTypingAtFirstCell();
+    /// Asks about unsaved changes before the window closes; false keeps it open.
+    bool confirmClose();
+    /// When the project has unsaved changes, asks whether to save them (Yes saves).
+    /// Returns false when the user cancels.
+    bool askToSaveChanges();
+    /// Asks for a project file to save to; empty when the user cancels.
+    QString askSaveFileName();
+    /// Asks for a project file to open; empty when the user cancels.
+    QString askOpenFileName();
+
+    void onNew();
+    void onOpen();
+    void onSave();
+    void onSaveAs();
+    void onExit();
+
+private:
+    Project &m_project;
+    Host &m_host;
+    TaskGrid *m_taskGrid;
+    QWidget *m_window;
+    QStringList m_parameters;
+};
+
+} // namespace morvaine

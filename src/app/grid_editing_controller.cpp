@@ -1,0 +1,241 @@
+#include "grid_editing_controller.h"
+
+#include "edit/cell_editing.h"
+#include "edit/command_guard.h"
+#include "edit/date_picker.h"
+#include "gantt_chart.h"
+#include "task_grid.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QDateEdit>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace morvaine {
+
+namespace {
+
+const QDate &epoch()
+{
+    static const QDate day(1899, 12, 30);
+    return day;
+}
+
+} // namespace
+
+GridEditingController::GridEditingController(Project &project, Host &host, TaskGrid *grid,
+                                             GanttChart *chart, QObject *parent)
+    : QObject(parent), m_project(project), m_host(host), m_taskGrid(grid), m_ganttChart(chart)
+{
+    // The in-grid date picker lives on the task grid, hidden until a date cell is
+    // selected.
+    m_datePicker = new QDateEdit(grid->viewport());
+    m_datePicker->setObjectName(QStringLiteral("DateTimePicker1"));
+    m_datePicker->setCalendarPopup(true);
+    m_datePicker->setDisplayFormat(ShortDateFormat());
+    m_datePicker->hide();
+    m_datePicker->installEventFilter(this);
+    grid->installEventFilter(this);
+    if (auto *line = m_datePicker->findChild<QLineEdit *>())
+        line->installEventFilter(this);
+    // The calendar's window showing and hiding is the drop-down and the close-up.
+    m_pickerCalendar = m_datePicker->calendarWidget()->window();
+    m_pickerCalendar->installEventFilter(this);
+    connect(m_datePicker, &QDateEdit::dateChanged, this,
+            &GridEditingController::onPickerDateChanged);
+
+    connect(grid, &TaskGrid::selectCellRequested, this, [this](int column, int row) {
+        if (!onSelectCell(column, row))
+            m_taskGrid->refuseSelection();
+    });
+    connect(grid, &TaskGrid::editTextChanged, this, &GridEditingController::onEditText);
+    connect(grid, &TaskGrid::enterPressed, this, &GridEditingController::onEnterPressed);
+    connect(grid, &TaskGrid::mouseDown, this, &GridEditingController::onMouseDown);
+    connect(grid, &TaskGrid::cellsMoved, this, &GridEditingController::placeDatePicker);
+    connect(grid, &TaskGrid::topRowChanged, this, &GridEditingController::onGridScrolled);
+    connect(chart, &GanttChart::topRowChanged, this, &GridEditingController::onChartScrolled);
+}
+
+void GridEditingController::showDatePicker(int column, int row)
+{
+    const bool focus = gridHasFocus();
+    m_pickerColumn = column;
+    m_pickerRow = row;
+    placeDatePicker();
+    m_datePicker->raise();
+    // Only while the user works in the grid: the picker never takes the keyboard
+    // from a dialog or another part of the window.
+    if (focus && m_datePicker->isVisible())
+        m_datePicker->setFocus();
+}
+
+void GridEditingController::hideDatePicker()
+{
+    m_pickerColumn = m_pickerRow = -1;
+    placeDatePicker();
+}
+
+void GridEditingController::setPickerDate(TDateTime date)
+{
+    // A date set by the program is not a change made by the user.
+    const QSignalBlocker blocker(m_datePicker);
+    m_datePicker->setDisplayFormat(ShortDateFormat());
+    m_datePicker->setDate(epoch().addDays(static_cast<qint64>(date)));
+}
+
+void GridEditingController::placeDatePicker()
+{
+    const QRect rect =
+        m_pickerColumn < 0 ? QRect() : m_taskGrid->cellRect(m_pickerColumn, m_pickerRow);
+    // Scrolled out of sight, the picker hides until its cell comes back.
+    const bool visible = rect.isValid() && m_taskGrid->viewport()->rect().intersects(rect);
+    if (visible) {
+        m_datePicker->setGeometry(rect);
+        m_datePicker->show();
+        return;
+    }
+    // The keyboard stays in the grid rather than moving on to the next widget.
+    if (m_datePicker->isAncestorOf(QApplication::focusWidget()) || m_datePicker->hasFocus())
+        m_taskGrid->setFocus();
+    m_datePicker->hide();
+}
+
+bool GridEditingController::gridHasFocus() const
+{
+    const QWidget *focus = m_taskGrid->window()->focusWidget();
+    return focus && (focus == m_taskGrid || m_taskGrid->isAncestorOf(focus));
+}
+
+bool GridEditingController::onSelectCell(int column, int row)
+{
+    // The rules see the editor's final text in the cell being left.
+    m_taskGrid->finishEditing();
+    // After an error the selection moves all the same: the rules tracked the new cell.
+    bool allowed = true;
+    RunCommand(m_host, [&] { allowed = StringGrid1SelectCell(m_project, m_host, column, row); });
+    return allowed;
+}
+
+QString GridEditingController::onEditText(int column, int row, const QString &text)
+{
+    QString filtered = text;
+    RunCommand(m_host,
+               [&] { filtered = StringGrid1SetEditText(m_project, m_host, column, row, text); });
+    m_taskGrid->showEditorText(column, row, filtered);
+    return filtered;
+}
+
+void GridEditingController::onEnterPressed()
+{
+    RunCommand(m_host, [&] {
+        m_taskGrid->finishEditing();
+        StringGrid1KeyPress(m_host, Qt::Key_Return);
+    });
+}
+
+void GridEditingController::onMouseDown(Qt::MouseButton button, int column, int row)
+{
+    if (button != Qt::RightButton)
+        return;
+    RunCommand(m_host, [&] {
+        m_taskGrid->finishEditing();
+        StringGrid1MouseDown(m_project, m_host, column, row);
+    });
+}
+
+void GridEditingController::onPickerDateChanged(const QDate &date)
+{
+    RunCommand(m_host, [&] {
+        DateTimePicker1Change(m_project, m_host, static_cast<TDateTime>(epoch().daysTo(date)));
+    });
+}
+
+void GridEditingController::onPickerDropDown()
+{
+    DateTimePicker1DropDown(m_project);
+}
+
+void GridEditingController::onPickerCloseUp()
+{
+    RunCommand(m_host, [this] { DateTimePicker1CloseUp(m_project, m_host); });
+}
+
+bool GridEditingController::onPickerKey(int key)
+{
+    bool used = false;
+    RunCommand(m_host, [&] { used = DateTimePicker1KeyPress(m_host, key); });
+    return used;
+}
+
+void GridEditingController::onGridScrolled()
+{
+    if (m_ganttChart->topRow() != m_taskGrid->topRow())
+        m_ganttChart->setTopRow(m_taskGrid->topRow());
+}
+
+void GridEditingController::onChartScrolled()
+{
+    if (m_taskGrid->topRow() != m_ganttChart->topRow())
+        m_taskGrid->setTopRow(m_ganttChart->topRow());
+}
+
+bool GridEditingController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_pickerCalendar) {
+        if (event->type() == QEvent::Show)
+            onPickerDropDown();
+        else if (event->type() == QEvent::Hide)
+            onPickerCloseUp();
+        return false;
+    }
+    if (watched == m_taskGrid && event->type() == QEvent::KeyPress && m_datePicker->isVisible()) {
+        // The picker covers the current date cell: typing and F2 go to it, never to
+        // an editor hidden under it.
+        auto *key = static_cast<QKeyEvent *>(event);
+        const bool typing = !key->text().isEmpty() && key->text().front().isPrint();
+        if (typing || key->key() == Qt::Key_F2) {
+            // A key the picker left unused comes back here: it ends here.
+            if (m_taskGrid->hasFocus()) {
+                m_datePicker->setFocus();
+                if (typing) {
+                    QKeyEvent again(QEvent::KeyPress, key->key(), key->modifiers(), key->text());
+                    QCoreApplication::sendEvent(m_datePicker, &again);
+                }
+            }
+            return true;
+        }
+    }
+    const bool picker = watched == m_datePicker || watched->parent() == m_datePicker;
+    if (picker && event->type() == QEvent::ShortcutOverride &&
+        TaskGrid::isTaskShortcut(static_cast<QKeyEvent *>(event))) {
+        // Not taken by the picker: the shortcut runs its command.
+        event->ignore();
+        return true;
+    }
+    if (picker && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return onPickerKey(key->key());
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Escape: {
+            // Back to the grid: Tab moves on to the next cell as it does there,
+            // Escape only gives the grid the keyboard.
+            m_taskGrid->setFocus();
+            if (key->key() != Qt::Key_Escape) {
+                QKeyEvent again(QEvent::KeyPress, key->key(), key->modifiers());
+                QCoreApplication::sendEvent(m_taskGrid, &again);
+            }
+            return true;
+        }
+        default:
+            break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace morvaine

@@ -1,0 +1,69 @@
+#pragma once
+// Typing into the task grid: the grid's events and the in-grid date picker, forwarded
+// to the editing rules, each as one user command. Also keeps the two grids on the same
+// top row.
+
+#include "model/host.h"
+#include "model/project.h"
+
+#include <QObject>
+
+class QDate;
+class QDateEdit;
+
+namespace morvaine {
+
+class GanttChart;
+class TaskGrid;
+
+class GridEditingController : public QObject {
+    Q_OBJECT
+public:
+    /// Places a hidden date picker on the task grid and listens to both grids.
+    GridEditingController(Project &project, Host &host, TaskGrid *grid, GanttChart *chart,
+                          QObject *parent);
+
+    QDateEdit *datePicker() const { return m_datePicker; }
+
+    /// Shows the date picker over a cell of the task grid.
+    void showDatePicker(int column, int row);
+    void hideDatePicker();
+    /// Sets the picker's date without counting it as the user's change.
+    void setPickerDate(TDateTime date);
+
+    /// Before the selection moves; false keeps it where it is.
+    bool onSelectCell(int column, int row);
+    /// The editor's text changed; returns the text the typing filter left.
+    QString onEditText(int column, int row, const QString &text);
+    void onEnterPressed();
+    void onMouseDown(Qt::MouseButton button, int column, int row);
+    void onPickerDateChanged(const QDate &date);
+    void onPickerDropDown();
+    void onPickerCloseUp();
+    /// A key typed in the picker; true when it was used.
+    bool onPickerKey(int key);
+    /// One grid scrolled: the other follows to the same top row.
+    void onGridScrolled();
+    void onChartScrolled();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    /// Keeps the picker over its cell while the grid scrolls or resizes.
+    void placeDatePicker();
+    /// Whether the keyboard is in the task grid, its editor or the picker.
+    bool gridHasFocus() const;
+
+    Project &m_project;
+    Host &m_host;
+    TaskGrid *m_taskGrid;
+    GanttChart *m_ganttChart;
+    QDateEdit *m_datePicker;
+    QWidget *m_pickerCalendar; // the picker's drop-down window
+    // The cell the picker stands over; -1 while it is hidden.
+    int m_pickerColumn = -1;
+    int m_pickerRow = -1;
+};
+
+} // namespace morvaine

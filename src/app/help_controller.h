@@ -1,0 +1,32 @@
+#pragma once
+// The Help menu: the manual, the home page, the two mailboxes and the about box.
+
+#include <QObject>
+
+class QWidget;
+
+namespace morvaine {
+
+class CommandActions;
+class TFormAbout;
+
+class HelpController : public QObject {
+    Q_OBJECT
+public:
+    /// Creates the about box over window, once; it lives as long as the controller.
+    HelpController(QWidget *window, CommandActions &actions);
+    ~HelpController() override;
+
+    TFormAbout *aboutBox() const { return m_aboutBox; }
+
+    void onManual();
+    void onHomePage();
+    void onSendFeedback();
+    void onSupport();
+    void onAbout();
+
+private:
+    TFormAbout *m_aboutBox;
+};
+
+} // namespace morvaine

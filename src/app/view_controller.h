@@ -1,0 +1,36 @@
+#pragma once
+// The view commands: the Gantt scale buttons, the chart's zoom and the critical path,
+// and the tool-bar state that shows them.
+
+#include "model/host.h"
+#include "model/project.h"
+
+#include <QObject>
+
+class QActionGroup;
+
+namespace morvaine {
+
+class CommandActions;
+
+class ViewController : public QObject {
+    Q_OBJECT
+public:
+    ViewController(Project &project, Host &host, CommandActions &actions, QObject *parent);
+
+    /// Shows the button of Gantt scale 1, 2 or 3 pressed.
+    void showGanttScale(int scale);
+    /// The critical-path button's picture and the check mark of its menu item.
+    void showCriticalPathOn(bool on);
+
+    void onScale(int scale);
+    void onCriticalPath();
+
+private:
+    Project &m_project;
+    Host &m_host;
+    CommandActions &m_actions;
+    QActionGroup *m_scaleGroup;
+};
+
+} // namespace morvaine
