@@ -113,15 +113,14 @@ bool GridEditingController::onSelectCell(int column, int row)
     m_taskGrid->finishEditing();
     // After an error the selection moves all the same: the rules tracked the new cell.
     bool allowed = true;
-    RunCommand(m_host, [&] { allowed = StringGrid1SelectCell(m_project, m_host, column, row); });
+    RunCommand(m_host, [&] { allowed = CommitAndSelectCell(m_project, m_host, column, row); });
     return allowed;
 }
 
 QString GridEditingController::onEditText(int column, int row, const QString &text)
 {
     QString filtered = text;
-    RunCommand(m_host,
-               [&] { filtered = StringGrid1SetEditText(m_project, m_host, column, row, text); });
+    RunCommand(m_host, [&] { filtered = FilterTypedText(m_project, m_host, column, row, text); });
     m_taskGrid->showEditorText(column, row, filtered);
     return filtered;
 }
@@ -130,7 +129,7 @@ void GridEditingController::onEnterPressed()
 {
     RunCommand(m_host, [&] {
         m_taskGrid->finishEditing();
-        StringGrid1KeyPress(m_host, Qt::Key_Return);
+        MoveDownOnEnter(m_host, Qt::Key_Return);
     });
 }
 
@@ -140,31 +139,31 @@ void GridEditingController::onMouseDown(Qt::MouseButton button, int column, int 
         return;
     RunCommand(m_host, [&] {
         m_taskGrid->finishEditing();
-        StringGrid1MouseDown(m_project, m_host, column, row);
+        SelectRightClickedCell(m_project, m_host, column, row);
     });
 }
 
 void GridEditingController::onPickerDateChanged(const QDate &date)
 {
     RunCommand(m_host, [&] {
-        DateTimePicker1Change(m_project, m_host, static_cast<TDateTime>(epoch().daysTo(date)));
+        WritePickedDate(m_project, m_host, static_cast<TDateTime>(epoch().daysTo(date)));
     });
 }
 
 void GridEditingController::onPickerDropDown()
 {
-    DateTimePicker1DropDown(m_project);
+    DeferPickerRecalc(m_project);
 }
 
 void GridEditingController::onPickerCloseUp()
 {
-    RunCommand(m_host, [this] { DateTimePicker1CloseUp(m_project, m_host); });
+    RunCommand(m_host, [this] { RunDeferredPickerRecalc(m_project, m_host); });
 }
 
 bool GridEditingController::onPickerKey(int key)
 {
     bool used = false;
-    RunCommand(m_host, [&] { used = DateTimePicker1KeyPress(m_host, key); });
+    RunCommand(m_host, [&] { used = MoveDownFromPickerOnEnter(m_host, key); });
     return used;
 }
 

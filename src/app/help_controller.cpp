@@ -7,7 +7,7 @@
 namespace morvaine {
 
 HelpController::HelpController(QWidget *window, CommandActions &actions)
-    : QObject(window), m_aboutBox(new TFormAbout(window))
+    : QObject(window), m_aboutBox(new AboutBox(window))
 {
     actions.bind("MorvaineHelp1", this, &HelpController::onManual);
     actions.bind("MorvaineHomePage1", this, &HelpController::onHomePage);
@@ -43,7 +43,7 @@ void HelpController::onSupport()
 
 void HelpController::onAbout()
 {
-    m_aboutBox->Execute();
+    m_aboutBox->runModal();
 }
 
 } // namespace morvaine

@@ -8,7 +8,7 @@ class QWidget;
 namespace morvaine {
 
 class CommandActions;
-class TFormAbout;
+class AboutBox;
 
 class HelpController : public QObject {
     Q_OBJECT
@@ -17,7 +17,7 @@ public:
     HelpController(QWidget *window, CommandActions &actions);
     ~HelpController() override;
 
-    TFormAbout *aboutBox() const { return m_aboutBox; }
+    AboutBox *aboutBox() const { return m_aboutBox; }
 
     void onManual();
     void onHomePage();
@@ -26,7 +26,7 @@ public:
     void onAbout();
 
 private:
-    TFormAbout *m_aboutBox;
+    AboutBox *m_aboutBox;
 };
 
 } // namespace morvaine

@@ -23,15 +23,15 @@ int main(int argc, char **argv)
     morvaine::Application app(qtArgc, argv);
     morvaine::InstallFontSubstitutions();
 
-    std::unique_ptr<morvaine::TForm1> form1;
+    std::unique_ptr<morvaine::MainWindow> window;
     try {
-        form1 = std::make_unique<morvaine::TForm1>(files);
+        window = std::make_unique<morvaine::MainWindow>(files);
     } catch (...) {
         morvaine::ShowMessageBox(QStringLiteral("Error"),
                                  morvaine::ErrorMessage(std::current_exception()),
                                  morvaine::MsgIcon::Error, morvaine::MsgButtons::Ok);
         return 1;
     }
-    form1->show();
+    window->show();
     return app.exec();
 }

@@ -29,7 +29,7 @@
 
 namespace morvaine {
 
-TForm1::TForm1(const QStringList &parameters, QWidget *parent) : QMainWindow(parent)
+MainWindow::MainWindow(const QStringList &parameters, QWidget *parent) : QMainWindow(parent)
 {
     InitResources();
     setObjectName(QStringLiteral("TForm1"));
@@ -72,7 +72,7 @@ TForm1::TForm1(const QStringList &parameters, QWidget *parent) : QMainWindow(par
     m_help = new HelpController(this, *m_commands);
 }
 
-TForm1::~TForm1()
+MainWindow::~MainWindow()
 {
     // The controllers, grids and dialogs use the project, a member that is gone before
     // the base class deletes its children: they go first, the controllers before the
@@ -87,17 +87,17 @@ TForm1::~TForm1()
     delete takeCentralWidget();
 }
 
-QDateEdit *TForm1::datePicker() const
+QDateEdit *MainWindow::datePicker() const
 {
     return m_gridEditing->datePicker();
 }
 
-QAction *TForm1::action(const QString &id) const
+QAction *MainWindow::action(const QString &id) const
 {
     return m_commands->action(id);
 }
 
-void TForm1::createMenus()
+void MainWindow::createMenus()
 {
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
@@ -109,7 +109,7 @@ void TForm1::createMenus()
     m_commands->fillMenu(m_popupMenu, PopupMenuLayout());
 }
 
-void TForm1::createToolBar()
+void MainWindow::createToolBar()
 {
     auto *toolBar = new QToolBar(QStringLiteral("ToolBar1"), this);
     toolBar->setObjectName(QStringLiteral("ToolBar1"));
@@ -124,90 +124,90 @@ void TForm1::createToolBar()
 
 // ---- Host ----
 
-MsgAnswer TForm1::MessageBox(const QString &title, const QString &text, MsgIcon icon,
-                             MsgButtons buttons)
+MsgAnswer MainWindow::MessageBox(const QString &title, const QString &text, MsgIcon icon,
+                                 MsgButtons buttons)
 {
     return ShowMessageBox(title, text, icon, buttons);
 }
 
-void TForm1::Beep()
+void MainWindow::Beep()
 {
     QApplication::beep();
 }
 
-QString TForm1::AskSaveFileName()
+QString MainWindow::AskSaveFileName()
 {
     return m_documents->askSaveFileName();
 }
 
-int TForm1::FirstVisibleTaskRow()
+int MainWindow::FirstVisibleTaskRow()
 {
     return m_taskGrid->topRow();
 }
 
-int TForm1::CurrentColumn()
+int MainWindow::CurrentColumn()
 {
     return m_taskGrid->currentColumn();
 }
 
-int TForm1::CurrentRow()
+int MainWindow::CurrentRow()
 {
     return m_taskGrid->currentRow();
 }
 
-void TForm1::SelectCell(int column, int row)
+void MainWindow::SelectCell(int column, int row)
 {
     m_taskGrid->selectCell(column, row);
 }
 
-void TForm1::SetEditing(bool on)
+void MainWindow::SetEditing(bool on)
 {
     m_taskGrid->setEditing(on);
 }
 
-void TForm1::ShowDatePicker(int column, int row)
+void MainWindow::ShowDatePicker(int column, int row)
 {
     m_gridEditing->showDatePicker(column, row);
 }
 
-void TForm1::HideDatePicker()
+void MainWindow::HideDatePicker()
 {
     m_gridEditing->hideDatePicker();
 }
 
-void TForm1::SetPickerDate(TDateTime date)
+void MainWindow::SetPickerDate(TDateTime date)
 {
     m_gridEditing->setPickerDate(date);
 }
 
-void TForm1::SetCaption(const QString &text)
+void MainWindow::SetCaption(const QString &text)
 {
     setWindowTitle(text);
 }
 
-void TForm1::RepaintTaskGrid()
+void MainWindow::RepaintTaskGrid()
 {
     m_taskGrid->viewport()->update();
     m_taskGrid->horizontalHeader()->viewport()->update();
     m_taskGrid->verticalHeader()->viewport()->update();
 }
 
-void TForm1::RepaintChart()
+void MainWindow::RepaintChart()
 {
     m_ganttChart->viewport()->update();
 }
 
-void TForm1::ShowGanttScale(int scale)
+void MainWindow::ShowGanttScale(int scale)
 {
     m_view->showGanttScale(scale);
 }
 
-void TForm1::ShowCriticalPathOn(bool on)
+void MainWindow::ShowCriticalPathOn(bool on)
 {
     m_view->showCriticalPathOn(on);
 }
 
-void TForm1::HideHiddenColumns()
+void MainWindow::HideHiddenColumns()
 {
     for (int column = ColLevel; column <= ColSettings; ++column)
         m_taskGrid->setColumnHidden(column, true);
@@ -215,7 +215,7 @@ void TForm1::HideHiddenColumns()
 
 // ---- Start-up and shut-down ----
 
-void TForm1::showEvent(QShowEvent *event)
+void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     if (!m_shown) {
@@ -224,7 +224,7 @@ void TForm1::showEvent(QShowEvent *event)
     }
 }
 
-void TForm1::onFirstShow()
+void MainWindow::onFirstShow()
 {
     if (QScreen *display = screen()) {
         QSize outer = frameGeometry().size();
@@ -238,7 +238,7 @@ void TForm1::onFirstShow()
     QTimer::singleShot(0, m_documents, &DocumentController::openStartFile);
 }
 
-void TForm1::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     bool canClose = true;
     RunCommand(*this, [this, &canClose] { canClose = m_documents->confirmClose(); });

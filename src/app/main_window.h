@@ -1,5 +1,5 @@
 #pragma once
-// The main window TForm1: tool bar, menus, the task grid and the Gantt chart side by
+// The main window: tool bar, menus, the task grid and the Gantt chart side by
 // side. It owns the project, lays out the widgets, builds the menus and the tool bar
 // from the command table and wires the controllers that handle the commands. It lends
 // itself to the operations as their Host, forwarding to the widgets and controllers.
@@ -27,13 +27,13 @@ class TaskGrid;
 class ToolsController;
 class ViewController;
 
-class TForm1 : public QMainWindow, public Host {
+class MainWindow : public QMainWindow, public Host {
     Q_OBJECT
 public:
     /// parameters: the command-line parameters after the program name; the first,
     /// when present, is the project file opened when the window is first shown.
-    explicit TForm1(const QStringList &parameters = {}, QWidget *parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(const QStringList &parameters = {}, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     Project &project() { return m_project; }
     TaskGrid *taskGrid() const { return m_taskGrid; }

@@ -54,11 +54,11 @@ void TaskController::onIndent()
 
 void TaskController::enablePopupItems()
 {
-    const PopupMenuItems items = PopupMenu1Popup(m_project);
-    m_actions.action(QStringLiteral("InsertRow1"))->setEnabled(items.InsertRow1);
-    m_actions.action(QStringLiteral("DeleteRow1"))->setEnabled(items.DeleteRow1);
-    m_actions.action(QStringLiteral("Outdent2"))->setEnabled(items.Outdent2);
-    m_actions.action(QStringLiteral("Indent2"))->setEnabled(items.Indent2);
+    const PopupMenuItems items = EnabledPopupItems(m_project);
+    m_actions.action(QStringLiteral("InsertRow1"))->setEnabled(items.insertTask);
+    m_actions.action(QStringLiteral("DeleteRow1"))->setEnabled(items.deleteTask);
+    m_actions.action(QStringLiteral("Outdent2"))->setEnabled(items.outdent);
+    m_actions.action(QStringLiteral("Indent2"))->setEnabled(items.indent);
 }
 
 } // namespace morvaine

@@ -1,5 +1,5 @@
 #pragma once
-// The task grid StringGrid1: the task table shown with one fixed header row and one
+// The task grid: the task table shown with one fixed header row and one
 // fixed row-number column. The grid reports what the editing rules need (a cell
 // about to be selected, the editor's text after each change, Enter, the mouse
 // buttons) and paints every cell, headers included, through one routine.

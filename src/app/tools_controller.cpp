@@ -7,7 +7,7 @@ namespace morvaine {
 
 ToolsController::ToolsController(Project &project, Host &host, QWidget *window,
                                  CommandActions &actions)
-    : QObject(window), m_settingsDialog(new TFormSettings(project, host, window))
+    : QObject(window), m_settingsDialog(new SettingsDialog(project, host, window))
 {
     actions.bind("Settings1", this, &ToolsController::onSettings);
 }
@@ -21,7 +21,7 @@ ToolsController::~ToolsController()
 
 void ToolsController::onSettings()
 {
-    m_settingsDialog->Execute();
+    m_settingsDialog->runModal();
 }
 
 } // namespace morvaine

@@ -13,7 +13,7 @@ class QWidget;
 namespace morvaine {
 
 class CommandActions;
-class TFormSettings;
+class SettingsDialog;
 
 class ToolsController : public QObject {
     Q_OBJECT
@@ -22,13 +22,13 @@ public:
     ToolsController(Project &project, Host &host, QWidget *window, CommandActions &actions);
     ~ToolsController() override;
 
-    TFormSettings *settingsDialog() const { return m_settingsDialog; }
+    SettingsDialog *settingsDialog() const { return m_settingsDialog; }
 
     /// Shows the settings dialog modally; what it changes it changes itself.
     void onSettings();
 
 private:
-    TFormSettings *m_settingsDialog;
+    SettingsDialog *m_settingsDialog;
 };
 
 } // namespace morvaine

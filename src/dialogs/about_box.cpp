@@ -1,9 +1,9 @@
 #include "about_box.h"
 
+#include "model/new_project.h"
 #include "widgets/help_links.h"
 #include "widgets/icons.h"
 #include "widgets/window_position.h"
-#include "model/new_project.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -48,7 +48,7 @@ private:
 
 } // namespace
 
-TFormAbout::TFormAbout(QWidget *mainWindow)
+AboutBox::AboutBox(QWidget *mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowCloseButtonHint),
       m_mainWindow(mainWindow)
@@ -58,22 +58,25 @@ TFormAbout::TFormAbout(QWidget *mainWindow)
     setModal(true);
     setFont(QFont(QStringLiteral("Tahoma"), 8));
 
-    auto *image1 = new QLabel(this);
-    image1->setObjectName(QStringLiteral("Image1"));
-    image1->setFixedSize(431, 221);
-    image1->setPixmap(SvgPixmap(QStringLiteral(":/icons/about_banner.svg"), QSize(431, 221),
-                                devicePixelRatioF()));
+    auto *picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setFixedSize(431, 221);
+    picture->setPixmap(SvgPixmap(QStringLiteral(":/icons/about_banner.svg"), QSize(431, 221),
+                                 devicePixelRatioF()));
 
-    auto *label1 = new QLabel(QLatin1String(AppTitle), this);
-    label1->setObjectName(QStringLiteral("Label1"));
+    auto *title = new QLabel(QLatin1String(AppTitle), this);
+    title->setObjectName(QStringLiteral("Label1"));
     QFont titleFont = font();
     titleFont.setBold(true);
     titleFont.setPointSize(12);
-    label1->setFont(titleFont);
+    title->setFont(titleFont);
 
-    m_labelURL1 = new LinkLabel("LabelURL1", [this] { LabelURL1Click(); }, this);
-    m_labelURL2 = new LinkLabel("LabelURL2", [this] { LabelURL2Click(); }, this);
-    m_labelURL3 = new LinkLabel("LabelURL3", [this] { LabelURL3Click(); }, this);
+    m_homePageLink = new LinkLabel(
+        "LabelURL1", [this] { onHomePageLink(); }, this);
+    m_feedbackLink = new LinkLabel(
+        "LabelURL2", [this] { onFeedbackLink(); }, this);
+    m_supportLink = new LinkLabel(
+        "LabelURL3", [this] { onSupportLink(); }, this);
 
     auto *links = new QGridLayout;
     links->setColumnStretch(1, 1);
@@ -81,9 +84,9 @@ TFormAbout::TFormAbout(QWidget *mainWindow)
         const char *name;
         const char *caption;
         QLabel *link;
-    } rows[] = {{"Label3", "Home Page:", m_labelURL1},
-                {"Label4", "Send Feedback:", m_labelURL2},
-                {"Label5", "Support:", m_labelURL3}};
+    } rows[] = {{"Label3", "Home Page:", m_homePageLink},
+                {"Label4", "Send Feedback:", m_feedbackLink},
+                {"Label5", "Support:", m_supportLink}};
     for (int i = 0; i < 3; ++i) {
         auto *caption = new QLabel(QLatin1String(rows[i].caption), this);
         caption->setObjectName(QLatin1String(rows[i].name));
@@ -91,60 +94,73 @@ TFormAbout::TFormAbout(QWidget *mainWindow)
         links->addWidget(rows[i].link, i, 1);
     }
 
-    auto *bevel1 = new QFrame(this);
-    bevel1->setObjectName(QStringLiteral("Bevel1"));
-    bevel1->setFrameShape(QFrame::HLine);
-    bevel1->setFrameShadow(QFrame::Sunken);
+    auto *bevel = new QFrame(this);
+    bevel->setObjectName(QStringLiteral("Bevel1"));
+    bevel->setFrameShape(QFrame::HLine);
+    bevel->setFrameShadow(QFrame::Sunken);
 
-    auto *buttonOK = new QPushButton(QStringLiteral("OK"), this);
-    buttonOK->setObjectName(QStringLiteral("ButtonOK"));
-    buttonOK->setDefault(true);
-    connect(buttonOK, &QPushButton::clicked, this, [this] { ButtonOKClick(); });
+    auto *okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("ButtonOK"));
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, [this] { onOk(); });
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(buttonOK);
+    buttons->addWidget(okButton);
     buttons->addStretch();
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 8);
-    layout->addWidget(image1, 0, Qt::AlignHCenter);
+    layout->addWidget(picture, 0, Qt::AlignHCenter);
     auto *text = new QVBoxLayout;
     text->setContentsMargins(16, 8, 16, 0);
-    text->addWidget(label1);
+    text->addWidget(title);
     text->addSpacing(8);
     text->addLayout(links);
     layout->addLayout(text);
     layout->addStretch();
-    layout->addWidget(bevel1);
+    layout->addWidget(bevel);
     layout->addLayout(buttons);
 
     setFixedSize(435, 414);
 }
 
-int TFormAbout::Execute()
+int AboutBox::runModal()
 {
-    FormShow();
+    placeAndFill();
     return exec();
 }
 
-void TFormAbout::FormShow()
+void AboutBox::placeAndFill()
 {
     if (m_mainWindow) {
-        if (const auto place = CentredOverMain(m_mainWindow->frameGeometry(), frameGeometry().size()))
+        if (const auto place =
+                CentredOverMain(m_mainWindow->frameGeometry(), frameGeometry().size()))
             move(*place);
     }
-    m_labelURL1->setText(QLatin1String(HomePageAddress));
-    m_labelURL2->setText(QLatin1String(InfoMailAddress));
-    m_labelURL3->setText(QLatin1String(SupportMailAddress));
+    m_homePageLink->setText(QLatin1String(HomePageAddress));
+    m_feedbackLink->setText(QLatin1String(InfoMailAddress));
+    m_supportLink->setText(QLatin1String(SupportMailAddress));
 }
 
-void TFormAbout::LabelURL1Click() { OpenWebAddress(m_labelURL1->text()); }
+void AboutBox::onHomePageLink()
+{
+    OpenWebAddress(m_homePageLink->text());
+}
 
-void TFormAbout::LabelURL2Click() { OpenMailTo(m_labelURL2->text()); }
+void AboutBox::onFeedbackLink()
+{
+    OpenMailTo(m_feedbackLink->text());
+}
 
-void TFormAbout::LabelURL3Click() { OpenMailTo(m_labelURL3->text()); }
+void AboutBox::onSupportLink()
+{
+    OpenMailTo(m_supportLink->text());
+}
 
-void TFormAbout::ButtonOKClick() { accept(); }
+void AboutBox::onOk()
+{
+    accept();
+}
 
 } // namespace morvaine

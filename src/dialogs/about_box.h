@@ -1,5 +1,5 @@
 #pragma once
-// The about box TFormAbout: the program's name and version and its contact links.
+// The about box: the program's name and version and its contact links.
 
 #include <QDialog>
 
@@ -7,28 +7,28 @@ class QLabel;
 
 namespace morvaine {
 
-class TFormAbout : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 public:
-    explicit TFormAbout(QWidget *mainWindow);
+    explicit AboutBox(QWidget *mainWindow);
 
     /// Centres the box over the main window, fills it and runs it modally.
-    int Execute();
+    int runModal();
 
-    void FormShow();
+    void placeAndFill();
     /// Opens the home page; the box stays open.
-    void LabelURL1Click();
+    void onHomePageLink();
     /// Opens a new mail to the information address; the box stays open.
-    void LabelURL2Click();
+    void onFeedbackLink();
     /// Opens a new mail to the support address; the box stays open.
-    void LabelURL3Click();
-    void ButtonOKClick();
+    void onSupportLink();
+    void onOk();
 
 private:
     QWidget *m_mainWindow;
-    QLabel *m_labelURL1;
-    QLabel *m_labelURL2;
-    QLabel *m_labelURL3;
+    QLabel *m_homePageLink;
+    QLabel *m_feedbackLink;
+    QLabel *m_supportLink;
 };
 
 } // namespace morvaine

@@ -2,9 +2,9 @@
 
 #include "edit/command_guard.h"
 #include "edit/working_days.h"
+#include "model/convert.h"
 #include "widgets/icons.h"
 #include "widgets/window_position.h"
-#include "model/convert.h"
 #include "working_time.h"
 
 #include <QCheckBox>
@@ -30,9 +30,15 @@ const QDate &epoch()
     return day;
 }
 
-QDate toQDate(TDateTime value) { return epoch().addDays(static_cast<qint64>(value)); }
+QDate toQDate(TDateTime value)
+{
+    return epoch().addDays(static_cast<qint64>(value));
+}
 
-TDateTime fromQDate(const QDate &day) { return static_cast<TDateTime>(epoch().daysTo(day)); }
+TDateTime fromQDate(const QDate &day)
+{
+    return static_cast<TDateTime>(epoch().daysTo(day));
+}
 
 const QString &euroSign()
 {
@@ -43,7 +49,7 @@ const QString &euroSign()
 
 } // namespace
 
-TFormSettings::TFormSettings(Project &project, Host &host, QWidget *mainWindow)
+SettingsDialog::SettingsDialog(Project &project, Host &host, QWidget *mainWindow)
     : QDialog(mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       m_project(project), m_host(host), m_mainWindow(mainWindow)
 {
@@ -60,148 +66,150 @@ TFormSettings::TFormSettings(Project &project, Host &host, QWidget *mainWindow)
     };
 
     // Project info: what saving wrote, shown as it stands.
-    auto *groupBox3 = new QGroupBox(QStringLiteral(" Project Info "), this);
-    groupBox3->setObjectName(QStringLiteral("GroupBox3"));
-    auto *infoLayout = new QFormLayout(groupBox3);
-    m_label7 = static_cast<QLabel *>(named(new QLabel(groupBox3), "Label7"));
-    m_label8 = static_cast<QLabel *>(named(new QLabel(groupBox3), "Label8"));
-    m_label3 = static_cast<QLabel *>(named(new QLabel(groupBox3), "Label3"));
-    m_label3->setWordWrap(true);
-    infoLayout->addRow(QStringLiteral("Create date:"), m_label7);
-    infoLayout->addRow(QStringLiteral("Date of change:"), m_label8);
-    infoLayout->addRow(QStringLiteral("File name:"), m_label3);
+    auto *infoGroup = new QGroupBox(QStringLiteral(" Project Info "), this);
+    infoGroup->setObjectName(QStringLiteral("GroupBox3"));
+    auto *infoLayout = new QFormLayout(infoGroup);
+    m_createDateLabel = static_cast<QLabel *>(named(new QLabel(infoGroup), "Label7"));
+    m_changeDateLabel = static_cast<QLabel *>(named(new QLabel(infoGroup), "Label8"));
+    m_fileNameLabel = static_cast<QLabel *>(named(new QLabel(infoGroup), "Label3"));
+    m_fileNameLabel->setWordWrap(true);
+    infoLayout->addRow(QStringLiteral("Create date:"), m_createDateLabel);
+    infoLayout->addRow(QStringLiteral("Date of change:"), m_changeDateLabel);
+    infoLayout->addRow(QStringLiteral("File name:"), m_fileNameLabel);
 
-    auto *image1 = new QLabel(this);
-    image1->setObjectName(QStringLiteral("Image1"));
-    image1->setFixedSize(82, 81);
-    image1->setPixmap(SvgPixmap(QStringLiteral(":/icons/settings_art.svg"), QSize(82, 81),
-                                devicePixelRatioF()));
-    image1->setAttribute(Qt::WA_TranslucentBackground);
+    auto *picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setFixedSize(82, 81);
+    picture->setPixmap(
+        SvgPixmap(QStringLiteral(":/icons/settings_art.svg"), QSize(82, 81), devicePixelRatioF()));
+    picture->setAttribute(Qt::WA_TranslucentBackground);
 
-    auto *groupBox2 = new QGroupBox(QStringLiteral(" Settings "), this);
-    groupBox2->setObjectName(QStringLiteral("GroupBox2"));
-    auto *settingsLayout = new QFormLayout(groupBox2);
-    m_editPrjName = static_cast<QLineEdit *>(named(new QLineEdit(groupBox2), "EditPrjName"));
-    m_editAuthor = static_cast<QLineEdit *>(named(new QLineEdit(groupBox2), "EditAuthor"));
-    m_dateTimePicker1 =
-        static_cast<QDateEdit *>(named(new QDateEdit(groupBox2), "DateTimePicker1"));
-    m_dateTimePicker1->setCalendarPopup(true);
-    m_comboBoxCurrency =
-        static_cast<QComboBox *>(named(new QComboBox(groupBox2), "ComboBoxCurrency"));
-    m_comboBoxCurrency->setEditable(false);
-    m_comboBoxCurrency->addItem(QStringLiteral("$ (dollar)"), QStringLiteral("$"));
-    m_comboBoxCurrency->addItem(euroSign() + QLatin1String(" (euro)"), euroSign());
-    settingsLayout->addRow(QStringLiteral("Project name:"), m_editPrjName);
-    settingsLayout->addRow(QStringLiteral("Author:"), m_editAuthor);
-    settingsLayout->addRow(QStringLiteral("Date of start project:"), m_dateTimePicker1);
-    settingsLayout->addRow(QStringLiteral("Currency:"), m_comboBoxCurrency);
+    auto *settingsGroup = new QGroupBox(QStringLiteral(" Settings "), this);
+    settingsGroup->setObjectName(QStringLiteral("GroupBox2"));
+    auto *settingsLayout = new QFormLayout(settingsGroup);
+    m_projectNameEdit =
+        static_cast<QLineEdit *>(named(new QLineEdit(settingsGroup), "EditPrjName"));
+    m_authorEdit = static_cast<QLineEdit *>(named(new QLineEdit(settingsGroup), "EditAuthor"));
+    m_startDatePicker =
+        static_cast<QDateEdit *>(named(new QDateEdit(settingsGroup), "DateTimePicker1"));
+    m_startDatePicker->setCalendarPopup(true);
+    m_currencyBox =
+        static_cast<QComboBox *>(named(new QComboBox(settingsGroup), "ComboBoxCurrency"));
+    m_currencyBox->setEditable(false);
+    m_currencyBox->addItem(QStringLiteral("$ (dollar)"), QStringLiteral("$"));
+    m_currencyBox->addItem(euroSign() + QLatin1String(" (euro)"), euroSign());
+    settingsLayout->addRow(QStringLiteral("Project name:"), m_projectNameEdit);
+    settingsLayout->addRow(QStringLiteral("Author:"), m_authorEdit);
+    settingsLayout->addRow(QStringLiteral("Date of start project:"), m_startDatePicker);
+    settingsLayout->addRow(QStringLiteral("Currency:"), m_currencyBox);
 
-    auto *groupBox1 = new QGroupBox(QStringLiteral(" Working Days "), this);
-    groupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    auto *daysLayout = new QHBoxLayout(groupBox1);
+    auto *daysGroup = new QGroupBox(QStringLiteral(" Working Days "), this);
+    daysGroup->setObjectName(QStringLiteral("GroupBox1"));
+    auto *daysLayout = new QHBoxLayout(daysGroup);
     static const char *const dayNames[7] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
     for (int day = 0; day < 7; ++day) {
-        m_dayBoxes[day] = new QCheckBox(QLatin1String(dayNames[day]), groupBox1);
+        m_dayBoxes[day] = new QCheckBox(QLatin1String(dayNames[day]), daysGroup);
         m_dayBoxes[day]->setObjectName(QLatin1String("CheckBox") + QLatin1String(dayNames[day]));
         daysLayout->addWidget(m_dayBoxes[day]);
     }
 
-    auto *groupBox4 = new QGroupBox(QStringLiteral(" Working Time "), this);
-    groupBox4->setObjectName(QStringLiteral("GroupBox4"));
-    auto *timeLayout = new QHBoxLayout(groupBox4);
-    m_editWorkTime = static_cast<QLineEdit *>(named(new QLineEdit(groupBox4), "EditWorkTime"));
-    m_editWorkTime->setReadOnly(true);
-    auto *upDownWT = new QWidget(groupBox4);
-    upDownWT->setObjectName(QStringLiteral("UpDownWT"));
-    auto *upDownLayout = new QVBoxLayout(upDownWT);
+    auto *timeGroup = new QGroupBox(QStringLiteral(" Working Time "), this);
+    timeGroup->setObjectName(QStringLiteral("GroupBox4"));
+    auto *timeLayout = new QHBoxLayout(timeGroup);
+    m_workingTimeEdit = static_cast<QLineEdit *>(named(new QLineEdit(timeGroup), "EditWorkTime"));
+    m_workingTimeEdit->setReadOnly(true);
+    auto *spinner = new QWidget(timeGroup);
+    spinner->setObjectName(QStringLiteral("UpDownWT"));
+    auto *upDownLayout = new QVBoxLayout(spinner);
     upDownLayout->setContentsMargins(0, 0, 0, 0);
     upDownLayout->setSpacing(0);
-    auto *up = new QToolButton(upDownWT);
+    auto *up = new QToolButton(spinner);
     up->setObjectName(QStringLiteral("UpDownWTUp"));
     up->setArrowType(Qt::UpArrow);
     up->setFixedSize(17, 11);
-    auto *down = new QToolButton(upDownWT);
+    auto *down = new QToolButton(spinner);
     down->setObjectName(QStringLiteral("UpDownWTDown"));
     down->setArrowType(Qt::DownArrow);
     down->setFixedSize(17, 11);
     upDownLayout->addWidget(up);
     upDownLayout->addWidget(down);
-    timeLayout->addWidget(m_editWorkTime);
-    timeLayout->addWidget(upDownWT);
+    timeLayout->addWidget(m_workingTimeEdit);
+    timeLayout->addWidget(spinner);
     timeLayout->addStretch();
-    connect(up, &QToolButton::clicked, this, [this] { UpDownWTClick(true); });
-    connect(down, &QToolButton::clicked, this, [this] { UpDownWTClick(false); });
+    connect(up, &QToolButton::clicked, this, [this] { onWorkingTimeStep(true); });
+    connect(down, &QToolButton::clicked, this, [this] { onWorkingTimeStep(false); });
 
-    auto *buttonOK = new QPushButton(QStringLiteral("OK"), this);
-    buttonOK->setObjectName(QStringLiteral("ButtonOK"));
-    buttonOK->setDefault(true);
-    auto *buttonCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    buttonCancel->setObjectName(QStringLiteral("ButtonCancel"));
-    connect(buttonOK, &QPushButton::clicked, this,
-            [this] { RunCommand(m_host, [this] { ButtonOKClick(); }); });
-    connect(buttonCancel, &QPushButton::clicked, this, [this] { ButtonCancelClick(); });
+    auto *okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("ButtonOK"));
+    okButton->setDefault(true);
+    auto *cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton->setObjectName(QStringLiteral("ButtonCancel"));
+    connect(okButton, &QPushButton::clicked, this,
+            [this] { RunCommand(m_host, [this] { onOk(); }); });
+    connect(cancelButton, &QPushButton::clicked, this, [this] { onCancel(); });
 
     auto *top = new QHBoxLayout;
-    top->addWidget(groupBox3, 1);
-    top->addWidget(image1, 0, Qt::AlignTop);
+    top->addWidget(infoGroup, 1);
+    top->addWidget(picture, 0, Qt::AlignTop);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(buttonOK);
-    buttons->addWidget(buttonCancel);
+    buttons->addWidget(okButton);
+    buttons->addWidget(cancelButton);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(groupBox2);
-    layout->addWidget(groupBox1);
-    layout->addWidget(groupBox4);
+    layout->addWidget(settingsGroup);
+    layout->addWidget(daysGroup);
+    layout->addWidget(timeGroup);
     layout->addStretch();
     layout->addLayout(buttons);
 
     setFixedSize(490, 437);
 }
 
-int TFormSettings::Execute()
+int SettingsDialog::runModal()
 {
-    RunCommand(m_host, [this] { FormShow(); });
+    RunCommand(m_host, [this] { placeAndFill(); });
     return exec();
 }
 
-void TFormSettings::FormShow()
+void SettingsDialog::placeAndFill()
 {
     if (m_mainWindow) {
-        if (const auto place = CentredOverMain(m_mainWindow->frameGeometry(), frameGeometry().size()))
+        if (const auto place =
+                CentredOverMain(m_mainWindow->frameGeometry(), frameGeometry().size()))
             move(*place);
     }
 
     const SettingsBlock settings = m_project.settings();
-    m_label7->setText(settings.createDate());
-    m_label8->setText(settings.changeDate());
-    m_label3->setText(settings.fileName());
-    m_editPrjName->setText(settings.projectName());
-    m_editAuthor->setText(settings.author());
-    m_dateTimePicker1->setDisplayFormat(ShortDateFormat());
-    m_dateTimePicker1->setDate(toQDate(StrToDate(settings.startDate())));
+    m_createDateLabel->setText(settings.createDate());
+    m_changeDateLabel->setText(settings.changeDate());
+    m_fileNameLabel->setText(settings.fileName());
+    m_projectNameEdit->setText(settings.projectName());
+    m_authorEdit->setText(settings.author());
+    m_startDatePicker->setDisplayFormat(ShortDateFormat());
+    m_startDatePicker->setDate(toQDate(StrToDate(settings.startDate())));
 
     if (settings.currency() == QLatin1String("$"))
-        m_comboBoxCurrency->setCurrentIndex(0);
+        m_currencyBox->setCurrentIndex(0);
     else if (settings.currency() == euroSign())
-        m_comboBoxCurrency->setCurrentIndex(1);
+        m_currencyBox->setCurrentIndex(1);
 
     const QString &days = settings.workingDays();
     for (int day = 0; day < 7; ++day)
         m_dayBoxes[day]->setChecked(day < days.size() && days.at(day) == QLatin1Char('Y'));
 
     const int hours = StrToInt(settings.workingTime());
-    m_editWorkTime->setText(WorkingTimeText(hours));
-    m_upDownPosition = hours;
+    m_workingTimeEdit->setText(WorkingTimeText(hours));
+    m_workingHours = hours;
 }
 
-void TFormSettings::UpDownWTClick(bool up)
+void SettingsDialog::onWorkingTimeStep(bool up)
 {
-    m_editWorkTime->setText(StepWorkingTime(m_editWorkTime->text(), up));
-    m_upDownPosition = WorkingTimeNumber(m_editWorkTime->text());
+    m_workingTimeEdit->setText(StepWorkingTime(m_workingTimeEdit->text(), up));
+    m_workingHours = WorkingTimeNumber(m_workingTimeEdit->text());
 }
 
-void TFormSettings::ButtonOKClick()
+void SettingsDialog::onOk()
 {
     QString workingDays;
     for (QCheckBox *box : m_dayBoxes)
@@ -215,19 +223,22 @@ void TFormSettings::ButtonOKClick()
     }
 
     SettingsBlock settings = m_project.settings();
-    settings.setValue(SettingsBlock::ProjectName, m_editPrjName->text());
-    settings.setValue(SettingsBlock::Author, m_editAuthor->text());
-    settings.setValue(SettingsBlock::StartDate, DateToStr(fromQDate(m_dateTimePicker1->date())));
-    settings.setValue(SettingsBlock::Currency, m_comboBoxCurrency->currentData().toString());
+    settings.setValue(SettingsBlock::ProjectName, m_projectNameEdit->text());
+    settings.setValue(SettingsBlock::Author, m_authorEdit->text());
+    settings.setValue(SettingsBlock::StartDate, DateToStr(fromQDate(m_startDatePicker->date())));
+    settings.setValue(SettingsBlock::Currency, m_currencyBox->currentData().toString());
 
     ApplyWorkingDays(m_project, m_host, workingDays);
 
     settings.setValue(SettingsBlock::WorkingTime,
-                      QString::number(WorkingTimeNumber(m_editWorkTime->text())));
+                      QString::number(WorkingTimeNumber(m_workingTimeEdit->text())));
     settings.markModified();
     accept();
 }
 
-void TFormSettings::ButtonCancelClick() { reject(); }
+void SettingsDialog::onCancel()
+{
+    reject();
+}
 
 } // namespace morvaine

@@ -51,7 +51,7 @@ QString filterCompletion(const QString &text)
     return copy;
 }
 
-// Step 6 of a selection: the tracked cell is left with a changed text.
+// Leaving the tracked cell after its text changed: the new text takes effect.
 void commitTrackedCell(Project &project, Host &host)
 {
     const EditState &edit = project.Edit;
@@ -91,8 +91,7 @@ void track(Project &project, int column, int row)
 
 } // namespace
 
-QString StringGrid1SetEditText(Project &project, Host &host, int column, int row,
-                               const QString &text)
+QString FilterTypedText(Project &project, Host &host, int column, int row, const QString &text)
 {
     if (!isEditableCell(column, row))
         return text;
@@ -117,7 +116,7 @@ QString StringGrid1SetEditText(Project &project, Host &host, int column, int row
     return result;
 }
 
-bool StringGrid1SelectCell(Project &project, Host &host, int column, int row)
+bool CommitAndSelectCell(Project &project, Host &host, int column, int row)
 {
     if (!isEditableCell(column, row))
         return false;
@@ -184,7 +183,7 @@ void CommitEditedCell(Project &project, Host &host)
 {
     const EditState &edit = project.Edit;
     if (isEditableCell(edit.TrackedCol, edit.TrackedRow))
-        StringGrid1SelectCell(project, host, edit.TrackedCol, edit.TrackedRow);
+        CommitAndSelectCell(project, host, edit.TrackedCol, edit.TrackedRow);
 }
 
 bool RetrackCell(Project &project)
@@ -197,7 +196,7 @@ bool RetrackCell(Project &project)
     return true;
 }
 
-bool StringGrid1KeyPress(Host &host, int key)
+bool MoveDownOnEnter(Host &host, int key)
 {
     if (key != Qt::Key_Return && key != Qt::Key_Enter)
         return false;
@@ -208,7 +207,7 @@ bool StringGrid1KeyPress(Host &host, int key)
     return true;
 }
 
-void StringGrid1MouseDown(Project &project, Host &host, int column, int row)
+void SelectRightClickedCell(Project &project, Host &host, int column, int row)
 {
     if (column < 0 || row < 0)
         return;

@@ -10,8 +10,7 @@ namespace morvaine {
 /// The in-cell editor's whole text for (column, row) after a change, or when the editor
 /// closes. Stores the filtered text in the cell and returns it; the editor shows the
 /// returned text when it differs from its own. Beeps for a refused Forerunner character.
-QString StringGrid1SetEditText(Project &project, Host &host, int column, int row,
-                               const QString &text);
+QString FilterTypedText(Project &project, Host &host, int column, int row, const QString &text);
 
 /// Runs before the task grid's selection moves to (column, row), by mouse, key or program:
 /// places or hides the date picker, switches editing, commits the cell being left and
@@ -20,7 +19,7 @@ QString StringGrid1SetEditText(Project &project, Host &host, int column, int row
 /// Throws ConversionError when the commit meets a text that is not a number or a date;
 /// the tracking has moved on to the new cell all the same. An unreadable date in the cell
 /// entered is thrown after every step, with the picker hidden so the text can be retyped.
-bool StringGrid1SelectCell(Project &project, Host &host, int column, int row);
+bool CommitAndSelectCell(Project &project, Host &host, int column, int row);
 
 /// Takes the tracked cell's text afresh after the program, not the user, changed it
 /// (rows moved, a file opened), so that leaving the cell commits nothing. Returns
@@ -32,11 +31,11 @@ void CommitEditedCell(Project &project, Host &host);
 
 /// A key typed in the task grid while no editor is open (key is a Qt::Key value).
 /// Enter selects the next row in the same column; returns whether it did.
-bool StringGrid1KeyPress(Host &host, int key);
+bool MoveDownOnEnter(Host &host, int key);
 
 /// The right mouse button went down over cell (column, row) of the task grid; column or
 /// row -1 when no cell lies under the mouse. Selects the cell (column 1 for the number
 /// column) or records a click on the header row; the popup menu opens afterwards.
-void StringGrid1MouseDown(Project &project, Host &host, int column, int row);
+void SelectRightClickedCell(Project &project, Host &host, int column, int row);
 
 } // namespace morvaine

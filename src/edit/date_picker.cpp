@@ -19,12 +19,12 @@ void recalcCurrentCell(Project &project, Host &host)
 
 } // namespace
 
-void DateTimePicker1DropDown(Project &project)
+void DeferPickerRecalc(Project &project)
 {
     project.Edit.PickerDropped = true;
 }
 
-void DateTimePicker1Change(Project &project, Host &host, TDateTime date)
+void WritePickedDate(Project &project, Host &host, TDateTime date)
 {
     const int column = host.CurrentColumn();
     const int row = host.CurrentRow();
@@ -38,7 +38,7 @@ void DateTimePicker1Change(Project &project, Host &host, TDateTime date)
         recalcCurrentCell(project, host);
 }
 
-void DateTimePicker1CloseUp(Project &project, Host &host)
+void RunDeferredPickerRecalc(Project &project, Host &host)
 {
     EditState &edit = project.Edit;
     edit.PickerDropped = false;
@@ -48,7 +48,7 @@ void DateTimePicker1CloseUp(Project &project, Host &host)
     edit.PickerPending = false;
 }
 
-bool DateTimePicker1KeyPress(Host &host, int key)
+bool MoveDownFromPickerOnEnter(Host &host, int key)
 {
     if (key != Qt::Key_Return && key != Qt::Key_Enter)
         return false;

@@ -99,7 +99,7 @@ void setGroupMark(TaskTable &table, int row, bool group)
 void reselectTrackedCell(Project &project, Host &host)
 {
     if (RetrackCell(project))
-        StringGrid1SelectCell(project, host, project.Edit.TrackedCol, project.Edit.TrackedRow);
+        CommitAndSelectCell(project, host, project.Edit.TrackedCol, project.Edit.TrackedRow);
 }
 
 bool isTaskRow(int row)
@@ -266,11 +266,11 @@ void OutdentTask(Project &project, Host &host, int column, int row)
     RecalcSchedule(project, host);
 }
 
-PopupMenuItems PopupMenu1Popup(const Project &project)
+PopupMenuItems EnabledPopupItems(const Project &project)
 {
     PopupMenuItems items;
-    items.InsertRow1 = !project.Edit.HeaderRightClick;
-    items.DeleteRow1 = !project.Edit.HeaderRightClick;
+    items.insertTask = !project.Edit.HeaderRightClick;
+    items.deleteTask = !project.Edit.HeaderRightClick;
     return items;
 }
 

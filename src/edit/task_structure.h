@@ -36,14 +36,14 @@ void OutdentTask(Project &project, Host &host, int column, int row);
 
 /// Which items of the task grid's popup menu are enabled.
 struct PopupMenuItems {
-    bool InsertRow1 = true;
-    bool DeleteRow1 = true;
-    bool Outdent2 = true;
-    bool Indent2 = true;
+    bool insertTask = true;
+    bool deleteTask = true;
+    bool outdent = true;
+    bool indent = true;
 };
 
 /// Runs before the popup menu opens: inserting and deleting make no sense after a right
 /// click on the header row.
-PopupMenuItems PopupMenu1Popup(const Project &project);
+PopupMenuItems EnabledPopupItems(const Project &project);
 
 } // namespace morvaine

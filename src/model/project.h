@@ -123,7 +123,7 @@ public:
     const QString &currency() const { return value(Currency); }
 
     bool isModified() const { return modify() == QLatin1String("Yes"); }
-    /// "Modify" := "Yes".
+    /// Marks the project as changed since it was last opened or saved.
     void markModified() { setValue(Modify, QStringLiteral("Yes")); }
     /// True when the project has been saved or opened under a file name.
     bool hasFileName() const;
@@ -141,7 +141,10 @@ public:
     ResourceTable resourceTable;
 
     SettingsBlock settings() { return SettingsBlock(taskTable); }
-    const SettingsBlock settings() const { return SettingsBlock(const_cast<TaskTable &>(taskTable)); }
+    const SettingsBlock settings() const
+    {
+        return SettingsBlock(const_cast<TaskTable &>(taskTable));
+    }
 
     /// Highest task row holding task data; 0 for a new project.
     int LastTaskRow = 0;

@@ -1,7 +1,7 @@
 #include "test_classes.h"
 
-#include "widgets/help_links.h"
 #include "dialogs/about_box.h"
+#include "widgets/help_links.h"
 
 #include <QDesktopServices>
 #include <QLabel>
@@ -25,8 +25,8 @@ public slots:
 
 void TestAboutBox::showsTitleAndAddresses()
 {
-    TFormAbout box(nullptr);
-    box.FormShow();
+    AboutBox box(nullptr);
+    box.placeAndFill();
     box.show();
     QCOMPARE(box.windowTitle(), QStringLiteral("About Morvaine"));
     QCOMPARE(box.size(), QSize(435, 414));
@@ -51,8 +51,8 @@ void TestAboutBox::supportLinkOpensMailAndBoxStays()
     QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "open");
     QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
-    TFormAbout box(nullptr);
-    box.FormShow();
+    AboutBox box(nullptr);
+    box.placeAndFill();
     box.show();
     QTest::mouseClick(box.findChild<QLabel *>(QStringLiteral("LabelURL3")), Qt::LeftButton);
     QTest::mouseClick(box.findChild<QLabel *>(QStringLiteral("LabelURL1")), Qt::LeftButton);

@@ -27,9 +27,9 @@ using namespace morvaine;
 namespace {
 
 // The real window, with its beeps counted instead of sounded.
-class Window : public TForm1 {
+class Window : public MainWindow {
 public:
-    using TForm1::TForm1;
+    using MainWindow::MainWindow;
     void Beep() override { ++beeps; }
     int beeps = 0;
 };

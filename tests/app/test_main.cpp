@@ -1,8 +1,8 @@
 // Runs every test class of the windows in one executable.
 #include "test_classes.h"
 
-#include "widgets/icons.h"
 #include "views/fonts.h"
+#include "widgets/icons.h"
 
 #include <QApplication>
 #include <QTest>

@@ -42,9 +42,9 @@ QString tempPath(const QString &name)
 }
 
 // A window as the program starts it, shown, with its start-up file work done.
-std::unique_ptr<TForm1> startWindow(const QStringList &parameters = {})
+std::unique_ptr<MainWindow> startWindow(const QStringList &parameters = {})
 {
-    auto window = std::make_unique<TForm1>(parameters);
+    auto window = std::make_unique<MainWindow>(parameters);
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
         qWarning("window not exposed");
@@ -138,7 +138,7 @@ void TestMainWindow::startUpShowsNewProject()
     QCOMPARE(window->height() - window->menuBar()->height(), 627);
     QCOMPARE(window->findChild<QToolBar *>(QStringLiteral("ToolBar1"))->height(), 43);
     QCOMPARE(window->findChild<QSplitter *>(QStringLiteral("Splitter1"))->sizes().value(0), 529);
-    // The offscreen screen (800 x 600) is smaller: the design position stays.
+    // The offscreen screen (800 x 600) is smaller: the window keeps its place at 100, 100.
     const QRect screen = window->screen()->geometry();
     if (screen.width() <= window->width() || screen.height() <= window->height())
         QCOMPARE(window->pos(), QPoint(100, 100));

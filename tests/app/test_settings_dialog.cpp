@@ -1,9 +1,9 @@
 #include "test_classes.h"
 
 #include "dialogs/settings_dialog.h"
+#include "modal_script.h"
 #include "model/new_project.h"
 #include "model/project_file.h"
-#include "modal_script.h"
 #include "recording_host.h"
 
 #include <QCheckBox>
@@ -28,17 +28,17 @@ namespace {
 struct Fixture {
     Project project;
     RecordingHost host;
-    std::unique_ptr<TFormSettings> dialog;
+    std::unique_ptr<SettingsDialog> dialog;
 
     Fixture()
     {
         InitNewProject(project, host);
-        dialog = std::make_unique<TFormSettings>(project, host, nullptr);
+        dialog = std::make_unique<SettingsDialog>(project, host, nullptr);
     }
 
     void show()
     {
-        dialog->FormShow();
+        dialog->placeAndFill();
         dialog->show();
     }
 
@@ -60,7 +60,10 @@ struct Fixture {
     QString value(SettingsBlock::ValueRow row) const { return project.settings().value(row); }
 };
 
-QDate monday2024() { return QDate(2024, 1, 1); }
+QDate monday2024()
+{
+    return QDate(2024, 1, 1);
+}
 
 } // namespace
 
@@ -117,9 +120,9 @@ void TestSettingsDialog::spinnerStaysBetween1And24()
     f.project.settings().setValue(SettingsBlock::WorkingTime, hours);
     f.show();
     for (const QString &click : clicks)
-        QTest::mouseClick(f.child<QToolButton>(click == QLatin1String("up") ? "UpDownWTUp"
-                                                                           : "UpDownWTDown"),
-                          Qt::LeftButton);
+        QTest::mouseClick(
+            f.child<QToolButton>(click == QLatin1String("up") ? "UpDownWTUp" : "UpDownWTDown"),
+            Qt::LeftButton);
     QCOMPARE(f.child<QLineEdit>("EditWorkTime")->text(), expected);
     f.clickOk();
     QCOMPARE(f.value(SettingsBlock::WorkingTime), expected.section(QLatin1Char(' '), 0, 0));
@@ -273,7 +276,7 @@ void TestSettingsDialog::unreadableStartDateIsReported()
     f.project.settings().setValue(SettingsBlock::Author, QStringLiteral("Ada"));
     ModalScript script;
     script.cancel();
-    f.dialog->Execute();
+    f.dialog->runModal();
     QCOMPARE(f.host.texts(), QStringList{"'13/45/2024' is not a valid date"});
     QCOMPARE(f.host.messages[0].title, QStringLiteral("Error"));
     // The controls before the date are filled all the same.

@@ -16,7 +16,7 @@ public:
 
     void SelectCell(int column, int row) override
     {
-        if (StringGrid1SelectCell(m_project, *this, column, row))
+        if (CommitAndSelectCell(m_project, *this, column, row))
             RecordingHost::SelectCell(column, row);
     }
 
@@ -46,14 +46,14 @@ struct EditFixture {
     {
         host.SelectCell(column, row);
         for (const QChar ch : text)
-            StringGrid1SetEditText(project, host, column, row, cell(column, row) + ch);
+            FilterTypedText(project, host, column, row, cell(column, row) + ch);
     }
 
     /// Types text into (column, row) and presses Enter, which leaves the cell.
     void enter(int column, int row, const QString &text)
     {
         type(column, row, text);
-        StringGrid1KeyPress(host, Qt::Key_Return);
+        MoveDownOnEnter(host, Qt::Key_Return);
     }
 
     /// Clears "Modify" and the host's records, so a test sees only what follows.

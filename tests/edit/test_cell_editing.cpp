@@ -76,10 +76,10 @@ void TestCellEditing::typingFilter()
     f.host.SelectCell(column, 1);
     QString shown;
     if (pasted) {
-        shown = StringGrid1SetEditText(f.project, f.host, column, 1, before + typed);
+        shown = FilterTypedText(f.project, f.host, column, 1, before + typed);
     } else {
         for (const QChar ch : typed)
-            shown = StringGrid1SetEditText(f.project, f.host, column, 1, f.cell(column, 1) + ch);
+            shown = FilterTypedText(f.project, f.host, column, 1, f.cell(column, 1) + ch);
     }
     QCOMPARE(f.cell(column, 1), expected);
     QCOMPARE(shown, expected);
@@ -89,10 +89,10 @@ void TestCellEditing::typingFilter()
 void TestCellEditing::modifyFollowsNonEmptyText()
 {
     EditFixture f;
-    StringGrid1SetEditText(f.project, f.host, ColTask, 1, QString());
+    FilterTypedText(f.project, f.host, ColTask, 1, QString());
     QCOMPARE(f.project.settings().modify(), QStringLiteral("No"));
     // The text reported counts, not what the filter left of it.
-    StringGrid1SetEditText(f.project, f.host, ColDuration, 1, QStringLiteral("x"));
+    FilterTypedText(f.project, f.host, ColDuration, 1, QStringLiteral("x"));
     QCOMPARE(f.cell(ColDuration, 1), QString());
     QCOMPARE(f.project.settings().modify(), QStringLiteral("Yes"));
 }
@@ -232,8 +232,8 @@ void TestCellEditing::restoredTextCommitsNothing()
 {
     EditFixture f;
     f.type(ColTask, 2, QStringLiteral("A"));
-    StringGrid1SetEditText(f.project, f.host, ColTask, 2, QString());
-    StringGrid1KeyPress(f.host, Qt::Key_Return);
+    FilterTypedText(f.project, f.host, ColTask, 2, QString());
+    MoveDownOnEnter(f.host, Qt::Key_Return);
 
     QCOMPARE(f.cell(ColDuration, 2), QString());
     QCOMPARE(f.project.LastTaskRow, 0);
@@ -245,12 +245,12 @@ void TestCellEditing::failedCommitIsReportedOnce()
     EditFixture f;
     f.host.SelectCell(ColDuration, 1);
     // A letter typed between two digits passes the filter.
-    StringGrid1SetEditText(f.project, f.host, ColDuration, 1, QStringLiteral("5x5"));
+    FilterTypedText(f.project, f.host, ColDuration, 1, QStringLiteral("5x5"));
     QVERIFY_THROWS_EXCEPTION(ConversionError, f.host.SelectCell(ColDuration, 2));
 
     QCOMPARE(f.cell(ColDuration, 1), QStringLiteral("5x5"));
     QCOMPARE(f.project.Edit.TrackedRow, 2);
-    StringGrid1SelectCell(f.project, f.host, ColDuration, 3); // no second error
+    CommitAndSelectCell(f.project, f.host, ColDuration, 3); // no second error
 }
 
 void TestCellEditing::pickerOverDateCells()
@@ -314,15 +314,14 @@ void TestCellEditing::unreadableDateHidesPickerAndTracksCell()
     f.type(ColTask, 1, QStringLiteral("A"));
     f.host.SelectCell(ColStart, 2);
 
-    QVERIFY_THROWS_EXCEPTION(ConversionError,
-                             StringGrid1SelectCell(f.project, f.host, ColStart, 1));
+    QVERIFY_THROWS_EXCEPTION(ConversionError, CommitAndSelectCell(f.project, f.host, ColStart, 1));
     QCOMPARE(f.host.pickerColumn, -1);
     QVERIFY(f.host.editing);
     QCOMPARE(f.project.Edit.TrackedCol, int(ColStart));
     QCOMPARE(f.project.Edit.TrackedRow, 1);
 
     // Typed over, the cell gets its picker back.
-    StringGrid1SetEditText(f.project, f.host, ColStart, 1, QStringLiteral("07.05.2024"));
+    FilterTypedText(f.project, f.host, ColStart, 1, QStringLiteral("07.05.2024"));
     f.host.SelectCell(ColTask, 1);
     f.host.SelectCell(ColStart, 1);
     QCOMPARE(f.host.pickerDate, day("07.05.2024"));
@@ -334,7 +333,7 @@ void TestCellEditing::hiddenAndFixedCellsCannotBeSelected()
     f.host.SelectCell(ColDuration, 4);
     for (const auto &[column, row] : {std::pair{ColLevel, 4}, std::pair{ColSettings, 2},
                                       std::pair{ColNumber, 4}, std::pair{ColTask, 0}})
-        QVERIFY(!StringGrid1SelectCell(f.project, f.host, column, row));
+        QVERIFY(!CommitAndSelectCell(f.project, f.host, column, row));
     QCOMPARE(f.project.Edit.TrackedCol, int(ColDuration));
     QCOMPARE(f.project.Edit.TrackedRow, 4);
 }
@@ -346,21 +345,21 @@ void TestCellEditing::droppedPickerRecalculatesOnceAtCloseUp()
     f.host.SelectCell(ColStart, 1);
     f.settle();
 
-    DateTimePicker1DropDown(f.project);
-    DateTimePicker1Change(f.project, f.host, day("08.05.2024"));
-    DateTimePicker1Change(f.project, f.host, day("09.05.2024"));
+    DeferPickerRecalc(f.project);
+    WritePickedDate(f.project, f.host, day("08.05.2024"));
+    WritePickedDate(f.project, f.host, day("09.05.2024"));
     QCOMPARE(f.cell(ColStart, 1), QStringLiteral("09.05.2024"));
     QCOMPARE(f.cell(ColEnd, 1), QStringLiteral("06.05.2024"));
     QCOMPARE(f.project.settings().modify(), QStringLiteral("Yes"));
     QCOMPARE(f.host.chartRepaints, 0);
 
-    DateTimePicker1CloseUp(f.project, f.host);
+    RunDeferredPickerRecalc(f.project, f.host);
     QCOMPARE(f.cell(ColEnd, 1), QStringLiteral("09.05.2024"));
     QCOMPARE(f.host.chartRepaints, 1);
 
     // Dropping down and closing without a choice recalculates nothing.
-    DateTimePicker1DropDown(f.project);
-    DateTimePicker1CloseUp(f.project, f.host);
+    DeferPickerRecalc(f.project);
+    RunDeferredPickerRecalc(f.project, f.host);
     QCOMPARE(f.host.chartRepaints, 1);
 }
 
@@ -371,7 +370,7 @@ void TestCellEditing::pickerChangeWithoutCalendarRecalculatesAtOnce()
     f.host.SelectCell(ColEnd, 1);
     f.settle();
 
-    DateTimePicker1Change(f.project, f.host, day("10.05.2024"));
+    WritePickedDate(f.project, f.host, day("10.05.2024"));
     QCOMPARE(f.cell(ColEnd, 1), QStringLiteral("10.05.2024"));
     QCOMPARE(f.cell(ColDuration, 1), QStringLiteral("5")); // Monday to Friday
     QCOMPARE(f.host.chartRepaints, 1);
@@ -379,7 +378,7 @@ void TestCellEditing::pickerChangeWithoutCalendarRecalculatesAtOnce()
     // Away from the date columns a late change of the picker writes nothing.
     f.host.SelectCell(ColTask, 1);
     f.settle();
-    DateTimePicker1Change(f.project, f.host, day("17.05.2024"));
+    WritePickedDate(f.project, f.host, day("17.05.2024"));
     QCOMPARE(f.cell(ColEnd, 1), QStringLiteral("10.05.2024"));
     QCOMPARE(f.project.settings().modify(), QStringLiteral("No"));
 }
@@ -388,19 +387,19 @@ void TestCellEditing::enterMovesDownExceptOnLastRow()
 {
     EditFixture f;
     f.host.SelectCell(ColDuration, TaskTable::LastRow - 1);
-    QVERIFY(StringGrid1KeyPress(f.host, Qt::Key_Return));
+    QVERIFY(MoveDownOnEnter(f.host, Qt::Key_Return));
     QCOMPARE(f.host.currentRow, TaskTable::LastRow);
-    QVERIFY(!StringGrid1KeyPress(f.host, Qt::Key_Enter));
+    QVERIFY(!MoveDownOnEnter(f.host, Qt::Key_Enter));
     QCOMPARE(f.host.currentRow, TaskTable::LastRow);
-    QVERIFY(!StringGrid1KeyPress(f.host, Qt::Key_A));
+    QVERIFY(!MoveDownOnEnter(f.host, Qt::Key_A));
 
     f.host.SelectCell(ColStart, 5);
-    QVERIFY(DateTimePicker1KeyPress(f.host, Qt::Key_Enter));
+    QVERIFY(MoveDownFromPickerOnEnter(f.host, Qt::Key_Enter));
     QCOMPARE(f.host.currentColumn, int(ColStart));
     QCOMPARE(f.host.currentRow, 6);
     QCOMPARE(f.host.pickerRow, 6);
     f.host.SelectCell(ColStart, TaskTable::LastRow);
-    QVERIFY(!DateTimePicker1KeyPress(f.host, Qt::Key_Return));
+    QVERIFY(!MoveDownFromPickerOnEnter(f.host, Qt::Key_Return));
 }
 
 void TestCellEditing::rightClickRecordsHeaderAndSelectsCell()
@@ -408,25 +407,25 @@ void TestCellEditing::rightClickRecordsHeaderAndSelectsCell()
     EditFixture f;
     f.host.SelectCell(ColDuration, 4);
 
-    StringGrid1MouseDown(f.project, f.host, ColStart, 0);
+    SelectRightClickedCell(f.project, f.host, ColStart, 0);
     QVERIFY(f.project.Edit.HeaderRightClick);
     QCOMPARE(f.host.currentRow, 4);
-    PopupMenuItems items = PopupMenu1Popup(f.project);
-    QVERIFY(!items.InsertRow1);
-    QVERIFY(!items.DeleteRow1);
-    QVERIFY(items.Indent2);
-    QVERIFY(items.Outdent2);
+    PopupMenuItems items = EnabledPopupItems(f.project);
+    QVERIFY(!items.insertTask);
+    QVERIFY(!items.deleteTask);
+    QVERIFY(items.indent);
+    QVERIFY(items.outdent);
 
-    StringGrid1MouseDown(f.project, f.host, ColNumber, 3);
+    SelectRightClickedCell(f.project, f.host, ColNumber, 3);
     QVERIFY(!f.project.Edit.HeaderRightClick);
     QCOMPARE(f.host.currentColumn, int(ColTask));
     QCOMPARE(f.host.currentRow, 3);
-    items = PopupMenu1Popup(f.project);
-    QVERIFY(items.InsertRow1);
-    QVERIFY(items.DeleteRow1);
+    items = EnabledPopupItems(f.project);
+    QVERIFY(items.insertTask);
+    QVERIFY(items.deleteTask);
 
     // Beside every cell: nothing happens.
-    StringGrid1MouseDown(f.project, f.host, -1, -1);
+    SelectRightClickedCell(f.project, f.host, -1, -1);
     QCOMPARE(f.host.currentRow, 3);
     QVERIFY(!f.project.Edit.HeaderRightClick);
 }

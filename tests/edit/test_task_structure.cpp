@@ -119,7 +119,7 @@ void TestTaskStructure::movedRowsAreNotCommittedOnLeaving()
     f.host.SelectCell(ColDuration, 2);
 
     InsertTask(f.project, f.host);
-    StringGrid1KeyPress(f.host, Qt::Key_Return);
+    MoveDownOnEnter(f.host, Qt::Key_Return);
 
     // The Duration left behind is the new empty row's, which nobody typed into.
     verifyEmptyRow(f, 2);
