@@ -44,7 +44,10 @@ QAction *CommandActions::action(const QString &id) const
 void CommandActions::bind(const char *id, std::function<void()> handler)
 {
     QAction *item = action(QLatin1String(id));
-    Q_ASSERT_X(item, "CommandActions::bind", id);
+    if (!item) {
+        qWarning("No command %s in the command table", id);
+        return;
+    }
     m_bound.insert(QLatin1String(id));
     connect(item, &QAction::triggered, this,
             [this, handler = std::move(handler)] { RunCommand(m_prompts, handler); });
