@@ -36,10 +36,15 @@ public:
     /// Asks for a project file to open; empty when the user cancels.
     QString askOpenFileName();
 
+    /// New: after the unsaved-changes question, an empty new project.
     void onNew();
+    /// Open: closes the project, then asks for a file and reads it.
     void onOpen();
+    /// Save: overwrites the project's file, or asks for one when it has none.
     void onSave();
+    /// Save As: asks for a file and writes the project to it.
     void onSaveAs();
+    /// Exit: closes the window, which asks about unsaved changes.
     void onExit();
 
 private:

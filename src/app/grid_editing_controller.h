@@ -23,10 +23,12 @@ public:
     GridEditingController(Project &project, Host &host, TaskGrid *grid, GanttChart *chart,
                           QObject *parent);
 
+    /// The date picker over the task grid's Start and End cells.
     QDateEdit *datePicker() const { return m_datePicker; }
 
     /// Shows the date picker over a cell of the task grid.
     void showDatePicker(int column, int row);
+    /// Hides the date picker.
     void hideDatePicker();
     /// Sets the picker's date without counting it as the user's change.
     void setPickerDate(TDateTime date);
@@ -35,15 +37,21 @@ public:
     bool onSelectCell(int column, int row);
     /// The editor's text changed; returns the text the typing filter left.
     QString onEditText(int column, int row, const QString &text);
+    /// Enter in the grid or its editor: on to the next row.
     void onEnterPressed();
+    /// A mouse button went down over a cell (-1: none); a right click selects it.
     void onMouseDown(Qt::MouseButton button, int column, int row);
+    /// The user picked a date.
     void onPickerDateChanged(const QDate &date);
+    /// The picker's calendar opened.
     void onPickerDropDown();
+    /// The picker's calendar closed.
     void onPickerCloseUp();
     /// A key typed in the picker; true when it was used.
     bool onPickerKey(int key);
-    /// One grid scrolled: the other follows to the same top row.
+    /// The task grid scrolled: the chart follows to the same top row.
     void onGridScrolled();
+    /// The chart scrolled: the task grid follows.
     void onChartScrolled();
 
 protected:

@@ -17,12 +17,18 @@ public:
     HelpController(QWidget *window, CommandActions &actions);
     ~HelpController() override;
 
+    /// The about box, created once.
     AboutBox *aboutBox() const { return m_aboutBox; }
 
+    /// Opens the manual in the current folder.
     void onManual();
+    /// Opens the home page in the browser.
     void onHomePage();
+    /// Opens a mail to the information address.
     void onSendFeedback();
+    /// Opens a mail to the support address.
     void onSupport();
+    /// Shows the about box modally.
     void onAbout();
 
 private:

@@ -35,15 +35,22 @@ public:
     explicit MainWindow(const QStringList &parameters = {}, QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    /// The project the window shows.
     Project &project() { return m_project; }
+    /// The task table on the left.
     TaskGrid *taskGrid() const { return m_taskGrid; }
+    /// The Gantt chart on the right.
     GanttChart *ganttChart() const { return m_ganttChart; }
+    /// The date picker over the task grid's date cells.
     QDateEdit *datePicker() const;
+    /// The task grid's popup menu.
     QMenu *popupMenu() const { return m_popupMenu; }
     /// The action of a command id, the component name of a menu item or tool button
     /// ("New1", "Scale2").
     QAction *action(const QString &id) const;
+    /// The actions of the command table and their handlers.
     CommandActions &commands() const { return *m_commands; }
+    /// The printer and margins of the output commands.
     OutputController &output() const { return *m_output; }
 
     // Host

@@ -21,9 +21,13 @@ public:
     TaskController(Project &project, Host &host, TaskGrid *grid, QMenu *popup,
                    CommandActions &actions, QObject *parent);
 
+    /// Inserts an empty task at the current row.
     void onInsertTask();
+    /// Deletes the task of the current row.
     void onDeleteTask();
+    /// Moves the current task one outline level up.
     void onOutdent();
+    /// Moves the current task one outline level deeper.
     void onIndent();
     /// Enables the popup menu's items before it opens.
     void enablePopupItems();

@@ -22,6 +22,7 @@ public:
     ToolsController(Project &project, Host &host, QWidget *window, CommandActions &actions);
     ~ToolsController() override;
 
+    /// The settings dialog, created once.
     SettingsDialog *settingsDialog() const { return m_settingsDialog; }
 
     /// Shows the settings dialog modally; what it changes it changes itself.

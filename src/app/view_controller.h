@@ -23,7 +23,9 @@ public:
     /// The critical-path button's picture and the check mark of its menu item.
     void showCriticalPathOn(bool on);
 
+    /// Shows the chart at scale 1 (day), 2 (week) or 3 (month) per column.
     void onScale(int scale);
+    /// Shows or hides the critical path.
     void onCriticalPath();
 
 private:
