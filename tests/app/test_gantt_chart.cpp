@@ -2,11 +2,11 @@
 // to the pixel, and repaints from fresh data when task cells or the scale change.
 
 #include "app/gantt_chart.h"
-#include "app/icons.h"
 #include "app/main_window.h"
 #include "app/task_grid.h"
 #include "model/convert.h"
 #include "views/fonts.h"
+#include "widgets/icons.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -16,9 +16,9 @@ using namespace morvaine;
 
 namespace {
 
-std::unique_ptr<TForm1> StartWindow(int extraHeight = 0)
+std::unique_ptr<MainWindow> StartWindow(int extraHeight = 0)
 {
-    auto window = std::make_unique<TForm1>();
+    auto window = std::make_unique<MainWindow>();
     window->resize(window->width(), window->height() + extraHeight);
     window->show();
     if (!QTest::qWaitForWindowExposed(window.get()))
@@ -28,13 +28,13 @@ std::unique_ptr<TForm1> StartWindow(int extraHeight = 0)
 }
 
 // The window's y of the top edge of task row `row` in the table and in the chart.
-int TableRowTop(TForm1 &window, int row)
+int TableRowTop(MainWindow &window, int row)
 {
     TaskGrid *grid = window.taskGrid();
     return grid->viewport()->mapTo(&window, QPoint(0, grid->rowViewportPosition(row))).y();
 }
 
-int ChartRowTop(TForm1 &window, int row)
+int ChartRowTop(MainWindow &window, int row)
 {
     GanttChart *chart = window.ganttChart();
     return chart->viewport()->mapTo(&window, chart->cellRect(0, row).topLeft()).y();
