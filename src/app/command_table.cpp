@@ -6,7 +6,7 @@ namespace morvaine {
 
 namespace {
 
-// Export, printing, zoom, resources and the report are not built yet: their items
+// Export, printing, resources and the report are not built yet: their items
 // stay in place but greyed, so that no click silently does nothing.
 constexpr CommandRow Commands[] = {
     // File
@@ -51,8 +51,8 @@ constexpr CommandRow Commands[] = {
      .notBuiltYet = true},
     {.id = "Exit1", .caption = "Exit"},
     // View
-    {.id = "GanttZoomIn1", .caption = "Gantt Zoom In", .icon = "zoom_in", .notBuiltYet = true},
-    {.id = "GanttZoomOut1", .caption = "Gantt Zoom Out", .icon = "zoom_out", .notBuiltYet = true},
+    {.id = "GanttZoomIn1", .caption = "Gantt Zoom In", .icon = "zoom_in"},
+    {.id = "GanttZoomOut1", .caption = "Gantt Zoom Out", .icon = "zoom_out"},
     // Task
     {.id = "InsertNewTask1",
      .caption = "Insert New Task",

@@ -62,7 +62,7 @@ MainWindow::MainWindow(const QStringList &parameters, QWidget *parent) : QMainWi
     m_documents =
         new DocumentController(m_project, *this, m_taskGrid, this, *m_commands, parameters);
     m_tasks = new TaskController(m_project, *this, m_taskGrid, m_popupMenu, *m_commands, this);
-    m_view = new ViewController(m_project, *this, *m_commands, this);
+    m_view = new ViewController(m_project, *this, m_ganttChart, *m_commands, this);
 
     InitNewProject(m_project, *this);
 
@@ -194,7 +194,7 @@ void MainWindow::RepaintTaskGrid()
 
 void MainWindow::RepaintChart()
 {
-    m_ganttChart->viewport()->update();
+    m_ganttChart->projectChanged();
 }
 
 void MainWindow::ShowGanttScale(int scale)

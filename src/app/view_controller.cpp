@@ -1,6 +1,7 @@
 #include "view_controller.h"
 
 #include "command_actions.h"
+#include "gantt_chart.h"
 #include "schedule/critical_path.h"
 #include "widgets/icons.h"
 
@@ -9,9 +10,9 @@
 
 namespace morvaine {
 
-ViewController::ViewController(Project &project, Host &host, CommandActions &actions,
-                               QObject *parent)
-    : QObject(parent), m_project(project), m_host(host), m_actions(actions),
+ViewController::ViewController(Project &project, Host &host, GanttChart *chart,
+                               CommandActions &actions, QObject *parent)
+    : QObject(parent), m_project(project), m_host(host), m_ganttChart(chart), m_actions(actions),
       m_scaleGroup(new QActionGroup(this))
 {
     // Exactly one scale button is down.
@@ -22,6 +23,8 @@ ViewController::ViewController(Project &project, Host &host, CommandActions &act
         actions.bind(scaleIds[scale - 1], [this, scale] { onScale(scale); });
     }
     showGanttScale(1);
+    actions.bind("GanttZoomIn1", this, &ViewController::onZoomIn);
+    actions.bind("GanttZoomOut1", this, &ViewController::onZoomOut);
     actions.bind("CriticalPath1", this, &ViewController::onCriticalPath);
 }
 
@@ -41,8 +44,20 @@ void ViewController::showCriticalPathOn(bool on)
 
 void ViewController::onScale(int scale)
 {
-    m_project.GanttScale = scale;
-    m_host.RepaintChart();
+    // The button group has pressed the button already.
+    m_ganttChart->setScale(scale);
+}
+
+void ViewController::onZoomIn()
+{
+    if (const auto scale = m_ganttChart->zoom(-1))
+        showGanttScale(*scale);
+}
+
+void ViewController::onZoomOut()
+{
+    if (const auto scale = m_ganttChart->zoom(+1))
+        showGanttScale(*scale);
 }
 
 void ViewController::onCriticalPath()

@@ -23,6 +23,8 @@ private slots:
     void typingStoresTextAndMarksModified();
     void gridsShareTheirTopRow();
     void scaleButtonsAreExclusive();
+    void zoomStepsTheScaleAndPressesItsButton_data();
+    void zoomStepsTheScaleAndPressesItsButton();
     void criticalPathFollowsTheProject();
     void windowPlacement_data();
     void windowPlacement();

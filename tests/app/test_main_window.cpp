@@ -175,7 +175,7 @@ void TestMainWindow::menusAndToolBarInOrder()
         "&File:New...|Ctrl+N,Open...|Ctrl+O|default,-,Save...|Ctrl+S,Save As...,-,"
         "Export|greyed,-,Print Setup...|greyed,Print Preview|greyed,Print...|Ctrl+P|greyed,-,Exit",
         "&Edit:",
-        "&View:Gantt Zoom In|greyed,Gantt Zoom Out|greyed",
+        "&View:Gantt Zoom In,Gantt Zoom Out",
         "&Task:Insert New Task|Ctrl+Ins|default,Delete Task|Ctrl+Del,-,Outdent,Indent",
         "T&ools:Resource...|Ctrl+R|default|greyed, Critical Path|checkable,-,Settings...",
         "&Report:Total Report|default|greyed",
@@ -598,6 +598,32 @@ void TestMainWindow::scaleButtonsAreExclusive()
     QCOMPARE(window->project().GanttScale, 1);
     QVERIFY(scale1->isChecked());
     QVERIFY(!scale3->isChecked());
+}
+
+void TestMainWindow::zoomStepsTheScaleAndPressesItsButton_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("to");
+    QTest::newRow("in from months") << 3 << "GanttZoomIn1" << 2;
+    QTest::newRow("in from weeks") << 2 << "GanttZoomIn1" << 1;
+    QTest::newRow("in at days stays") << 1 << "GanttZoomIn1" << 1;
+    QTest::newRow("out from days") << 1 << "GanttZoomOut1" << 2;
+    QTest::newRow("out at months stays") << 3 << "GanttZoomOut1" << 3;
+}
+
+void TestMainWindow::zoomStepsTheScaleAndPressesItsButton()
+{
+    QFETCH(int, from);
+    QFETCH(QString, command);
+    QFETCH(int, to);
+    auto window = startWindow();
+    window->action(QStringLiteral("Scale%1").arg(from))->trigger();
+    QCOMPARE(window->project().GanttScale, from);
+    window->action(command)->trigger();
+    QCOMPARE(window->project().GanttScale, to);
+    for (int scale = 1; scale <= 3; ++scale)
+        QCOMPARE(window->action(QStringLiteral("Scale%1").arg(scale))->isChecked(), scale == to);
 }
 
 void TestMainWindow::criticalPathFollowsTheProject()
