@@ -46,7 +46,7 @@ std::vector<int> CutStrips(int first, int last, Size size, float ratio, int room
 
 } // namespace
 
-int PageSetup::printedTableWidth() const
+int GridGeometry::printedTableWidth() const
 {
     int width = 0;
     for (int column = 0; column <= lastPrintedColumn(); ++column)
@@ -57,6 +57,7 @@ int PageSetup::printedTableWidth() const
 Pagination::Pagination(const PageSetup &setup, int lastTaskRow, int chartColumns)
     : m_setup(setup), m_lastTaskRow(lastTaskRow), m_chartColumns(chartColumns)
 {
+    const GridGeometry &grid = setup.grid;
     const float p = setup.pixelRatio();
     const float mm = PixelsPerMm(setup.dpi);
     const int ml = Trunc(setup.marginsMm[0] * double(mm));
@@ -68,15 +69,15 @@ Pagination::Pagination(const PageSetup &setup, int lastTaskRow, int chartColumns
 
     int unused = 0;
     m_rowStripStarts = CutStrips(
-        0, lastTaskRow, [&](int) { return setup.rowHeight; }, p, usableHeight, unused);
+        0, lastTaskRow, [&](int) { return grid.rowHeight; }, p, usableHeight, unused);
     int lastStripWidth = 0;
     m_tableStripStarts = CutStrips(
-        0, setup.lastPrintedColumn(), [&](int c) { return setup.columnWidths[c]; }, p, usableWidth,
+        0, grid.lastPrintedColumn(), [&](int c) { return grid.columnWidths[c]; }, p, usableWidth,
         lastStripWidth);
 
     if (chartColumns <= 0)
         return;
-    const double columnWidth = setup.chartColumnWidth * double(p);
+    const double columnWidth = grid.chartColumnWidth * double(p);
     // A table wider than the page leaves no room beside it rather than a negative one.
     m_beside = std::max(0, Trunc((usableWidth - lastStripWidth) / columnWidth));
     if (m_beside >= chartColumns)
@@ -100,7 +101,7 @@ PageContent Pagination::page(int n) const
     if (columnStrip <= tableStripCount) {
         page.firstColumn = m_tableStripStarts[columnStrip - 1];
         page.lastColumn = columnStrip < tableStripCount ? m_tableStripStarts[columnStrip] - 1
-                                                        : m_setup.lastPrintedColumn();
+                                                        : m_setup.grid.lastPrintedColumn();
         if (columnStrip == tableStripCount)
             page.chartColumns = std::min(m_beside, m_chartColumns);
     } else {
@@ -169,7 +170,9 @@ void DrawPage(const Pagination &pages, int n, Canvas &canvas, const QRect &targe
     if (n < 1 || n > pages.pageCount())
         return;
     const PageSetup &setup = pages.setup();
+    const GridGeometry &grid = setup.grid;
     const PageContent page = pages.page(n);
+    cells.prepareRows(page.firstRow, page.lastRow);
 
     // The margins shrink with the target against the printed page.
     const float k = float(target.width()) / float(setup.pageWidth);
@@ -184,7 +187,7 @@ void DrawPage(const Pagination &pages, int n, Canvas &canvas, const QRect &targe
     // Rows of a strip that does not end the table stretch to fill the page's height.
     int slack = 0;
     if (page.lastRow < pages.lastTaskRow()) {
-        const int h = Trunc(setup.rowHeight * double(x));
+        const int h = Trunc(grid.rowHeight * double(x));
         const int room = target.height() - mt - mb;
         const int rows = page.lastRow - page.firstRow + 1;
         if (h > 0 && room / h != rows)
@@ -197,11 +200,11 @@ void DrawPage(const Pagination &pages, int n, Canvas &canvas, const QRect &targe
     int chartLeft = target.left() + ml;
 
     if (page.hasTable()) {
-        RowWalker rows(top, setup.rowHeight, x, slack, bottomLimit);
+        RowWalker rows(top, grid.rowHeight, x, slack, bottomLimit);
         for (int row = page.firstRow; row <= page.lastRow; ++row) {
             int left = target.left() + ml;
             for (int column = page.firstColumn; column <= page.lastColumn; ++column) {
-                const int width = setup.columnWidths[column];
+                const int width = grid.columnWidths[column];
                 if (width == 0)
                     continue;
                 const int right = left + Trunc(width * double(x));
@@ -216,20 +219,20 @@ void DrawPage(const Pagination &pages, int n, Canvas &canvas, const QRect &targe
                 break;
         }
         for (int column = page.firstColumn; column <= page.lastColumn; ++column)
-            chartLeft += Trunc(setup.columnWidths[column] * double(x));
+            chartLeft += Trunc(grid.columnWidths[column] * double(x));
     }
 
     if (page.chartColumns <= 0)
         return;
     // Task-row chart cells are laid out for their on-screen size: each is painted at that
     // size and stretched; the timescale sets its text at the target size itself.
-    Bitmap cell(setup.chartColumnWidth, setup.chartRowHeight);
-    const QRect cellRect(0, 0, setup.chartColumnWidth, setup.chartRowHeight);
-    RowWalker rows(top, setup.chartRowHeight, x, slack, bottomLimit);
+    Bitmap cell(grid.chartColumnWidth, grid.chartRowHeight);
+    const QRect cellRect(0, 0, grid.chartColumnWidth, grid.chartRowHeight);
+    RowWalker rows(top, grid.chartRowHeight, x, slack, bottomLimit);
     for (int row = page.firstRow; row <= page.lastRow; ++row) {
         int left = chartLeft;
         for (int i = 0; i < page.chartColumns; ++i) {
-            const int right = left + Trunc(setup.chartColumnWidth * double(x));
+            const int right = left + Trunc(grid.chartColumnWidth * double(x));
             if (right > rightLimit)
                 break;
             const QRect rect(left, rows.top(), right - left, rows.bottom() - rows.top());

@@ -14,27 +14,33 @@ namespace morvaine {
 class Canvas;
 class Project;
 
-/// The printer, the screen and the on-screen grids, as pagination reads them.
-struct PageSetup {
-    int dpi = 600;         ///< printer pixels per inch, both directions
-    int pageWidth = 4961;  ///< printer pixels
-    int pageHeight = 7016; ///< printer pixels
-    int screenPpi = 96;    ///< screen pixels per inch
+/// The on-screen task grid and chart, as printing and the picture read them.
+struct GridGeometry {
     /// Non-fixed task-grid columns shown in full on screen, counted from the leftmost one.
     int visibleColumns = 5;
     /// On-screen widths of the task-table columns; 0 for a hidden column.
     std::array<int, 11> columnWidths{40, 178, 64, 85, 86, 70, 75, 71, 0, 0, 0};
-    int rowHeight = 17;                           ///< on-screen height of every task-table row
-    int chartColumnWidth = 60;                    ///< on-screen width of a chart column
-    int chartRowHeight = 17;                      ///< on-screen height of every chart row
-    std::array<int, 4> marginsMm{10, 10, 10, 10}; ///< left, top, right, bottom
+    int rowHeight = 17;        ///< on-screen height of every task-table row
+    int chartColumnWidth = 60; ///< on-screen width of a chart column
+    int chartRowHeight = 17;   ///< on-screen height of every chart row
 
-    /// Printer pixels per screen pixel, in single precision.
-    float pixelRatio() const { return float(dpi) / float(screenPpi); }
     /// The last task-table column printed: V + 1, never beyond column 10.
     int lastPrintedColumn() const { return visibleColumns + 1 < 10 ? visibleColumns + 1 : 10; }
     /// Width of the printed table columns at screen size.
     int printedTableWidth() const;
+};
+
+/// The printer, the screen and the on-screen grids, as pagination reads them.
+struct PageSetup {
+    int dpi = 600;                                ///< printer pixels per inch, both directions
+    int pageWidth = 4961;                         ///< printer pixels
+    int pageHeight = 7016;                        ///< printer pixels
+    int screenPpi = 96;                           ///< screen pixels per inch
+    std::array<int, 4> marginsMm{10, 10, 10, 10}; ///< left, top, right, bottom
+    GridGeometry grid;
+
+    /// Printer pixels per screen pixel, in single precision.
+    float pixelRatio() const { return float(dpi) / float(screenPpi); }
 };
 
 /// What one page holds: a row strip, and table columns, chart columns or both.
@@ -80,6 +86,9 @@ private:
 class PageCellPainter {
 public:
     virtual ~PageCellPainter() = default;
+    /// Called before rows firstRow..lastRow are painted: completes what painting them
+    /// implies (units, group marks), as the screen does before it paints.
+    virtual void prepareRows(int /*firstRow*/, int /*lastRow*/) {}
     /// Paints task-table cell (column, row) into rect, scaled from its on-screen size.
     virtual void drawTableCell(int column, int row, Canvas &canvas, const QRect &rect) = 0;
     /// Paints chart cell (column, row) into rect; rect has the on-screen size except in

@@ -27,7 +27,7 @@ PageSetup A4At600(int visibleColumns = 5, int pageWidth = 4961)
     setup.screenPpi = 96;
     setup.pageWidth = pageWidth;
     setup.pageHeight = 7016;
-    setup.visibleColumns = visibleColumns;
+    setup.grid.visibleColumns = visibleColumns;
     return setup;
 }
 
