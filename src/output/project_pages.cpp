@@ -1,0 +1,47 @@
+#include "output/project_pages.h"
+
+#include "views/canvas.h"
+#include "views/task_grid_painter.h"
+#include "views/view_style.h"
+
+namespace morvaine {
+
+void ProjectCells::prepareRows(int, int)
+{
+    // The task painter still completes the cells of the rows it paints itself.
+}
+
+void ProjectCells::drawTableCell(int column, int row, Canvas &canvas, const QRect &rect)
+{
+    DrawTaskCell(m_project, m_host, column, row, canvas, rect);
+}
+
+void ProjectCells::drawChartCell(int, int row, Canvas &canvas, const QRect &rect)
+{
+    const bool banded = row >= 1 && row <= m_project.LastTaskRow && row % 2 == 0;
+    canvas.setBrushColor(banded ? BandColor : CellColor);
+    canvas.fillRect(rect);
+}
+
+ProjectPages::ProjectPages(Project &project, Host &host, std::function<PageSetup()> setup)
+    : m_project(project), m_setup(std::move(setup)), m_cells(project, host)
+{
+}
+
+Pagination ProjectPages::layout() const
+{
+    return Pagination(m_setup(), m_project.LastTaskRow, CountChartColumns(m_project));
+}
+
+void ProjectPages::DrawPage(int n, Canvas &canvas, const QRect &target, float x)
+{
+    DrawPage(layout(), n, canvas, target, x);
+}
+
+void ProjectPages::DrawPage(const Pagination &layout, int n, Canvas &canvas, const QRect &target,
+                            float x)
+{
+    morvaine::DrawPage(layout, n, canvas, target, x, m_cells);
+}
+
+} // namespace morvaine
