@@ -1,0 +1,97 @@
+#include "output/print_pages.h"
+
+#include "output/project_pages.h"
+#include "views/canvas.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace morvaine {
+
+namespace {
+
+// The task grid's width in a freshly opened main window: the splitter's left pane less
+// the grid's frame.
+constexpr int DefaultGridClientWidth = 527;
+
+} // namespace
+
+PageSetup DevicePageSetup(const QPaintDevice &device, int screenPpi, const GridGeometry &grid)
+{
+    PageSetup setup;
+    setup.dpi = device.logicalDpiX();
+    setup.pageWidth = device.width();
+    setup.pageHeight = device.height();
+    setup.screenPpi = screenPpi;
+    setup.grid = grid;
+    return setup;
+}
+
+int FullyVisibleColumns(const GridGeometry &grid, int clientWidth)
+{
+    int right = grid.columnWidths[0];
+    int count = 0;
+    for (int column = 1; column < int(grid.columnWidths.size()); ++column) {
+        right += grid.columnWidths[column];
+        if (right > clientWidth)
+            break;
+        ++count;
+    }
+    return count;
+}
+
+GridGeometry DefaultGridGeometry()
+{
+    GridGeometry grid;
+    grid.visibleColumns = FullyVisibleColumns(grid, DefaultGridClientWidth);
+    return grid;
+}
+
+bool PrintPages(QPagedPaintDevice &device, ProjectPages &pages, int first, int last)
+{
+    if (first > last)
+        return true;
+    // One layout for the whole job: the project is laid out once, not once per page.
+    const Pagination layout = pages.layout();
+    const PageSetup &setup = layout.setup();
+    const QRect target(0, 0, setup.pageWidth, setup.pageHeight);
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    Canvas canvas(painter);
+    for (int n = first; n <= last; ++n) {
+        pages.DrawPage(layout, n, canvas, target, setup.pixelRatio());
+        if (n != last && !device.newPage())
+            return false;
+    }
+    return painter.end();
+}
+
+bool ExportPdf(Project &project, Host &host, const GridGeometry &grid, const QString &path,
+               const QString &title)
+{
+    QSaveFile file(path);
+    bool written = file.open(QIODevice::WriteOnly);
+    if (written) {
+        QPdfWriter pdf(&file);
+        pdf.setResolution(600);
+        pdf.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        pdf.setTitle(title);
+        pdf.setCreator(QStringLiteral("Morvaine"));
+        ProjectPages pages(project, host, [&] { return DevicePageSetup(pdf, 96, grid); });
+        written = PrintPages(pdf, pages, 1, pages.CountPages());
+    }
+    if (!written || !file.commit()) {
+        host.MessageBox(QStringLiteral("Error"),
+                        QStringLiteral("Cannot write the file '%1'.").arg(path), MsgIcon::Error,
+                        MsgButtons::Ok);
+        return false;
+    }
+    return true;
+}
+
+} // namespace morvaine

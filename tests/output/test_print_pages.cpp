@@ -1,0 +1,111 @@
+// Printing onto a paged device: the PDF file of every page, the page range, and the
+// grid as a freshly opened window shows it.
+
+#include "output_fixture.h"
+
+#include "output/print_pages.h"
+#include "output/project_pages.h"
+
+#include <QBuffer>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace morvaine;
+
+namespace {
+
+int PdfPages(const QByteArray &pdf)
+{
+    return int(pdf.count("/Type /Page\n"));
+}
+
+} // namespace
+
+class TestPrintPages : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { SetShortDateFormat(QStringLiteral("dd.MM.yyyy")); }
+
+    void visibleColumns_data()
+    {
+        QTest::addColumn<int>("clientWidth");
+        QTest::addColumn<int>("columns");
+        // Right edges 218, 282, 367, 453, 523, 598, 669 and the hidden columns.
+        QTest::newRow("fresh window") << 527 << 5;
+        QTest::newRow("edge inside") << 523 << 5;
+        QTest::newRow("one pixel short") << 522 << 4;
+        QTest::newRow("narrowed") << 300 << 2;
+        QTest::newRow("wide: hidden columns too") << 2000 << 10;
+    }
+    void visibleColumns()
+    {
+        QFETCH(int, clientWidth);
+        QTEST(FullyVisibleColumns(GridGeometry(), clientWidth), "columns");
+    }
+
+    void defaultGrid() { QCOMPARE(DefaultGridGeometry().visibleColumns, 5); }
+
+    // 131 rows make 3 row strips; 31 chart columns, 2 beside the table and 11 a page,
+    // make 3 more column strips: 12 pages of A4 at 600 dpi.
+    void pdfHasEveryPage()
+    {
+        OutputProject f(130);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("plan.pdf"));
+        QVERIFY(ExportPdf(f.project, f.host, DefaultGridGeometry(), path, QStringLiteral("Plan")));
+        QVERIFY(f.host.messages.isEmpty());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(PdfPages(file.readAll()), 12);
+
+        QPdfWriter writer(dir.filePath(QStringLiteral("probe.pdf")));
+        writer.setResolution(600);
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        const PageSetup setup = DevicePageSetup(writer, 96, GridGeometry());
+        QCOMPARE(setup.dpi, 600);
+        // A4 is 595 x 842 points to Qt's PDF writer.
+        QCOMPARE(QSize(setup.pageWidth, setup.pageHeight), QSize(4958, 7017));
+    }
+
+    void pageRange_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("pages 2 to 5") << 2 << 5 << 4;
+        QTest::newRow("one page") << 12 << 12 << 1;
+        QTest::newRow("first after last: nothing") << 3 << 2 << 0;
+    }
+    void pageRange()
+    {
+        QFETCH(int, first);
+        QFETCH(int, last);
+        OutputProject f(130);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(600);
+        ProjectPages pages(f.project, f.host,
+                           [&] { return DevicePageSetup(pdf, 96, DefaultGridGeometry()); });
+        QCOMPARE(pages.CountPages(), 12);
+        QVERIFY(PrintPages(pdf, pages, first, last));
+        QTEST(PdfPages(buffer.data()), "pages");
+    }
+
+    void unwritablePdf()
+    {
+        OutputProject f(3);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("missing/plan.pdf"));
+        QVERIFY(!ExportPdf(f.project, f.host, DefaultGridGeometry(), path, QString()));
+        QCOMPARE(f.host.messages.size(), 1);
+        QCOMPARE(f.host.messages[0].title, QStringLiteral("Error"));
+        QVERIFY(!QFile::exists(path));
+    }
+};
+
+QTEST_MAIN(TestPrintPages)
+#include "test_print_pages.moc"
