@@ -1,19 +1,20 @@
 #include "output/project_pages.h"
 
+#include "edit/cell_completion.h"
 #include "views/canvas.h"
 #include "views/task_grid_painter.h"
 #include "views/view_style.h"
 
 namespace morvaine {
 
-void ProjectCells::prepareRows(int, int)
+void ProjectCells::prepareRows(int firstRow, int lastRow)
 {
-    // The task painter still completes the cells of the rows it paints itself.
+    CompleteRows(m_project, m_host, firstRow, lastRow);
 }
 
 void ProjectCells::drawTableCell(int column, int row, Canvas &canvas, const QRect &rect)
 {
-    DrawTaskCell(m_project, m_host, column, row, canvas, rect);
+    DrawTaskCell(m_project, TaskGridView(), column, row, canvas, rect);
 }
 
 void ProjectCells::drawChartCell(int, int row, Canvas &canvas, const QRect &rect)

@@ -4,6 +4,7 @@
 
 #include "recording_host.h"
 
+#include "edit/cell_completion.h"
 #include "model/convert.h"
 #include "model/new_project.h"
 #include "model/project.h"
@@ -50,10 +51,14 @@ public:
     TestCells(Project &project, Host &host) : m_project(project), m_host(host) {}
     int painted = 0;
 
+    void prepareRows(int firstRow, int lastRow) override
+    {
+        CompleteRows(m_project, m_host, firstRow, lastRow);
+    }
     void drawTableCell(int column, int row, Canvas &canvas, const QRect &rect) override
     {
         ++painted;
-        DrawTaskCell(m_project, m_host, column, row, canvas, rect);
+        DrawTaskCell(m_project, TaskGridView(), column, row, canvas, rect);
     }
     void drawChartCell(int column, int row, Canvas &canvas, const QRect &rect) override
     {

@@ -2,7 +2,7 @@
 // each cell, at printer size and at a preview's smaller size.
 
 #include "../views/image_probe.h"
-#include "recording_host.h"
+#include "output_fixture.h"
 
 #include "model/convert.h"
 #include "model/new_project.h"
@@ -250,27 +250,14 @@ private slots:
         QVERIFY(Record(pages, 0, QRect(0, 0, 4961, 7016), 6.25f).isEmpty());
     }
 
-    // A table page holds exactly the cells the task painter draws, at their places.
+    // A table page holds exactly the cells the task painter draws, at their places, once
+    // the page's rows are completed.
     void tablePagePixels()
     {
-        Project project;
-        RecordingHost host;
-        InitNewProject(project, host);
-        project.taskTable.setCell(ColTask, 1, QStringLiteral("Foundations"));
-        project.taskTable.setCell(ColDuration, 1, QStringLiteral("5 days"));
-        project.taskTable.setCell(ColTask, 2, QStringLiteral("Walls"));
-        project.LastTaskRow = 2;
-
-        struct TableCells : PageCellPainter {
-            Project &project;
-            Host &host;
-            TableCells(Project &p, Host &h) : project(p), host(h) {}
-            void drawTableCell(int column, int row, Canvas &canvas, const QRect &rect) override
-            {
-                DrawTaskCell(project, host, column, row, canvas, rect);
-            }
-            void drawChartCell(int, int, Canvas &, const QRect &) override {}
-        } cells(project, host);
+        OutputProject f(2);
+        Project &project = f.project;
+        project.taskTable.setCell(ColDuration, 1, QStringLiteral("5"));
+        TestCells cells(project, f.host);
 
         const Pagination pages(A4At96(), 2, 0);
         QImage page = BlankImage(794, 1123);
@@ -279,6 +266,7 @@ private slots:
             Canvas canvas(painter);
             DrawPage(pages, 1, canvas, QRect(0, 0, 794, 1123), 1.0f, cells);
         }
+        QCOMPARE(project.taskTable.cell(ColDuration, 1), QStringLiteral("5 days"));
         const int widths[] = {40, 178, 64, 85, 86, 70, 75};
         int left = 37;
         for (int column = 0; column <= 6; ++column) {
@@ -286,7 +274,7 @@ private slots:
                 QImage alone = BlankImage(widths[column], 17);
                 QPainter painter(&alone);
                 Canvas canvas(painter);
-                DrawTaskCell(project, host, column, row, canvas, alone.rect());
+                DrawTaskCell(project, TaskGridView(), column, row, canvas, alone.rect());
                 painter.end();
                 QCOMPARE(page.copy(left, 37 + 17 * row, widths[column], 17), alone);
             }

@@ -88,12 +88,15 @@ private slots:
     void bandsGiveTheWholePicture()
     {
         OutputProject f(400); // 6800 pixels high: several bands
+        f.project.taskTable.setCell(ColCompletion, 399, QStringLiteral("40"));
         const GridGeometry grid;
         TestCells cells(f.project, f.host);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("plan.jpg"));
         QVERIFY(ExportPicture(f.project, grid, cells, path, f.host));
         QVERIFY(f.host.messages.isEmpty());
+        // Rows never shown on screen are completed as they are drawn.
+        QCOMPARE(f.project.taskTable.cell(ColCompletion, 399), QStringLiteral("40 %"));
 
         const QImage whole = WholePicture(f.project, grid, cells);
         QBuffer encoded;
