@@ -69,11 +69,12 @@ bool ExportPicture(const Project &project, const GridGeometry &grid, PageCellPai
         ShowError(prompts, QStringLiteral("0031"));
         return false;
     }
+    // Every row is completed before any is drawn, so the painters see one final project.
+    cells.prepareRows(0, project.LastTaskRow);
     JpegWriter jpeg(file, size.width(), size.height(), 100);
     const int chartLeft = size.width() - grid.chartColumnWidth * chartColumns;
     for (int firstRow = 0; firstRow <= project.LastTaskRow && jpeg.ok(); firstRow += rowsPerBand) {
         const int lastRow = std::min(project.LastTaskRow, firstRow + rowsPerBand - 1);
-        cells.prepareRows(firstRow, lastRow);
         band.fill(Qt::white);
         {
             QPainter painter(&band);

@@ -58,6 +58,9 @@ bool PrintPages(QPagedPaintDevice &device, ProjectPages &pages, int first, int l
     const Pagination layout = pages.layout();
     const PageSetup &setup = layout.setup();
     const QRect target(0, 0, setup.pageWidth, setup.pageHeight);
+    // The rows of every page are completed before the first is drawn: the chart's
+    // painters then see one final project for the whole job.
+    pages.prepare(layout, first, last);
     QPainter painter;
     if (!painter.begin(&device))
         return false;

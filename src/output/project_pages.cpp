@@ -5,6 +5,8 @@
 #include "views/task_grid_painter.h"
 #include "views/view_style.h"
 
+#include <algorithm>
+
 namespace morvaine {
 
 void ProjectCells::prepareRows(int firstRow, int lastRow)
@@ -37,6 +39,17 @@ Pagination ProjectPages::layout() const
 void ProjectPages::DrawPage(int n, Canvas &canvas, const QRect &target, float x)
 {
     DrawPage(layout(), n, canvas, target, x);
+}
+
+void ProjectPages::prepare(const Pagination &layout, int first, int last)
+{
+    // Pages N apart hold the same rows, so the first N pages of the range hold them all.
+    const int strips = layout.rowStrips();
+    for (int n = std::max(first, 1); n <= std::min({last, first + strips - 1, layout.pageCount()});
+         ++n) {
+        const PageContent page = layout.page(n);
+        m_cells.prepareRows(page.firstRow, page.lastRow);
+    }
 }
 
 void ProjectPages::DrawPage(const Pagination &layout, int n, Canvas &canvas, const QRect &target,

@@ -38,6 +38,8 @@ public:
     int CountPages() const { return layout().pageCount(); }
     /// DrawPage with the project's painters; nothing for a page beyond the count.
     void DrawPage(int n, Canvas &canvas, const QRect &target, float x);
+    /// Completes the rows of pages first..last of layout, each row strip once.
+    void prepare(const Pagination &layout, int first, int last);
     /// Draws pages with one layout, so that a long job lays out the project once.
     void DrawPage(const Pagination &layout, int n, Canvas &canvas, const QRect &target, float x);
 

@@ -95,6 +95,23 @@ private slots:
         QTEST(PdfPages(buffer.data()), "pages");
     }
 
+    // Printing completes the rows of the pages printed, and only those.
+    void printedRowsAreCompleted()
+    {
+        OutputProject f(130);
+        f.project.taskTable.setCell(ColCompletion, 1, QStringLiteral("10"));
+        f.project.taskTable.setCell(ColCompletion, 130, QStringLiteral("20"));
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(600);
+        ProjectPages pages(f.project, f.host,
+                           [&] { return DevicePageSetup(pdf, 96, DefaultGridGeometry()); });
+        QVERIFY(PrintPages(pdf, pages, 12, 12)); // the last row strip
+        QCOMPARE(f.project.taskTable.cell(ColCompletion, 1), QStringLiteral("10"));
+        QCOMPARE(f.project.taskTable.cell(ColCompletion, 130), QStringLiteral("20 %"));
+    }
+
     void unwritablePdf()
     {
         OutputProject f(3);
