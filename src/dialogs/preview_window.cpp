@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -125,6 +126,26 @@ int PreviewWindow::pageCountShown() const
 }
 
 void PreviewWindow::paintEvent(QPaintEvent *)
+{
+    try {
+        paintPage();
+        m_lastPaintError.clear();
+    } catch (const ConversionError &error) {
+        reportPaintError(error.message());
+    }
+}
+
+void PreviewWindow::reportPaintError(const QString &message)
+{
+    if (message == m_lastPaintError)
+        return;
+    m_lastPaintError = message;
+    QTimer::singleShot(0, this, [this, message] {
+        m_prompts.MessageBox(QStringLiteral("Error"), message, MsgIcon::Error, MsgButtons::Ok);
+    });
+}
+
+void PreviewWindow::paintPage()
 {
     const QRect area(10, m_cancel->geometry().bottom() + 1 + 4, width() - 20,
                      height() - 6 - (m_cancel->geometry().bottom() + 1 + 4));

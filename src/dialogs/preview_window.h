@@ -49,6 +49,9 @@ private:
     void onPrintSetup();
     /// The page count as last painted.
     int pageCountShown() const;
+    void paintPage();
+    /// Shows a cell that cannot be read once, after the paint, not at every repaint.
+    void reportPaintError(const QString &message);
 
     ProjectPages &m_pages;
     Prompts &m_prompts;
@@ -60,6 +63,7 @@ private:
     QLineEdit *m_pageBox;
     QLabel *m_pageCount;
     QPushButton *m_cancel;
+    QString m_lastPaintError;
 };
 
 } // namespace morvaine

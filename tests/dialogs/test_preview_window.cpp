@@ -208,6 +208,21 @@ private slots:
         QVERIFY(qAbs(double(frame.height()) / frame.width() - 7016.0 / 4961) < 0.01);
     }
 
+    // A start date that does not read stops the paint; it is shown once, not at every
+    // repaint.
+    void unreadableDateShownOnce()
+    {
+        PreviewFixture f;
+        f.data.project.settings().setValue(SettingsBlock::StartDate, QStringLiteral("soon"));
+        for (int i = 0; i < 3; ++i) {
+            f.paint();
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(f.data.host.messages.size(), 1);
+        QCOMPARE(f.data.host.messages[0].title, QStringLiteral("Error"));
+        QCOMPARE(f.data.host.messages[0].text, QStringLiteral("'soon' is not a valid date"));
+    }
+
     void nothingPaintedInASmallArea()
     {
         PreviewFixture f;
