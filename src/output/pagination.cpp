@@ -3,8 +3,7 @@
 #include "model/project.h"
 #include "schedule/calendar.h"
 #include "views/canvas.h"
-
-#include <QDate>
+#include "views/time_axis.h"
 
 #include <algorithm>
 #include <cmath>
@@ -117,19 +116,9 @@ int CountChartColumns(const Project &project)
         return 0;
     const TDateTime start = StrToDate(project.settings().startDate());
     const TDateTime end = std::max(ProjectEndDate(project), start);
-    const QDate first = QDate(1899, 12, 30).addDays(qint64(start));
-    const QDate last = QDate(1899, 12, 30).addDays(qint64(end));
-    switch (project.GanttScale) {
-    case 2: {
-        const int weekday = first.dayOfWeek() % 7 + 1; // 1 = Sunday ... 7 = Saturday
-        const qint64 monday = weekday == 1 ? qint64(start) - 13 : qint64(start) - weekday - 5;
-        return int((qint64(end) - monday) / 7 + 1);
-    }
-    case 3:
-        return (last.year() - first.year()) * 12 + last.month() - first.month() + 2;
-    default:
-        return Trunc((end - (start - 1)) + 1);
-    }
+    // Through the column holding the project's end.
+    const TimeAxis axis(project.GanttScale, qint64(start));
+    return int(axis.columnOf(qint64(end)) + 1);
 }
 
 namespace {

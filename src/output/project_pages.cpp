@@ -3,11 +3,22 @@
 #include "edit/cell_completion.h"
 #include "views/canvas.h"
 #include "views/task_grid_painter.h"
-#include "views/view_style.h"
 
 #include <algorithm>
 
 namespace morvaine {
+
+ProjectCells::ProjectCells(Project &project, Host &host)
+    : m_project(project), m_host(host),
+      m_cellListener(project.taskTable.addListener(
+          [this](int, int, const QString &, const QString &) { m_indexStale = true; }))
+{
+}
+
+ProjectCells::~ProjectCells()
+{
+    m_project.taskTable.removeListener(m_cellListener);
+}
 
 void ProjectCells::prepareRows(int firstRow, int lastRow)
 {
@@ -19,11 +30,13 @@ void ProjectCells::drawTableCell(int column, int row, Canvas &canvas, const QRec
     DrawTaskCell(m_project, TaskGridView(), column, row, canvas, rect);
 }
 
-void ProjectCells::drawChartCell(int, int row, Canvas &canvas, const QRect &rect)
+void ProjectCells::drawChartCell(int column, int row, Canvas &canvas, const QRect &rect)
 {
-    const bool banded = row >= 1 && row <= m_project.LastTaskRow && row % 2 == 0;
-    canvas.setBrushColor(banded ? BandColor : CellColor);
-    canvas.fillRect(rect);
+    if (m_indexStale || !m_index.isCurrent(m_project)) {
+        m_index = GanttIndex(m_project);
+        m_indexStale = false;
+    }
+    DrawGanttCell(m_project, m_index, column, row, canvas, rect);
 }
 
 ProjectPages::ProjectPages(Project &project, Host &host, std::function<PageSetup()> setup)

@@ -5,16 +5,22 @@
 #include "model/host.h"
 #include "model/project.h"
 #include "output/pagination.h"
+#include "views/gantt_painter.h"
 
 #include <functional>
 
 namespace morvaine {
 
 /// The task-table and chart painters of a project. Before rows are painted it completes
-/// the cells that painting them implies, as the screen does.
+/// the cells that painting them implies, as the screen does. The chart's index of the
+/// project is built once and again only after a task cell changed.
 class ProjectCells : public PageCellPainter {
 public:
-    ProjectCells(Project &project, Host &host) : m_project(project), m_host(host) {}
+    ProjectCells(Project &project, Host &host);
+    ~ProjectCells() override;
+    ProjectCells(const ProjectCells &) = delete;
+    ProjectCells &operator=(const ProjectCells &) = delete;
+
     void prepareRows(int firstRow, int lastRow) override;
     void drawTableCell(int column, int row, Canvas &canvas, const QRect &rect) override;
     void drawChartCell(int column, int row, Canvas &canvas, const QRect &rect) override;
@@ -22,6 +28,9 @@ public:
 private:
     Project &m_project;
     Host &m_host;
+    GanttIndex m_index;
+    bool m_indexStale = true;
+    int m_cellListener;
 };
 
 /// The pages of a project as the printer would print them now: the layout is taken

@@ -7,7 +7,9 @@
 #include "model/convert.h"
 #include "model/new_project.h"
 #include "output/pagination.h"
+#include "output/project_pages.h"
 #include "views/canvas.h"
+#include "views/gantt_painter.h"
 #include "views/task_grid_painter.h"
 
 #include <QDate>
@@ -307,6 +309,36 @@ private slots:
         QCOMPARE(PixelAt(page, 77, 75 + 34), QColor(140, 10, 200));
         QCOMPARE(PixelAt(page, 75 + 120 * 5 + 2, 75 + 34 * 3 + 2), QColor(190, 30, 200));
         QCOMPARE(ChangedOutside(page, QRect(75, 75, 120 * 6, 34 * 4), Qt::white), 0);
+    }
+
+    // The same page with the project's own chart painter, at screen size: every chart
+    // cell is the one the painter draws alone.
+    void chartOnlyPageOfTheProject()
+    {
+        // Tasks on days 0-4, the last running to 21 January: 21 chart columns.
+        OutputProject f(5, 20);
+        f.project.taskTable.setCell(ColEnd, 5, DateToStr(DayOf(QDate(2008, 1, 21))));
+        f.project.taskTable.setCell(ColForerunner, 3, QStringLiteral(" 1;"));
+        ProjectCells cells(f.project, f.host);
+        const Pagination pages(A4At96(), f.project.LastTaskRow, CountChartColumns(f.project));
+        QCOMPARE(pages.pageCount(), 3); // columns 0-1 beside the table, 2-13, 14-20
+        QImage page = BlankImage(794, 1123);
+        {
+            QPainter painter(&page);
+            Canvas canvas(painter);
+            DrawPage(pages, 2, canvas, QRect(0, 0, 794, 1123), 1.0f, cells);
+        }
+        const GanttIndex index(f.project);
+        for (int row = 0; row <= 5; ++row)
+            for (int column = 2; column <= 13; ++column) {
+                QImage alone = BlankImage(60, 17);
+                QPainter painter(&alone);
+                Canvas canvas(painter);
+                DrawGanttCell(f.project, index, column, row, canvas, alone.rect());
+                painter.end();
+                QCOMPARE(page.copy(37 + 60 * (column - 2), 37 + 17 * row, 60, 17), alone);
+            }
+        QCOMPARE(ChangedOutside(page, QRect(37, 37, 60 * 12, 17 * 6), Qt::white), 0);
     }
 
     void countChartColumns_data()
