@@ -58,6 +58,7 @@ bool ExportPicture(const Project &project, const GridGeometry &grid, PageCellPai
 
     const int rowsPerBand = int(std::clamp<qint64>(
         BandBytes / (qint64(size.width()) * 4 * grid.rowHeight), 1, project.LastTaskRow + 1));
+    // The cells cover the band's whole width, so it needs no filling first.
     QImage band(size.width(), rowsPerBand * grid.rowHeight, QImage::Format_RGB32);
     if (band.isNull()) {
         ShowError(prompts, QStringLiteral("0030"));
@@ -75,7 +76,6 @@ bool ExportPicture(const Project &project, const GridGeometry &grid, PageCellPai
     const int chartLeft = size.width() - grid.chartColumnWidth * chartColumns;
     for (int firstRow = 0; firstRow <= project.LastTaskRow && jpeg.ok(); firstRow += rowsPerBand) {
         const int lastRow = std::min(project.LastTaskRow, firstRow + rowsPerBand - 1);
-        band.fill(Qt::white);
         {
             QPainter painter(&band);
             Canvas canvas(painter);
