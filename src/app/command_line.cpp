@@ -7,8 +7,12 @@
 #include "model/project_file.h"
 #include "output/csv_export.h"
 #include "output/manual_pdf.h"
+#include "output/picture_export.h"
+#include "output/print_pages.h"
+#include "output/project_pages.h"
 #include "report/total_report.h"
 #include "schedule/recalc.h"
+#include "views/fonts.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -27,8 +31,11 @@ const char *const Usage =
     "Without options, opens the window (with FILE.mrv if given).\n"
     "  --export OUT   load FILE without a window and write OUT; its extension\n"
     "                 chooses: .mrv (save as a new project file), .csv (the task table),\n"
-    "                 .xml (MS Project XML). FILE is a project file or an MS Project\n"
-    "                 XML document, told apart by its content\n"
+    "                 .xml (MS Project XML), .pdf (every printed page: A4 portrait,\n"
+    "                 600 dpi, the table's columns as a new window shows them), .jpg or\n"
+    "                 .jpeg (the table and the whole chart as one picture). FILE is a\n"
+    "                 project file or an MS Project XML document, told apart by its\n"
+    "                 content\n"
     "  --report       load FILE without a window and print its total report, one\n"
     "                 figure a line: the label, a blank and the figure\n"
     "  --recalc       recalculate the schedule after loading\n"
@@ -61,6 +68,9 @@ public:
         }
     }
     QString AskSaveFileName() override { return m_saveName; }
+    void SetCaption(const QString &text) override { m_caption = text; }
+    /// The caption the window would show: the title of printed pages.
+    QString caption() const { return m_caption; }
     bool errorShown() const { return m_errorShown; }
     void showError(const QString &text)
     {
@@ -70,8 +80,23 @@ public:
 private:
     QTextStream &m_err;
     QString m_saveName;
+    QString m_caption;
     bool m_errorShown = false;
 };
+
+QString ExportSuffix(const QString &output)
+{
+    return output.section(QLatin1Char('.'), -1).toLower();
+}
+
+// Pages and pictures are drawn with fonts, so they need a GUI application.
+bool DrawsWithFonts(const CommandLine &line)
+{
+    static const QStringList drawn = {"pdf", "jpg", "jpeg"};
+    return line.problem.isEmpty() &&
+           (!line.manualFile.isEmpty() ||
+            (!line.exportFile.isEmpty() && drawn.contains(ExportSuffix(line.exportFile))));
+}
 
 int usageError(QTextStream &err, const QString &problem)
 {
@@ -112,18 +137,28 @@ bool loadProject(const CommandLine &line, Project &project, CommandLineHost &hos
 int exportProject(const CommandLine &line, QTextStream &err)
 {
     const QString &output = line.exportFile;
-    const QString suffix = output.section(QLatin1Char('.'), -1).toLower();
+    const QString suffix = ExportSuffix(output);
     Project project;
     CommandLineHost host(err, output);
     if (!loadProject(line, project, host))
         return 1; // a file that does not load is not exported
 
-    if (suffix == QLatin1String("mrv"))
-        SaveProject(project, host, QStringLiteral("SaveAs"));
-    else if (suffix == QLatin1String("xml"))
-        ExportMsProjectXml(project, host, output);
-    else if (!WriteTaskTableCsv(project, output))
-        host.showError(QStringLiteral("Cannot write the file '%1'.").arg(output));
+    try {
+        if (suffix == QLatin1String("mrv")) {
+            SaveProject(project, host, QStringLiteral("SaveAs"));
+        } else if (suffix == QLatin1String("xml")) {
+            ExportMsProjectXml(project, host, output);
+        } else if (suffix == QLatin1String("pdf")) {
+            ExportPdf(project, host, DefaultGridGeometry(), output, host.caption());
+        } else if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg")) {
+            ProjectCells cells(project, host);
+            ExportPicture(project, DefaultGridGeometry(), cells, output, host);
+        } else if (!WriteTaskTableCsv(project, output)) {
+            host.showError(QStringLiteral("Cannot write the file '%1'.").arg(output));
+        }
+    } catch (const ConversionError &e) {
+        host.showError(e.message());
+    }
     return host.errorShown() ? 1 : 0;
 }
 
@@ -262,15 +297,14 @@ CommandLine ParseCommandLine(const QStringList &args)
         else if (line.files.size() > 1)
             line.problem = QStringLiteral("more than one project file given");
     } else if (!line.exportFile.isEmpty()) {
-        const QString suffix = line.exportFile.section(QLatin1Char('.'), -1).toLower();
+        static const QStringList written = {"mrv", "csv", "xml", "pdf", "jpg", "jpeg"};
+        const QString suffix = ExportSuffix(line.exportFile);
         if (line.files.isEmpty())
             line.problem = QStringLiteral("no project file given");
         else if (line.files.size() > 1)
             line.problem = QStringLiteral("more than one project file given");
-        else if (!line.exportFile.contains(QLatin1Char('.')) ||
-                 (suffix != QLatin1String("mrv") && suffix != QLatin1String("csv") &&
-                  suffix != QLatin1String("xml")))
-            line.problem = QStringLiteral("OUT must end in .mrv, .csv or .xml");
+        else if (!line.exportFile.contains(QLatin1Char('.')) || !written.contains(suffix))
+            line.problem = QStringLiteral("OUT must end in .mrv, .csv, .xml, .pdf, .jpg or .jpeg");
     } else if (!line.files.isEmpty() || line.recalc || line.scale) {
         line.problem = QStringLiteral("--write-sample and --write-manual take no other arguments");
     }
@@ -307,12 +341,14 @@ bool RunCommandLine(int argc, char **argv, int *exitStatus, QStringList *windowF
         *windowFiles = line.files;
         return false;
     }
-    // Laying out the manual needs fonts, so a GUI application, but never a display.
+    // The manual, pages and pictures need fonts, so a GUI application, but never a
+    // display.
     std::unique_ptr<QCoreApplication> app;
-    if (!line.manualFile.isEmpty() && line.problem.isEmpty()) {
+    if (DrawsWithFonts(line)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
+        InstallFontSubstitutions();
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }

@@ -8,6 +8,7 @@
 #include "recording_host.h"
 
 #include <QFile>
+#include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -397,6 +398,49 @@ private slots:
         QCOMPARE(r.err, QByteArray());
         QCOMPARE(r.status, 0);
         QVERIFY(QFile::exists(m_dir.filePath(QStringLiteral("cafe.csv"))));
+    }
+
+    // Pages and pictures are drawn without a display; the picture narrows at a coarser
+    // Gantt scale.
+    void exportsPagesAndPictures()
+    {
+        // Qt may note a missing runtime folder; no message of the program's own appears.
+        Result r = run({"--export", "plan.pdf", "house.mrv"});
+        QVERIFY2(!r.err.contains(": Error") && !r.err.startsWith("Error"), r.err);
+        QCOMPARE(r.status, 0);
+        QFile pdf(m_dir.filePath(QStringLiteral("plan.pdf")));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.readAll().startsWith("%PDF"));
+
+        QCOMPARE(run({"--export", "days.jpg", "house.mrv"}).status, 0);
+        r = run({"--export", "weeks.JPEG", "--scale", "week", "house.mrv"});
+        QCOMPARE(r.status, 0);
+        QImageReader days(m_dir.filePath(QStringLiteral("days.jpg")));
+        QImageReader weeks(m_dir.filePath(QStringLiteral("weeks.JPEG")), "jpeg");
+        QCOMPARE(days.format(), QByteArray("jpeg"));
+        QCOMPARE(weeks.size().height(), days.size().height());
+        QVERIFY(weeks.size().width() < days.size().width());
+    }
+
+    // 9,999 rows are too high for a JPEG: refused at once, and nothing written.
+    void refusesATooTallPicture()
+    {
+        Project project;
+        RecordingHost host;
+        InitNewProject(project, host);
+        project.taskTable.setCell(ColTask, 9999, QStringLiteral("Last"));
+        project.taskTable.setCell(ColDuration, 9999, QStringLiteral("1 day"));
+        project.LastTaskRow = 9999;
+        host.saveFileName = m_dir.filePath(QStringLiteral("tall.mrv"));
+        SaveProject(project, host, QStringLiteral("SaveAs"));
+        QVERIFY(host.messages.isEmpty());
+
+        const Result r = run({"--export", "tall.jpg", "tall.mrv"});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.endsWith("Error: Error exporting the image to a file. Very large project. "
+                                "Zoom out the Gantt chart and try again. Code #0031\n"),
+                 r.err);
+        QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("tall.jpg"))));
     }
 
     void fifoReturnsAtOnce()
