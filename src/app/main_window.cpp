@@ -67,7 +67,7 @@ MainWindow::MainWindow(const QStringList &parameters, QWidget *parent) : QMainWi
     InitNewProject(m_project, *this);
 
     // The printer, then the other windows in their order.
-    m_output = new OutputController(this);
+    m_output = new OutputController(m_project, *this, this, m_taskGrid, *m_commands);
     m_tools = new ToolsController(m_project, *this, this, *m_commands);
     m_help = new HelpController(this, *m_commands);
 }

@@ -99,3 +99,14 @@ class TestSampleProject : public QObject {
 private slots:
     void opensWithoutErrorsAndShowsAPlan();
 };
+
+class TestOutputCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void freshWindowGridIsTheDefault();
+    void previewOpensOnThePages();
+    void printWritesThePages();
+    void exportWritesThePicture();
+};

@@ -38,6 +38,10 @@ int main(int argc, char **argv)
         status |= QTest::qExec(&t, argc, argv);
     }
     {
+        TestOutputCommands t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    {
         TestSampleProject t;
         status |= QTest::qExec(&t, argc, argv);
     }
