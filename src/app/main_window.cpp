@@ -66,9 +66,10 @@ MainWindow::MainWindow(const QStringList &parameters, QWidget *parent) : QMainWi
 
     InitNewProject(m_project, *this);
 
-    // The printer, then the other windows in their order.
-    m_output = new OutputController(m_project, *this, this, m_taskGrid, *m_commands);
+    // The other windows in their order: the settings dialog, then the printer with the
+    // preview window.
     m_tools = new ToolsController(m_project, *this, this, *m_commands);
+    m_output = new OutputController(m_project, *this, this, m_taskGrid, *m_commands);
     m_help = new HelpController(this, *m_commands);
 }
 
