@@ -49,8 +49,16 @@ void CommandActions::bind(const char *id, std::function<void()> handler)
         return;
     }
     m_bound.insert(QLatin1String(id));
+    // The caption without its dots names the command's step in the undo history.
+    QString name = item->text();
+    name.remove(QStringLiteral("...")).remove(QLatin1Char('&'));
     connect(item, &QAction::triggered, this,
-            [this, handler = std::move(handler)] { RunCommand(m_prompts, handler); });
+            [this, name = name.trimmed(), handler = std::move(handler)] {
+                RunCommand(m_prompts, [&] {
+                    NameCommand(name);
+                    handler();
+                });
+            });
 }
 
 void CommandActions::fillMenu(QMenu *menu, const QList<const char *> &ids) const

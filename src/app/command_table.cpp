@@ -34,6 +34,7 @@ constexpr CommandRow Commands[] = {
      .icon = "save_as",
      .toolTip = "Save As",
      .toolButton = "ButtonSaveAs"},
+    {.id = "RecentFiles1", .caption = "Recent Files", .submenu = true},
     {.id = "Export1", .caption = "Export", .icon = "export"},
     {.id = "Printsetup1", .caption = "Print Setup..."},
     {.id = "Preview1",
@@ -48,6 +49,9 @@ constexpr CommandRow Commands[] = {
      .shortcuts = "Ctrl+P",
      .toolButton = "ButtonPrint"},
     {.id = "Exit1", .caption = "Exit"},
+    // Edit
+    {.id = "Undo1", .caption = "Undo", .shortcuts = "Ctrl+Z"},
+    {.id = "Redo1", .caption = "Redo", .shortcuts = "Ctrl+Shift+Z; Ctrl+Y"},
     // View
     {.id = "GanttZoomIn1", .caption = "Gantt Zoom In", .icon = "zoom_in"},
     {.id = "GanttZoomOut1", .caption = "Gantt Zoom Out", .icon = "zoom_out"},
@@ -149,9 +153,9 @@ const QList<MenuLayout> &MainMenuLayout()
     // reach of the keyboard.
     static const QList<MenuLayout> menus = {
         {"&File",
-         {"New1", "Load1", Separator, "Save1", "SaveAs1", Separator, "Export1", Separator,
-          "Printsetup1", "Preview1", "Print1", Separator, "Exit1"}},
-        {"&Edit", {}},
+         {"New1", "Load1", "RecentFiles1", Separator, "Save1", "SaveAs1", Separator, "Export1",
+          Separator, "Printsetup1", "Preview1", "Print1", Separator, "Exit1"}},
+        {"&Edit", {"Undo1", "Redo1"}},
         {"&View", {"GanttZoomIn1", "GanttZoomOut1"}},
         {"&Task", {"InsertNewTask1", "DeleteTask1", Separator, "Outdent1", "Indent1"}},
         {"T&ools", {"Resource1", "CriticalPath1", Separator, "Settings1"}},

@@ -7,7 +7,8 @@
 // Adding a command takes three steps: a row in the command table (command_table.cpp),
 // its id in a menu list, the popup list or the tool-bar list, and a handler bound to
 // the id in the constructor of its family's controller (CommandActions::bind). A row
-// marked notBuiltYet shows greyed and needs no handler.
+// marked notBuiltYet shows greyed and needs no handler; one marked submenu opens a menu
+// that its controller fills.
 
 #include <QList>
 
@@ -26,6 +27,7 @@ struct CommandRow {
     bool checkable = false;           ///< carries a check mark or stays pressed
     bool isDefault = false;           ///< its menu's default item, drawn bold
     bool notBuiltYet = false;         ///< shown greyed until the command is built
+    bool submenu = false;             ///< opens a submenu its controller fills
 };
 
 /// A top-level menu: its title (with the Alt+letter mnemonic after '&') and its items.

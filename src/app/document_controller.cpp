@@ -3,6 +3,7 @@
 #include "command_actions.h"
 #include "edit/cell_editing.h"
 #include "edit/command_guard.h"
+#include "edit/foreign_dates.h"
 #include "file_association.h"
 #include "model/new_project.h"
 #include "model/project_file.h"
@@ -38,12 +39,25 @@ DocumentController::DocumentController(Project &project, Host &host, TaskGrid *g
     actions.bind("Exit1", this, &DocumentController::onExit);
 }
 
-void DocumentController::openStartFile()
+QString DocumentController::startFilePath() const
 {
-    if (!m_parameters.isEmpty()) {
-        const QString path = QFileInfo(m_parameters.constFirst()).absoluteFilePath();
-        RunCommand(m_host, [this, path] { LoadProject(m_project, m_host, path); });
+    return m_parameters.isEmpty() ? QString()
+                                  : QFileInfo(m_parameters.constFirst()).absoluteFilePath();
+}
+
+void DocumentController::openStartFile(bool recovered)
+{
+    if (recovered) {
+        emit documentReplaced(m_project.settings().hasFileName() ? m_project.settings().fileName()
+                                                                 : QString());
         startTypingAtFirstCell();
+    }
+    if (!m_parameters.isEmpty()) {
+        if (!recovered) {
+            const QString path = startFilePath();
+            RunCommand(m_host, [this, path] { load(path); });
+            startTypingAtFirstCell();
+        }
         return;
     }
     RunCommand(m_host,
@@ -110,6 +124,34 @@ QString DocumentController::askOpenFileName()
     return dialog.selectedFiles().constFirst();
 }
 
+void DocumentController::load(const QString &path)
+{
+    LoadProject(m_project, m_host, path);
+    AdoptForeignDates(m_project, m_host);
+    // A file that could not be read leaves the project without a file name.
+    const SettingsBlock settings = m_project.settings();
+    emit documentReplaced(settings.hasFileName() ? settings.fileName() : QString());
+}
+
+void DocumentController::saved()
+{
+    const SettingsBlock settings = m_project.settings();
+    if (settings.hasFileName() && !settings.isModified())
+        emit documentSaved(settings.fileName());
+}
+
+void DocumentController::openFile(const QString &path)
+{
+    m_taskGrid->finishEditing();
+    if (!askToSaveChanges())
+        return;
+    ClearProject(m_project, true);
+    InitNewProject(m_project, m_host);
+    m_host.SelectCell(ColTask, 1);
+    load(path);
+    startTypingAtFirstCell();
+}
+
 void DocumentController::onNew()
 {
     m_taskGrid->finishEditing();
@@ -120,6 +162,7 @@ void DocumentController::onNew()
     m_project.LastTaskRow = qMax(m_project.LastTaskRow, m_host.CurrentRow());
     ClearProject(m_project, false);
     InitNewProject(m_project, m_host);
+    emit documentReplaced(QString());
     startTypingAtFirstCell();
     m_host.RepaintChart();
 }
@@ -135,7 +178,9 @@ void DocumentController::onOpen()
     m_host.SelectCell(ColTask, 1);
     const QString path = askOpenFileName();
     if (!path.isEmpty())
-        LoadProject(m_project, m_host, path);
+        load(path);
+    else
+        emit documentReplaced(QString());
     startTypingAtFirstCell();
 }
 
@@ -144,11 +189,13 @@ void DocumentController::onSave()
     SaveProject(m_project, m_host,
                 m_project.settings().hasFileName() ? QStringLiteral("Save")
                                                    : QStringLiteral("SaveAs"));
+    saved();
 }
 
 void DocumentController::onSaveAs()
 {
     SaveProject(m_project, m_host, QStringLiteral("SaveAs"));
+    saved();
 }
 
 void DocumentController::onExit()

@@ -21,8 +21,13 @@ public:
     DocumentController(Project &project, Host &host, TaskGrid *grid, QWidget *window,
                        CommandActions &actions, const QStringList &parameters);
 
-    /// Opens the command-line file, or registers the file type when there is none.
-    void openStartFile();
+    /// The command-line file made absolute; empty when the program started without one.
+    QString startFilePath() const;
+    /// Opens the command-line file, or registers the file type when there is none. A
+    /// project recovered at start is kept instead of the file.
+    void openStartFile(bool recovered = false);
+    /// Opens the project file at path after the unsaved-changes question (a recent file).
+    void openFile(const QString &path);
     /// Selects row 1, column 1 and gives the grid the keyboard focus, so the user types
     /// at once; whatever a file put there counts as the cell's own text.
     void startTypingAtFirstCell();
@@ -47,7 +52,19 @@ public:
     /// Exit: closes the window, which asks about unsaved changes.
     void onExit();
 
+signals:
+    /// The project was replaced by a new one (path empty) or by the file at path.
+    void documentReplaced(const QString &path);
+    /// The project was saved to path.
+    void documentSaved(const QString &path);
+
 private:
+    /// Reads path into the new project the window holds; dates written under another
+    /// short date format are taken over.
+    void load(const QString &path);
+    /// Tells the listeners of a save that worked.
+    void saved();
+
     Project &m_project;
     Host &m_host;
     TaskGrid *m_taskGrid;

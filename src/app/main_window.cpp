@@ -7,8 +7,11 @@
 #include "gantt_chart.h"
 #include "grid_editing_controller.h"
 #include "help_controller.h"
+#include "history_controller.h"
 #include "model/new_project.h"
 #include "output_controller.h"
+#include "recent_files_menu.h"
+#include "recovery_controller.h"
 #include "task_controller.h"
 #include "task_grid.h"
 #include "tools_controller.h"
@@ -64,6 +67,18 @@ MainWindow::MainWindow(const QStringList &parameters, QWidget *parent) : QMainWi
     m_tasks = new TaskController(m_project, *this, m_taskGrid, m_popupMenu, *m_commands, this);
     m_view = new ViewController(m_project, *this, m_ganttChart, *m_commands, this);
 
+    m_history = new HistoryController(m_project, *this, m_taskGrid, *m_commands, this);
+    m_recovery = new RecoveryController(m_project, *this, this);
+    m_recentFiles = new RecentFilesMenu(*this, *m_documents, *m_commands, this);
+    connect(m_documents, &DocumentController::documentReplaced, m_history,
+            &HistoryController::documentReplaced);
+    connect(m_documents, &DocumentController::documentSaved, m_history,
+            &HistoryController::documentSaved);
+    connect(m_documents, &DocumentController::documentReplaced, m_recovery,
+            &RecoveryController::documentReplaced);
+    connect(m_documents, &DocumentController::documentSaved, m_recovery,
+            &RecoveryController::documentSaved);
+
     InitNewProject(m_project, *this);
 
     // The other windows in their order: the settings dialog, then the printer with the
@@ -78,6 +93,9 @@ MainWindow::~MainWindow()
     // The controllers, grids and dialogs use the project, a member that is gone before
     // the base class deletes its children: they go first, the controllers before the
     // widgets they listen to.
+    delete m_recentFiles;
+    delete m_recovery;
+    delete m_history;
     delete m_help;
     delete m_tools;
     delete m_output;
@@ -235,17 +253,24 @@ void MainWindow::onFirstShow()
             move(*place);
     }
     m_documents->startTypingAtFirstCell();
-    // Opening a file may show message boxes: they come once the window is up.
-    QTimer::singleShot(0, m_documents, &DocumentController::openStartFile);
+    // Opening a file may show message boxes: they come once the window is up. Work
+    // left unsaved by a killed program is offered first.
+    QTimer::singleShot(0, this, [this] {
+        bool recovered = false;
+        RunCommand(*this,
+                   [&] { recovered = m_recovery->offerRecovery(m_documents->startFilePath()); });
+        m_documents->openStartFile(recovered);
+    });
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     bool canClose = true;
     RunCommand(*this, [this, &canClose] { canClose = m_documents->confirmClose(); });
-    if (canClose)
+    if (canClose) {
+        m_recovery->closing();
         event->accept();
-    else
+    } else
         event->ignore();
 }
 

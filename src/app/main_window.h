@@ -21,7 +21,10 @@ class DocumentController;
 class GanttChart;
 class GridEditingController;
 class HelpController;
+class HistoryController;
 class OutputController;
+class RecentFilesMenu;
+class RecoveryController;
 class TaskController;
 class TaskGrid;
 class ToolsController;
@@ -50,6 +53,10 @@ public:
     QAction *action(const QString &id) const;
     /// The actions of the command table and their handlers.
     CommandActions &commands() const { return *m_commands; }
+    /// Undo and Redo.
+    HistoryController &history() const { return *m_history; }
+    /// The recovery copies of unsaved work.
+    RecoveryController &recovery() const { return *m_recovery; }
     /// The printer and margins of the output commands.
     OutputController &output() const { return *m_output; }
 
@@ -99,6 +106,9 @@ private:
     ToolsController *m_tools = nullptr;
     HelpController *m_help = nullptr;
     GridEditingController *m_gridEditing = nullptr;
+    HistoryController *m_history = nullptr;
+    RecoveryController *m_recovery = nullptr;
+    RecentFilesMenu *m_recentFiles = nullptr;
 };
 
 } // namespace morvaine

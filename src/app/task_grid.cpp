@@ -247,6 +247,8 @@ void TaskGrid::completeCells(const QRegion &region)
     } prompts(this);
 
     RunCommand(prompts, [&] {
+        // What painting completes follows from earlier commands: it is no step to undo.
+        MarkCommandAsCompletion();
         const auto complete = [&](int firstRow, int lastRow, int firstColumn, int lastColumn) {
             if (firstRow <= lastRow && firstColumn <= lastColumn)
                 CompleteRows(m_project, host, firstRow, lastRow, firstColumn, lastColumn);

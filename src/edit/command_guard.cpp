@@ -16,6 +16,9 @@ std::vector<CommandListener *> &listeners()
 }
 
 int depth = 0;
+// The name the outermost command in progress was given.
+QString currentName;
+bool completion = false;
 
 bool stillListening(const CommandListener *listener)
 {
@@ -53,6 +56,8 @@ CommandScope::CommandScope()
 {
     if (depth++ > 0)
         return;
+    currentName.clear();
+    completion = false;
     // A copy: a listener may come or go while the others are told.
     const std::vector<CommandListener *> all = listeners();
     for (CommandListener *listener : all)
@@ -73,6 +78,28 @@ CommandScope::~CommandScope()
 bool CommandScope::active()
 {
     return depth > 0;
+}
+
+void NameCommand(const QString &commandName)
+{
+    if (depth > 0 && currentName.isEmpty())
+        currentName = commandName;
+}
+
+QString CommandName()
+{
+    return currentName;
+}
+
+void MarkCommandAsCompletion()
+{
+    if (depth > 0)
+        completion = true;
+}
+
+bool CommandIsCompletion()
+{
+    return completion;
 }
 
 void RunCommand(Prompts &prompts, const std::function<void()> &command)

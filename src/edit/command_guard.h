@@ -44,6 +44,19 @@ public:
     static bool active();
 };
 
+/// Names the user command in progress for the steps of the undo history ("Insert New
+/// Task"); the first name given to the outermost command holds. Outside a command it
+/// does nothing.
+void NameCommand(const QString &name);
+/// The name of the user command in progress; empty when it was given none.
+QString CommandName();
+
+/// Marks the command in progress as one that only completes what earlier commands left
+/// (the cells completed before they are painted): the undo history keeps no step of it.
+void MarkCommandAsCompletion();
+/// Whether the command in progress was marked so.
+bool CommandIsCompletion();
+
 /// Runs one user command inside a CommandScope. An error escaping it is shown in an
 /// "Error" box with its message; cells written before it keep their new texts.
 void RunCommand(Prompts &prompts, const std::function<void()> &command);

@@ -45,6 +45,13 @@ void UndoHistory::begin(const QString &name, int column, int row)
     m_open->before = currentDerived(m_done == 0 ? nullptr : m_steps[m_done - 1].after);
 }
 
+void UndoHistory::discard()
+{
+    if (m_depth == 0 || --m_depth > 0)
+        return;
+    m_open.reset();
+}
+
 void UndoHistory::rename(const QString &name)
 {
     if (m_open)
@@ -76,9 +83,15 @@ QString UndoHistory::redoName() const
     return canRedo() ? m_steps[m_done].name : QString();
 }
 
+bool UndoHistory::openStepChanged() const
+{
+    return m_open && !m_open->changes.empty();
+}
+
 std::pair<int, int> UndoHistory::undo()
 {
-    if (!canUndo() || m_open)
+    // Undo runs as a command of its own: its step stays empty and is dropped.
+    if (!canUndo() || openStepChanged())
         return {-1, -1};
     const Step &step = m_steps[--m_done];
     apply(step, false);
@@ -87,18 +100,18 @@ std::pair<int, int> UndoHistory::undo()
 
 std::pair<int, int> UndoHistory::redo()
 {
-    if (!canRedo() || m_open)
+    if (!canRedo() || openStepChanged())
         return {-1, -1};
     const Step &step = m_steps[m_done++];
     apply(step, true);
     return {step.column, step.row};
 }
 
-void UndoHistory::clear()
+void UndoHistory::clear(bool onDisk)
 {
     m_steps.clear();
     m_done = 0;
-    m_saved = 0;
+    m_saved = onDisk ? 0 : -1;
     m_open.reset();
     m_depth = 0;
 }

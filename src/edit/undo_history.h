@@ -27,6 +27,9 @@ public:
     /// Closes the open step. A step that changed no cell is dropped; one that did
     /// empties the redo list.
     void end();
+    /// Closes the open step without keeping it, for a command whose changes are no step
+    /// of their own.
+    void discard();
     /// Renames the open step, for a command that learns what it was only while running.
     void rename(const QString &name);
 
@@ -36,6 +39,7 @@ public:
     QString undoName() const;
     QString redoName() const;
 
+    /// May run inside the open step of the undo command itself, which then stays empty.
     /// Puts every cell the last step changed back as it was, with LastTaskRow and the
     /// critical marks and chain, and sets "Modify" by whether this is the state last saved or
     /// opened. Returns the task cell where the step happened, or (-1, -1) when nothing was undone.
@@ -43,8 +47,9 @@ public:
     /// Replays the step undone last; same result as undo.
     std::pair<int, int> redo();
 
-    /// Forgets every step (New, Open); the present state counts as saved.
-    void clear();
+    /// Forgets every step (New, Open); the present state counts as the one on disk
+    /// unless onDisk is false (a plan whose dates were rewritten while it was opened).
+    void clear(bool onDisk = true);
     /// The present state is the one on disk (after a save).
     void markSaved() { m_saved = static_cast<long>(m_done); }
     /// Whether the present state is the one last saved or opened.
@@ -78,6 +83,7 @@ private:
     void record(bool resources, int column, int row, const QString &oldText,
                 const QString &newText);
     void apply(const Step &step, bool forward);
+    bool openStepChanged() const;
     std::shared_ptr<const Derived> currentDerived(const std::shared_ptr<const Derived> &like) const;
 
     Project &m_project;

@@ -38,6 +38,17 @@ public:
         std::function<void(int column, int row, const QString &oldText, const QString &newText)>;
 
     CellTable(int columns, int rows);
+    /// A copy holds the cells only: listeners stay with the table they were added to.
+    CellTable(const CellTable &other)
+        : m_columns(other.m_columns), m_rows(other.m_rows), m_cells(other.m_cells)
+    {
+    }
+    /// Takes the cells of a table of the same size, telling no listener.
+    CellTable &operator=(const CellTable &other)
+    {
+        m_cells = other.m_cells;
+        return *this;
+    }
 
     int columnCount() const { return m_columns; }
     int rowCount() const { return m_rows; }

@@ -5,10 +5,16 @@
 #include "widgets/icons.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTest>
 
 int main(int argc, char **argv)
 {
+    // The windows keep recent files and recovery copies in the user's folders: the
+    // tests get folders of their own, empty at every run.
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
     QApplication app(argc, argv);
     morvaine::InstallFontSubstitutions();
     morvaine::InitResources();

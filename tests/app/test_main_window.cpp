@@ -172,9 +172,9 @@ void TestMainWindow::menusAndToolBarInOrder()
     for (QAction *top : window->menuBar()->actions())
         menus << top->text() + QLatin1Char(':') + describe(top->menu());
     const QStringList expectedMenus = {
-        "&File:New...|Ctrl+N,Open...|Ctrl+O|default,-,Save...|Ctrl+S,Save As...,-,"
-        "Export,-,Print Setup...,Print Preview,Print...|Ctrl+P,-,Exit",
-        "&Edit:",
+        "&File:New...|Ctrl+N,Open...|Ctrl+O|default,Recent Files|greyed,-,Save...|Ctrl+S,"
+        "Save As...,-,Export,-,Print Setup...,Print Preview,Print...|Ctrl+P,-,Exit",
+        "&Edit:Undo|Ctrl+Z|greyed,Redo|Ctrl+Shift+Z|greyed",
         "&View:Gantt Zoom In,Gantt Zoom Out",
         "&Task:Insert New Task|Ctrl+Ins|default,Delete Task|Ctrl+Del,-,Outdent,Indent",
         "T&ools:Resource...|Ctrl+R|default|greyed, Critical Path|checkable,-,Settings...",
@@ -249,7 +249,8 @@ void TestMainWindow::commandTableRules()
     for (const CommandRow &row : CommandTable()) {
         QAction *item = window->action(QLatin1String(row.id));
         QVERIFY2(item && item->objectName() == QLatin1String(row.id), row.id);
-        QVERIFY2(window->commands().isBound(item->objectName()) != row.notBuiltYet, row.id);
+        if (!row.submenu)
+            QVERIFY2(window->commands().isBound(item->objectName()) != row.notBuiltYet, row.id);
         if (row.notBuiltYet)
             QVERIFY2(!item->isEnabled(), row.id);
         // No key runs two commands.
