@@ -26,8 +26,9 @@ void writeFile(const QString &path, const QByteArray &contents)
             error = file.errorString();
     }
     if (!error.isEmpty())
-        throw std::runtime_error(
-            QStringLiteral("Cannot write the file association %1: %2").arg(path, error).toStdString());
+        throw std::runtime_error(QStringLiteral("Cannot write the file association %1: %2")
+                                     .arg(path, error)
+                                     .toStdString());
 }
 
 QByteArray resource(const QString &path)
@@ -66,7 +67,10 @@ QString DesktopExecLine(const QString &programPath)
     return QLatin1Char('"') + quoted + QLatin1String("\" %f");
 }
 
-QByteArray MimePackage() { return resource(QStringLiteral(":/morvaine-mime.xml")); }
+QByteArray MimePackage()
+{
+    return resource(QStringLiteral(":/morvaine-mime.xml"));
+}
 
 QByteArray DesktopEntry(const QString &programPath)
 {

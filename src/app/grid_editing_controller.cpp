@@ -120,7 +120,9 @@ bool GridEditingController::onSelectCell(int column, int row)
 QString GridEditingController::onEditText(int column, int row, const QString &text)
 {
     QString filtered = text;
-    RunCommand(m_host, [&] { filtered = FilterTypedText(m_project, m_host, column, row, text); });
+    RunCommand(
+        m_host, [&] { filtered = FilterTypedText(m_project, m_host, column, row, text); },
+        CommandKind::Typing);
     m_taskGrid->showEditorText(column, row, filtered);
     return filtered;
 }

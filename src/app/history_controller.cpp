@@ -60,9 +60,15 @@ void HistoryController::commandBegins()
 
 void HistoryController::commandEnds()
 {
-    if (CommandIsCompletion()) {
+    switch (CurrentCommandKind()) {
+    case CommandKind::Completion:
         m_history.discard();
         return;
+    case CommandKind::Typing:
+        m_history.defer();
+        return;
+    case CommandKind::Step:
+        break;
     }
     const QString name = CommandName();
     m_history.rename(name.isEmpty() ? QStringLiteral("Typing") : name);

@@ -246,37 +246,39 @@ void TaskGrid::completeCells(const QRegion &region)
         TaskGrid *m_grid;
     } prompts(this);
 
-    RunCommand(prompts, [&] {
-        // What painting completes follows from earlier commands: it is no step to undo.
-        MarkCommandAsCompletion();
-        const auto complete = [&](int firstRow, int lastRow, int firstColumn, int lastColumn) {
-            if (firstRow <= lastRow && firstColumn <= lastColumn)
-                CompleteRows(m_project, host, firstRow, lastRow, firstColumn, lastColumn);
-        };
-        // The cells of each rectangle as the view paints them: from the row and column
-        // under its top left corner to those under its bottom right, or to the last.
-        for (const QRect &rect : region) {
-            const int firstRow = rowAt(rect.top());
-            const int firstColumn = columnAt(rect.left());
-            if (firstRow < 0 || firstColumn < 0)
-                continue;
-            int lastRow = rowAt(rect.bottom());
-            int lastColumn = columnAt(rect.right());
-            if (lastRow < 0)
-                lastRow = TaskTable::LastRow;
-            if (lastColumn < 0)
-                lastColumn = TaskTable::Columns - 1;
-            if (!typing || editedRow < firstRow || editedRow > lastRow ||
-                editedColumn < firstColumn || editedColumn > lastColumn) {
-                complete(firstRow, lastRow, firstColumn, lastColumn);
-                continue;
+    // What painting completes follows from earlier commands: it is no step to undo.
+    RunCommand(
+        prompts,
+        [&] {
+            const auto complete = [&](int firstRow, int lastRow, int firstColumn, int lastColumn) {
+                if (firstRow <= lastRow && firstColumn <= lastColumn)
+                    CompleteRows(m_project, host, firstRow, lastRow, firstColumn, lastColumn);
+            };
+            // The cells of each rectangle as the view paints them: from the row and column
+            // under its top left corner to those under its bottom right, or to the last.
+            for (const QRect &rect : region) {
+                const int firstRow = rowAt(rect.top());
+                const int firstColumn = columnAt(rect.left());
+                if (firstRow < 0 || firstColumn < 0)
+                    continue;
+                int lastRow = rowAt(rect.bottom());
+                int lastColumn = columnAt(rect.right());
+                if (lastRow < 0)
+                    lastRow = TaskTable::LastRow;
+                if (lastColumn < 0)
+                    lastColumn = TaskTable::Columns - 1;
+                if (!typing || editedRow < firstRow || editedRow > lastRow ||
+                    editedColumn < firstColumn || editedColumn > lastColumn) {
+                    complete(firstRow, lastRow, firstColumn, lastColumn);
+                    continue;
+                }
+                complete(firstRow, editedRow - 1, firstColumn, lastColumn);
+                complete(editedRow, editedRow, firstColumn, editedColumn - 1);
+                complete(editedRow, editedRow, editedColumn + 1, lastColumn);
+                complete(editedRow + 1, lastRow, firstColumn, lastColumn);
             }
-            complete(firstRow, editedRow - 1, firstColumn, lastColumn);
-            complete(editedRow, editedRow, firstColumn, editedColumn - 1);
-            complete(editedRow, editedRow, editedColumn + 1, lastColumn);
-            complete(editedRow + 1, lastRow, firstColumn, lastColumn);
-        }
-    });
+        },
+        CommandKind::Completion);
 }
 
 bool TaskGrid::viewportEvent(QEvent *event)
@@ -302,6 +304,8 @@ void TaskGrid::reportPaintError(const QString &message)
 void TaskGrid::storeEditorText(int column, int row, const QString &text)
 {
     m_lastPaintError.clear();
+    // A key typed is a command of its own, kept for the command that commits the cell.
+    const CommandScope typing(CommandKind::Typing);
     m_project.taskTable.setCell(column, row, text);
     emit editTextChanged(column, row, text);
 }
@@ -334,7 +338,8 @@ void TaskGrid::cancelEditing()
     const QString original = TaskCellDelegate::originalText(editor);
     closeEditor(editor, QAbstractItemDelegate::NoHint);
     // Written straight into the table: the text was the cell's own, no typing filter
-    // applies to it.
+    // applies to it. The keys typed and taken back leave nothing to undo.
+    const CommandScope typing(CommandKind::Typing);
     m_project.taskTable.setCell(current.column(), current.row(), original);
 }
 

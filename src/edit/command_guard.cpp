@@ -18,7 +18,7 @@ std::vector<CommandListener *> &listeners()
 int depth = 0;
 // The name the outermost command in progress was given.
 QString currentName;
-bool completion = false;
+CommandKind currentKind = CommandKind::Step;
 
 bool stillListening(const CommandListener *listener)
 {
@@ -52,12 +52,12 @@ CommandListener::~CommandListener()
     all.erase(std::remove(all.begin(), all.end(), this), all.end());
 }
 
-CommandScope::CommandScope()
+CommandScope::CommandScope(CommandKind kind)
 {
     if (depth++ > 0)
         return;
     currentName.clear();
-    completion = false;
+    currentKind = kind;
     // A copy: a listener may come or go while the others are told.
     const std::vector<CommandListener *> all = listeners();
     for (CommandListener *listener : all)
@@ -91,20 +91,14 @@ QString CommandName()
     return currentName;
 }
 
-void MarkCommandAsCompletion()
+CommandKind CurrentCommandKind()
 {
-    if (depth > 0)
-        completion = true;
+    return currentKind;
 }
 
-bool CommandIsCompletion()
+void RunCommand(Prompts &prompts, const std::function<void()> &command, CommandKind kind)
 {
-    return completion;
-}
-
-void RunCommand(Prompts &prompts, const std::function<void()> &command)
-{
-    const CommandScope scope;
+    const CommandScope scope(kind);
     try {
         command();
     } catch (...) {

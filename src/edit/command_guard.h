@@ -15,6 +15,13 @@ namespace morvaine {
 /// error's what(), the empty text for anything else.
 QString ErrorMessage(const std::exception_ptr &error);
 
+/// What a user command is to the undo history.
+enum class CommandKind {
+    Step,       ///< a step of its own
+    Typing,     ///< keys typed into a cell: one step with the command that commits it
+    Completion, ///< completes what earlier commands left (cells about to be painted): no step
+};
+
 /// Told where each user command begins and ends, so that it can group what the
 /// command changed. Listens from its construction to its destruction.
 class CommandListener {
@@ -35,7 +42,8 @@ public:
 /// belong to it and tell nothing.
 class CommandScope {
 public:
-    CommandScope();
+    /// kind counts when this scope is the outermost.
+    explicit CommandScope(CommandKind kind = CommandKind::Step);
     ~CommandScope();
     CommandScope(const CommandScope &) = delete;
     CommandScope &operator=(const CommandScope &) = delete;
@@ -51,14 +59,12 @@ void NameCommand(const QString &name);
 /// The name of the user command in progress; empty when it was given none.
 QString CommandName();
 
-/// Marks the command in progress as one that only completes what earlier commands left
-/// (the cells completed before they are painted): the undo history keeps no step of it.
-void MarkCommandAsCompletion();
-/// Whether the command in progress was marked so.
-bool CommandIsCompletion();
+/// What the kind of the outermost command in progress is.
+CommandKind CurrentCommandKind();
 
 /// Runs one user command inside a CommandScope. An error escaping it is shown in an
 /// "Error" box with its message; cells written before it keep their new texts.
-void RunCommand(Prompts &prompts, const std::function<void()> &command);
+void RunCommand(Prompts &prompts, const std::function<void()> &command,
+                CommandKind kind = CommandKind::Step);
 
 } // namespace morvaine

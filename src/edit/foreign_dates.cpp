@@ -27,9 +27,12 @@ std::vector<DateCell> DateCells(const Project &project)
         for (int column : {int(ColStart), int(ColEnd)})
             if (!table.cell(column, row).trimmed().isEmpty())
                 cells.push_back({column, row});
-    for (SettingsBlock::ValueRow row : SettingsDates)
-        if (!table.cell(ColSettings, row).trimmed().isEmpty())
+    // A plan never saved holds "no save file" where its save dates go.
+    for (SettingsBlock::ValueRow row : SettingsDates) {
+        const QString &text = table.cell(ColSettings, row);
+        if (!text.trimmed().isEmpty() && text != QLatin1String("no save file"))
             cells.push_back({int(ColSettings), int(row)});
+    }
     return cells;
 }
 

@@ -38,18 +38,40 @@ void UndoHistory::begin(const QString &name, int column, int row)
 {
     if (m_depth++ > 0)
         return;
+    // Keys typed into a cell wait for the command that commits the cell: they become
+    // one step together.
+    if (m_pending) {
+        m_open = std::move(m_pending);
+        m_openPending = m_open->changes.size();
+        return;
+    }
     m_open = std::make_unique<Step>();
     m_open->name = name;
     m_open->column = column;
     m_open->row = row;
     m_open->before = currentDerived(m_done == 0 ? nullptr : m_steps[m_done - 1].after);
+    m_openPending = 0;
 }
 
 void UndoHistory::discard()
 {
     if (m_depth == 0 || --m_depth > 0)
         return;
-    m_open.reset();
+    std::unique_ptr<Step> step = std::move(m_open);
+    // What was typed before stays waiting for its commit.
+    if (step && m_openPending > 0) {
+        step->changes.resize(m_openPending);
+        m_pending = std::move(step);
+    }
+}
+
+void UndoHistory::defer()
+{
+    if (m_depth == 0 || --m_depth > 0)
+        return;
+    std::unique_ptr<Step> step = std::move(m_open);
+    if (step && !step->changes.empty())
+        m_pending = std::move(step);
 }
 
 void UndoHistory::rename(const QString &name)
@@ -62,8 +84,41 @@ void UndoHistory::end()
 {
     if (m_depth == 0 || --m_depth > 0)
         return;
-    std::unique_ptr<Step> step = std::move(m_open);
-    if (!step || step->changes.empty())
+    push(std::move(m_open));
+}
+
+namespace {
+
+// Whether the changes leave some cell with another text than before, as typing that
+// Escape took back does not. Only short lists are looked at: long ones always do.
+bool ChangesSomething(const std::vector<UndoHistory::Change> &changes)
+{
+    if (changes.size() > 64)
+        return true;
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        const auto &first = changes[i];
+        bool seen = false;
+        for (std::size_t j = 0; j < i && !seen; ++j)
+            seen = changes[j].resources == first.resources && changes[j].column == first.column &&
+                   changes[j].row == first.row;
+        if (seen)
+            continue;
+        const QString *last = &first.newText;
+        for (std::size_t j = i + 1; j < changes.size(); ++j)
+            if (changes[j].resources == first.resources && changes[j].column == first.column &&
+                changes[j].row == first.row)
+                last = &changes[j].newText;
+        if (*last != first.oldText)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void UndoHistory::push(std::unique_ptr<Step> step)
+{
+    if (!step || !ChangesSomething(step->changes))
         return;
     step->after = currentDerived(step->before);
     m_steps.resize(m_done); // a new step ends the redo list
@@ -71,6 +126,21 @@ void UndoHistory::end()
         m_saved = -1;
     m_steps.push_back(std::move(*step));
     m_done = m_steps.size();
+}
+
+void UndoHistory::closeOpenStep()
+{
+    // The undo command committed a cell being typed first: that is a step of its own,
+    // the one to take back.
+    if (!m_open || m_open->changes.empty())
+        return;
+    auto fresh = std::make_unique<Step>();
+    fresh->column = m_open->column;
+    fresh->row = m_open->row;
+    push(std::move(m_open));
+    fresh->before = currentDerived(m_steps[m_done - 1].after);
+    m_open = std::move(fresh);
+    m_openPending = 0;
 }
 
 QString UndoHistory::undoName() const
@@ -83,15 +153,11 @@ QString UndoHistory::redoName() const
     return canRedo() ? m_steps[m_done].name : QString();
 }
 
-bool UndoHistory::openStepChanged() const
-{
-    return m_open && !m_open->changes.empty();
-}
-
 std::pair<int, int> UndoHistory::undo()
 {
     // Undo runs as a command of its own: its step stays empty and is dropped.
-    if (!canUndo() || openStepChanged())
+    closeOpenStep();
+    if (!canUndo())
         return {-1, -1};
     const Step &step = m_steps[--m_done];
     apply(step, false);
@@ -100,7 +166,8 @@ std::pair<int, int> UndoHistory::undo()
 
 std::pair<int, int> UndoHistory::redo()
 {
-    if (!canRedo() || openStepChanged())
+    closeOpenStep();
+    if (!canRedo())
         return {-1, -1};
     const Step &step = m_steps[m_done++];
     apply(step, true);
@@ -113,6 +180,7 @@ void UndoHistory::clear(bool onDisk)
     m_done = 0;
     m_saved = onDisk ? 0 : -1;
     m_open.reset();
+    m_pending.reset();
     m_depth = 0;
 }
 

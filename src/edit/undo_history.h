@@ -30,6 +30,9 @@ public:
     /// Closes the open step without keeping it, for a command whose changes are no step
     /// of their own.
     void discard();
+    /// Closes the open step and keeps its changes waiting for the next step, which takes
+    /// them in: keys typed into a cell become one step with the command that commits it.
+    void defer();
     /// Renames the open step, for a command that learns what it was only while running.
     void rename(const QString &name);
 
@@ -39,7 +42,8 @@ public:
     QString undoName() const;
     QString redoName() const;
 
-    /// May run inside the open step of the undo command itself, which then stays empty.
+    /// May run inside the open step of the undo command itself: a cell that command
+    /// committed first is a step of its own, the one undone.
     /// Puts every cell the last step changed back as it was, with LastTaskRow and the
     /// critical marks and chain, and sets "Modify" by whether this is the state last saved or
     /// opened. Returns the task cell where the step happened, or (-1, -1) when nothing was undone.
@@ -57,7 +61,7 @@ public:
     /// Cells recorded in all steps, for tests and the benchmark.
     std::size_t recordedCells() const;
 
-private:
+    /// One cell written by a step.
     struct Change {
         bool resources; // a ResourceTable cell, else a TaskTable cell
         int column;
@@ -65,6 +69,8 @@ private:
         QString oldText;
         QString newText;
     };
+
+private:
     // The project values a step may change besides cells.
     struct Derived {
         int lastTaskRow;
@@ -83,7 +89,8 @@ private:
     void record(bool resources, int column, int row, const QString &oldText,
                 const QString &newText);
     void apply(const Step &step, bool forward);
-    bool openStepChanged() const;
+    void push(std::unique_ptr<Step> step);
+    void closeOpenStep();
     std::shared_ptr<const Derived> currentDerived(const std::shared_ptr<const Derived> &like) const;
 
     Project &m_project;
@@ -95,6 +102,8 @@ private:
     int m_depth = 0;          // begin() calls not yet ended
     bool m_replaying = false; // undo/redo writes cells without recording them
     std::unique_ptr<Step> m_open;
+    std::unique_ptr<Step> m_pending; // typed changes waiting for their commit
+    std::size_t m_openPending = 0;   // changes of the open step that were pending
 };
 
 } // namespace morvaine

@@ -110,3 +110,16 @@ private slots:
     void printWritesThePages();
     void exportWritesThePicture();
 };
+
+class TestHistoryWidgets : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void undoAndRedoTypedCellsWithTheirKeys();
+    void undoTakesBackATaskCommandWhole();
+    void ctrlZInTheEditorUndoesTyping();
+    void recentFilesListOpenedFilesAndDropMissingOnes();
+    void killedWorkIsOfferedBackAtStart();
+    void planFromAnotherLocaleOpensWithItsDates();
+};

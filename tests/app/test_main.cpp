@@ -48,6 +48,10 @@ int main(int argc, char **argv)
         status |= QTest::qExec(&t, argc, argv);
     }
     {
+        TestHistoryWidgets t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    {
         TestSampleProject t;
         status |= QTest::qExec(&t, argc, argv);
     }

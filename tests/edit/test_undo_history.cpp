@@ -204,6 +204,37 @@ private slots:
         QVERIFY(!plan.history.canRedo());
     }
 
+    // Keys typed into a cell wait for the command that commits it; what painting
+    // completes in between is no step and does not lose them.
+    void typedKeysJoinTheCommitThatFollows()
+    {
+        Plan plan;
+        TaskTable &t = plan.project.taskTable;
+        for (const QString &text :
+             {QStringLiteral("W"), QStringLiteral("Wa"), QStringLiteral("Wal")}) {
+            plan.history.begin(QString(), 1, 6);
+            t.setCell(ColTask, 6, text);
+            plan.history.defer();
+        }
+        plan.history.begin(QString(), 1, 1);
+        t.setCell(ColDuration, 5, QStringLiteral("0 days")); // completed while painting
+        plan.history.discard();
+        QVERIFY(!plan.history.canUndo());
+        plan.step("Typing", [&] { t.setCell(ColDuration, 6, QStringLiteral("1 day")); });
+        QCOMPARE(plan.history.undo(), std::make_pair(1, 6));
+        QVERIFY(t.cell(ColTask, 6).isEmpty());
+        QVERIFY(t.cell(ColDuration, 6).isEmpty());
+        QVERIFY(!plan.history.canUndo());
+
+        // Typing taken back by Escape leaves no step.
+        plan.history.clear();
+        plan.history.begin(QString(), 1, 7);
+        t.setCell(ColTask, 7, QStringLiteral("X"));
+        plan.history.defer();
+        plan.step("Typing", [&] { t.setCell(ColTask, 7, QString()); });
+        QVERIFY(!plan.history.canUndo());
+    }
+
     void nestedBeginsMakeOneStep()
     {
         Plan plan;
