@@ -44,8 +44,10 @@ bool RecoveryController::offerRecovery(const QString &startFile)
     }
     if (!RecoverProject(m_project, m_host, *copy))
         return false;
-    // The copy stays until the recovered plan is saved or given up.
+    // The copy stays until the recovered plan is saved or given up, also while the
+    // window takes the recovered plan as its new one.
     m_copyOf = copy->projectPath;
+    m_keepRecovered = true;
     return true;
 }
 
@@ -89,6 +91,10 @@ void RecoveryController::removeCopy()
 
 void RecoveryController::documentReplaced(const QString &)
 {
+    if (m_keepRecovered) {
+        m_keepRecovered = false;
+        return;
+    }
     m_timer.stop();
     removeCopy();
 }

@@ -48,6 +48,7 @@ private:
     QTimer m_timer;
     QThreadPool m_writer; // one thread: copies are written one after the other
     QString m_copyOf;     // the plan whose copy was written last; null when none is
+    bool m_keepRecovered = false; // the plan shown was recovered from m_copyOf
     int m_taskListener = 0;
     int m_resourceListener = 0;
 };
