@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include "app/sample_project.h"
+#include "edit/foreign_dates.h"
 #include "exchange/ms_project_xml.h"
 #include "model/file_path.h"
 #include "model/new_project.h"
@@ -116,10 +117,14 @@ bool loadProject(const CommandLine &line, Project &project, CommandLineHost &hos
 {
     InitNewProject(project, host);
     const QString &input = line.files.constFirst();
-    if (IsMsProjectXml(input))
+    if (IsMsProjectXml(input)) {
         ImportMsProjectXml(project, host, input);
-    else
+    } else {
         LoadProject(project, host, input);
+        // A plan written under another short date format is read in this one.
+        if (!host.errorShown())
+            AdoptForeignDates(project, host);
+    }
     if (host.errorShown())
         return false;
     if (line.scale)

@@ -235,6 +235,35 @@ private slots:
         QVERIFY(readAll(out).contains("2,Roof,2 days,10.12.2026,11.12.2026"));
     }
 
+    // A plan from a machine with month-first dates is read in this machine's format,
+    // with a word on stderr that is no error.
+    void readsAPlanFromAnotherLocale()
+    {
+        const QString saved = ShortDateFormat();
+        SetShortDateFormat(QStringLiteral("M/d/yyyy"));
+        Project project;
+        RecordingHost host;
+        InitNewProject(project, host);
+        TaskTable &t = project.taskTable;
+        t.setCell(ColTask, 1, QStringLiteral("Walls"));
+        t.setCell(ColDuration, 1, QStringLiteral("3 days"));
+        t.setCell(ColStart, 1, QStringLiteral("12/14/2026"));
+        t.setCell(ColEnd, 1, QStringLiteral("12/16/2026"));
+        project.settings().setValue(SettingsBlock::StartDate, QStringLiteral("12/14/2026"));
+        const QString source = path(QStringLiteral("us.mrv"));
+        host.saveFileName = source;
+        SaveProject(project, host, QStringLiteral("SaveAs"));
+        SetShortDateFormat(saved);
+
+        const QString out = path(QStringLiteral("us.csv"));
+        const Result r = run({"--recalc", "--export", out, source});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QVERIFY2(r.err.startsWith(QStringLiteral("Info: The dates of this plan were written as "
+                                                 "M/d/yyyy.")),
+                 qPrintable(r.err));
+        QVERIFY(readAll(out).contains("1,Walls,3 days,14.12.2026,16.12.2026"));
+    }
+
     void printsTheTotalReport()
     {
         Project project;
