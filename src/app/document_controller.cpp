@@ -105,8 +105,7 @@ QString DocumentController::askSaveFileName()
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(projectFileFilters());
     dialog.setDefaultSuffix(QStringLiteral("mrv"));
-    // The file is replaced without asking, as saving promises.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    // Choosing a file that exists asks the dialog's own question before replacing it.
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -172,15 +171,14 @@ void DocumentController::onOpen()
     m_taskGrid->finishEditing();
     if (!askToSaveChanges())
         return;
-    // The current project is closed before the file dialog shows.
+    // A cancelled dialog leaves the project as it was; only a chosen file replaces it.
+    const QString path = askOpenFileName();
+    if (path.isEmpty())
+        return;
     ClearProject(m_project, true);
     InitNewProject(m_project, m_host);
     m_host.SelectCell(ColTask, 1);
-    const QString path = askOpenFileName();
-    if (!path.isEmpty())
-        load(path);
-    else
-        emit documentReplaced(QString());
+    load(path);
     startTypingAtFirstCell();
 }
 

@@ -43,7 +43,7 @@ public:
 
     /// New: after the unsaved-changes question, an empty new project.
     void onNew();
-    /// Open: closes the project, then asks for a file and reads it.
+    /// Open: asks for a file; once one is chosen, closes the project and reads it.
     void onOpen();
     /// Save: overwrites the project's file, or asks for one when it has none.
     void onSave();

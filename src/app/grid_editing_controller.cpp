@@ -11,6 +11,9 @@
 #include <QDateEdit>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QProxyStyle>
+#include <QStyleOptionComplex>
+#include <QTimer>
 
 namespace morvaine {
 
@@ -21,6 +24,30 @@ const QDate &epoch()
     static const QDate day(1899, 12, 30);
     return day;
 }
+
+// The picker stands over a cell of 85 pixels: a narrow drop-down button at the right
+// and a text field over all the rest, so the whole date shows, at any scale.
+class PickerStyle : public QProxyStyle {
+public:
+    static constexpr int ButtonWidth = 14;
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl part,
+                         const QWidget *widget) const override
+    {
+        if (control != CC_ComboBox)
+            return QProxyStyle::subControlRect(control, option, part, widget);
+        const QRect all = option->rect;
+        switch (part) {
+        case SC_ComboBoxArrow:
+            return QRect(all.right() - ButtonWidth + 1, all.top(), ButtonWidth, all.height());
+        case SC_ComboBoxEditField:
+            return QRect(all.left() + 1, all.top() + 1, all.width() - ButtonWidth - 1,
+                         all.height() - 2);
+        default:
+            return QProxyStyle::subControlRect(control, option, part, widget);
+        }
+    }
+};
 
 } // namespace
 
@@ -33,6 +60,12 @@ GridEditingController::GridEditingController(Project &project, Host &host, TaskG
     m_datePicker = new QDateEdit(grid->viewport());
     m_datePicker->setObjectName(QStringLiteral("DateTimePicker1"));
     m_datePicker->setCalendarPopup(true);
+    // A typed date counts once the user finishes it (Enter, Tab, leaving the picker,
+    // the calendar); its sections one by one would each be a date nobody meant.
+    m_datePicker->setKeyboardTracking(false);
+    auto *style = new PickerStyle;
+    style->setParent(m_datePicker);
+    m_datePicker->setStyle(style);
     m_datePicker->setDisplayFormat(ShortDateFormat());
     m_datePicker->hide();
     m_datePicker->installEventFilter(this);
@@ -51,6 +84,7 @@ GridEditingController::GridEditingController(Project &project, Host &host, TaskG
     });
     connect(grid, &TaskGrid::editTextChanged, this, &GridEditingController::onEditText);
     connect(grid, &TaskGrid::enterPressed, this, &GridEditingController::onEnterPressed);
+    connect(grid, &TaskGrid::clearPressed, this, &GridEditingController::onClearPressed);
     connect(grid, &TaskGrid::mouseDown, this, &GridEditingController::onMouseDown);
     connect(grid, &TaskGrid::cellsMoved, this, &GridEditingController::placeDatePicker);
     connect(grid, &TaskGrid::topRowChanged, this, &GridEditingController::onGridScrolled);
@@ -107,9 +141,16 @@ bool GridEditingController::gridHasFocus() const
     return focus && (focus == m_taskGrid || m_taskGrid->isAncestorOf(focus));
 }
 
+void GridEditingController::commitTypedDate()
+{
+    if (m_pickerColumn >= 0 && m_datePicker->isVisible())
+        m_datePicker->interpretText(); // reports the date when the text changed it
+}
+
 bool GridEditingController::onSelectCell(int column, int row)
 {
-    // The rules see the editor's final text in the cell being left.
+    // The rules see the editor's or the picker's final text in the cell being left.
+    commitTypedDate();
     m_taskGrid->finishEditing();
     // After an error the selection moves all the same: the rules tracked the new cell.
     bool allowed = true;
@@ -135,6 +176,13 @@ void GridEditingController::onEnterPressed()
     });
 }
 
+void GridEditingController::onClearPressed()
+{
+    RunCommand(m_host, [this] {
+        ClearCell(m_project, m_host, m_taskGrid->currentColumn(), m_taskGrid->currentRow());
+    });
+}
+
 void GridEditingController::onMouseDown(Qt::MouseButton button, int column, int row)
 {
     if (button != Qt::RightButton)
@@ -150,10 +198,27 @@ void GridEditingController::onPickerDateChanged(const QDate &date)
     RunCommand(m_host, [&] {
         WritePickedDate(m_project, m_host, static_cast<TDateTime>(epoch().daysTo(date)));
     });
+    // The picker redraws its own text once this returns; a date the rules put back (an
+    // early date refused) shows after that.
+    QTimer::singleShot(0, this, &GridEditingController::showCellDate);
+}
+
+void GridEditingController::showCellDate()
+{
+    if (m_pickerColumn < 0)
+        return;
+    const QString text = m_project.taskTable.cell(m_pickerColumn, m_pickerRow);
+    try {
+        setPickerDate(StrToDate(text.isEmpty() ? m_project.settings().startDate() : text));
+    } catch (const ConversionError &) {
+        // An unreadable cell keeps the picker as it is; selecting it reports the text.
+    }
 }
 
 void GridEditingController::onPickerDropDown()
 {
+    // A date typed before the calendar opened is finished.
+    commitTypedDate();
     DeferPickerRecalc(m_project);
 }
 
@@ -219,12 +284,14 @@ bool GridEditingController::eventFilter(QObject *watched, QEvent *event)
         switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
+            commitTypedDate();
             return onPickerKey(key->key());
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
         case Qt::Key_Escape: {
-            // Back to the grid: Tab moves on to the next cell as it does there,
-            // Escape only gives the grid the keyboard.
+            // Back to the grid, finishing a typed date: Tab moves on to the next cell
+            // as it does there, Escape only gives the grid the keyboard.
+            commitTypedDate();
             m_taskGrid->setFocus();
             if (key->key() != Qt::Key_Escape) {
                 QKeyEvent again(QEvent::KeyPress, key->key(), key->modifiers());

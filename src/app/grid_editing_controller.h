@@ -39,6 +39,8 @@ public:
     QString onEditText(int column, int row, const QString &text);
     /// Enter in the grid or its editor: on to the next row.
     void onEnterPressed();
+    /// Delete or Backspace on a cell with no editor open: the cell is cleared.
+    void onClearPressed();
     /// A mouse button went down over a cell (-1: none); a right click selects it.
     void onMouseDown(Qt::MouseButton button, int column, int row);
     /// The user picked a date.
@@ -60,6 +62,10 @@ protected:
 private:
     /// Keeps the picker over its cell while the grid scrolls or resizes.
     void placeDatePicker();
+    /// Shows the date of the picker's cell (the project start for an empty cell).
+    void showCellDate();
+    /// Takes the date typed into the picker as the user's change, if it is one.
+    void commitTypedDate();
     /// Whether the keyboard is in the task grid, its editor or the picker.
     bool gridHasFocus() const;
 

@@ -2,6 +2,7 @@
 
 #include "command_actions.h"
 #include "dialogs/about_box.h"
+#include "output/manual_pdf.h"
 #include "widgets/help_links.h"
 
 namespace morvaine {
@@ -23,7 +24,7 @@ HelpController::~HelpController()
 
 void HelpController::onManual()
 {
-    OpenManual();
+    OpenManual(ManualPdfPath());
 }
 
 void HelpController::onHomePage()

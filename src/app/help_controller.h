@@ -20,7 +20,7 @@ public:
     /// The about box, created once.
     AboutBox *aboutBox() const { return m_aboutBox; }
 
-    /// Opens the manual in the current folder.
+    /// Opens the manual's PDF, writing it first when no copy exists.
     void onManual();
     /// Opens the home page in the browser.
     void onHomePage();

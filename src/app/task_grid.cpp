@@ -381,6 +381,12 @@ void TaskGrid::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
+    if ((event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace) &&
+        event->modifiers() == Qt::NoModifier && !indexWidget(currentIndex())) {
+        emit clearPressed();
+        event->accept();
+        return;
+    }
     QTableView::keyPressEvent(event);
 }
 

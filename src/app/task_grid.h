@@ -76,6 +76,8 @@ signals:
     void editTextChanged(int column, int row, const QString &text);
     /// Enter or Return in the grid or in its editor.
     void enterPressed();
+    /// Delete or Backspace in the grid while no editor is open.
+    void clearPressed();
     /// A mouse button went down over cell (column, row), before the grid handles it:
     /// the header row is row 0, the row numbers column 0, and -1 means no cell.
     void mouseDown(Qt::MouseButton button, int column, int row);

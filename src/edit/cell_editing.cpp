@@ -186,6 +186,22 @@ void CommitEditedCell(Project &project, Host &host)
         CommitAndSelectCell(project, host, edit.TrackedCol, edit.TrackedRow);
 }
 
+bool ClearCell(Project &project, Host &host, int column, int row)
+{
+    TaskTable &table = project.taskTable;
+    if (!isEditableCell(column, row) || column == ColStart || column == ColEnd ||
+        table.cell(column, row).isEmpty())
+        return false;
+    const bool derived = column == ColDuration || column == ColResource || column == ColCompletion;
+    if (derived && isGroupTask(table, row))
+        return false;
+    FilterTypedText(project, host, column, row, QString());
+    // An emptied cell is a change to save, though typing an empty text marks nothing.
+    project.settings().markModified();
+    CommitEditedCell(project, host);
+    return true;
+}
+
 bool RetrackCell(Project &project)
 {
     EditState &edit = project.Edit;

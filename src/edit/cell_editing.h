@@ -29,6 +29,12 @@ bool RetrackCell(Project &project);
 /// Commits the cell being edited as leaving it would, without moving the selection.
 void CommitEditedCell(Project &project, Host &host);
 
+/// Delete or Backspace on the current cell (column, row) while no editor is open: the
+/// cell is emptied as if its text had been typed away and committed at once, as leaving
+/// it would commit it. Dates (which change through the picker) and a group task's
+/// derived cells stay. Returns whether the cell was cleared.
+bool ClearCell(Project &project, Host &host, int column, int row);
+
 /// A key typed in the task grid while no editor is open (key is a Qt::Key value).
 /// Enter selects the next row in the same column; returns whether it did.
 bool MoveDownOnEnter(Host &host, int key);

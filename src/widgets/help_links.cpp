@@ -1,27 +1,61 @@
 #include "help_links.h"
 
+#include "message_box.h"
+
 #include <QDesktopServices>
-#include <QDir>
 #include <QUrl>
 
 namespace morvaine {
 
-// The desktop reports a missing handler itself; the outcome is not looked at.
+namespace {
 
-void OpenManual()
+std::function<bool(const QUrl &)> &urlOpener()
 {
-    QDesktopServices::openUrl(
-        QUrl::fromLocalFile(QDir::current().absoluteFilePath(QLatin1String(ManualFileName))));
+    static std::function<bool(const QUrl &)> opener;
+    return opener;
+}
+
+bool openUrl(const QUrl &url)
+{
+    return urlOpener() ? urlOpener()(url) : QDesktopServices::openUrl(url);
+}
+
+void showFailure(const QString &text)
+{
+    ShowMessageBox(QStringLiteral("Error"), text, MsgIcon::Error, MsgButtons::Ok);
+}
+
+} // namespace
+
+void OpenManual(const QString &pdfPath)
+{
+    if (pdfPath.isEmpty()) {
+        showFailure(QStringLiteral("The manual could not be found or written."));
+        return;
+    }
+    if (!openUrl(QUrl::fromLocalFile(pdfPath)))
+        showFailure(QStringLiteral("No program could be started to show the manual.\n"
+                                   "The manual is the file %1")
+                        .arg(pdfPath));
 }
 
 void OpenWebAddress(const QString &address)
 {
-    QDesktopServices::openUrl(QUrl::fromUserInput(address));
+    if (!openUrl(QUrl::fromUserInput(address)))
+        showFailure(
+            QStringLiteral("No web browser could be started.\nThe address is %1").arg(address));
 }
 
 void OpenMailTo(const QString &address)
 {
-    QDesktopServices::openUrl(QUrl(QLatin1String("mailto:") + address));
+    if (!openUrl(QUrl(QLatin1String("mailto:") + address)))
+        showFailure(
+            QStringLiteral("No mail program could be started.\nThe address is %1").arg(address));
+}
+
+void SetUrlOpener(std::function<bool(const QUrl &)> opener)
+{
+    urlOpener() = std::move(opener);
 }
 
 } // namespace morvaine

@@ -43,6 +43,12 @@ private slots:
     void selectionRefusedOrMovedAfterError();
     void datePickerStandsOverDateCells();
     void pickerCalendarRecalculatesAtCloseUp();
+    void pickerShowsTheWholeDate();
+    void typedDateCommitsWhenFinished_data();
+    void typedDateCommitsWhenFinished();
+    void refusedEarlyDateShowsTheCellAgain();
+    void deleteClearsTheCell_data();
+    void deleteClearsTheCell();
     void rightClickGreysPopupItems_data();
     void rightClickGreysPopupItems();
     void rightClickOnRowNumberSelectsTaskCell();

@@ -16,6 +16,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
@@ -350,6 +351,166 @@ void TestEditingWidgets::pickerCalendarRecalculatesAtCloseUp()
     QTest::keyClick(picker, Qt::Key_Up);
     QCOMPARE(project.taskTable.cell(ColStart, 1), QStringLiteral("09.05.2024"));
     QCOMPARE(project.taskTable.cell(ColEnd, 1), QStringLiteral("13.05.2024"));
+}
+
+void TestEditingWidgets::pickerShowsTheWholeDate()
+{
+    auto window = startWindow();
+    Project &project = window->project();
+    TaskGrid *grid = window->taskGrid();
+    QDateEdit *picker = window->datePicker();
+    putTasks(project, {QStringLiteral("Dig")});
+    project.taskTable.setCell(ColStart, 1, QStringLiteral("28.12.2026"));
+    project.taskTable.setCell(ColEnd, 1, QStringLiteral("28.12.2026"));
+
+    for (const int column : {ColStart, ColEnd}) {
+        window->SelectCell(column, 1);
+        QCOMPARE(picker->geometry(), grid->cellRect(column, 1));
+        auto *line = picker->findChild<QLineEdit *>();
+        QCOMPARE(line->text(), QStringLiteral("28.12.2026"));
+        // The line edit keeps two pixels of its own on either side of the text.
+        const QMargins margins = line->textMargins();
+        const int room = line->contentsRect().width() - margins.left() - margins.right() - 4;
+        QVERIFY2(line->fontMetrics().horizontalAdvance(line->text()) <= room,
+                 qPrintable(QString::number(room)));
+    }
+}
+
+void TestEditingWidgets::typedDateCommitsWhenFinished_data()
+{
+    QTest::addColumn<QString>("finish");
+    QTest::addColumn<QPoint>("cellAfter");
+    QTest::newRow("Enter") << "Enter" << QPoint(ColStart, 2);
+    QTest::newRow("Tab") << "Tab" << QPoint(ColEnd, 1);
+    QTest::newRow("click on another cell") << "click" << QPoint(ColTask, 1);
+    QTest::newRow("calendar") << "calendar" << QPoint(ColStart, 1);
+}
+
+void TestEditingWidgets::typedDateCommitsWhenFinished()
+{
+    QFETCH(QString, finish);
+    QFETCH(QPoint, cellAfter);
+    auto window = startWindow();
+    Project &project = window->project();
+    TaskGrid *grid = window->taskGrid();
+    QDateEdit *picker = window->datePicker();
+    project.settings().setValue(SettingsBlock::StartDate, QStringLiteral("01.01.2019"));
+    putTasks(project, {QStringLiteral("Dig"), QStringLiteral("Pour")});
+    project.taskTable.setCell(ColDuration, 1, QStringLiteral("3"));
+    project.taskTable.setCell(ColStart, 1, QStringLiteral("17.12.2026"));
+    project.taskTable.setCell(ColEnd, 1, QStringLiteral("21.12.2026"));
+    window->SelectCell(ColStart, 1);
+    QVERIFY(picker->isVisible());
+    QSignalSpy changes(picker, &QDateEdit::dateChanged);
+
+    // The picker takes the keyboard with its day selected.
+    type(QStringLiteral("01012020"));
+    // Nothing counts while the user is still typing.
+    QCOMPARE(picker->findChild<QLineEdit *>()->text(), QStringLiteral("01.01.2020"));
+    QCOMPARE(project.taskTable.cell(ColStart, 1), QStringLiteral("17.12.2026"));
+    QCOMPARE(changes.count(), 0);
+
+    if (finish == QLatin1String("Enter")) {
+        press(Qt::Key_Return);
+    } else if (finish == QLatin1String("Tab")) {
+        press(Qt::Key_Tab);
+    } else if (finish == QLatin1String("click")) {
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->cellRect(ColTask, 1).center());
+    } else {
+        QTest::mouseClick(picker, Qt::LeftButton, {},
+                          QPoint(picker->width() - 4, picker->height() / 2));
+        QWidget *calendar = picker->calendarWidget()->window();
+        QVERIFY(calendar->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!calendar->isVisible());
+    }
+
+    // One change, one recalculation: three working days from Wednesday 1 January 2020.
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(project.taskTable.cell(ColStart, 1), QStringLiteral("01.01.2020"));
+    QCOMPARE(project.taskTable.cell(ColEnd, 1), QStringLiteral("03.01.2020"));
+    QCOMPARE(QPoint(grid->currentColumn(), grid->currentRow()), cellAfter);
+}
+
+void TestEditingWidgets::refusedEarlyDateShowsTheCellAgain()
+{
+    auto window = startWindow();
+    Project &project = window->project();
+    QDateEdit *picker = window->datePicker();
+    auto *line = picker->findChild<QLineEdit *>();
+    putTasks(project, {QStringLiteral("Dig")});
+    project.taskTable.setCell(ColStart, 1, QStringLiteral("07.05.2024"));
+    window->SelectCell(ColStart, 1);
+
+    // A step down counts at once; one day before the project start asks.
+    QTest::keyClick(picker, Qt::Key_Down);
+    QCOMPARE(project.taskTable.cell(ColStart, 1), QStringLiteral("06.05.2024"));
+    dialogs->answer(QMessageBox::No);
+    QTest::keyClick(picker, Qt::Key_Down);
+    QVERIFY(dialogs->done());
+    QCOMPARE(dialogs->boxes.value(0).section(QLatin1Char('|'), 0, 0), QStringLiteral("Confirm"));
+    QCOMPARE(project.taskTable.cell(ColStart, 1), QStringLiteral("06.05.2024"));
+    QTRY_COMPARE(line->text(), QStringLiteral("06.05.2024"));
+
+    // The same for a typed date.
+    dialogs->answer(QMessageBox::No);
+    picker->setFocus();
+    QTest::keyClicks(picker, QStringLiteral("01012020"));
+    QTest::keyClick(picker, Qt::Key_Tab);
+    QVERIFY(dialogs->done());
+    QCOMPARE(project.taskTable.cell(ColStart, 1), QStringLiteral("06.05.2024"));
+    window->SelectCell(ColStart, 1);
+    QTRY_COMPARE(line->text(), QStringLiteral("06.05.2024"));
+}
+
+void TestEditingWidgets::deleteClearsTheCell_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("cleared");
+    // Row 1 is a group over row 2.
+    QTest::newRow("Delete on a name") << int(Qt::Key_Delete) << int(ColTask) << 2 << true;
+    QTest::newRow("Backspace on a duration")
+        << int(Qt::Key_Backspace) << int(ColDuration) << 2 << true;
+    QTest::newRow("Delete on a resource") << int(Qt::Key_Delete) << int(ColResource) << 2 << true;
+    QTest::newRow("Backspace on a completion")
+        << int(Qt::Key_Backspace) << int(ColCompletion) << 2 << true;
+    QTest::newRow("Delete on a group's name") << int(Qt::Key_Delete) << int(ColTask) << 1 << true;
+    QTest::newRow("Delete on a group's duration")
+        << int(Qt::Key_Delete) << int(ColDuration) << 1 << false;
+    QTest::newRow("Backspace on a group's completion")
+        << int(Qt::Key_Backspace) << int(ColCompletion) << 1 << false;
+}
+
+void TestEditingWidgets::deleteClearsTheCell()
+{
+    QFETCH(int, key);
+    QFETCH(int, column);
+    QFETCH(int, row);
+    QFETCH(bool, cleared);
+    auto window = startWindow();
+    Project &project = window->project();
+    TaskGrid *grid = window->taskGrid();
+    putTasks(project, {QStringLiteral("Phase"), QStringLiteral("Dig")});
+    TaskTable &table = project.taskTable;
+    table.setCell(ColVeha, 1, QStringLiteral("v"));
+    table.setCell(ColLevel, 2, QStringLiteral("2"));
+    table.setCell(ColResource, 2, QStringLiteral(" Anna;"));
+    for (const int r : {1, 2})
+        table.setCell(ColCompletion, r, QStringLiteral("50"));
+    window->SelectCell(column, row);
+    project.settings().setValue(SettingsBlock::Modify, QStringLiteral("No"));
+    const QString before = table.cell(column, row);
+
+    QTest::keyClick(grid, Qt::Key(key));
+    QVERIFY(!grid->cellEditor());
+    QCOMPARE(table.cell(column, row), cleared ? QString() : before);
+    QCOMPARE(project.settings().modify(), cleared ? QStringLiteral("Yes") : QStringLiteral("No"));
+    // Committed at once: leaving the cell later has nothing more to commit.
+    QCOMPARE(project.Edit.TrackedText, table.cell(column, row));
+    QCOMPARE(QPoint(grid->currentColumn(), grid->currentRow()), QPoint(column, row));
 }
 
 void TestEditingWidgets::rightClickGreysPopupItems_data()
