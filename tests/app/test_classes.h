@@ -22,6 +22,10 @@ private slots:
     void gridReportsSelectionBeforeItMoves();
     void typingStoresTextAndMarksModified();
     void gridsShareTheirTopRow();
+    void saveAsAsksBeforeReplacingAFile();
+    void helpTargetWithoutProgramIsNamed_data();
+    void helpTargetWithoutProgramIsNamed();
+    void scaleButtonsAreExclusive_data();
     void scaleButtonsAreExclusive();
     void zoomStepsTheScaleAndPressesItsButton_data();
     void zoomStepsTheScaleAndPressesItsButton();

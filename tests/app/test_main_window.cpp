@@ -9,11 +9,13 @@
 #include "model/new_project.h"
 #include "model/project_file.h"
 #include "recording_host.h"
+#include "widgets/help_links.h"
 #include "widgets/window_position.h"
 
 #include <QAction>
 #include <QDateEdit>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -24,8 +26,10 @@
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUrl>
 #include <QWidgetAction>
 
 #include <memory>
@@ -424,8 +428,14 @@ void TestMainWindow::unsavedChangesPrompt()
         QCOMPARE(project.settings().modify(), QStringLiteral("Yes"));
     } else if (command == QLatin1String("Close")) {
         QVERIFY(!window->isVisible());
+    } else if (command == QLatin1String("Open")) {
+        // The file dialog was cancelled: the project stays as it was.
+        QVERIFY(window->isVisible());
+        QCOMPARE(project.taskTable.cell(ColTask, 1), QStringLiteral("Old task"));
+        QCOMPARE(project.settings().fileName(), path);
+        QCOMPARE(project.settings().modify(), saved ? QStringLiteral("No") : QStringLiteral("Yes"));
     } else {
-        // New, or Open with the file dialog cancelled: an empty new project.
+        // New: an empty new project.
         QVERIFY(window->isVisible());
         QVERIFY(project.taskTable.cell(ColTask, 1).isEmpty());
         QCOMPARE(project.settings().fileName(), QStringLiteral("no save file"));
@@ -585,8 +595,91 @@ void TestMainWindow::gridsShareTheirTopRow()
     QVERIFY(chart->topRow() > 9900);
 }
 
+void TestMainWindow::saveAsAsksBeforeReplacingAFile()
+{
+    auto window = startWindow();
+    // The save dialog keeps its own question before an existing file is replaced.
+    bool asks = false;
+    QString kind;
+    ModalScript script;
+    script.then([&](QWidget *widget) {
+        auto *dialog = qobject_cast<QFileDialog *>(widget);
+        kind = widget->objectName();
+        asks = dialog && dialog->acceptMode() == QFileDialog::AcceptSave &&
+               !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+        static_cast<QDialog *>(widget)->reject();
+    });
+    window->action(QStringLiteral("SaveAs1"))->trigger();
+    QVERIFY(script.done());
+    QCOMPARE(kind, QStringLiteral("SaveDialog1"));
+    QVERIFY(asks);
+}
+
+void TestMainWindow::helpTargetWithoutProgramIsNamed_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("started");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("manual by F1") << "F1" << false << ".pdf";
+    QTest::newRow("manual opened") << "F1" << true << "";
+    QTest::newRow("home page") << "MorvaineHomePage1" << false << "www.morvaine.org";
+    QTest::newRow("feedback") << "SendFeedback1" << false << "info@morvaine.org";
+    QTest::newRow("support") << "Support1" << false << "support@morvaine.org";
+}
+
+void TestMainWindow::helpTargetWithoutProgramIsNamed()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, started);
+    QFETCH(QString, named);
+    auto window = startWindow();
+    QList<QUrl> opened;
+    SetUrlOpener([&](const QUrl &url) {
+        opened << url;
+        return started;
+    });
+    ModalScript script;
+    if (!started)
+        script.answer(QMessageBox::Ok);
+    if (command == QLatin1String("F1")) {
+        QApplication::setActiveWindow(window.get());
+        QTest::keyClick(window.get(), Qt::Key_F1);
+    } else {
+        window->action(command)->trigger();
+    }
+    SetUrlOpener({});
+    QVERIFY(script.done());
+    QVERIFY(script.unexpected.isEmpty());
+    QCOMPARE(opened.size(), 1);
+    if (command == QLatin1String("F1")) {
+        // The manual is a PDF file that exists, wherever it was found or written.
+        QVERIFY(opened[0].isLocalFile());
+        QVERIFY(QFileInfo(opened[0].toLocalFile()).isFile());
+        QVERIFY(opened[0].toLocalFile().endsWith(QLatin1String(".pdf")));
+    }
+    if (started) {
+        QVERIFY(script.boxes.isEmpty());
+        return;
+    }
+    QCOMPARE(script.boxes.size(), 1);
+    QVERIFY(script.boxes[0].startsWith(QLatin1String("Error|")));
+    QVERIFY2(script.boxes[0].contains(named), qPrintable(script.boxes[0]));
+    if (command == QLatin1String("F1"))
+        QVERIFY(script.boxes[0].contains(opened[0].toLocalFile()));
+}
+
+void TestMainWindow::scaleButtonsAreExclusive_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("New") << "New1";
+    QTest::newRow("Open") << "Load1";
+}
+
 void TestMainWindow::scaleButtonsAreExclusive()
 {
+    QFETCH(QString, command);
+    const QString file = tempPath(QStringLiteral("plan.mrv"));
+    writeProject(file, QStringLiteral("Plan"));
     auto window = startWindow();
     QAction *scale1 = window->action(QStringLiteral("Scale1"));
     QAction *scale3 = window->action(QStringLiteral("Scale3"));
@@ -595,7 +688,11 @@ void TestMainWindow::scaleButtonsAreExclusive()
     QCOMPARE(window->project().GanttScale, 3);
     QVERIFY(scale3->isChecked());
     QVERIFY(!scale1->isChecked());
-    window->action(QStringLiteral("New1"))->trigger();
+    // New and Open go back to the day scale.
+    ModalScript script;
+    script.chooseFile(file);
+    window->action(command)->trigger();
+    QCOMPARE(script.done(), command == QLatin1String("Load1"));
     QCOMPARE(window->project().GanttScale, 1);
     QVERIFY(scale1->isChecked());
     QVERIFY(!scale3->isChecked());
