@@ -6,8 +6,8 @@ namespace morvaine {
 
 namespace {
 
-// Export, printing, resources and the report are not built yet: their items
-// stay in place but greyed, so that no click silently does nothing.
+// Export and printing are not built yet: their items stay in place but greyed,
+// so that no click silently does nothing.
 constexpr CommandRow Commands[] = {
     // File
     {.id = "New1",
@@ -48,6 +48,8 @@ constexpr CommandRow Commands[] = {
      .toolTip = "Print",
      .shortcuts = "Ctrl+P",
      .toolButton = "ButtonPrint"},
+    {.id = "ImportMsProjectXml1", .caption = "Import MS Project XML..."},
+    {.id = "ExportMsProjectXml1", .caption = "Export MS Project XML..."},
     {.id = "Exit1", .caption = "Exit"},
     // Edit
     {.id = "Undo1", .caption = "Undo", .shortcuts = "Ctrl+Z"},
@@ -79,8 +81,7 @@ constexpr CommandRow Commands[] = {
      .toolTip = "Resource",
      .shortcuts = "Ctrl+R",
      .toolButton = "ButtonResource",
-     .isDefault = true,
-     .notBuiltYet = true},
+     .isDefault = true},
     {.id = "CriticalPath1",
      .caption = " Critical Path",
      .icon = "critical_path_off",
@@ -98,8 +99,7 @@ constexpr CommandRow Commands[] = {
      .icon = "reports",
      .toolTip = "Reports",
      .toolButton = "ButtonReports",
-     .isDefault = true,
-     .notBuiltYet = true},
+     .isDefault = true},
     // Help
     {.id = "MorvaineHelp1", .caption = "Help (pdf)", .shortcuts = "F1"},
     {.id = "MorvaineHomePage1", .caption = "Morvaine Home Page"},
@@ -154,7 +154,8 @@ const QList<MenuLayout> &MainMenuLayout()
     static const QList<MenuLayout> menus = {
         {"&File",
          {"New1", "Load1", "RecentFiles1", Separator, "Save1", "SaveAs1", Separator, "Export1",
-          Separator, "Printsetup1", "Preview1", "Print1", Separator, "Exit1"}},
+          Separator, "Printsetup1", "Preview1", "Print1", Separator, "ImportMsProjectXml1",
+          "ExportMsProjectXml1", Separator, "Exit1"}},
         {"&Edit", {"Undo1", "Redo1"}},
         {"&View", {"GanttZoomIn1", "GanttZoomOut1"}},
         {"&Task", {"InsertNewTask1", "DeleteTask1", Separator, "Outdent1", "Indent1"}},

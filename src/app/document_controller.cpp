@@ -4,6 +4,7 @@
 #include "edit/cell_editing.h"
 #include "edit/command_guard.h"
 #include "edit/foreign_dates.h"
+#include "exchange/ms_project_xml.h"
 #include "file_association.h"
 #include "model/new_project.h"
 #include "model/project_file.h"
@@ -21,6 +22,14 @@ const QStringList &projectFileFilters()
 {
     static const QStringList filters = {QStringLiteral("Morvaine Files (*.mrv)"),
                                         QStringLiteral("All Files (*)")};
+    return filters;
+}
+
+// Open reads MS Project XML as well; its filter comes after the project's own.
+const QStringList &openFileFilters()
+{
+    static const QStringList filters =
+        projectFileFilters() + QStringList{QStringLiteral("MS Project XML (*.xml)")};
     return filters;
 }
 
@@ -117,7 +126,7 @@ QString DocumentController::askOpenFileName()
     dialog.setObjectName(QStringLiteral("OpenDialog1"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters(projectFileFilters());
+    dialog.setNameFilters(openFileFilters());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
@@ -125,8 +134,13 @@ QString DocumentController::askOpenFileName()
 
 void DocumentController::load(const QString &path)
 {
-    LoadProject(m_project, m_host, path);
-    AdoptForeignDates(m_project, m_host);
+    // Told apart by content, not by name: an MS Project XML file is imported.
+    if (IsMsProjectXml(path)) {
+        ImportMsProjectXml(m_project, m_host, path);
+    } else {
+        LoadProject(m_project, m_host, path);
+        AdoptForeignDates(m_project, m_host);
+    }
     // A file that could not be read leaves the project without a file name.
     const SettingsBlock settings = m_project.settings();
     emit documentReplaced(settings.hasFileName() ? settings.fileName() : QString());

@@ -1,6 +1,7 @@
 #pragma once
-// The document commands: New, Open, Save, Save As and Exit, the question about unsaved
-// changes before a project is closed, and the project file named on the command line.
+// The document commands: New, Open (of project files and MS Project XML), Save, Save As
+// and Exit, the question about unsaved changes before a project is closed, and the file
+// named on the command line.
 
 #include "model/host.h"
 #include "model/project.h"
@@ -59,8 +60,9 @@ signals:
     void documentSaved(const QString &path);
 
 private:
-    /// Reads path into the new project the window holds; dates written under another
-    /// short date format are taken over.
+    /// Reads path into the new project the window holds: an MS Project XML document
+    /// (known by its content) is imported, any other file is read as a project file,
+    /// whose dates written under another short date format are taken over.
     void load(const QString &path);
     /// Tells the listeners of a save that worked.
     void saved();

@@ -4,6 +4,7 @@
 #include "command_table.h"
 #include "document_controller.h"
 #include "edit/command_guard.h"
+#include "exchange_controller.h"
 #include "gantt_chart.h"
 #include "grid_editing_controller.h"
 #include "help_controller.h"
@@ -64,6 +65,8 @@ MainWindow::MainWindow(const QStringList &parameters, QWidget *parent) : QMainWi
     m_gridEditing = new GridEditingController(m_project, *this, m_taskGrid, m_ganttChart, this);
     m_documents =
         new DocumentController(m_project, *this, m_taskGrid, this, *m_commands, parameters);
+    m_exchange =
+        new ExchangeController(m_project, *this, m_taskGrid, *m_documents, this, *m_commands);
     m_tasks = new TaskController(m_project, *this, m_taskGrid, m_popupMenu, *m_commands, this);
     m_view = new ViewController(m_project, *this, m_ganttChart, *m_commands, this);
 
@@ -81,9 +84,9 @@ MainWindow::MainWindow(const QStringList &parameters, QWidget *parent) : QMainWi
 
     InitNewProject(m_project, *this);
 
-    // The other windows in their order: the settings dialog, then the printer with the
-    // preview window.
-    m_tools = new ToolsController(m_project, *this, this, *m_commands);
+    // The other windows in their order: the settings dialog, the resource dialog and the
+    // report window, then the printer with the preview window.
+    m_tools = new ToolsController(m_project, *this, m_taskGrid, this, *m_commands);
     m_output = new OutputController(m_project, *this, this, m_taskGrid, *m_commands);
     m_help = new HelpController(this, *m_commands);
 }
@@ -101,6 +104,7 @@ MainWindow::~MainWindow()
     delete m_output;
     delete m_view;
     delete m_tasks;
+    delete m_exchange;
     delete m_documents;
     delete m_gridEditing;
     delete takeCentralWidget();

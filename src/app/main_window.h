@@ -18,6 +18,7 @@ namespace morvaine {
 
 class CommandActions;
 class DocumentController;
+class ExchangeController;
 class GanttChart;
 class GridEditingController;
 class HelpController;
@@ -59,6 +60,8 @@ public:
     RecoveryController &recovery() const { return *m_recovery; }
     /// The printer and margins of the output commands.
     OutputController &output() const { return *m_output; }
+    /// The resource dialog, the settings dialog and the report window.
+    ToolsController &tools() const { return *m_tools; }
 
     // Host
     MsgAnswer MessageBox(const QString &title, const QString &text, MsgIcon icon,
@@ -100,6 +103,7 @@ private:
 
     CommandActions *m_commands = nullptr;
     DocumentController *m_documents = nullptr;
+    ExchangeController *m_exchange = nullptr;
     TaskController *m_tasks = nullptr;
     ViewController *m_view = nullptr;
     OutputController *m_output = nullptr;

@@ -133,3 +133,26 @@ private slots:
     void killedWorkIsOfferedBackAtStart();
     void planFromAnotherLocaleOpensWithItsDates();
 };
+
+class TestToolsCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void resourceDialogChangesReachTasksAndReport();
+    void reportOfTheSample_data();
+    void reportOfTheSample();
+};
+
+class TestExchangeCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void importThroughTheFileMenu();
+    void importThatEndsEarlyKeepsTheProject_data();
+    void importThatEndsEarlyKeepsTheProject();
+    void exportWritesMsProjectXmlAndAsksBeforeReplacing();
+    void openReadsMsProjectXmlByContent_data();
+    void openReadsMsProjectXmlByContent();
+};

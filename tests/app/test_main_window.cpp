@@ -177,12 +177,13 @@ void TestMainWindow::menusAndToolBarInOrder()
         menus << top->text() + QLatin1Char(':') + describe(top->menu());
     const QStringList expectedMenus = {
         "&File:New...|Ctrl+N,Open...|Ctrl+O|default,Recent Files|greyed,-,Save...|Ctrl+S,"
-        "Save As...,-,Export,-,Print Setup...,Print Preview,Print...|Ctrl+P,-,Exit",
+        "Save As...,-,Export,-,Print Setup...,Print Preview,Print...|Ctrl+P,-,"
+        "Import MS Project XML...,Export MS Project XML...,-,Exit",
         "&Edit:Undo|Ctrl+Z|greyed,Redo|Ctrl+Shift+Z|greyed",
         "&View:Gantt Zoom In,Gantt Zoom Out",
         "&Task:Insert New Task|Ctrl+Ins|default,Delete Task|Ctrl+Del,-,Outdent,Indent",
-        "T&ools:Resource...|Ctrl+R|default|greyed, Critical Path|checkable,-,Settings...",
-        "&Report:Total Report|default|greyed",
+        "T&ools:Resource...|Ctrl+R|default, Critical Path|checkable,-,Settings...",
+        "&Report:Total Report|default",
         "&Help:Help (pdf)|F1,-,Morvaine Home Page,Send Feedback,Support,-,About Morvaine|default"};
     QCOMPARE(menus, expectedMenus);
     QCOMPARE(describe(window->popupMenu()),
@@ -458,7 +459,8 @@ void TestMainWindow::saveOverwritesOpenedFileAndKeepsCaption()
     QCOMPARE(project.taskTable.cell(ColTask, 1), QStringLiteral("Alpha"));
     QCOMPARE(project.LastTaskRow, 1);
     QCOMPARE(script.fileDialogs.value(0),
-             QStringLiteral("OpenDialog1|Morvaine Files (*.mrv);All Files (*)|"));
+             QStringLiteral("OpenDialog1|Morvaine Files (*.mrv);All Files (*);"
+                            "MS Project XML (*.xml)|"));
 
     // Save writes over the opened file without asking.
     project.taskTable.setCell(ColTask, 1, QStringLiteral("Beta"));

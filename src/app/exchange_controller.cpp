@@ -1,0 +1,83 @@
+#include "exchange_controller.h"
+
+#include "command_actions.h"
+#include "document_controller.h"
+#include "exchange/ms_project_xml.h"
+#include "task_grid.h"
+
+#include <QFileDialog>
+
+namespace morvaine {
+
+namespace {
+
+const QStringList &xmlFileFilters()
+{
+    static const QStringList filters = {QStringLiteral("MS Project XML (*.xml)"),
+                                        QStringLiteral("All Files (*)")};
+    return filters;
+}
+
+} // namespace
+
+ExchangeController::ExchangeController(Project &project, Host &host, TaskGrid *grid,
+                                       DocumentController &documents, QWidget *window,
+                                       CommandActions &actions)
+    : QObject(window), m_project(project), m_host(host), m_taskGrid(grid), m_documents(documents),
+      m_window(window)
+{
+    actions.bind("ImportMsProjectXml1", this, &ExchangeController::onImport);
+    actions.bind("ExportMsProjectXml1", this, &ExchangeController::onExport);
+}
+
+QString ExchangeController::askImportFileName()
+{
+    QFileDialog dialog(m_window, QStringLiteral("Import MS Project XML"));
+    dialog.setObjectName(QStringLiteral("ImportDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(xmlFileFilters());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString ExchangeController::askExportFileName()
+{
+    QFileDialog dialog(m_window, QStringLiteral("Export MS Project XML"));
+    dialog.setObjectName(QStringLiteral("ExportDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(xmlFileFilters());
+    dialog.setDefaultSuffix(QStringLiteral("xml"));
+    // An existing file is only replaced after the dialog's own question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void ExchangeController::onImport()
+{
+    m_taskGrid->finishEditing();
+    if (!m_documents.askToSaveChanges())
+        return;
+    const QString path = askImportFileName();
+    if (path.isEmpty())
+        return;
+    // A file that cannot be read leaves the project as it was; either way the user
+    // goes on typing at the first cell.
+    ImportMsProjectXml(m_project, m_host, path);
+    m_documents.startTypingAtFirstCell();
+    m_host.RepaintChart();
+}
+
+void ExchangeController::onExport()
+{
+    m_taskGrid->finishEditing();
+    const QString path = askExportFileName();
+    if (!path.isEmpty())
+        ExportMsProjectXml(m_project, m_host, path);
+}
+
+} // namespace morvaine
