@@ -299,7 +299,7 @@ void TestExchangeCommands::exportWritesMsProjectXmlAndAsksBeforeReplacing()
         script.fileDialogs << dialog->nameFilters().join(QLatin1Char(';')) + QLatin1Char('|') +
                                   dialog->defaultSuffix();
         dialog->selectFile(tempDir->filePath(QStringLiteral("house")));
-        dialog->accept();
+        static_cast<QDialog *>(dialog)->accept();
     });
     window->action(QStringLiteral("ExportMsProjectXml1"))->trigger();
     QVERIFY(script.done());
