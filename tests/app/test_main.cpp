@@ -56,10 +56,6 @@ int main(int argc, char **argv)
         status |= QTest::qExec(&t, argc, argv);
     }
     {
-        TestExchangeCommands t;
-        status |= QTest::qExec(&t, argc, argv);
-    }
-    {
         TestSampleProject t;
         status |= QTest::qExec(&t, argc, argv);
     }
