@@ -8,6 +8,7 @@
 #include "model/new_project.h"
 #include "model/project_file.h"
 #include "recording_host.h"
+#include "window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -40,34 +41,6 @@ QString savedDateFormat;
 // Answers the dialogs a test expects; any other is closed and fails the test instead
 // of hanging it.
 std::unique_ptr<ModalScript> dialogs;
-
-// Shown, active and past its start-up work, on a project starting Monday 6 May 2024.
-std::unique_ptr<Window> startWindow()
-{
-    auto window = std::make_unique<Window>();
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    if (!QTest::qWaitForWindowActive(window.get()))
-        qWarning("window not active");
-    QTest::qWait(20);
-    window->project().settings().setValue(SettingsBlock::StartDate, QStringLiteral("06.05.2024"));
-    return window;
-}
-
-// Types text where the keyboard is, one key at a time, as a user does: the grid
-// repaints between two keys.
-void type(const QString &text)
-{
-    for (const QChar ch : text) {
-        QTest::keyClicks(QApplication::focusWidget(), QString(ch));
-        QTest::qWait(1);
-    }
-}
-
-void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
-}
 
 // Puts tasks on rows 1.. directly into the table, as a loaded file would.
 void putTasks(Project &project, const QStringList &names)
@@ -105,7 +78,7 @@ void TestEditingWidgets::cleanup()
 
 void TestEditingWidgets::typedTaskGetsDatesAfterEnter()
 {
-    auto window = startWindow();
+    auto window = startWindow<Window>();
     Project &project = window->project();
     TaskGrid *grid = window->taskGrid();
     // The window opens ready for typing into the first task cell.
@@ -172,7 +145,7 @@ void TestEditingWidgets::filteredKeystrokes()
     QFETCH(QString, shown);
     QFETCH(int, beeps);
 
-    auto window = startWindow();
+    auto window = startWindow<Window>();
     TaskGrid *grid = window->taskGrid();
     putTasks(window->project(), {QStringLiteral("Dig"), QStringLiteral("Pour")});
     window->project().taskTable.setCell(column, 2, before);
@@ -199,7 +172,7 @@ void TestEditingWidgets::escapeRestoresTheCell()
     QFETCH(int, opening);
     QFETCH(QString, typed);
 
-    auto window = startWindow();
+    auto window = startWindow<Window>();
     Project &project = window->project();
     TaskGrid *grid = window->taskGrid();
     project.taskTable.setCell(ColTask, 2, QStringLiteral("Walls"));
@@ -226,7 +199,7 @@ void TestEditingWidgets::selectionRefusedOrMovedAfterError()
 {
     ModalScript &script = *dialogs;
     script.answer(QMessageBox::Ok);
-    auto window = startWindow();
+    auto window = startWindow<Window>();
     Project &project = window->project();
     TaskGrid *grid = window->taskGrid();
 
@@ -247,7 +220,7 @@ void TestEditingWidgets::selectionRefusedOrMovedAfterError()
 
 void TestEditingWidgets::datePickerStandsOverDateCells()
 {
-    auto window = startWindow();
+    auto window = startWindow<Window>();
     Project &project = window->project();
     TaskGrid *grid = window->taskGrid();
     QDateEdit *picker = window->datePicker();
@@ -315,7 +288,7 @@ void TestEditingWidgets::datePickerStandsOverDateCells()
 
 void TestEditingWidgets::pickerCalendarRecalculatesAtCloseUp()
 {
-    auto window = startWindow();
+    auto window = startWindow<Window>();
     Project &project = window->project();
     QDateEdit *picker = window->datePicker();
     putTasks(project, {QStringLiteral("Dig")});
@@ -356,7 +329,7 @@ void TestEditingWidgets::pickerCalendarRecalculatesAtCloseUp()
 
 void TestEditingWidgets::pickerShowsTheWholeDate()
 {
-    auto window = startWindow();
+    auto window = startWindow<Window>();
     Project &project = window->project();
     TaskGrid *grid = window->taskGrid();
     QDateEdit *picker = window->datePicker();
@@ -391,7 +364,7 @@ void TestEditingWidgets::typedDateCommitsWhenFinished()
 {
     QFETCH(QString, finish);
     QFETCH(QPoint, cellAfter);
-    auto window = startWindow();
+    auto window = startWindow<Window>();
     Project &project = window->project();
     TaskGrid *grid = window->taskGrid();
     QDateEdit *picker = window->datePicker();
@@ -436,7 +409,7 @@ void TestEditingWidgets::typedDateCommitsWhenFinished()
 
 void TestEditingWidgets::refusedEarlyDateShowsTheCellAgain()
 {
-    auto window = startWindow();
+    auto window = startWindow<Window>();
     Project &project = window->project();
     QDateEdit *picker = window->datePicker();
     auto *line = picker->findChild<QLineEdit *>();
@@ -491,7 +464,7 @@ void TestEditingWidgets::deleteClearsTheCell()
     QFETCH(int, column);
     QFETCH(int, row);
     QFETCH(bool, cleared);
-    auto window = startWindow();
+    auto window = startWindow<Window>();
     Project &project = window->project();
     TaskGrid *grid = window->taskGrid();
     putTasks(project, {QStringLiteral("Phase"), QStringLiteral("Dig")});
@@ -525,7 +498,7 @@ void TestEditingWidgets::rightClickGreysPopupItems()
 {
     QFETCH(bool, onHeader);
 
-    auto window = startWindow();
+    auto window = startWindow<Window>();
     TaskGrid *grid = window->taskGrid();
     QMenu *popup = window->popupMenu();
     if (onHeader) {
@@ -556,7 +529,7 @@ void TestEditingWidgets::rightClickGreysPopupItems()
 
 void TestEditingWidgets::rightClickOnRowNumberSelectsTaskCell()
 {
-    auto window = startWindow();
+    auto window = startWindow<Window>();
     TaskGrid *grid = window->taskGrid();
     QHeaderView *numbers = grid->verticalHeader();
     QTest::mouseClick(numbers->viewport(), Qt::RightButton, {},
@@ -593,7 +566,7 @@ void TestEditingWidgets::shortcutsRenumberLinks()
     QFETCH(QString, link);
     QFETCH(int, lastTaskRow);
 
-    auto window = startWindow();
+    auto window = startWindow<Window>();
     Project &project = window->project();
     TaskGrid *grid = window->taskGrid();
     putTasks(project, {QStringLiteral("Dig"), QStringLiteral("Pour"), QStringLiteral("Walls")});
@@ -616,7 +589,7 @@ void TestEditingWidgets::shortcutsRenumberLinks()
 
 void TestEditingWidgets::toolButtonsIndentAndOutdent()
 {
-    auto window = startWindow();
+    auto window = startWindow<Window>();
     Project &project = window->project();
     putTasks(project, {QStringLiteral("Phase"), QStringLiteral("Dig")});
     auto *bar = window->findChild<QToolBar *>(QStringLiteral("ToolBar1"));
@@ -657,7 +630,7 @@ void TestEditingWidgets::openedFileStartsAtFirstCell()
 
     ModalScript &script = *dialogs;
     script.chooseFile(path);
-    auto window = startWindow();
+    auto window = startWindow<Window>();
     Project &project = window->project();
     TaskGrid *grid = window->taskGrid();
     window->SelectCell(ColResource, 5);
@@ -690,7 +663,7 @@ void TestEditingWidgets::openedFileStartsAtFirstCell()
 // tells the user which cell the keyboard is on, and it follows the arrow keys.
 void TestEditingWidgets::currentCellWearsFocusFrame()
 {
-    auto window = startWindow();
+    auto window = startWindow<Window>();
     TaskGrid *grid = window->taskGrid();
     const auto frameAt = [grid](int column, int row) {
         const QRect cell = grid->visualRect(grid->model()->index(row, column));
@@ -714,7 +687,7 @@ void TestEditingWidgets::currentCellWearsFocusFrame()
 // keep what was put in them, and the cell being typed into keeps the editor's text.
 void TestEditingWidgets::shownCellsAreCompletedBeforePainting()
 {
-    auto window = startWindow();
+    auto window = startWindow<Window>();
     TaskGrid *grid = window->taskGrid();
     Project &project = window->project();
     TaskTable &table = project.taskTable;

@@ -12,6 +12,7 @@
 #include "model/new_project.h"
 #include "model/project_file.h"
 #include "recording_host.h"
+#include "window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,29 +30,10 @@ namespace {
 std::unique_ptr<QTemporaryDir> tempDir;
 std::unique_ptr<ModalScript> dialogs;
 
-std::unique_ptr<MainWindow> startWindow(const QStringList &parameters = {})
+// Presses a key and lets the window handle what it started.
+void pressAndSettle(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    auto window = std::make_unique<MainWindow>(parameters);
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    if (!QTest::qWaitForWindowActive(window.get()))
-        qWarning("window not active");
-    QTest::qWait(30);
-    window->project().settings().setValue(SettingsBlock::StartDate, QStringLiteral("06.05.2024"));
-    return window;
-}
-
-void type(const QString &text)
-{
-    for (const QChar ch : text) {
-        QTest::keyClicks(QApplication::focusWidget(), QString(ch));
-        QTest::qWait(1);
-    }
-}
-
-void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    press(key, modifiers);
     QTest::qWait(1);
 }
 
@@ -107,30 +89,30 @@ void TestHistoryWidgets::undoAndRedoTypedCellsWithTheirKeys()
     QVERIFY(!undo->isEnabled() && !redo->isEnabled());
 
     type(QStringLiteral("Foundation"));
-    press(Qt::Key_Tab);
+    pressAndSettle(Qt::Key_Tab);
     type(QStringLiteral("5"));
-    press(Qt::Key_Return);
+    pressAndSettle(Qt::Key_Return);
     QCOMPARE(table.cell(ColEnd, 1), QStringLiteral("10.05.2024"));
     QVERIFY(undo->isEnabled());
     QCOMPARE(undo->text(), QStringLiteral("Undo Typing"));
 
     // The Duration and the dates it moved go back to the one-day task, and the cell
     // where it happened is selected.
-    press(Qt::Key_Z, Qt::ControlModifier);
+    pressAndSettle(Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(table.cell(ColEnd, 1), QStringLiteral("06.05.2024"));
     QVERIFY(!table.cell(ColDuration, 1).startsWith(QLatin1Char('5')));
     QCOMPARE(QPoint(window->taskGrid()->currentColumn(), window->taskGrid()->currentRow()),
              QPoint(2, 1));
     QCOMPARE(redo->text(), QStringLiteral("Redo Typing"));
 
-    press(Qt::Key_Z, Qt::ControlModifier); // the name
+    pressAndSettle(Qt::Key_Z, Qt::ControlModifier); // the name
     QVERIFY(table.cell(ColTask, 1).isEmpty());
     QCOMPARE(window->project().LastTaskRow, 0);
     QVERIFY(!undo->isEnabled());
 
-    press(Qt::Key_Y, Qt::ControlModifier);
+    pressAndSettle(Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(table.cell(ColTask, 1), QStringLiteral("Foundation"));
-    press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    pressAndSettle(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(table.cell(ColEnd, 1), QStringLiteral("10.05.2024"));
     QVERIFY(!redo->isEnabled());
 }
@@ -174,7 +156,7 @@ void TestHistoryWidgets::ctrlZInTheEditorUndoesTyping()
     type(QStringLiteral("Found"));
     QLineEdit *editor = window->taskGrid()->cellEditor();
     QVERIFY(editor);
-    press(Qt::Key_Z, Qt::ControlModifier);
+    pressAndSettle(Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(window->taskGrid()->cellEditor());
     QVERIFY(editor->text().isEmpty());
     QVERIFY(!window->action(QStringLiteral("Undo1"))->isEnabled());
@@ -229,7 +211,7 @@ void TestHistoryWidgets::killedWorkIsOfferedBackAtStart()
         window->taskGrid()->setFocus();
         window->taskGrid()->selectCell(ColTask, 3);
         type(QStringLiteral("Move in"));
-        press(Qt::Key_Return);
+        pressAndSettle(Qt::Key_Return);
         QVERIFY(window->project().settings().isModified());
         window->recovery().writeNow();
         QVERIFY(QFileInfo::exists(RecoveryCopyPath(plan)));
