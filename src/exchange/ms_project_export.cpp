@@ -5,6 +5,7 @@
 #include "ms_project_xml.h"
 
 #include "schedule/calendar.h"
+#include "schedule/date_text.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -103,12 +104,26 @@ public:
         appendEscaped(text);
         end();
     }
+    /// An element of plain ASCII text that needs no escaping.
+    void element(const char *name, const char *text)
+    {
+        start(name);
+        m_out += text;
+        end();
+    }
+    /// A duration of whole hours, "PT16H0M0S".
+    void duration(const char *name, qint64 hours)
+    {
+        start(name);
+        m_out += "PT";
+        appendNumber(hours);
+        m_out += "H0M0S";
+        end();
+    }
     void element(const char *name, qint64 number)
     {
         start(name);
-        char digits[24];
-        const auto result = std::to_chars(digits, digits + sizeof digits, number);
-        m_out.append(digits, result.ptr - digits);
+        appendNumber(number);
         end();
     }
     /// A dateTime "2026-12-07T08:00:00" of a day value and minutes after midnight.
@@ -139,6 +154,12 @@ public:
     QByteArray bytes() const { return QByteArray(m_out.data(), qsizetype(m_out.size())); }
 
 private:
+    void appendNumber(qint64 number)
+    {
+        char digits[24];
+        const auto result = std::to_chars(digits, digits + sizeof digits, number);
+        m_out.append(digits, std::size_t(result.ptr - digits));
+    }
     void appendEscaped(const QString &text)
     {
         // Most texts are plain ASCII: their bytes go as they are.
@@ -195,21 +216,21 @@ public:
 
         m_xml.declaration();
         m_xml.start("Project", msp::Namespace);
-        element("SaveVersion", QStringLiteral("14"));
+        element("SaveVersion", "14");
         element("Name", fileName);
         element("Title", settings.projectName());
         element("Author", settings.author());
-        element("ScheduleFromStart", QStringLiteral("1"));
+        element("ScheduleFromStart", "1");
         const qint64 projectStart = day(settings.startDate());
         m_xml.dateTime("StartDate", projectStart, m_day.start);
         m_projectEnd = static_cast<qint64>(ProjectEndDate(m_project));
         m_xml.dateTime("FinishDate", m_projectEnd, m_day.end());
         element("CurrencySymbol", settings.currency());
         if (settings.currency() == QLatin1String("$"))
-            element("CurrencyCode", QStringLiteral("USD"));
+            element("CurrencyCode", "USD");
         else if (settings.currency() == QString(QChar(0x20AC)))
-            element("CurrencyCode", QStringLiteral("EUR"));
-        element("CalendarUID", QStringLiteral("1"));
+            element("CurrencyCode", "EUR");
+        element("CalendarUID", "1");
         element("DefaultStartTime", msp::FormatTime(m_day.start));
         element("DefaultFinishTime", msp::FormatTime(m_day.end()));
         element("MinutesPerDay", qint64(m_day.hours * 60));
@@ -234,15 +255,10 @@ private:
     }
 
     void element(const char *name, const QString &text) { m_xml.element(name, text); }
+    void element(const char *name, const char *text) { m_xml.element(name, text); }
     void element(const char *name, qint64 number) { m_xml.element(name, number); }
 
-    qint64 day(const QString &text)
-    {
-        auto it = m_days.constFind(text);
-        if (it == m_days.constEnd())
-            it = m_days.insert(text, static_cast<qint64>(StrToDate(text)));
-        return *it;
-    }
+    qint64 day(const QString &text) { return static_cast<qint64>(m_dates.read(text)); }
 
     // Task rows: every row up to the last one holding a name or a duration; rows
     // without a name become null tasks, the blank lines of an MS Project plan.
@@ -304,10 +320,10 @@ private:
     {
         m_xml.start("Calendars");
         m_xml.start("Calendar");
-        element("UID", QStringLiteral("1"));
-        element("Name", QStringLiteral("Standard"));
-        element("IsBaseCalendar", QStringLiteral("1"));
-        element("BaseCalendarUID", QStringLiteral("-1"));
+        element("UID", "1");
+        element("Name", "Standard");
+        element("IsBaseCalendar", "1");
+        element("BaseCalendarUID", "-1");
         m_xml.start("WeekDays");
         for (int dayType = 1; dayType <= 7; ++dayType) {
             // Day type 1 is Sunday, the mask's seventh letter; 2-7 are Monday to Saturday.
@@ -315,7 +331,7 @@ private:
             const bool working = position < mask.size() && mask.at(position) == QLatin1Char('Y');
             m_xml.start("WeekDay");
             element("DayType", qint64(dayType));
-            element("DayWorking", working ? QStringLiteral("1") : QStringLiteral("0"));
+            element("DayWorking", working ? "1" : "0");
             if (working) {
                 m_xml.start("WorkingTimes");
                 if (m_day.lunch > 0) {
@@ -346,16 +362,16 @@ private:
         m_xml.start("Tasks");
         // The project summary task, UID 0, spans the plan.
         m_xml.start("Task");
-        element("UID", QStringLiteral("0"));
-        element("ID", QStringLiteral("0"));
+        element("UID", "0");
+        element("ID", "0");
         element("Name", m_project.settings().projectName());
-        element("Type", QStringLiteral("1"));
-        element("IsNull", QStringLiteral("0"));
-        element("OutlineNumber", QStringLiteral("0"));
-        element("OutlineLevel", QStringLiteral("0"));
+        element("Type", "1");
+        element("IsNull", "0");
+        element("OutlineNumber", "0");
+        element("OutlineLevel", "0");
         m_xml.dateTime("Start", projectStart, m_day.start);
         m_xml.dateTime("Finish", m_projectEnd, m_day.end());
-        element("Summary", QStringLiteral("1"));
+        element("Summary", "1");
         m_xml.end();
 
         std::vector<int> outline;
@@ -364,7 +380,7 @@ private:
             element("UID", qint64(row));
             element("ID", qint64(row));
             if (m_table.cell(ColTask, row).isEmpty()) {
-                element("IsNull", QStringLiteral("1"));
+                element("IsNull", "1");
                 m_xml.end();
                 continue;
             }
@@ -384,15 +400,18 @@ private:
             while (int(outline.size()) < level)
                 outline.push_back(0);
         ++outline.back();
-        QString outlineNumber;
-        for (std::size_t i = 0; i < outline.size(); ++i)
-            outlineNumber += (i ? QStringLiteral(".") : QString()) + QString::number(outline[i]);
+        std::string outlineNumber;
+        for (std::size_t i = 0; i < outline.size(); ++i) {
+            if (i > 0)
+                outlineNumber += '.';
+            outlineNumber += std::to_string(outline[i]);
+        }
 
         const int days = DurationDays(m_table.cell(ColDuration, row));
         const QStringList &resources = resourcesOf(row);
         element("Name", m_table.cell(ColTask, row));
-        element("Type", QStringLiteral("1")); // fixed duration
-        element("OutlineNumber", outlineNumber);
+        element("Type", "1"); // fixed duration
+        element("OutlineNumber", outlineNumber.c_str());
         element("OutlineLevel", qint64(level));
         if (!m_table.cell(ColStart, row).isEmpty())
             m_xml.dateTime("Start", day(m_table.cell(ColStart, row)), m_day.start);
@@ -403,12 +422,12 @@ private:
         }
         if (days >= 0) {
             const qint64 hours = qint64(days) * m_day.hours;
-            element("Duration", msp::FormatDurationHours(hours));
-            element("Work", msp::FormatDurationHours(hours * resources.size()));
+            m_xml.duration("Duration", hours);
+            m_xml.duration("Work", hours * resources.size());
         }
-        element("Milestone", days == 0 ? QStringLiteral("1") : QStringLiteral("0"));
+        element("Milestone", days == 0 ? "1" : "0");
         element("Summary",
-                m_table.cell(ColVeha, row).isEmpty() ? QStringLiteral("0") : QStringLiteral("1"));
+                m_table.cell(ColVeha, row).isEmpty() ? "0" : "1");
         const QString &completion = m_table.cell(ColCompletion, row);
         if (!completion.isEmpty())
             element("PercentComplete",
@@ -421,8 +440,8 @@ private:
                     continue;
                 m_xml.start("PredecessorLink");
                 element("PredecessorUID", qint64(predecessor));
-                element("Type", QStringLiteral("1")); // finish-to-start
-                element("LinkLag", QStringLiteral("0"));
+                element("Type", "1"); // finish-to-start
+                element("LinkLag", "0");
                 m_xml.end();
             }
         for (const QString &name : resources)
@@ -437,14 +456,14 @@ private:
             element("UID", qint64(i + 1));
             element("ID", qint64(i + 1));
             element("Name", m_resources[i].name);
-            element("Type", QStringLiteral("1")); // work
-            element("IsNull", QStringLiteral("0"));
-            element("MaxUnits", QStringLiteral("1.00"));
+            element("Type", "1"); // work
+            element("IsNull", "0");
+            element("MaxUnits", "1.00");
             bool ok = false;
             const double rate = m_resources[i].cost.toDouble(&ok);
             if (ok) {
                 element("StandardRate", QString::number(rate, 'g', 15));
-                element("StandardRateFormat", QStringLiteral("2")); // per hour
+                element("StandardRateFormat", "2"); // per hour
             }
             m_xml.end();
         }
@@ -460,7 +479,7 @@ private:
             element("UID", qint64(++uid));
             element("TaskUID", qint64(row));
             element("ResourceUID", qint64(resourceUid));
-            element("Units", QStringLiteral("1"));
+            element("Units", "1");
             m_xml.end();
         }
         m_xml.end();
@@ -478,7 +497,7 @@ private:
     int m_lastRow = 0;
     qint64 m_projectEnd = 0;
     QHash<QString, QStringList> m_resourceLists; // a Resource cell's names, by its text
-    QHash<QString, qint64> m_days;
+    DateCodec m_dates;
     std::vector<Resource> m_resources;
     QHash<QString, int> m_resourceUid;
     std::vector<std::pair<int, int>> m_assignments; // task row, resource UID

@@ -1,5 +1,7 @@
 #include "ms_project_format.h"
 
+#include <algorithm>
+
 namespace morvaine::msp {
 
 namespace {
@@ -99,10 +101,21 @@ std::optional<double> ParseDurationMinutes(QStringView input, int minutesPerDay)
             ++i;
         if (i == from || i >= text.size())
             return std::nullopt;
-        bool ok = false;
-        const double value = text.mid(from, i - from).toDouble(&ok);
-        if (!ok)
-            return std::nullopt;
+        // Whole numbers, by far the most common, are read here; fractions by Qt.
+        double value = 0;
+        const QStringView number = text.mid(from, i - from);
+        const bool whole = number.size() <= 15 && std::all_of(number.begin(), number.end(), [](QChar c) {
+            return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        });
+        if (whole) {
+            for (const QChar digit : number)
+                value = value * 10 + (digit.unicode() - u'0');
+        } else {
+            bool ok = false;
+            value = number.toDouble(&ok);
+            if (!ok)
+                return std::nullopt;
+        }
         const QChar unit = text.at(i++);
         if (inTime && unit == QLatin1Char('H'))
             minutes += value * 60;

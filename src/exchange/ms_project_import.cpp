@@ -7,6 +7,7 @@
 
 #include "model/new_project.h"
 #include "schedule/calendar.h"
+#include "schedule/date_text.h"
 #include "schedule/recalc.h"
 
 #include <QFile>
@@ -118,6 +119,21 @@ QString levelText(int level)
 QString durationText(int days)
 {
     return days == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(days);
+}
+
+// Appends " 12;" to a Forerunner list, digit by digit: an import writes tens of
+// thousands of items, and building each as a text of its own costs several copies.
+void appendForerunner(QString &list, int row)
+{
+    char16_t item[16];
+    int at = int(std::size(item));
+    item[--at] = u';';
+    do {
+        item[--at] = char16_t(u'0' + row % 10);
+        row /= 10;
+    } while (row > 0);
+    item[--at] = u' ';
+    list.append(QStringView(item + at, int(std::size(item)) - at));
 }
 
 // The working-days mask ("YYYYYNN", Monday first) of the project calendar, with days a
@@ -241,12 +257,9 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
     for (int i = 0; i < int(rows.size()); ++i)
         rowOfUid.insert(rows[i]->uid, i + 1);
 
-    QHash<qint64, QString> dateTexts;
-    const auto dateText = [&dateTexts](qint64 day) -> const QString & {
-        auto it = dateTexts.find(day);
-        if (it == dateTexts.end())
-            it = dateTexts.insert(day, DateToStr(static_cast<TDateTime>(day)));
-        return *it;
+    const DateCodec dates;
+    const auto dateText = [&dates](qint64 day) -> const QString & {
+        return dates.write(static_cast<TDateTime>(day));
     };
 
     // The project's start date, or else its earliest task Start.
@@ -259,7 +272,7 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
                 projectStart = task->start->date;
     if (projectStart.isValid())
         settings.setValue(SettingsBlock::StartDate, dateText(msp::DayOf(projectStart)));
-    const qint64 projectStartDay = static_cast<qint64>(StrToDate(settings.startDate()));
+    const qint64 projectStartDay = static_cast<qint64>(dates.read(settings.startDate()));
 
     TextCache levelTexts(levelText), durationTexts(durationText), completionTexts(completionText);
     const WorkWeek week(mask);
@@ -319,7 +332,7 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
                 ++notes.changedLinks;
             if (std::find(named.begin(), named.end(), predecessor) == named.end()) {
                 named.push_back(predecessor);
-                forerunners += QLatin1Char(' ') + QString::number(predecessor) + QLatin1Char(';');
+                appendForerunner(forerunners, predecessor);
             }
         }
         table.setCell(ColForerunner, row, forerunners);

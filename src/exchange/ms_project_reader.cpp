@@ -68,9 +68,31 @@ private:
     // The line of the element being read, counted only when a message needs it.
     QString line() const { return QString::number(m_xml.currentLine()); }
 
+    // A plain whole number ("-12", "480"), the most common text of a plan, read without
+    // the locale machinery of Qt's conversions; false for anything else.
+    static bool plainWhole(QStringView text, int maxDigits, qint64 &value)
+    {
+        const qsizetype sign = !text.isEmpty() && text.front() == QLatin1Char('-') ? 1 : 0;
+        if (text.size() == sign || text.size() - sign > maxDigits)
+            return false;
+        value = 0;
+        for (qsizetype i = sign; i < text.size(); ++i) {
+            const unsigned digit = text[i].unicode() - u'0';
+            if (digit > 9)
+                return false;
+            value = value * 10 + digit;
+        }
+        if (sign)
+            value = -value;
+        return true;
+    }
+
     int integer()
     {
         const QStringView value = textView();
+        qint64 whole = 0;
+        if (plainWhole(value, 9, whole))
+            return int(whole);
         bool ok = false;
         const int result = value.trimmed().toInt(&ok);
         if (!ok)
@@ -82,6 +104,9 @@ private:
     double decimal()
     {
         const QStringView value = textView();
+        qint64 whole = 0;
+        if (plainWhole(value, 15, whole))
+            return double(whole);
         bool ok = false;
         const double result = value.trimmed().toDouble(&ok);
         if (!ok || !std::isfinite(result))

@@ -3,6 +3,8 @@
 #include <QScopeGuard>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace morvaine {
 
 namespace {
@@ -24,8 +26,23 @@ bool endsName(QChar c)
 
 QStringView localName(QStringView qualified)
 {
-    const qsizetype colon = qualified.indexOf(QLatin1Char(':'));
-    return colon < 0 ? qualified : qualified.mid(colon + 1);
+    for (qsizetype i = 0; i < qualified.size(); ++i)
+        if (qualified[i] == QLatin1Char(':'))
+            return qualified.mid(i + 1);
+    return qualified;
+}
+
+// Where the text from `from` ends (at the next '<' or the end), and whether it holds a
+// reference or a carriage return that appendText must replace. Element texts and the
+// blanks between tags are short: a plain loop is faster here than a library search.
+qsizetype textEnd(const QChar *data, qsizetype size, qsizetype from, bool &plain)
+{
+    plain = true;
+    qsizetype i = from;
+    for (; i < size && data[i] != QLatin1Char('<'); ++i)
+        if (data[i] == QLatin1Char('&') || data[i] == QLatin1Char('\r'))
+            plain = false;
+    return i;
 }
 
 } // namespace
@@ -295,9 +312,8 @@ XmlPullReader::Token XmlPullReader::next()
             return m_error.isEmpty() ? Token::Eof : Token::Error;
         }
         if (m_data[m_pos] != QLatin1Char('<')) {
-            qsizetype end = all.indexOf(QLatin1Char('<'), m_pos);
-            if (end < 0)
-                end = m_size;
+            bool plain = true;
+            const qsizetype end = textEnd(m_data, m_size, m_pos, plain);
             const QStringView raw = all.mid(m_pos, end - m_pos);
             if (m_open.isEmpty()) {
                 if (!raw.trimmed().isEmpty()) {
@@ -309,7 +325,7 @@ XmlPullReader::Token XmlPullReader::next()
             }
             if (!m_keepText) {
                 // Text between elements is only checked.
-                if (raw.contains(QLatin1Char('&'))) {
+                if (!plain) {
                     m_scratch.clear();
                     if (!appendText(raw, m_scratch))
                         break;
@@ -375,19 +391,18 @@ QStringView XmlPullReader::readElementTextView()
 {
     if (!m_emptyElement && !m_open.isEmpty() && m_error.isEmpty()) {
         // A plain text followed at once by the element's end tag is the usual case.
-        const QStringView all(m_data, m_size);
-        const qsizetype lt = all.indexOf(QLatin1Char('<'), m_pos);
+        bool plain = true;
+        const qsizetype lt = textEnd(m_data, m_size, m_pos, plain);
         const QStringView name = m_open.last().qualifiedName;
         const qsizetype close = lt + 2 + name.size();
-        if (lt >= 0 && close < m_size && m_data[lt + 1] == QLatin1Char('/') &&
-            m_data[close] == QLatin1Char('>') && all.mid(lt + 2, name.size()) == name) {
-            const QStringView raw = all.mid(m_pos, lt - m_pos);
-            if (!raw.contains(QLatin1Char('&')) && !raw.contains(QLatin1Char('\r'))) {
-                m_pos = close + 1;
-                m_namespaces.resize(m_open.last().nsCount);
-                m_open.removeLast();
-                return raw;
-            }
+        if (plain && close < m_size && m_data[lt + 1] == QLatin1Char('/') &&
+            m_data[close] == QLatin1Char('>') &&
+            std::equal(name.begin(), name.end(), m_data + lt + 2)) {
+            const QStringView raw(m_data + m_pos, lt - m_pos);
+            m_pos = close + 1;
+            m_namespaces.resize(m_open.last().nsCount);
+            m_open.removeLast();
+            return raw;
         }
     }
     m_scratch = readElementText();
