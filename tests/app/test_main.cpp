@@ -56,6 +56,10 @@ int main(int argc, char **argv)
         status |= QTest::qExec(&t, argc, argv);
     }
     {
+        TestExchangeCommands t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    {
         TestSampleProject t;
         status |= QTest::qExec(&t, argc, argv);
     }
