@@ -2,8 +2,10 @@
 
 #include <QScopeGuard>
 #include <QStringDecoder>
+#include <QVarLengthArray>
 
 #include <algorithm>
+#include <array>
 
 namespace morvaine {
 
@@ -15,32 +17,47 @@ bool isBlank(QChar c)
            c == QLatin1Char('\r');
 }
 
-bool endsName(QChar c)
+// Control characters other than blanks, and U+FFFE and U+FFFF, may stand nowhere in
+// an XML document.
+bool forbidden(char16_t c)
 {
-    // Letters, the usual name characters, all lie above '>'.
-    if (c.unicode() > u'>')
-        return false;
-    return isBlank(c) || c == QLatin1Char('/') || c == QLatin1Char('>') || c == QLatin1Char('=') ||
-           c == QLatin1Char('<');
+    return (c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r') || c >= 0xFFFE;
 }
 
-QStringView localName(QStringView qualified)
+QString forbiddenMessage(QChar c)
 {
-    for (qsizetype i = 0; i < qualified.size(); ++i)
-        if (qualified[i] == QLatin1Char(':'))
-            return qualified.mid(i + 1);
-    return qualified;
+    return QStringLiteral("the character U+%1 is not allowed in XML")
+        .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0')));
+}
+
+// Whether c may stand in a name: ASCII letters, digits, '.', '-', '_' and ':', and any
+// character beyond ASCII. A name ends at the first character that may not.
+constexpr std::array<bool, 128> AsciiNameCharacters = [] {
+    std::array<bool, 128> table{};
+    for (int c = 0; c < 128; ++c)
+        table[std::size_t(c)] = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                                (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '_' ||
+                                c == ':';
+    return table;
+}();
+
+bool inName(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u >= 0x80 || AsciiNameCharacters[u];
 }
 
 // Where the text from `from` ends (at the next '<' or the end), and whether it holds a
-// reference or a carriage return that appendText must replace. Element texts and the
+// reference or a carriage return that appendText must replace, or a '>' or a character
+// it must check. Element texts and the
 // blanks between tags are short: a plain loop is faster here than a library search.
 qsizetype textEnd(const QChar *data, qsizetype size, qsizetype from, bool &plain)
 {
     plain = true;
     qsizetype i = from;
     for (; i < size && data[i] != QLatin1Char('<'); ++i)
-        if (data[i] == QLatin1Char('&') || data[i] == QLatin1Char('\r'))
+        if (data[i] == QLatin1Char('&') || data[i] == QLatin1Char('\r') ||
+            data[i] == QLatin1Char('>') || forbidden(data[i].unicode()))
             plain = false;
     return i;
 }
@@ -64,11 +81,13 @@ XmlPullReader::XmlPullReader(const QByteArray &bytes)
     m_text = decoder(QByteArrayView(bytes.constData() + skip, bytes.size() - skip));
     m_data = m_text.constData();
     m_size = m_text.size();
-    if (decoder.hasError())
+    if (decoder.hasError()) {
         fail(QStringLiteral("the file is not valid %1 text")
                  .arg(encoding == QStringDecoder::Utf8 ? QLatin1String("UTF-8")
                                                        : QLatin1String("UTF-16")),
              0);
+        return;
+    }
 }
 
 void XmlPullReader::fail(const QString &message, qsizetype at)
@@ -112,6 +131,14 @@ QString XmlPullReader::namespaceUri() const
     return {};
 }
 
+bool XmlPullReader::declared(QStringView prefix) const
+{
+    for (const auto &[declaredPrefix, uri] : m_namespaces)
+        if (declaredPrefix == prefix)
+            return true;
+    return false;
+}
+
 void XmlPullReader::skipBlanks()
 {
     while (m_pos < m_size && isBlank(m_data[m_pos]))
@@ -121,8 +148,17 @@ void XmlPullReader::skipBlanks()
 bool XmlPullReader::readName(QStringView &name)
 {
     const qsizetype from = m_pos;
-    while (m_pos < m_size && !endsName(m_data[m_pos]))
-        ++m_pos;
+    const QChar *at = m_data + m_pos;
+    const QChar *const end = m_data + m_size;
+    bool colon = false;
+    for (; at < end; ++at) {
+        const char16_t c = at->unicode();
+        if (c < 0x80 && !AsciiNameCharacters[c])
+            break;
+        colon |= c == u':';
+    }
+    m_pos = at - m_data;
+    m_nameColon = colon ? QStringView(m_data + from, m_pos - from).indexOf(QLatin1Char(':')) : -1;
     name = QStringView(m_data + from, m_pos - from);
     const QChar first = name.isEmpty() ? QChar() : name.front();
     if (name.isEmpty() || first.isDigit() || first == QLatin1Char('-') ||
@@ -140,25 +176,47 @@ bool XmlPullReader::skipUntil(QStringView end, const char *what)
         fail(QStringLiteral("the %1 is not closed").arg(QLatin1String(what)), m_pos);
         return false;
     }
+    for (qsizetype i = m_pos; i < found; ++i)
+        if (forbidden(m_data[i].unicode())) {
+            fail(forbiddenMessage(m_data[i]), i);
+            return false;
+        }
     m_pos = found + end.size();
     return true;
 }
 
 // Appends text with its entity and character references replaced and its line ends
-// made "\n".
-bool XmlPullReader::appendText(QStringView raw, QString &out)
+// made "\n"; in an attribute value every blank (a line end too) becomes a space.
+bool XmlPullReader::appendText(QStringView raw, QString &out, bool attribute)
 {
     qsizetype plain = 0;
-    while (plain < raw.size() && raw[plain] != QLatin1Char('&') && raw[plain] != QLatin1Char('\r'))
+    const auto special = [attribute](QChar c) {
+        return c == QLatin1Char('&') || c == QLatin1Char('\r') || forbidden(c.unicode()) ||
+               (attribute ? isBlank(c) : c == QLatin1Char('>'));
+    };
+    while (plain < raw.size() && !special(raw[plain]))
         ++plain;
     out.append(raw.left(plain));
     for (qsizetype i = plain; i < raw.size(); ++i) {
         const QChar c = raw[i];
         if (c == QLatin1Char('\r')) {
-            out.append(QLatin1Char('\n'));
+            out.append(attribute ? QLatin1Char(' ') : QLatin1Char('\n'));
             if (i + 1 < raw.size() && raw[i + 1] == QLatin1Char('\n'))
                 ++i;
             continue;
+        }
+        if (forbidden(c.unicode())) {
+            fail(forbiddenMessage(c), raw.data() - m_data + i);
+            return false;
+        }
+        if (attribute && isBlank(c)) {
+            out.append(QLatin1Char(' '));
+            continue;
+        }
+        if (!attribute && c == QLatin1Char('>') && i >= 2 && raw[i - 1] == QLatin1Char(']') &&
+            raw[i - 2] == QLatin1Char(']')) {
+            fail(QStringLiteral("']]>' outside a CDATA section"), raw.data() - m_data + i - 2);
+            return false;
         }
         if (c != QLatin1Char('&')) {
             out.append(c);
@@ -202,11 +260,13 @@ bool XmlPullReader::readStartTag()
     QStringView qualified;
     if (!readName(qualified))
         return false;
+    const qsizetype colon = m_nameColon;
     if (m_open.isEmpty() && m_rootSeen) {
         fail(QStringLiteral("there is more than one root element"), m_tagAt);
         return false;
     }
     const qsizetype nsCount = m_namespaces.size();
+    QVarLengthArray<QStringView, 4> attributes, prefixedAttributes;
     m_emptyElement = false;
     for (;;) {
         skipBlanks();
@@ -232,6 +292,11 @@ bool XmlPullReader::readStartTag()
             fail(QStringLiteral("an attribute was expected"), m_pos);
             return false;
         }
+        if (std::find(attributes.begin(), attributes.end(), attribute) != attributes.end()) {
+            fail(QStringLiteral("the attribute '%1' is repeated").arg(attribute), m_pos);
+            return false;
+        }
+        attributes.append(attribute);
         skipBlanks();
         if (m_pos >= m_size || m_data[m_pos] != QLatin1Char('=')) {
             fail(QStringLiteral("'=' was expected"), m_pos);
@@ -252,18 +317,40 @@ bool XmlPullReader::readStartTag()
             return false;
         }
         QString value;
-        if (!appendText(raw, value))
+        if (!appendText(raw, value, true))
             return false;
         m_pos = end + 1;
         if (attribute == QLatin1String("xmlns"))
             m_namespaces.append({QString(), value});
         else if (attribute.startsWith(QLatin1String("xmlns:")))
             m_namespaces.append({attribute.mid(6).toString(), value});
+        else if (attribute.contains(QLatin1Char(':')))
+            prefixedAttributes.append(attribute);
+    }
+    // Every prefix must be declared on this element or an enclosing one.
+    if (colon >= 0)
+        prefixedAttributes.append(qualified);
+    for (const QStringView name : std::as_const(prefixedAttributes)) {
+        const qsizetype colon = name.indexOf(QLatin1Char(':'));
+        if (colon < 0)
+            continue;
+        const QStringView prefix = name.left(colon);
+        const QStringView local = name.mid(colon + 1);
+        if (local.isEmpty() || local.contains(QLatin1Char(':')) || !inName(local.front()) ||
+            local.front().isDigit() || local.front() == QLatin1Char('-') ||
+            local.front() == QLatin1Char('.')) {
+            fail(QStringLiteral("'%1' is not a valid name").arg(name), m_tagAt);
+            return false;
+        }
+        if (prefix != QLatin1String("xml") && !declared(prefix)) {
+            fail(QStringLiteral("the namespace prefix '%1' is not declared").arg(prefix), m_tagAt);
+            return false;
+        }
     }
     m_rootSeen = true;
     m_open.append({qualified, nsCount});
     m_qualifiedName = qualified;
-    m_name = localName(qualified);
+    m_name = colon < 0 ? qualified : qualified.mid(colon + 1);
     return true;
 }
 
@@ -271,6 +358,18 @@ bool XmlPullReader::readEndTag()
 {
     const qsizetype at = m_pos;
     m_pos += 2;
+    // Usually the end tag names the open element and closes at once.
+    if (!m_open.isEmpty()) {
+        const QStringView open = m_open.last().qualifiedName;
+        const qsizetype close = m_pos + open.size();
+        if (close < m_size && m_data[close] == QLatin1Char('>') &&
+            std::equal(open.begin(), open.end(), m_data + m_pos)) {
+            m_pos = close + 1;
+            m_namespaces.resize(m_open.last().nsCount);
+            m_open.removeLast();
+            return true;
+        }
+    }
     QStringView qualified;
     if (!readName(qualified))
         return false;
@@ -316,7 +415,7 @@ XmlPullReader::Token XmlPullReader::next()
             const qsizetype end = textEnd(m_data, m_size, m_pos, plain);
             const QStringView raw = all.mid(m_pos, end - m_pos);
             if (m_open.isEmpty()) {
-                if (!raw.trimmed().isEmpty()) {
+                if (!std::all_of(raw.begin(), raw.end(), isBlank)) {
                     fail(QStringLiteral("text outside the root element"), m_pos);
                     break;
                 }
@@ -349,9 +448,15 @@ XmlPullReader::Token XmlPullReader::next()
             if (!skipUntil(u"?>", "processing instruction"))
                 break;
         } else if (rest.startsWith(u"<!--")) {
-            m_pos += 4;
+            const qsizetype from = m_pos += 4;
             if (!skipUntil(u"-->", "comment"))
                 break;
+            // "--" may not stand inside a comment, nor "-" at its end.
+            const qsizetype dashes = all.mid(from, m_pos - from).indexOf(u"--");
+            if (dashes != m_pos - 3 - from) {
+                fail(QStringLiteral("'--' inside a comment"), from + dashes);
+                break;
+            }
         } else if (rest.startsWith(u"<![CDATA[")) {
             const qsizetype from = m_pos + 9;
             if (m_open.isEmpty()) {

@@ -50,10 +50,12 @@ private:
     bool readStartTag();
     bool readEndTag();
     bool skipUntil(QStringView end, const char *what);
+    /// Reads a name at the current position; m_nameColon is where its first ':' is.
     bool readName(QStringView &name);
-    bool appendText(QStringView raw, QString &out);
+    bool appendText(QStringView raw, QString &out, bool attribute = false);
     void fail(const QString &message, qsizetype at);
     void skipBlanks();
+    bool declared(QStringView prefix) const;
 
     struct Attribute {
         QStringView name;
@@ -73,6 +75,7 @@ private:
     QStringView m_name;
     QStringView m_qualifiedName;
     qsizetype m_tagAt = 0;
+    qsizetype m_nameColon = -1; // in the name readName read last, or -1
     bool m_emptyElement = false; // the current start tag ended in "/>"
     bool m_rootSeen = false;
     bool m_documentType = false;

@@ -27,3 +27,11 @@ private slots:
     void workingDayLayout();
     void unwritableFileReportsAndKeepsOldFile();
 };
+
+class TestXmlPullReader : public QObject {
+    Q_OBJECT
+private slots:
+    void agreesWithQtOnDocuments_data();
+    void agreesWithQtOnDocuments();
+    void agreesWithQtOnMutatedDocuments();
+};

@@ -16,5 +16,9 @@ int main(int argc, char **argv)
         TestMsProjectExport t;
         status |= QTest::qExec(&t, argc, argv);
     }
+    {
+        TestXmlPullReader t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
     return status;
 }
