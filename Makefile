@@ -47,17 +47,22 @@ bench: deps
 		if [ -f "$$b" ] && [ -x "$$b" ]; then QT_QPA_PLATFORM=offscreen LC_ALL=de_DE.UTF-8 ./$$b || exit 1; fi; \
 	done
 
-# libFuzzer run of the project file reader for FUZZ_TIME seconds (0: no limit) or
-# FUZZ_RUNS inputs, seeded with the fixtures. Inputs may reach 64 KiB, so mutations of
-# the 200-task fixture (about 19 KB) are whole multi-task files, not cut-off heads.
+# libFuzzer run of a reader for FUZZ_TIME seconds (0: no limit) or FUZZ_RUNS inputs,
+# seeded with the fixtures: FUZZ_TARGET=project_file (the default) or ms_project_xml.
+# Inputs may reach 64 KiB, so mutations of the 200-task fixture (about 19 KB) are whole
+# multi-task files, not cut-off heads.
+FUZZ_TARGET ?= project_file
+FUZZ_SEEDS_project_file   := tests/fixtures/*.mrv
+FUZZ_SEEDS_ms_project_xml := tests/fixtures/ms_project/*.xml
+FUZZ_DICT_ms_project_xml  := -dict=fuzz/ms_project_xml.dict
 fuzz:
 	bash scripts/install-deps.sh clang libclang-rt-14-dev
 	CXX=clang++ cmake -S . -B build-fuzz $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORVAINE_TESTS=OFF -DMORVAINE_FUZZ=ON
-	cmake --build build-fuzz -j $(JOBS) --target fuzz_project_file
-	mkdir -p build-fuzz/corpus
-	cp tests/fixtures/*.mrv build-fuzz/corpus/
-	./build-fuzz/fuzz/fuzz_project_file -max_len=65536 -max_total_time=$(FUZZ_TIME) -runs=$(FUZZ_RUNS) \
-		-print_final_stats=1 build-fuzz/corpus
+	cmake --build build-fuzz -j $(JOBS) --target fuzz_$(FUZZ_TARGET)
+	mkdir -p build-fuzz/corpus-$(FUZZ_TARGET)
+	cp $(FUZZ_SEEDS_$(FUZZ_TARGET)) build-fuzz/corpus-$(FUZZ_TARGET)/
+	./build-fuzz/fuzz/fuzz_$(FUZZ_TARGET) -max_len=65536 -max_total_time=$(FUZZ_TIME) -runs=$(FUZZ_RUNS) \
+		$(FUZZ_DICT_$(FUZZ_TARGET)) -print_final_stats=1 build-fuzz/corpus-$(FUZZ_TARGET)
 
 # Every test under AddressSanitizer and UBSan, in build-asan/.
 sanitize: deps
