@@ -49,8 +49,8 @@ bool inName(QChar c)
 
 // Where the text from `from` ends (at the next '<' or the end), and whether it holds a
 // reference or a carriage return that appendText must replace, or a '>' or a character
-// it must check. Element texts and the
-// blanks between tags are short: a plain loop is faster here than a library search.
+// it must check. Element texts and the blanks between tags are short: a plain loop is
+// faster here than a library search.
 qsizetype textEnd(const QChar *data, qsizetype size, qsizetype from, bool &plain)
 {
     plain = true;
@@ -81,13 +81,11 @@ XmlPullReader::XmlPullReader(const QByteArray &bytes)
     m_text = decoder(QByteArrayView(bytes.constData() + skip, bytes.size() - skip));
     m_data = m_text.constData();
     m_size = m_text.size();
-    if (decoder.hasError()) {
+    if (decoder.hasError())
         fail(QStringLiteral("the file is not valid %1 text")
                  .arg(encoding == QStringDecoder::Utf8 ? QLatin1String("UTF-8")
                                                        : QLatin1String("UTF-16")),
              0);
-        return;
-    }
 }
 
 void XmlPullReader::fail(const QString &message, qsizetype at)
@@ -331,11 +329,9 @@ bool XmlPullReader::readStartTag()
     if (colon >= 0)
         prefixedAttributes.append(qualified);
     for (const QStringView name : std::as_const(prefixedAttributes)) {
-        const qsizetype colon = name.indexOf(QLatin1Char(':'));
-        if (colon < 0)
-            continue;
-        const QStringView prefix = name.left(colon);
-        const QStringView local = name.mid(colon + 1);
+        const qsizetype split = name.indexOf(QLatin1Char(':'));
+        const QStringView prefix = name.left(split);
+        const QStringView local = name.mid(split + 1);
         if (local.isEmpty() || local.contains(QLatin1Char(':')) || !inName(local.front()) ||
             local.front().isDigit() || local.front() == QLatin1Char('-') ||
             local.front() == QLatin1Char('.')) {
