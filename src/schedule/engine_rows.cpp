@@ -121,9 +121,7 @@ void ScheduleEngine::keepBack(int row, unsigned char bit)
         holdStart(row);
     else
         holdEnd(row);
-    if (m_rows[row].pending == 0)
-        m_pendingRows[static_cast<std::size_t>(m_pendingCount++)] = row;
-    m_rows[row].pending |= bit;
+    listPending(row, bit);
 }
 
 void ScheduleEngine::flushPending()

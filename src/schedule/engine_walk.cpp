@@ -91,11 +91,9 @@ void ScheduleEngine::moveTo(int row, TDateTime day)
         uncountEnd(row);
         endAdded(end);
     }
-    if (m_rows[row].pending == 0)
-        m_pendingRows[static_cast<std::size_t>(m_pendingCount++)] = row;
     if (startMoves) {
         holdStart(row);
-        m_rows[row].pending |= PendingStart;
+        listPending(row, PendingStart);
         m_rows[row].startState = DateState::Valid;
         m_rows[row].start = day;
         if (m_groupTrees) {
@@ -105,7 +103,7 @@ void ScheduleEngine::moveTo(int row, TDateTime day)
     }
     if (endMoves) {
         holdEnd(row);
-        m_rows[row].pending |= PendingEnd;
+        listPending(row, PendingEnd);
         m_rows[row].endState = DateState::Valid;
         m_rows[row].end = end;
         if (m_groupTrees) {

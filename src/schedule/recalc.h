@@ -29,6 +29,9 @@ struct RecalcStats {
     /// Of those, skips taken while the critical chain did not yet reach the project end,
     /// where the skipped walk could have rerouted the chain.
     long long chainSensitiveSkips = 0;
+    /// The most rows whose date texts were kept back at once; never more than the rows
+    /// the recalculation covers, as a row is kept back once until its texts are written.
+    long long peakRowsKeptBack = 0;
 };
 
 /// Refits group tasks (from the top-level group holding firstVisibleRow down), pushes

@@ -110,7 +110,19 @@ private:
     bool knownToDiffer(DateState known, TDateTime day, DateState was, TDateTime wasDay) const;
     // Date texts of moved tasks are kept back until the walk is over (or a message or
     // a failure interrupts it); text() answers with the text kept back.
-    static constexpr unsigned char PendingStart = 1, PendingEnd = 2;
+    // PendingListed marks a row in m_pendingRows, until the texts are written: a cell
+    // written meanwhile clears its own bit but leaves the row listed, so it is never
+    // listed twice.
+    static constexpr unsigned char PendingStart = 1, PendingEnd = 2, PendingListed = 4;
+    void listPending(int row, unsigned char bit)
+    {
+        if (!(m_rows[row].pending & PendingListed)) {
+            m_pendingRows[static_cast<std::size_t>(m_pendingCount++)] = row;
+            if (m_stats && m_pendingCount > m_stats->peakRowsKeptBack)
+                m_stats->peakRowsKeptBack = m_pendingCount;
+        }
+        m_rows[row].pending |= bit | PendingListed;
+    }
     const QString &pendingText(int column, int row) const;
     Q_ALWAYS_INLINE bool sameDay(int row, unsigned char bit, TDateTime day)
     {
