@@ -45,12 +45,6 @@ private slots:
     void escapeRestoresTheCell_data();
     void escapeRestoresTheCell();
     void selectionRefusedOrMovedAfterError();
-    void datePickerStandsOverDateCells();
-    void pickerCalendarRecalculatesAtCloseUp();
-    void pickerShowsTheWholeDate();
-    void typedDateCommitsWhenFinished_data();
-    void typedDateCommitsWhenFinished();
-    void refusedEarlyDateShowsTheCellAgain();
     void deleteClearsTheCell_data();
     void deleteClearsTheCell();
     void rightClickGreysPopupItems_data();
@@ -62,6 +56,19 @@ private slots:
     void openedFileStartsAtFirstCell();
     void currentCellWearsFocusFrame();
     void shownCellsAreCompletedBeforePainting();
+};
+
+class TestDatePicker : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void datePickerStandsOverDateCells();
+    void pickerCalendarRecalculatesAtCloseUp();
+    void pickerShowsTheWholeDate();
+    void typedDateCommitsWhenFinished_data();
+    void typedDateCommitsWhenFinished();
+    void refusedEarlyDateShowsTheCellAgain();
 };
 
 class TestTaskTableModel : public QObject {

@@ -36,6 +36,10 @@ int main(int argc, char **argv)
         status |= QTest::qExec(&t, argc, argv);
     }
     {
+        TestDatePicker t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    {
         TestSettingsDialog t;
         status |= QTest::qExec(&t, argc, argv);
     }

@@ -1,0 +1,255 @@
+// The date picker that stands over the Start and End cells of the real main window:
+// where it stands, what it shows, and when a picked or typed date reaches the plan.
+#include "test_classes.h"
+
+#include "app/main_window.h"
+#include "app/task_grid.h"
+#include "editing_fixture.h"
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace morvaine;
+
+namespace {
+
+using Window = BeepCountingWindow;
+EditingSession session;
+
+} // namespace
+
+void TestDatePicker::init()
+{
+    QVERIFY(session.start());
+}
+
+void TestDatePicker::cleanup()
+{
+    const QStringList unexpected = session.finish();
+    QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
+}
+
+void TestDatePicker::datePickerStandsOverDateCells()
+{
+    auto window = startWindow<Window>();
+    Project &project = window->project();
+    TaskGrid *grid = window->taskGrid();
+    QDateEdit *picker = window->datePicker();
+    putTasks(project, {QStringLiteral("Phase"), QStringLiteral("Dig"), QStringLiteral("Pour")});
+    project.taskTable.setCell(ColStart, 3, QStringLiteral("08.05.2024"));
+    project.taskTable.setCell(ColLevel, 2, QStringLiteral("2"));
+    project.taskTable.setCell(ColVeha, 1, QStringLiteral("v"));
+
+    // Tab from Duration onto a sub-task's Start.
+    window->SelectCell(ColDuration, 3);
+    press(Qt::Key_Tab);
+    QCOMPARE(QPoint(grid->currentColumn(), grid->currentRow()), QPoint(3, 3));
+    QVERIFY(picker->isVisible());
+    QCOMPARE(picker->geometry(), grid->cellRect(ColStart, 3));
+    QCOMPARE(picker->date(), QDate(2024, 5, 8));
+    QVERIFY(picker->isAncestorOf(QApplication::focusWidget()) || picker->hasFocus());
+
+    // Escape gives the grid the keyboard; typing there goes to the picker over the cell.
+    press(Qt::Key_Escape);
+    QCOMPARE(QApplication::focusWidget(), grid);
+    picker->setCurrentSection(QDateTimeEdit::DaySection);
+    type(QStringLiteral("9"));
+    QVERIFY(!grid->cellEditor());
+    QVERIFY(picker->isAncestorOf(QApplication::focusWidget()) || picker->hasFocus());
+    QCOMPARE(picker->findChild<QLineEdit *>()->text(), QStringLiteral("09.05.2024"));
+
+    // Tab finishes the date and goes on to End, the picker with it, and on to
+    // Forerunner, back in the grid.
+    press(Qt::Key_Tab);
+    QCOMPARE(project.taskTable.cell(ColStart, 3), QStringLiteral("09.05.2024"));
+    QCOMPARE(QPoint(grid->currentColumn(), grid->currentRow()), QPoint(4, 3));
+    QCOMPARE(picker->geometry(), grid->cellRect(ColEnd, 3));
+    press(Qt::Key_Tab);
+    QCOMPARE(QPoint(grid->currentColumn(), grid->currentRow()), QPoint(5, 3));
+    QVERIFY(!picker->isVisible());
+    QCOMPARE(QApplication::focusWidget(), grid);
+
+    // Return in the picker goes down the column; the picker follows.
+    window->SelectCell(ColStart, 3);
+    press(Qt::Key_Return);
+    QCOMPARE(grid->currentRow(), 4);
+    QCOMPARE(picker->geometry(), grid->cellRect(ColStart, 4));
+    QCOMPARE(picker->date(), QDate(2024, 5, 6)); // an empty cell shows the project start
+
+    // Scrolled out of sight and back, it stays over its cell.
+    grid->setTopRow(10);
+    QVERIFY(!picker->isVisible());
+    grid->setTopRow(2);
+    QVERIFY(picker->isVisible());
+    QCOMPARE(picker->geometry(), grid->cellRect(ColStart, 4));
+    // A wider column before it moves it along.
+    grid->setColumnWidth(ColTask, 250);
+    QTRY_COMPARE(picker->geometry(), grid->cellRect(ColStart, 4));
+    QCOMPARE(picker->x(), grid->columnViewportPosition(ColStart));
+
+    // A group task's dates take neither the picker nor typing.
+    window->SelectCell(ColStart, 1);
+    QVERIFY(!picker->isVisible());
+    grid->setFocus();
+    press(Qt::Key_5);
+    QVERIFY(!grid->cellEditor());
+    QCOMPARE(project.taskTable.cell(ColStart, 1), QStringLiteral("06.05.2024"));
+    QCOMPARE(QPoint(grid->currentColumn(), grid->currentRow()), QPoint(3, 1));
+}
+
+void TestDatePicker::pickerCalendarRecalculatesAtCloseUp()
+{
+    auto window = startWindow<Window>();
+    Project &project = window->project();
+    QDateEdit *picker = window->datePicker();
+    putTasks(project, {QStringLiteral("Dig")});
+    project.taskTable.setCell(ColDuration, 1, QStringLiteral("3"));
+    project.taskTable.setCell(ColEnd, 1, QStringLiteral("08.05.2024"));
+    window->SelectCell(ColStart, 1);
+    QVERIFY(picker->isVisible());
+    project.settings().setValue(SettingsBlock::Modify, QStringLiteral("No"));
+
+    // The arrow drops the calendar down; moving its selection writes the cell only.
+    QTest::mouseClick(picker, Qt::LeftButton, {},
+                      QPoint(picker->width() - 4, picker->height() / 2));
+    QCalendarWidget *calendar = picker->calendarWidget();
+    QVERIFY(calendar->window()->isVisible());
+    QVERIFY(project.Edit.PickerDropped);
+    QWidget *days = QApplication::focusWidget();
+    QVERIFY(calendar->isAncestorOf(days));
+    QTest::keyClick(days, Qt::Key_Right);
+    QTest::keyClick(days, Qt::Key_Right);
+    QCOMPARE(project.taskTable.cell(ColStart, 1), QStringLiteral("08.05.2024"));
+    QCOMPARE(project.taskTable.cell(ColEnd, 1), QStringLiteral("08.05.2024"));
+    QCOMPARE(project.settings().modify(), QStringLiteral("Yes"));
+
+    // Closing it recalculates: three working days from Wednesday end on Friday.
+    QTest::keyClick(days, Qt::Key_Return);
+    QVERIFY(!calendar->window()->isVisible());
+    QVERIFY(!project.Edit.PickerDropped);
+    QVERIFY(!project.Edit.PickerPending);
+    QCOMPARE(project.taskTable.cell(ColEnd, 1), QStringLiteral("10.05.2024"));
+
+    // A day typed into the closed picker recalculates at once.
+    picker->setFocus();
+    picker->setCurrentSection(QDateTimeEdit::DaySection);
+    QTest::keyClick(picker, Qt::Key_Up);
+    QCOMPARE(project.taskTable.cell(ColStart, 1), QStringLiteral("09.05.2024"));
+    QCOMPARE(project.taskTable.cell(ColEnd, 1), QStringLiteral("13.05.2024"));
+}
+
+void TestDatePicker::pickerShowsTheWholeDate()
+{
+    auto window = startWindow<Window>();
+    Project &project = window->project();
+    TaskGrid *grid = window->taskGrid();
+    QDateEdit *picker = window->datePicker();
+    putTasks(project, {QStringLiteral("Dig")});
+    project.taskTable.setCell(ColStart, 1, QStringLiteral("28.12.2026"));
+    project.taskTable.setCell(ColEnd, 1, QStringLiteral("28.12.2026"));
+
+    for (const int column : {ColStart, ColEnd}) {
+        window->SelectCell(column, 1);
+        QCOMPARE(picker->geometry(), grid->cellRect(column, 1));
+        auto *line = picker->findChild<QLineEdit *>();
+        QCOMPARE(line->text(), QStringLiteral("28.12.2026"));
+        // The line edit keeps two pixels of its own on either side of the text.
+        const QMargins margins = line->textMargins();
+        const int room = line->contentsRect().width() - margins.left() - margins.right() - 4;
+        QVERIFY2(line->fontMetrics().horizontalAdvance(line->text()) <= room,
+                 qPrintable(QString::number(room)));
+    }
+}
+
+void TestDatePicker::typedDateCommitsWhenFinished_data()
+{
+    QTest::addColumn<QString>("finish");
+    QTest::addColumn<QPoint>("cellAfter");
+    QTest::newRow("Enter") << "Enter" << QPoint(ColStart, 2);
+    QTest::newRow("Tab") << "Tab" << QPoint(ColEnd, 1);
+    QTest::newRow("click on another cell") << "click" << QPoint(ColTask, 1);
+    QTest::newRow("calendar") << "calendar" << QPoint(ColStart, 1);
+}
+
+void TestDatePicker::typedDateCommitsWhenFinished()
+{
+    QFETCH(QString, finish);
+    QFETCH(QPoint, cellAfter);
+    auto window = startWindow<Window>();
+    Project &project = window->project();
+    TaskGrid *grid = window->taskGrid();
+    QDateEdit *picker = window->datePicker();
+    project.settings().setValue(SettingsBlock::StartDate, QStringLiteral("01.01.2019"));
+    putTasks(project, {QStringLiteral("Dig"), QStringLiteral("Pour")});
+    project.taskTable.setCell(ColDuration, 1, QStringLiteral("3"));
+    project.taskTable.setCell(ColStart, 1, QStringLiteral("17.12.2026"));
+    project.taskTable.setCell(ColEnd, 1, QStringLiteral("21.12.2026"));
+    window->SelectCell(ColStart, 1);
+    QVERIFY(picker->isVisible());
+    QSignalSpy changes(picker, &QDateEdit::dateChanged);
+
+    // The picker takes the keyboard with its day selected.
+    type(QStringLiteral("01012020"));
+    // Nothing counts while the user is still typing.
+    QCOMPARE(picker->findChild<QLineEdit *>()->text(), QStringLiteral("01.01.2020"));
+    QCOMPARE(project.taskTable.cell(ColStart, 1), QStringLiteral("17.12.2026"));
+    QCOMPARE(changes.count(), 0);
+
+    if (finish == QLatin1String("Enter")) {
+        press(Qt::Key_Return);
+    } else if (finish == QLatin1String("Tab")) {
+        press(Qt::Key_Tab);
+    } else if (finish == QLatin1String("click")) {
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->cellRect(ColTask, 1).center());
+    } else {
+        QTest::mouseClick(picker, Qt::LeftButton, {},
+                          QPoint(picker->width() - 4, picker->height() / 2));
+        QWidget *calendar = picker->calendarWidget()->window();
+        QVERIFY(calendar->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!calendar->isVisible());
+    }
+
+    // One change, one recalculation: three working days from Wednesday 1 January 2020.
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(project.taskTable.cell(ColStart, 1), QStringLiteral("01.01.2020"));
+    QCOMPARE(project.taskTable.cell(ColEnd, 1), QStringLiteral("03.01.2020"));
+    QCOMPARE(QPoint(grid->currentColumn(), grid->currentRow()), cellAfter);
+}
+
+void TestDatePicker::refusedEarlyDateShowsTheCellAgain()
+{
+    auto window = startWindow<Window>();
+    Project &project = window->project();
+    QDateEdit *picker = window->datePicker();
+    auto *line = picker->findChild<QLineEdit *>();
+    putTasks(project, {QStringLiteral("Dig")});
+    project.taskTable.setCell(ColStart, 1, QStringLiteral("07.05.2024"));
+    window->SelectCell(ColStart, 1);
+
+    // A step down counts at once; one day before the project start asks.
+    QTest::keyClick(picker, Qt::Key_Down);
+    QCOMPARE(project.taskTable.cell(ColStart, 1), QStringLiteral("06.05.2024"));
+    session.dialogs->answer(QMessageBox::No);
+    QTest::keyClick(picker, Qt::Key_Down);
+    QVERIFY(session.dialogs->done());
+    QCOMPARE(session.dialogs->boxes.value(0).section(QLatin1Char('|'), 0, 0), QStringLiteral("Confirm"));
+    QCOMPARE(project.taskTable.cell(ColStart, 1), QStringLiteral("06.05.2024"));
+    QTRY_COMPARE(line->text(), QStringLiteral("06.05.2024"));
+
+    // The same for a typed date.
+    session.dialogs->answer(QMessageBox::No);
+    picker->setFocus();
+    QTest::keyClicks(picker, QStringLiteral("01012020"));
+    QTest::keyClick(picker, Qt::Key_Tab);
+    QVERIFY(session.dialogs->done());
+    QCOMPARE(project.taskTable.cell(ColStart, 1), QStringLiteral("06.05.2024"));
+    window->SelectCell(ColStart, 1);
+    QTRY_COMPARE(line->text(), QStringLiteral("06.05.2024"));
+}
