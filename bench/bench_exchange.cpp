@@ -1,6 +1,8 @@
 // Exporting and importing a 9,999-task plan with 20,000 links as MS Project XML, each
 // against the project file's own save or open of the same plan in the same run.
 
+#include "bench_support.h"
+
 #include "exchange/ms_project_xml.h"
 #include "model/new_project.h"
 #include "model/project_file.h"
@@ -13,25 +15,14 @@
 
 #include <benchmark/benchmark.h>
 
-#include <ctime>
-
 using namespace morvaine;
+using bench::QuietHost;
 
 namespace {
 
-class QuietHost : public Host {
-public:
-    MsgAnswer MessageBox(const QString &, const QString &text, MsgIcon, MsgButtons) override
-    {
-        qFatal("unexpected message: %s", qPrintable(text));
-    }
-    QString AskSaveFileName() override { return path; }
-    QString path;
-};
-
 struct BigPlan {
     Project project;
-    QuietHost host;
+    QuietHost host{true};
     QTemporaryDir dir;
     QString xmlPath;
     BigPlan()
@@ -86,22 +77,6 @@ BigPlan &big()
     return b;
 }
 
-// The processor time of the calling thread: the machine is shared, and waiting for a
-// core would weigh on the two sides of a ratio unevenly.
-double threadSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
-}
-
-template <typename Work> double secondsOf(Work &&work)
-{
-    const double began = threadSeconds();
-    work();
-    return threadSeconds() - began;
-}
-
 // "vs_save" is the export's time over SaveProject's, both measured alternately.
 void BM_ExportMsProjectXml(benchmark::State &state)
 {
@@ -109,8 +84,8 @@ void BM_ExportMsProjectXml(benchmark::State &state)
     double exportTime = 0;
     double saveTime = 0;
     for (auto _ : state) {
-        exportTime += secondsOf([&] { ExportMsProjectXml(b.project, b.host, b.xmlPath); });
-        saveTime += secondsOf([&] { SaveProject(b.project, b.host, QStringLiteral("Save")); });
+        exportTime += bench::SecondsOf([&] { ExportMsProjectXml(b.project, b.host, b.xmlPath); });
+        saveTime += bench::SecondsOf([&] { SaveProject(b.project, b.host, QStringLiteral("Save")); });
     }
     state.counters["export_ms"] = 1000 * exportTime / double(state.iterations());
     state.counters["save_ms"] = 1000 * saveTime / double(state.iterations());
@@ -127,13 +102,13 @@ void BM_ImportMsProjectXml(benchmark::State &state)
     double importTime = 0;
     double loadTime = 0;
     for (auto _ : state) {
-        importTime += secondsOf([&] {
+        importTime += bench::SecondsOf([&] {
             Project imported;
             InitNewProject(imported, b.host);
             ImportMsProjectXml(imported, b.host, b.xmlPath);
             benchmark::DoNotOptimize(imported.LastTaskRow);
         });
-        loadTime += secondsOf([&] {
+        loadTime += bench::SecondsOf([&] {
             Project loaded;
             InitNewProject(loaded, b.host);
             LoadProject(loaded, b.host, b.host.path);
@@ -152,9 +127,5 @@ BENCHMARK(BM_ImportMsProjectXml)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks<QCoreApplication>(argc, argv);
 }

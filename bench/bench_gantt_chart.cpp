@@ -5,6 +5,8 @@
 // project (at most 1.3x): "vs_50_tasks" is the ratio. Also timed: building the index
 // plus one screen, the first repaint after a recalculation.
 
+#include "bench_support.h"
+
 #include "model/convert.h"
 #include "model/project.h"
 #include "views/canvas.h"
@@ -18,7 +20,6 @@
 #include <QPainter>
 #include <QRandomGenerator>
 
-#include <ctime>
 #include <memory>
 
 using namespace morvaine;
@@ -83,13 +84,6 @@ void PaintScreen(const Project &project, const GanttIndex &index, int firstTaskR
     }
 }
 
-double ThreadSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
-
 double g_baselineSeconds = 0; // per screen, 50 tasks
 
 struct Screen {
@@ -118,12 +112,12 @@ void Run(benchmark::State &state, int tasks, int firstTaskRow, bool baseline)
 
     // Processor time of this thread, so that other load on the machine does not skew
     // the ratio.
-    const double began = ThreadSeconds();
+    const double began = bench::ThreadSeconds();
     for (auto _ : state) {
         PaintScreen(*screen.project, index, screen.firstTaskRow, screen.firstColumn, image);
         benchmark::DoNotOptimize(image.constBits());
     }
-    const double seconds = (ThreadSeconds() - began) / double(state.iterations());
+    const double seconds = (bench::ThreadSeconds() - began) / double(state.iterations());
     state.counters["cpu_us_per_screen"] = seconds * 1e6;
     if (baseline)
         g_baselineSeconds = seconds;
@@ -146,14 +140,14 @@ void BM_GanttFirstRepaint_9999Tasks(benchmark::State &state)
 {
     const Screen screen = MakeScreen(TaskTable::LastRow, 9950);
     QImage image(ScreenColumns * ColumnWidth, ScreenRows * RowHeight, QImage::Format_RGB32);
-    const double began = ThreadSeconds();
+    const double began = bench::ThreadSeconds();
     for (auto _ : state) {
         const GanttIndex index(*screen.project);
         PaintScreen(*screen.project, index, screen.firstTaskRow, screen.firstColumn, image);
         benchmark::DoNotOptimize(image.constBits());
     }
     state.counters["cpu_ms_per_repaint"] =
-        (ThreadSeconds() - began) / double(state.iterations()) * 1e3;
+        (bench::ThreadSeconds() - began) / double(state.iterations()) * 1e3;
 }
 
 } // namespace
@@ -165,10 +159,5 @@ BENCHMARK(BM_GanttFirstRepaint_9999Tasks)->Unit(benchmark::kMillisecond);
 // Fonts need a QGuiApplication, which benchmark's own main would not make.
 int main(int argc, char **argv)
 {
-    QGuiApplication app(argc, argv);
-    InstallFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks<QGuiApplication>(argc, argv, InstallFontSubstitutions);
 }

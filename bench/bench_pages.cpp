@@ -2,6 +2,8 @@
 // the pages of a 50-task project. A page must not grow dearer with the project (at most
 // 1.3x): "vs_50_tasks" is the ratio of the processor time per page.
 
+#include "bench_support.h"
+
 #include "output_bench_project.h"
 
 #include "output/print_pages.h"
@@ -74,10 +76,5 @@ BENCHMARK(BM_Pdf_9999Tasks)->Unit(benchmark::kMillisecond)->Iterations(1);
 // Fonts need a QGuiApplication, which benchmark's own main would not make.
 int main(int argc, char **argv)
 {
-    QGuiApplication app(argc, argv);
-    InstallFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks<QGuiApplication>(argc, argv, InstallFontSubstitutions);
 }

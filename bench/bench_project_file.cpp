@@ -1,6 +1,8 @@
 // Saving and opening a 9,999-task project, against a plain QDataStream round trip of
 // the same texts (the cost of moving the bytes at all).
 
+#include "bench_support.h"
+
 #include "model/new_project.h"
 #include "model/project_file.h"
 
@@ -14,22 +16,13 @@
 #include <chrono>
 
 using namespace morvaine;
+using bench::QuietHost;
 
 namespace {
 
-class QuietHost : public Host {
-public:
-    MsgAnswer MessageBox(const QString &, const QString &text, MsgIcon, MsgButtons) override
-    {
-        qFatal("unexpected message: %s", qPrintable(text));
-    }
-    QString AskSaveFileName() override { return path; }
-    QString path;
-};
-
 struct BigProject {
     Project project;
-    QuietHost host;
+    QuietHost host{true};
     QTemporaryDir dir;
     BigProject()
     {
@@ -119,9 +112,5 @@ BENCHMARK(BM_SaveAndOpenProject)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks<QCoreApplication>(argc, argv);
 }

@@ -3,6 +3,8 @@
 // cells that reads them as the report does (working days, percent, the list's names)
 // without looking any name up. "vs_plain_pass" is the ratio; the goal is at most 3x.
 
+#include "bench_support.h"
+
 #include "model/convert.h"
 #include "model/host.h"
 #include "model/new_project.h"
@@ -15,20 +17,12 @@
 
 #include <QCoreApplication>
 
-#include <ctime>
 #include <memory>
 
 using namespace morvaine;
+using bench::QuietHost;
 
 namespace {
-
-class QuietHost : public Host {
-public:
-    MsgAnswer MessageBox(const QString &, const QString &, MsgIcon, MsgButtons) override
-    {
-        return MsgAnswer::Ok;
-    }
-};
 
 const int Resources = 999;
 
@@ -79,13 +73,6 @@ qint64 PlainPass(const Project &project)
     return sum;
 }
 
-double ThreadSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
-
 double g_baselineSeconds = 0;
 
 const Project &SharedProject()
@@ -99,10 +86,10 @@ void BM_PlainPass(benchmark::State &state)
     const Project &project = SharedProject();
     // Processor time of this thread, so that other load on the machine does not skew
     // the ratio.
-    const double began = ThreadSeconds();
+    const double began = bench::ThreadSeconds();
     for (auto _ : state)
         benchmark::DoNotOptimize(PlainPass(project));
-    g_baselineSeconds = (ThreadSeconds() - began) / double(state.iterations());
+    g_baselineSeconds = (bench::ThreadSeconds() - began) / double(state.iterations());
     state.counters["cpu_us"] = g_baselineSeconds * 1e6;
 }
 
@@ -110,12 +97,12 @@ void BM_BuildTotalReport(benchmark::State &state)
 {
     const Project &project = SharedProject();
     ReportGrid grid;
-    const double began = ThreadSeconds();
+    const double began = bench::ThreadSeconds();
     for (auto _ : state) {
         BuildTotalReport(project, grid);
         benchmark::DoNotOptimize(grid.cells[4][11].constData());
     }
-    const double seconds = (ThreadSeconds() - began) / double(state.iterations());
+    const double seconds = (bench::ThreadSeconds() - began) / double(state.iterations());
     state.counters["cpu_us"] = seconds * 1e6;
     if (g_baselineSeconds > 0)
         state.counters["vs_plain_pass"] = seconds / g_baselineSeconds;
@@ -128,9 +115,5 @@ BENCHMARK(BM_BuildTotalReport)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks<QCoreApplication>(argc, argv);
 }

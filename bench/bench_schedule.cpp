@@ -2,6 +2,8 @@
 // over an adjacency list parsed from the same Forerunner cells) measured in the same
 // iterations; and CalcEndDate of a long task beside a short one.
 
+#include "bench_support.h"
+
 #include "model/convert.h"
 #include "model/new_project.h"
 #include "schedule/calendar.h"
@@ -19,16 +21,9 @@
 #include <functional>
 
 using namespace morvaine;
+using bench::QuietHost;
 
 namespace {
-
-class QuietHost : public Host {
-public:
-    MsgAnswer MessageBox(const QString &, const QString &, MsgIcon, MsgButtons) override
-    {
-        return MsgAnswer::Ok;
-    }
-};
 
 TDateTime projectStart()
 {
@@ -270,9 +265,5 @@ BENCHMARK(BM_CalcEndDateLongVsShort)->Unit(benchmark::kMillisecond)->MinTime(1.0
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks<QCoreApplication>(argc, argv);
 }

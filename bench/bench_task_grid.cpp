@@ -4,6 +4,8 @@
 // The screen must not grow dearer with the project (at most 1.2x): "vs_50_tasks" is the ratio.
 // The screen's cells are completed once before the timing; painting itself only reads.
 
+#include "bench_support.h"
+
 #include "edit/cell_completion.h"
 #include "model/convert.h"
 #include "model/host.h"
@@ -19,10 +21,10 @@
 #include <QImage>
 #include <QPainter>
 
-#include <ctime>
 #include <memory>
 
 using namespace morvaine;
+using bench::QuietHost;
 
 namespace {
 
@@ -30,14 +32,6 @@ const int ColumnWidths[] = {40, 178, 64, 85, 86, 70, 75, 71};
 const int VisibleColumns = 8;
 const int ScreenRows = 40;
 const int RowHeight = 17;
-
-class QuietHost : public Host {
-public:
-    MsgAnswer MessageBox(const QString &, const QString &, MsgIcon, MsgButtons) override
-    {
-        return MsgAnswer::Ok;
-    }
-};
 
 const QString Names[] = {QStringLiteral("Inspect the site"),
                          QStringLiteral("Building works"),
@@ -92,13 +86,6 @@ void PaintScreen(const Project &project, int firstTaskRow, QImage &image)
     }
 }
 
-double ThreadSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) * 1e-9;
-}
-
 double g_baselineSeconds = 0; // per screen, 50 tasks
 
 void Run(benchmark::State &state, int tasks, int firstTaskRow, bool baseline)
@@ -110,12 +97,12 @@ void Run(benchmark::State &state, int tasks, int firstTaskRow, bool baseline)
 
     // Processor time of this thread, so that other load on the machine does not skew
     // the ratio.
-    const double began = ThreadSeconds();
+    const double began = bench::ThreadSeconds();
     for (auto _ : state) {
         PaintScreen(*project, firstTaskRow, image);
         benchmark::DoNotOptimize(image.constBits());
     }
-    const double seconds = (ThreadSeconds() - began) / double(state.iterations());
+    const double seconds = (bench::ThreadSeconds() - began) / double(state.iterations());
     state.counters["cpu_us_per_screen"] = seconds * 1e6;
     if (baseline)
         g_baselineSeconds = seconds;
@@ -141,10 +128,5 @@ BENCHMARK(BM_TaskGridScreen_9999TasksAtEnd)->Unit(benchmark::kMicrosecond);
 // Fonts need a QGuiApplication, which benchmark's own main would not make.
 int main(int argc, char **argv)
 {
-    QGuiApplication app(argc, argv);
-    InstallFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks<QGuiApplication>(argc, argv, InstallFontSubstitutions);
 }

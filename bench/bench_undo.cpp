@@ -1,6 +1,8 @@
 // Undo and redo of a recalculation that moved every task of a 9,999-task chain, beside
 // that recalculation itself, measured in the same iterations.
 
+#include "bench_support.h"
+
 #include "edit/undo_history.h"
 #include "model/convert.h"
 #include "model/new_project.h"
@@ -13,16 +15,9 @@
 #include <benchmark/benchmark.h>
 
 using namespace morvaine;
+using bench::QuietHost;
 
 namespace {
-
-class QuietHost : public Host {
-public:
-    MsgAnswer MessageBox(const QString &, const QString &, MsgIcon, MsgButtons) override
-    {
-        return MsgAnswer::Ok;
-    }
-};
 
 double seconds(const std::function<void()> &work)
 {
@@ -84,9 +79,5 @@ BENCHMARK(BM_UndoRedoOfWholeChainMove)->Unit(benchmark::kMillisecond)->MinTime(1
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::RunBenchmarks<QCoreApplication>(argc, argv);
 }
