@@ -2,6 +2,8 @@
 
 #include "ms_project_reader.h"
 
+#include <algorithm>
+
 #include "xml_pull_reader.h"
 
 #include <cmath>
@@ -9,6 +11,14 @@
 namespace morvaine::msp {
 
 namespace {
+
+// Whether an element's name is the given one; inline, as every element read is told
+// apart by a row of these.
+template <std::size_t N> bool is(QStringView name, const char16_t (&literal)[N])
+{
+    return name.size() == qsizetype(N - 1) &&
+           std::equal(literal, literal + N - 1, name.utf16());
+}
 
 // Reads the elements the planner uses and skips every other one (views, extended
 // attributes, baselines, time-phased data...). A value that cannot be read ends the
@@ -135,28 +145,28 @@ private:
 
     bool readProjectElement(QStringView name, Document &doc)
     {
-        if (name == u"Name")
+        if (is(name, u"Name"))
             doc.name = text();
-        else if (name == u"Title")
+        else if (is(name, u"Title"))
             doc.title = text();
-        else if (name == u"Author")
+        else if (is(name, u"Author"))
             doc.author = text();
-        else if (name == u"CurrencySymbol")
+        else if (is(name, u"CurrencySymbol"))
             doc.currency = text().trimmed();
-        else if (name == u"StartDate")
+        else if (is(name, u"StartDate"))
             doc.startDate = dateTime();
-        else if (name == u"MinutesPerDay")
+        else if (is(name, u"MinutesPerDay"))
             doc.minutesPerDay = integer();
-        else if (name == u"CalendarUID")
+        else if (is(name, u"CalendarUID"))
             doc.calendarUid = integer();
-        else if (name == u"Calendars")
-            children([&](QStringView n) { return n == u"Calendar" && readCalendar(doc); });
-        else if (name == u"Tasks")
-            children([&](QStringView n) { return n == u"Task" && readTask(doc); });
-        else if (name == u"Resources")
-            children([&](QStringView n) { return n == u"Resource" && readResource(doc); });
-        else if (name == u"Assignments")
-            children([&](QStringView n) { return n == u"Assignment" && readAssignment(doc); });
+        else if (is(name, u"Calendars"))
+            children([&](QStringView n) { return is(n, u"Calendar") && readCalendar(doc); });
+        else if (is(name, u"Tasks"))
+            children([&](QStringView n) { return is(n, u"Task") && readTask(doc); });
+        else if (is(name, u"Resources"))
+            children([&](QStringView n) { return is(n, u"Resource") && readResource(doc); });
+        else if (is(name, u"Assignments"))
+            children([&](QStringView n) { return is(n, u"Assignment") && readAssignment(doc); });
         else
             return false;
         return true;
@@ -166,14 +176,14 @@ private:
     {
         Calendar calendar;
         children([&](QStringView name) {
-            if (name == u"UID")
+            if (is(name, u"UID"))
                 calendar.uid = integer();
-            else if (name == u"BaseCalendarUID")
+            else if (is(name, u"BaseCalendarUID"))
                 calendar.baseUid = integer();
-            else if (name == u"IsBaseCalendar")
+            else if (is(name, u"IsBaseCalendar"))
                 calendar.isBase = boolean();
-            else if (name == u"WeekDays")
-                children([&](QStringView n) { return n == u"WeekDay" && readWeekDay(calendar); });
+            else if (is(name, u"WeekDays"))
+                children([&](QStringView n) { return is(n, u"WeekDay") && readWeekDay(calendar); });
             else
                 return false;
             return true;
@@ -187,9 +197,9 @@ private:
         int dayType = -1;
         int working = -1;
         children([&](QStringView name) {
-            if (name == u"DayType")
+            if (is(name, u"DayType"))
                 dayType = integer();
-            else if (name == u"DayWorking")
+            else if (is(name, u"DayWorking"))
                 working = boolean() ? 1 : 0;
             else
                 return false;
@@ -206,27 +216,27 @@ private:
         Task task;
         task.order = static_cast<int>(doc.tasks.size());
         children([&](QStringView name) {
-            if (name == u"UID")
+            if (is(name, u"UID"))
                 task.uid = integer();
-            else if (name == u"ID")
+            else if (is(name, u"ID"))
                 task.id = integer();
-            else if (name == u"Name")
+            else if (is(name, u"Name"))
                 task.name = text();
-            else if (name == u"IsNull")
+            else if (is(name, u"IsNull"))
                 task.isNull = boolean();
-            else if (name == u"OutlineLevel")
+            else if (is(name, u"OutlineLevel"))
                 task.outlineLevel = integer();
-            else if (name == u"Milestone")
+            else if (is(name, u"Milestone"))
                 task.milestone = boolean();
-            else if (name == u"Start")
+            else if (is(name, u"Start"))
                 task.start = dateTime();
-            else if (name == u"Finish")
+            else if (is(name, u"Finish"))
                 task.finish = dateTime();
-            else if (name == u"PercentComplete")
+            else if (is(name, u"PercentComplete"))
                 task.percent = integer();
-            else if (name == u"Duration")
+            else if (is(name, u"Duration"))
                 task.minutes = duration(doc.minutesPerDay);
-            else if (name == u"PredecessorLink")
+            else if (is(name, u"PredecessorLink"))
                 task.links.push_back(readLink());
             else
                 return false;
@@ -254,13 +264,13 @@ private:
     {
         Link link;
         children([&](QStringView name) {
-            if (name == u"PredecessorUID")
+            if (is(name, u"PredecessorUID"))
                 link.predecessorUid = integer();
-            else if (name == u"Type")
+            else if (is(name, u"Type"))
                 link.type = integer();
-            else if (name == u"LinkLag")
+            else if (is(name, u"LinkLag"))
                 link.lag = decimal();
-            else if (name == u"CrossProject")
+            else if (is(name, u"CrossProject"))
                 link.crossProject = boolean();
             else
                 return false;
@@ -273,15 +283,15 @@ private:
     {
         Resource resource;
         children([&](QStringView name) {
-            if (name == u"UID")
+            if (is(name, u"UID"))
                 resource.uid = integer();
-            else if (name == u"ID")
+            else if (is(name, u"ID"))
                 resource.id = integer();
-            else if (name == u"Name")
+            else if (is(name, u"Name"))
                 resource.name = text();
-            else if (name == u"IsNull")
+            else if (is(name, u"IsNull"))
                 resource.isNull = boolean();
-            else if (name == u"StandardRate")
+            else if (is(name, u"StandardRate"))
                 resource.rate = decimal();
             else
                 return false;
@@ -299,9 +309,9 @@ private:
         int taskUid = -1;
         int resourceUid = -1;
         children([&](QStringView name) {
-            if (name == u"TaskUID")
+            if (is(name, u"TaskUID"))
                 taskUid = integer();
-            else if (name == u"ResourceUID")
+            else if (is(name, u"ResourceUID"))
                 resourceUid = integer();
             else
                 return false;

@@ -19,7 +19,7 @@ bool isBlank(QChar c)
 
 // Control characters other than blanks, and U+FFFE and U+FFFF, may stand nowhere in
 // an XML document.
-bool forbidden(char16_t c)
+constexpr bool forbidden(char16_t c)
 {
     return (c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r') || c >= 0xFFFE;
 }
@@ -51,14 +51,32 @@ bool inName(QChar c)
 // reference or a carriage return that appendText must replace, or a '>' or a character
 // it must check. Element texts and the blanks between tags are short: a plain loop is
 // faster here than a library search.
+enum TextCharacter : unsigned char { Plain, Special, Ends };
+constexpr std::array<TextCharacter, 128> AsciiTextCharacters = [] {
+    std::array<TextCharacter, 128> table{};
+    for (int c = 0; c < 128; ++c)
+        table[std::size_t(c)] = c == '<'                                   ? Ends
+                                : c == '&' || c == '\r' || c == '>' || forbidden(char16_t(c)) ? Special
+                                                                           : Plain;
+    return table;
+}();
+
 qsizetype textEnd(const QChar *data, qsizetype size, qsizetype from, bool &plain)
 {
     plain = true;
     qsizetype i = from;
-    for (; i < size && data[i] != QLatin1Char('<'); ++i)
-        if (data[i] == QLatin1Char('&') || data[i] == QLatin1Char('\r') ||
-            data[i] == QLatin1Char('>') || forbidden(data[i].unicode()))
+    for (; i < size; ++i) {
+        const char16_t c = data[i].unicode();
+        if (c < 0x80) {
+            const TextCharacter kind = AsciiTextCharacters[c];
+            if (kind == Ends)
+                break;
+            if (kind == Special)
+                plain = false;
+        } else if (forbidden(c)) {
             plain = false;
+        }
+    }
     return i;
 }
 
@@ -127,6 +145,15 @@ QString XmlPullReader::namespaceUri() const
         if (m_namespaces[i].first == prefix)
             return m_namespaces[i].second;
     return {};
+}
+
+void XmlPullReader::closeElement()
+{
+    // Namespace declarations end with the element that made them.
+    const qsizetype declarations = m_open.constLast().nsCount;
+    if (m_namespaces.size() != declarations)
+        m_namespaces.resize(declarations);
+    m_open.removeLast();
 }
 
 bool XmlPullReader::declared(QStringView prefix) const
@@ -356,13 +383,12 @@ bool XmlPullReader::readEndTag()
     m_pos += 2;
     // Usually the end tag names the open element and closes at once.
     if (!m_open.isEmpty()) {
-        const QStringView open = m_open.last().qualifiedName;
+        const QStringView open = m_open.constLast().qualifiedName;
         const qsizetype close = m_pos + open.size();
         if (close < m_size && m_data[close] == QLatin1Char('>') &&
             std::equal(open.begin(), open.end(), m_data + m_pos)) {
             m_pos = close + 1;
-            m_namespaces.resize(m_open.last().nsCount);
-            m_open.removeLast();
+            closeElement();
             return true;
         }
     }
@@ -375,15 +401,14 @@ bool XmlPullReader::readEndTag()
         return false;
     }
     ++m_pos;
-    if (m_open.isEmpty() || m_open.last().qualifiedName != qualified) {
+    if (m_open.isEmpty() || m_open.constLast().qualifiedName != qualified) {
         fail(m_open.isEmpty() ? QStringLiteral("the end tag </%1> has no start tag").arg(qualified)
                               : QStringLiteral("the end tag </%1> does not match <%2>")
-                                    .arg(qualified, m_open.last().qualifiedName),
+                                    .arg(qualified, m_open.constLast().qualifiedName),
              at);
         return false;
     }
-    m_namespaces.resize(m_open.last().nsCount);
-    m_open.removeLast();
+    closeElement();
     return true;
 }
 
@@ -391,8 +416,7 @@ XmlPullReader::Token XmlPullReader::next()
 {
     if (m_emptyElement) {
         m_emptyElement = false;
-        m_namespaces.resize(m_open.last().nsCount);
-        m_open.removeLast();
+        closeElement();
         return Token::End;
     }
     const QStringView all(m_data, m_size);
@@ -400,7 +424,7 @@ XmlPullReader::Token XmlPullReader::next()
         if (m_pos >= m_size) {
             if (!m_open.isEmpty())
                 fail(QStringLiteral("the document ends before </%1>")
-                         .arg(m_open.last().qualifiedName),
+                         .arg(m_open.constLast().qualifiedName),
                      m_size);
             else if (!m_rootSeen)
                 fail(QStringLiteral("the document has no element"), m_size);
@@ -494,15 +518,14 @@ QStringView XmlPullReader::readElementTextView()
         // A plain text followed at once by the element's end tag is the usual case.
         bool plain = true;
         const qsizetype lt = textEnd(m_data, m_size, m_pos, plain);
-        const QStringView name = m_open.last().qualifiedName;
+        const QStringView name = m_open.constLast().qualifiedName;
         const qsizetype close = lt + 2 + name.size();
         if (plain && close < m_size && m_data[lt + 1] == QLatin1Char('/') &&
             m_data[close] == QLatin1Char('>') &&
             std::equal(name.begin(), name.end(), m_data + lt + 2)) {
             const QStringView raw(m_data + m_pos, lt - m_pos);
             m_pos = close + 1;
-            m_namespaces.resize(m_open.last().nsCount);
-            m_open.removeLast();
+            closeElement();
             return raw;
         }
     }

@@ -56,6 +56,7 @@ private:
     void fail(const QString &message, qsizetype at);
     void skipBlanks();
     bool declared(QStringView prefix) const;
+    void closeElement();
 
     struct Attribute {
         QStringView name;
