@@ -85,7 +85,8 @@ void BM_ExportMsProjectXml(benchmark::State &state)
     double saveTime = 0;
     for (auto _ : state) {
         exportTime += bench::SecondsOf([&] { ExportMsProjectXml(b.project, b.host, b.xmlPath); });
-        saveTime += bench::SecondsOf([&] { SaveProject(b.project, b.host, QStringLiteral("Save")); });
+        saveTime +=
+            bench::SecondsOf([&] { SaveProject(b.project, b.host, QStringLiteral("Save")); });
     }
     state.counters["export_ms"] = 1000 * exportTime / double(state.iterations());
     state.counters["save_ms"] = 1000 * saveTime / double(state.iterations());

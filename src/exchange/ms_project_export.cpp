@@ -426,8 +426,7 @@ private:
             m_xml.duration("Work", hours * resources.size());
         }
         element("Milestone", days == 0 ? "1" : "0");
-        element("Summary",
-                m_table.cell(ColVeha, row).isEmpty() ? "0" : "1");
+        element("Summary", m_table.cell(ColVeha, row).isEmpty() ? "0" : "1");
         const QString &completion = m_table.cell(ColCompletion, row);
         if (!completion.isEmpty())
             element("PercentComplete",

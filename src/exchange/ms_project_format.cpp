@@ -104,9 +104,10 @@ std::optional<double> ParseDurationMinutes(QStringView input, int minutesPerDay)
         // Whole numbers, by far the most common, are read here; fractions by Qt.
         double value = 0;
         const QStringView number = text.mid(from, i - from);
-        const bool whole = number.size() <= 15 && std::all_of(number.begin(), number.end(), [](QChar c) {
-            return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-        });
+        const bool whole =
+            number.size() <= 15 && std::all_of(number.begin(), number.end(), [](QChar c) {
+                return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+            });
         if (whole) {
             for (const QChar digit : number)
                 value = value * 10 + (digit.unicode() - u'0');

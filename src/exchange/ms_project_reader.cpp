@@ -16,8 +16,7 @@ namespace {
 // apart by a row of these.
 template <std::size_t N> bool is(QStringView name, const char16_t (&literal)[N])
 {
-    return name.size() == qsizetype(N - 1) &&
-           std::equal(literal, literal + N - 1, name.utf16());
+    return name.size() == qsizetype(N - 1) && std::equal(literal, literal + N - 1, name.utf16());
 }
 
 // Reads the elements the planner uses and skips every other one (views, extended

@@ -55,9 +55,10 @@ enum TextCharacter : unsigned char { Plain, Special, Ends };
 constexpr std::array<TextCharacter, 128> AsciiTextCharacters = [] {
     std::array<TextCharacter, 128> table{};
     for (int c = 0; c < 128; ++c)
-        table[std::size_t(c)] = c == '<'                                   ? Ends
-                                : c == '&' || c == '\r' || c == '>' || forbidden(char16_t(c)) ? Special
-                                                                           : Plain;
+        table[std::size_t(c)] = c == '<' ? Ends
+                                : c == '&' || c == '\r' || c == '>' || forbidden(char16_t(c))
+                                    ? Special
+                                    : Plain;
     return table;
 }();
 

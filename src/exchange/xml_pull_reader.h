@@ -76,7 +76,7 @@ private:
     QStringView m_name;
     QStringView m_qualifiedName;
     qsizetype m_tagAt = 0;
-    qsizetype m_nameColon = -1; // in the name readName read last, or -1
+    qsizetype m_nameColon = -1;  // in the name readName read last, or -1
     bool m_emptyElement = false; // the current start tag ended in "/>"
     bool m_rootSeen = false;
     bool m_documentType = false;

@@ -239,7 +239,8 @@ void TestDatePicker::refusedEarlyDateShowsTheCellAgain()
     session.dialogs->answer(QMessageBox::No);
     QTest::keyClick(picker, Qt::Key_Down);
     QVERIFY(session.dialogs->done());
-    QCOMPARE(session.dialogs->boxes.value(0).section(QLatin1Char('|'), 0, 0), QStringLiteral("Confirm"));
+    QCOMPARE(session.dialogs->boxes.value(0).section(QLatin1Char('|'), 0, 0),
+             QStringLiteral("Confirm"));
     QCOMPARE(project.taskTable.cell(ColStart, 1), QStringLiteral("06.05.2024"));
     QTRY_COMPARE(line->text(), QStringLiteral("06.05.2024"));
 

@@ -16,9 +16,10 @@ using namespace morvaine;
 
 namespace {
 
-// What a reader saw: one line per element, "depth name {namespace} [text]", in
-// document order, then "error" when it stopped on one.
-QString str(QStringView view) { return view.toString(); }
+QString str(QStringView view)
+{
+    return view.toString();
+}
 
 template <typename Reader> struct Walk {
     // The outline of the document, through readNextStartElement alone.
@@ -46,7 +47,10 @@ template <typename Reader> struct Walk {
     }
 };
 
-QString textOf(XmlPullReader &reader) { return reader.readElementText(); }
+QString textOf(XmlPullReader &reader)
+{
+    return reader.readElementText();
+}
 QString textOf(QXmlStreamReader &reader)
 {
     return reader.readElementText(QXmlStreamReader::SkipChildElements);
@@ -65,6 +69,8 @@ void finish(QXmlStreamReader &reader)
         reader.readNext();
 }
 
+// What a reader saw: one line per element, "depth name {namespace} [text]", in
+// document order, then "error" when it stopped on one.
 template <typename Reader> QStringList walk(const QByteArray &document)
 {
     QStringList out;
