@@ -13,16 +13,10 @@ private slots:
     void startWithoutFileWritesAssociation();
     void startWithFileOpensItAndWritesNoAssociation();
     void associationFailureIsShownAndProgramRuns();
-    void newWithoutChangesDoesNotAsk();
-    void unsavedChangesPrompt_data();
-    void unsavedChangesPrompt();
-    void saveOverwritesOpenedFileAndKeepsCaption();
-    void untitledSaveAsksForAFile();
     void errorInCommandIsShownAndWindowGoesOn();
     void gridReportsSelectionBeforeItMoves();
     void typingStoresTextAndMarksModified();
     void gridsShareTheirTopRow();
-    void saveAsAsksBeforeReplacingAFile();
     void helpTargetWithoutProgramIsNamed_data();
     void helpTargetWithoutProgramIsNamed();
     void scaleButtonsAreExclusive_data();
@@ -32,6 +26,19 @@ private slots:
     void criticalPathFollowsTheProject();
     void windowPlacement_data();
     void windowPlacement();
+};
+
+class TestDocumentCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void newWithoutChangesDoesNotAsk();
+    void unsavedChangesPrompt_data();
+    void unsavedChangesPrompt();
+    void saveOverwritesOpenedFileAndKeepsCaption();
+    void untitledSaveAsksForAFile();
+    void saveAsAsksBeforeReplacingAFile();
 };
 
 class TestEditingWidgets : public QObject {

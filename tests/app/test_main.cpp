@@ -32,6 +32,10 @@ int main(int argc, char **argv)
         status |= QTest::qExec(&t, argc, argv);
     }
     {
+        TestDocumentCommands t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    {
         TestEditingWidgets t;
         status |= QTest::qExec(&t, argc, argv);
     }

@@ -5,9 +5,8 @@
 #include "app/gantt_chart.h"
 #include "app/main_window.h"
 #include "app/task_grid.h"
+#include "file_fixture.h"
 #include "modal_script.h"
-#include "model/new_project.h"
-#include "model/project_file.h"
 #include "recording_host.h"
 #include "widgets/help_links.h"
 #include "widgets/window_position.h"
@@ -22,11 +21,9 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSet>
-#include <QSignalSpy>
 #include <QSplitter>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUrl>
@@ -43,39 +40,6 @@ std::unique_ptr<QTemporaryDir> tempDir;
 QString tempPath(const QString &name)
 {
     return tempDir->filePath(name);
-}
-
-// A window as the program starts it, shown, with its start-up file work done.
-std::unique_ptr<MainWindow> startWindow(const QStringList &parameters = {})
-{
-    auto window = std::make_unique<MainWindow>(parameters);
-    window->show();
-    if (!QTest::qWaitForWindowExposed(window.get()))
-        qWarning("window not exposed");
-    QTest::qWait(20);
-    return window;
-}
-
-// Writes a project file holding one named task on row 1.
-void writeProject(const QString &path, const QString &taskName)
-{
-    Project project;
-    RecordingHost host;
-    InitNewProject(project, host);
-    project.taskTable.setCell(ColTask, 1, taskName);
-    project.taskTable.setCell(ColDuration, 1, QStringLiteral("2 days"));
-    host.saveFileName = path;
-    SaveProject(project, host, QStringLiteral("SaveAs"));
-    QVERIFY(host.messages.isEmpty());
-}
-
-QString readTask(const QString &path)
-{
-    Project project;
-    RecordingHost host;
-    InitNewProject(project, host);
-    LoadProject(project, host, path);
-    return host.messages.isEmpty() ? project.taskTable.cell(ColTask, 1) : QStringLiteral("#error");
 }
 
 bool pictureHasInk(const QIcon &icon)
@@ -106,7 +70,7 @@ void TestMainWindow::cleanup()
 void TestMainWindow::startUpShowsNewProject()
 {
     ModalScript script;
-    auto window = startWindow();
+    auto window = showWindow();
     Project &project = window->project();
     TaskGrid *grid = window->taskGrid();
     QAbstractItemModel *model = grid->model();
@@ -151,7 +115,7 @@ void TestMainWindow::startUpShowsNewProject()
 
 void TestMainWindow::menusAndToolBarInOrder()
 {
-    auto window = startWindow();
+    auto window = showWindow();
     auto describe = [](QMenu *menu) {
         QStringList items;
         for (QAction *item : menu->actions()) {
@@ -228,7 +192,7 @@ void TestMainWindow::menusAndToolBarInOrder()
 
 void TestMainWindow::commandTableRules()
 {
-    auto window = startWindow();
+    auto window = showWindow();
 
     // Each command once; every menu, popup and tool-bar entry names a command, and
     // every command is reachable from one of them.
@@ -307,7 +271,7 @@ void TestMainWindow::commandTableRules()
 void TestMainWindow::startWithoutFileWritesAssociation()
 {
     ModalScript script;
-    auto window = startWindow();
+    auto window = showWindow();
     const QString desktop = tempPath(QStringLiteral("xdg/applications/morvaine.desktop"));
     QTRY_VERIFY(QFile::exists(desktop));
     QVERIFY(QFile::exists(tempPath(QStringLiteral("xdg/mime/packages/morvaine.xml"))));
@@ -326,7 +290,7 @@ void TestMainWindow::startWithFileOpensItAndWritesNoAssociation()
     const QString path = tempPath(QStringLiteral("plan.mrv"));
     writeProject(path, QStringLiteral("Alpha"));
     ModalScript script;
-    auto window = startWindow({path});
+    auto window = showWindow({path});
     QTRY_COMPARE(window->windowTitle(), QStringLiteral("Morvaine 1.0 - plan.mrv"));
     QCOMPARE(window->project().taskTable.cell(ColTask, 1), QStringLiteral("Alpha"));
     QCOMPARE(window->project().settings().fileName(), path);
@@ -344,7 +308,7 @@ void TestMainWindow::associationFailureIsShownAndProgramRuns()
 
     ModalScript script;
     script.answer(QMessageBox::Ok);
-    auto window = startWindow();
+    auto window = showWindow();
     QTRY_VERIFY(script.done());
     QCOMPARE(script.boxes.size(), 1);
     QVERIFY2(script.boxes[0].startsWith(QLatin1String("Error|Cannot write the file association")),
@@ -354,156 +318,9 @@ void TestMainWindow::associationFailureIsShownAndProgramRuns()
     QCOMPARE(window->windowTitle(), QStringLiteral("Morvaine 1.0"));
 }
 
-void TestMainWindow::newWithoutChangesDoesNotAsk()
-{
-    auto window = startWindow();
-    Project &project = window->project();
-    project.taskTable.setCell(ColTask, 1, QStringLiteral("Walls"));
-    project.taskTable.setCell(ColDuration, 1, QStringLiteral("3 days"));
-    project.LastTaskRow = 1;
-    window->SetCaption(QStringLiteral("Morvaine 1.0 - old.mrv"));
-
-    ModalScript script;
-    window->action(QStringLiteral("New1"))->trigger();
-    QVERIFY(script.boxes.isEmpty());
-    QVERIFY(project.taskTable.cell(ColTask, 1).isEmpty());
-    QVERIFY(project.taskTable.cell(ColDuration, 1).isEmpty());
-    QCOMPARE(window->windowTitle(), QStringLiteral("Morvaine 1.0"));
-    QCOMPARE(window->taskGrid()->currentRow(), 1);
-    QCOMPARE(window->taskGrid()->currentColumn(), 1);
-}
-
-void TestMainWindow::unsavedChangesPrompt_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<bool>("saved");
-    QTest::addColumn<bool>("goesOn");
-
-    for (const char *command : {"New", "Open", "Close"}) {
-        QTest::addRow("%s, Yes", command) << command << int(QMessageBox::Yes) << true << true;
-        QTest::addRow("%s, No", command) << command << int(QMessageBox::No) << false << true;
-        QTest::addRow("%s, Cancel", command)
-            << command << int(QMessageBox::Cancel) << false << false;
-    }
-}
-
-void TestMainWindow::unsavedChangesPrompt()
-{
-    QFETCH(QString, command);
-    QFETCH(int, answer);
-    QFETCH(bool, saved);
-    QFETCH(bool, goesOn);
-
-    auto window = startWindow();
-    Project &project = window->project();
-    const QString path = tempPath(QStringLiteral("old.mrv"));
-    project.taskTable.setCell(ColTask, 1, QStringLiteral("Old task"));
-    project.LastTaskRow = 1;
-    project.settings().setValue(SettingsBlock::FileName, path);
-    project.settings().markModified();
-
-    ModalScript script;
-    script.answer(QMessageBox::StandardButton(answer));
-    if (goesOn && command == QLatin1String("Open"))
-        script.cancel(); // the open dialog
-    if (command == QLatin1String("New"))
-        window->action(QStringLiteral("New1"))->trigger();
-    else if (command == QLatin1String("Open"))
-        window->action(QStringLiteral("Load1"))->trigger();
-    else
-        window->close();
-
-    QVERIFY(script.done());
-    QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join('\n')));
-    QCOMPARE(script.boxes,
-             QStringList{"Confirm|Save changes in the project before closing the program?"});
-    QCOMPARE(script.icons.value(0), QMessageBox::Warning);
-    QCOMPARE(QFile::exists(path), saved);
-    if (saved)
-        QCOMPARE(readTask(path), QStringLiteral("Old task"));
-
-    if (!goesOn) {
-        QVERIFY(window->isVisible());
-        QCOMPARE(project.taskTable.cell(ColTask, 1), QStringLiteral("Old task"));
-        QCOMPARE(project.settings().modify(), QStringLiteral("Yes"));
-    } else if (command == QLatin1String("Close")) {
-        QVERIFY(!window->isVisible());
-    } else if (command == QLatin1String("Open")) {
-        // The file dialog was cancelled: the project stays as it was.
-        QVERIFY(window->isVisible());
-        QCOMPARE(project.taskTable.cell(ColTask, 1), QStringLiteral("Old task"));
-        QCOMPARE(project.settings().fileName(), path);
-        QCOMPARE(project.settings().modify(), saved ? QStringLiteral("No") : QStringLiteral("Yes"));
-    } else {
-        // New: an empty new project.
-        QVERIFY(window->isVisible());
-        QVERIFY(project.taskTable.cell(ColTask, 1).isEmpty());
-        QCOMPARE(project.settings().fileName(), QStringLiteral("no save file"));
-        QCOMPARE(window->windowTitle(), QStringLiteral("Morvaine 1.0"));
-    }
-}
-
-void TestMainWindow::saveOverwritesOpenedFileAndKeepsCaption()
-{
-    const QString first = tempPath(QStringLiteral("first.mrv"));
-    writeProject(first, QStringLiteral("Alpha"));
-    auto window = startWindow();
-    Project &project = window->project();
-
-    ModalScript script;
-    script.chooseFile(first);
-    window->action(QStringLiteral("Load1"))->trigger();
-    QVERIFY(script.done());
-    QCOMPARE(window->windowTitle(), QStringLiteral("Morvaine 1.0 - first.mrv"));
-    QCOMPARE(project.taskTable.cell(ColTask, 1), QStringLiteral("Alpha"));
-    QCOMPARE(project.LastTaskRow, 1);
-    QCOMPARE(script.fileDialogs.value(0),
-             QStringLiteral("OpenDialog1|Morvaine Files (*.mrv);All Files (*);"
-                            "MS Project XML (*.xml)|"));
-
-    // Save writes over the opened file without asking.
-    project.taskTable.setCell(ColTask, 1, QStringLiteral("Beta"));
-    project.settings().markModified();
-    window->action(QStringLiteral("Save1"))->trigger();
-    QCOMPARE(script.fileDialogs.size(), 1);
-    QCOMPARE(readTask(first), QStringLiteral("Beta"));
-    QCOMPARE(window->windowTitle(), QStringLiteral("Morvaine 1.0 - first.mrv"));
-    QCOMPARE(project.settings().modify(), QStringLiteral("No"));
-
-    // Save As takes the new name, with the default extension added.
-    script.chooseFile(tempPath(QStringLiteral("second")));
-    window->action(QStringLiteral("SaveAs1"))->trigger();
-    QVERIFY(script.done());
-    QCOMPARE(script.fileDialogs.value(1),
-             QStringLiteral("SaveDialog1|Morvaine Files (*.mrv);All Files (*)|mrv"));
-    QCOMPARE(readTask(tempPath(QStringLiteral("second.mrv"))), QStringLiteral("Beta"));
-    QCOMPARE(window->windowTitle(), QStringLiteral("Morvaine 1.0 - second.mrv"));
-    QVERIFY(script.unexpected.isEmpty());
-}
-
-void TestMainWindow::untitledSaveAsksForAFile()
-{
-    auto window = startWindow();
-    const QString path = tempPath(QStringLiteral("fresh.mrv"));
-    ModalScript script;
-    script.cancel();
-    window->action(QStringLiteral("Save1"))->trigger();
-    QVERIFY(script.done());
-    QVERIFY(!QFile::exists(path));
-    QCOMPARE(window->windowTitle(), QStringLiteral("Morvaine 1.0"));
-
-    script.chooseFile(path);
-    window->action(QStringLiteral("Save1"))->trigger();
-    QVERIFY(script.done());
-    QVERIFY(QFile::exists(path));
-    QCOMPARE(window->project().settings().fileName(), path);
-    QCOMPARE(window->windowTitle(), QStringLiteral("Morvaine 1.0 - fresh.mrv"));
-}
-
 void TestMainWindow::errorInCommandIsShownAndWindowGoesOn()
 {
-    auto window = startWindow();
+    auto window = showWindow();
     window->project().settings().setValue(SettingsBlock::StartDate, QStringLiteral("someday"));
     ModalScript script;
     script.answer(QMessageBox::Ok).cancel();
@@ -521,7 +338,7 @@ void TestMainWindow::errorInCommandIsShownAndWindowGoesOn()
 
 void TestMainWindow::gridReportsSelectionBeforeItMoves()
 {
-    auto window = startWindow();
+    auto window = showWindow();
     TaskGrid *grid = window->taskGrid();
     grid->setFocus();
     QStringList reports;
@@ -544,7 +361,7 @@ void TestMainWindow::gridReportsSelectionBeforeItMoves()
 
 void TestMainWindow::typingStoresTextAndMarksModified()
 {
-    auto window = startWindow();
+    auto window = showWindow();
     TaskGrid *grid = window->taskGrid();
     Project &project = window->project();
     QApplication::setActiveWindow(window.get());
@@ -578,7 +395,7 @@ void TestMainWindow::typingStoresTextAndMarksModified()
 
 void TestMainWindow::gridsShareTheirTopRow()
 {
-    auto window = startWindow();
+    auto window = showWindow();
     TaskGrid *grid = window->taskGrid();
     GanttChart *chart = window->ganttChart();
     QCOMPARE(grid->topRow(), 1);
@@ -595,26 +412,6 @@ void TestMainWindow::gridsShareTheirTopRow()
     chart->verticalScrollBar()->setValue(chart->verticalScrollBar()->maximum());
     QCOMPARE(grid->topRow(), chart->topRow());
     QVERIFY(chart->topRow() > 9900);
-}
-
-void TestMainWindow::saveAsAsksBeforeReplacingAFile()
-{
-    auto window = startWindow();
-    // The save dialog keeps its own question before an existing file is replaced.
-    bool asks = false;
-    QString kind;
-    ModalScript script;
-    script.then([&](QWidget *widget) {
-        auto *dialog = qobject_cast<QFileDialog *>(widget);
-        kind = widget->objectName();
-        asks = dialog && dialog->acceptMode() == QFileDialog::AcceptSave &&
-               !dialog->testOption(QFileDialog::DontConfirmOverwrite);
-        static_cast<QDialog *>(widget)->reject();
-    });
-    window->action(QStringLiteral("SaveAs1"))->trigger();
-    QVERIFY(script.done());
-    QCOMPARE(kind, QStringLiteral("SaveDialog1"));
-    QVERIFY(asks);
 }
 
 void TestMainWindow::helpTargetWithoutProgramIsNamed_data()
@@ -634,7 +431,7 @@ void TestMainWindow::helpTargetWithoutProgramIsNamed()
     QFETCH(QString, command);
     QFETCH(bool, started);
     QFETCH(QString, named);
-    auto window = startWindow();
+    auto window = showWindow();
     QList<QUrl> opened;
     SetUrlOpener([&](const QUrl &url) {
         opened << url;
@@ -682,7 +479,7 @@ void TestMainWindow::scaleButtonsAreExclusive()
     QFETCH(QString, command);
     const QString file = tempPath(QStringLiteral("plan.mrv"));
     writeProject(file, QStringLiteral("Plan"));
-    auto window = startWindow();
+    auto window = showWindow();
     QAction *scale1 = window->action(QStringLiteral("Scale1"));
     QAction *scale3 = window->action(QStringLiteral("Scale3"));
     QVERIFY(scale1->isChecked());
@@ -717,7 +514,7 @@ void TestMainWindow::zoomStepsTheScaleAndPressesItsButton()
     QFETCH(int, from);
     QFETCH(QString, command);
     QFETCH(int, to);
-    auto window = startWindow();
+    auto window = showWindow();
     window->action(QStringLiteral("Scale%1").arg(from))->trigger();
     QCOMPARE(window->project().GanttScale, from);
     window->action(command)->trigger();
@@ -728,7 +525,7 @@ void TestMainWindow::zoomStepsTheScaleAndPressesItsButton()
 
 void TestMainWindow::criticalPathFollowsTheProject()
 {
-    auto window = startWindow();
+    auto window = showWindow();
     QAction *criticalPath = window->action(QStringLiteral("CriticalPath1"));
     QCOMPARE(criticalPath->text(), QStringLiteral(" Critical Path"));
     const QImage offPicture = criticalPath->icon().pixmap(24, 24).toImage();

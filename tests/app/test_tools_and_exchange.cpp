@@ -9,8 +9,8 @@
 #include "app/tools_controller.h"
 #include "dialogs/report_window.h"
 #include "exchange/ms_project_xml.h"
+#include "file_fixture.h"
 #include "modal_script.h"
-#include "model/project_file.h"
 #include "recording_host.h"
 
 #include <QAction>
@@ -29,16 +29,6 @@ using namespace morvaine;
 namespace {
 
 std::unique_ptr<QTemporaryDir> tempDir;
-
-std::unique_ptr<MainWindow> startWindow(const QStringList &parameters = {})
-{
-    auto window = std::make_unique<MainWindow>(parameters);
-    window->show();
-    if (!QTest::qWaitForWindowExposed(window.get()))
-        qWarning("window not exposed");
-    QTest::qWait(20);
-    return window;
-}
 
 QString fixture(const char *name)
 {
@@ -95,7 +85,7 @@ void TestToolsCommands::cleanup()
 
 void TestToolsCommands::resourceDialogChangesReachTasksAndReport()
 {
-    auto window = startWindow();
+    auto window = showWindow();
     Project &project = window->project();
     project.resourceTable.setCell(ResColName, 1, QStringLiteral("Bob"));
     project.taskTable.setCell(ColTask, 1, QStringLiteral("Paint"));
@@ -156,7 +146,7 @@ void TestToolsCommands::reportOfTheSample_data()
 void TestToolsCommands::reportOfTheSample()
 {
     QFETCH(bool, fromToolButton);
-    auto window = startWindow();
+    auto window = showWindow();
     BuildSampleProject(window->project(), *window);
 
     ModalScript script;
@@ -199,7 +189,7 @@ void TestExchangeCommands::cleanup()
 
 void TestExchangeCommands::importThroughTheFileMenu()
 {
-    auto window = startWindow();
+    auto window = showWindow();
     Project &project = window->project();
     project.taskTable.setCell(ColTask, 8, QStringLiteral("Old task"));
     project.LastTaskRow = 8;
@@ -248,7 +238,7 @@ void TestExchangeCommands::importThatEndsEarlyKeepsTheProject()
 {
     QFETCH(QString, file);
     QFETCH(QString, box);
-    auto window = startWindow();
+    auto window = showWindow();
     Project &project = window->project();
     project.taskTable.setCell(ColTask, 1, QStringLiteral("Keep me"));
     project.taskTable.setCell(ColDuration, 1, QStringLiteral("2 days"));
@@ -281,7 +271,7 @@ void TestExchangeCommands::importThatEndsEarlyKeepsTheProject()
 
 void TestExchangeCommands::exportWritesMsProjectXmlAndAsksBeforeReplacing()
 {
-    auto window = startWindow();
+    auto window = showWindow();
     Project &project = window->project();
     BuildSampleProject(project, *window);
     project.taskTable.setCell(ColTask, 1, QStringLiteral("Villa"));
@@ -334,10 +324,10 @@ void TestExchangeCommands::openReadsMsProjectXmlByContent()
     std::unique_ptr<MainWindow> window;
     if (atStart) {
         script.answer(QMessageBox::Ok);
-        window = startWindow({path});
+        window = showWindow({path});
         QTRY_VERIFY(script.done());
     } else {
-        window = startWindow();
+        window = showWindow();
         script.chooseFile(path).answer(QMessageBox::Ok);
         window->action(QStringLiteral("Load1"))->trigger();
         QVERIFY(script.done());
