@@ -198,6 +198,8 @@ void DocumentController::onOpen()
 
 void DocumentController::onSave()
 {
+    // The file holds what the window shows, a cell still being typed into included.
+    m_taskGrid->finishEditing();
     SaveProject(m_project, m_host,
                 m_project.settings().hasFileName() ? QStringLiteral("Save")
                                                    : QStringLiteral("SaveAs"));
@@ -206,6 +208,7 @@ void DocumentController::onSave()
 
 void DocumentController::onSaveAs()
 {
+    m_taskGrid->finishEditing();
     SaveProject(m_project, m_host, QStringLiteral("SaveAs"));
     saved();
 }

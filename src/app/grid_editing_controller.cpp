@@ -83,6 +83,11 @@ GridEditingController::GridEditingController(Project &project, Host &host, TaskG
             m_taskGrid->refuseSelection();
     });
     connect(grid, &TaskGrid::editTextChanged, this, &GridEditingController::onEditText);
+    // Whatever stores the grid's editor first (moving on, saving, a dialog, undo) stores
+    // a date typed into the picker too.
+    connect(grid, &TaskGrid::editsFinishing, this, &GridEditingController::commitTypedDate);
+    connect(grid->model(), &QAbstractItemModel::dataChanged, this,
+            &GridEditingController::onCellsChanged);
     connect(grid, &TaskGrid::enterPressed, this, &GridEditingController::onEnterPressed);
     connect(grid, &TaskGrid::clearPressed, this, &GridEditingController::onClearPressed);
     connect(grid, &TaskGrid::mouseDown, this, &GridEditingController::onMouseDown);
@@ -150,7 +155,6 @@ void GridEditingController::commitTypedDate()
 bool GridEditingController::onSelectCell(int column, int row)
 {
     // The rules see the editor's or the picker's final text in the cell being left.
-    commitTypedDate();
     m_taskGrid->finishEditing();
     // After an error the selection moves all the same: the rules tracked the new cell.
     bool allowed = true;
@@ -200,16 +204,43 @@ void GridEditingController::onPickerDateChanged(const QDate &date)
     });
     // The picker redraws its own text once this returns; a date the rules put back (an
     // early date refused) shows after that.
+    showCellDateSoon();
+}
+
+void GridEditingController::onCellsChanged(const QModelIndex &topLeft,
+                                           const QModelIndex &bottomRight)
+{
+    if (m_cellDateDue || m_pickerColumn < 0)
+        return;
+    const auto covers = [&](int column, int row) {
+        return topLeft.column() <= column && column <= bottomRight.column() &&
+               topLeft.row() <= row && row <= bottomRight.row();
+    };
+    // An empty cell shows the project start, which the settings dialog may move.
+    if (covers(m_pickerColumn, m_pickerRow) || covers(ColSettings, SettingsBlock::StartDate))
+        showCellDateSoon();
+}
+
+void GridEditingController::showCellDateSoon()
+{
+    if (m_cellDateDue)
+        return;
+    m_cellDateDue = true;
     QTimer::singleShot(0, this, &GridEditingController::showCellDate);
 }
 
 void GridEditingController::showCellDate()
 {
+    m_cellDateDue = false;
     if (m_pickerColumn < 0)
         return;
     const QString text = m_project.taskTable.cell(m_pickerColumn, m_pickerRow);
     try {
-        setPickerDate(StrToDate(text.isEmpty() ? m_project.settings().startDate() : text));
+        const TDateTime date = StrToDate(text.isEmpty() ? m_project.settings().startDate() : text);
+        // The same date is left alone: the user may be stepping through its sections.
+        if (m_datePicker->date() != epoch().addDays(static_cast<qint64>(date)) ||
+            m_datePicker->displayFormat() != ShortDateFormat())
+            setPickerDate(date);
     } catch (const ConversionError &) {
         // An unreadable cell keeps the picker as it is; selecting it reports the text.
     }

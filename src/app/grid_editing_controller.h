@@ -9,6 +9,7 @@
 #include <QObject>
 
 class QDate;
+class QModelIndex;
 class QDateEdit;
 
 namespace morvaine {
@@ -64,6 +65,11 @@ private:
     void placeDatePicker();
     /// Shows the date of the picker's cell (the project start for an empty cell).
     void showCellDate();
+    /// Cells of the task table changed: the picker shows its cell's date again once
+    /// the command that changed them is over.
+    void onCellsChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight);
+    /// Queues showCellDate() once.
+    void showCellDateSoon();
     /// Takes the date typed into the picker as the user's change, if it is one.
     void commitTypedDate();
     /// Whether the keyboard is in the task grid, its editor or the picker.
@@ -78,6 +84,7 @@ private:
     // The cell the picker stands over; -1 while it is hidden.
     int m_pickerColumn = -1;
     int m_pickerRow = -1;
+    bool m_cellDateDue = false; // showCellDate() is queued
 };
 
 } // namespace morvaine

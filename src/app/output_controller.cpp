@@ -55,6 +55,8 @@ PageSetup OutputController::pageSetup() const
 
 void OutputController::onPrint()
 {
+    // Pages and pictures show a cell still being typed into as it will stay.
+    m_taskGrid->finishEditing();
     int first = 1;
     int last = 1;
     if (!AskPagesToPrint(*m_pagePrinter, m_window, m_pages->CountPages(), first, last))
@@ -71,6 +73,7 @@ void OutputController::onPrintSetup()
 
 void OutputController::onPreview()
 {
+    m_taskGrid->finishEditing();
     if (m_printerFailed) {
         m_host.MessageBox(QStringLiteral("Error"), PrinterError, MsgIcon::Error, MsgButtons::Ok);
         return;
@@ -80,6 +83,7 @@ void OutputController::onPreview()
 
 void OutputController::onExport()
 {
+    m_taskGrid->finishEditing();
     QFileDialog dialog(nullptr, QStringLiteral("Export"));
     dialog.setObjectName(QStringLiteral("SavePictureDialog1"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);

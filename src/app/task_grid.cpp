@@ -323,6 +323,7 @@ void TaskGrid::showEditorText(int column, int row, const QString &text)
 
 void TaskGrid::finishEditing()
 {
+    emit editsFinishing();
     if (QWidget *editor = indexWidget(currentIndex())) {
         commitData(editor);
         closeEditor(editor, QAbstractItemDelegate::NoHint);

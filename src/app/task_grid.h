@@ -74,6 +74,9 @@ signals:
     /// The in-cell editor's text after each change and when the editor closes; the
     /// cell already holds it.
     void editTextChanged(int column, int row, const QString &text);
+    /// finishEditing() is about to store the editor's text: an editor that stands over
+    /// the grid without being the grid's own (the date picker) stores its text now.
+    void editsFinishing();
     /// Enter or Return in the grid or in its editor.
     void enterPressed();
     /// Delete or Backspace in the grid while no editor is open.

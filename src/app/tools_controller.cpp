@@ -39,6 +39,8 @@ void ToolsController::onResource()
 
 void ToolsController::onSettings()
 {
+    // A date being typed counts before the working days may move it.
+    m_taskGrid->finishEditing();
     m_settingsDialog->runModal();
 }
 

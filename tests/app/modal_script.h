@@ -27,7 +27,8 @@ public:
         m_steps.append([this, button](QWidget *widget) {
             auto *box = qobject_cast<QMessageBox *>(widget);
             if (!box) {
-                unexpected << QStringLiteral("not a message box: ") + widget->metaObject()->className();
+                unexpected << QStringLiteral("not a message box: ") +
+                                  widget->metaObject()->className();
                 static_cast<QDialog *>(widget)->reject();
                 return;
             }
@@ -45,12 +46,14 @@ public:
         m_steps.append([this, path](QWidget *widget) {
             auto *dialog = qobject_cast<QFileDialog *>(widget);
             if (!dialog) {
-                unexpected << QStringLiteral("not a file dialog: ") + widget->metaObject()->className();
+                unexpected << QStringLiteral("not a file dialog: ") +
+                                  widget->metaObject()->className();
                 static_cast<QDialog *>(widget)->reject();
                 return;
             }
-            fileDialogs << dialog->objectName() + QLatin1Char('|') + dialog->nameFilters().join(QLatin1Char(';')) +
-                               QLatin1Char('|') + dialog->defaultSuffix();
+            fileDialogs << dialog->objectName() + QLatin1Char('|') +
+                               dialog->nameFilters().join(QLatin1Char(';')) + QLatin1Char('|') +
+                               dialog->defaultSuffix();
             dialog->selectFile(path);
             static_cast<QDialog *>(dialog)->accept();
         });
@@ -90,7 +93,10 @@ private:
     // Each poll arms the next one before it answers a dialog: a dialog that the answer
     // itself opens (QFileDialog::accept warns about a missing file) is then answered in
     // its turn instead of waiting for a timer that is still busy.
-    void pollSoon() { QTimer::singleShot(5, this, [this] { poll(); }); }
+    void pollSoon()
+    {
+        QTimer::singleShot(5, this, [this] { poll(); });
+    }
 
     void poll()
     {
@@ -113,6 +119,8 @@ private:
         }
         m_stuckPolls = 0;
         m_handled.append(widget);
+        // The windows keep their dialogs: one shown again is a new dialog to answer.
+        widget->installEventFilter(this);
         if (auto *box = qobject_cast<QMessageBox *>(widget)) {
             boxes << box->windowTitle() + QLatin1Char('|') + box->text();
             icons << box->icon();
@@ -128,6 +136,15 @@ private:
             return;
         }
         m_steps.takeFirst()(widget);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Hide) {
+            m_handled.removeAll(qobject_cast<QWidget *>(watched));
+            watched->removeEventFilter(this);
+        }
+        return false;
     }
 
     QList<Step> m_steps;

@@ -76,6 +76,9 @@ private slots:
     void typedDateCommitsWhenFinished_data();
     void typedDateCommitsWhenFinished();
     void refusedEarlyDateShowsTheCellAgain();
+    void typedDateCountsBeforeACommand_data();
+    void typedDateCountsBeforeACommand();
+    void pickerShowsWhatADialogChanged();
 };
 
 class TestTaskTableModel : public QObject {

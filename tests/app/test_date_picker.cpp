@@ -5,14 +5,21 @@
 #include "app/main_window.h"
 #include "app/task_grid.h"
 #include "editing_fixture.h"
+#include "model/project_file.h"
+#include "recording_host.h"
 #include "window_fixture.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolBar>
+
+#include <functional>
 
 using namespace morvaine;
 
@@ -253,4 +260,102 @@ void TestDatePicker::refusedEarlyDateShowsTheCellAgain()
     QCOMPARE(project.taskTable.cell(ColStart, 1), QStringLiteral("06.05.2024"));
     window->SelectCell(ColStart, 1);
     QTRY_COMPARE(line->text(), QStringLiteral("06.05.2024"));
+}
+
+void TestDatePicker::typedDateCountsBeforeACommand_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("Save (Ctrl+S)") << "save";
+    QTest::newRow("resource dialog (Ctrl+R)") << "resources";
+    QTest::newRow("settings tool button") << "settings";
+}
+
+void TestDatePicker::typedDateCountsBeforeACommand()
+{
+    QFETCH(QString, command);
+    auto window = startWindow<Window>();
+    Project &project = window->project();
+    QDateEdit *picker = window->datePicker();
+    putTasks(project, {QStringLiteral("Dig")});
+    const QString path = session.tempDir->filePath(QStringLiteral("plan.mrv"));
+    project.settings().setValue(SettingsBlock::FileName, path);
+    window->SelectCell(ColStart, 1);
+    type(QStringLiteral("15052024"));
+    QCOMPARE(project.taskTable.cell(ColStart, 1), QStringLiteral("06.05.2024"));
+
+    // A command reached from the keyboard or a tool button leaves the keyboard in the
+    // picker; what it saves or shows includes the date typed there.
+    if (command == QLatin1String("save")) {
+        press(Qt::Key_S, Qt::ControlModifier);
+        Project saved;
+        RecordingHost host;
+        LoadProject(saved, host, path);
+        QVERIFY(host.messages.isEmpty());
+        QCOMPARE(saved.taskTable.cell(ColStart, 1), QStringLiteral("15.05.2024"));
+        QCOMPARE(saved.taskTable.cell(ColEnd, 1), QStringLiteral("16.05.2024"));
+    } else {
+        session.dialogs->then([](QWidget *dialog) {
+            for (const char *name : {"ButtonClose", "ButtonCancel"})
+                if (auto *button = dialog->findChild<QPushButton *>(QLatin1String(name)))
+                    QTest::mouseClick(button, Qt::LeftButton);
+        });
+        if (command == QLatin1String("resources"))
+            press(Qt::Key_R, Qt::ControlModifier);
+        else
+            QTest::mouseClick(window->findChild<QToolBar *>()->widgetForAction(
+                                  window->action(QStringLiteral("Settings1"))),
+                              Qt::LeftButton);
+        QVERIFY(session.dialogs->done());
+    }
+    QCOMPARE(project.taskTable.cell(ColStart, 1), QStringLiteral("15.05.2024"));
+    QCOMPARE(project.taskTable.cell(ColEnd, 1), QStringLiteral("16.05.2024"));
+    QCOMPARE(picker->findChild<QLineEdit *>()->text(), QStringLiteral("15.05.2024"));
+}
+
+void TestDatePicker::pickerShowsWhatADialogChanged()
+{
+    auto window = startWindow<Window>();
+    Project &project = window->project();
+    QDateEdit *picker = window->datePicker();
+    auto *line = picker->findChild<QLineEdit *>();
+    putTasks(project, {QStringLiteral("Dig")});
+    project.taskTable.setCell(ColDuration, 1, QStringLiteral("3"));
+    project.taskTable.setCell(ColStart, 1, QStringLiteral("08.05.2024"));
+    project.taskTable.setCell(ColEnd, 1, QStringLiteral("10.05.2024"));
+    window->SelectCell(ColEnd, 1);
+    QCOMPARE(line->text(), QStringLiteral("10.05.2024"));
+
+    // Thursday off: three working days from Wednesday end on Monday. The picker over
+    // the End cell shows it, and a step up goes on from there.
+    auto settings = [&](const std::function<void(QWidget *)> &change) {
+        session.dialogs->then([&](QWidget *dialog) {
+            change(dialog);
+            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("ButtonOK")),
+                              Qt::LeftButton);
+        });
+        QTest::mouseClick(window->findChild<QToolBar *>()->widgetForAction(
+                              window->action(QStringLiteral("Settings1"))),
+                          Qt::LeftButton);
+        QVERIFY(session.dialogs->done());
+    };
+    settings([](QWidget *dialog) {
+        QTest::mouseClick(dialog->findChild<QCheckBox *>(QStringLiteral("CheckBoxThu")),
+                          Qt::LeftButton);
+    });
+    QCOMPARE(project.taskTable.cell(ColEnd, 1), QStringLiteral("13.05.2024"));
+    QTRY_COMPARE(line->text(), QStringLiteral("13.05.2024"));
+    picker->setFocus();
+    picker->setCurrentSection(QDateTimeEdit::DaySection);
+    QTest::keyClick(picker, Qt::Key_Up);
+    QCOMPARE(project.taskTable.cell(ColEnd, 1), QStringLiteral("14.05.2024"));
+
+    // An empty Start cell shows the project start, also after the start has moved.
+    window->SelectCell(ColStart, 2);
+    QCOMPARE(line->text(), QStringLiteral("06.05.2024"));
+    settings([](QWidget *dialog) {
+        auto *start = dialog->findChild<QDateEdit *>(QStringLiteral("DateTimePicker1"));
+        start->setDate(QDate(2024, 6, 3));
+    });
+    QCOMPARE(project.settings().startDate(), QStringLiteral("03.06.2024"));
+    QTRY_COMPARE(line->text(), QStringLiteral("03.06.2024"));
 }
