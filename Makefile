@@ -7,6 +7,8 @@ FILE       ?= $(SAMPLE)
 FUZZ_TIME  ?= 60
 FUZZ_RUNS  ?= -1
 CMAKE_GEN  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
+# A developer's machine with ccache reuses objects across build folders and clones.
+CMAKE_GEN  += $(shell command -v ccache >/dev/null 2>&1 && echo "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache")
 
 .PHONY: all deps configure build test run bench fuzz sanitize install clean
 
