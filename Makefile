@@ -1,5 +1,5 @@
-# Morvaine: make (build), make test, make run [FILE=path.mrv], make bench, make fuzz,
-# make sanitize.
+# Morvaine: make (build), make test, make run [FILE=path.mrv], make package, make bench,
+# make fuzz, make sanitize.
 BUILD      ?= build
 JOBS       ?= $(shell nproc)
 SAMPLE     := examples/house.mrv
@@ -10,7 +10,7 @@ CMAKE_GEN  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 # A developer's machine with ccache reuses objects across build folders and clones.
 CMAKE_GEN  += $(shell command -v ccache >/dev/null 2>&1 && echo "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache")
 
-.PHONY: all deps configure build test run bench fuzz sanitize install clean
+.PHONY: all deps configure build test run package bench fuzz sanitize install clean
 
 all: build
 
@@ -71,6 +71,11 @@ sanitize: deps
 	cmake -S . -B build-asan $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORVAINE_SANITIZE=ON
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && ctest --output-on-failure -j $(JOBS)
+
+# A Debian package of what make install installs, by CPack: $(BUILD)/morvaine_*.deb.
+package: deps
+	$(MAKE) build
+	cd $(BUILD) && cpack -G DEB
 
 install: build
 	cmake --install $(BUILD)

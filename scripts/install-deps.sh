@@ -3,6 +3,9 @@
 # when any is missing, plus any package named on the command line (make fuzz asks
 # for clang). Does nothing when all are there. GNOME Planner, xsltproc and xmllint
 # check that an exported MS Project XML plan opens in Planner (test_planner_import).
+# dpkg-dev (dpkg-shlibdeps) lets make package work out the package's dependencies;
+# the validators and the package round trip need appstream, desktop-file-utils,
+# man-db and xdg-utils.
 set -euo pipefail
 
 packages=(
@@ -12,6 +15,7 @@ packages=(
     fonts-liberation
     xvfb xauth xdotool imagemagick
     planner xsltproc libxml2-utils
+    dpkg-dev appstream desktop-file-utils man-db xdg-utils
     "$@"
 )
 
