@@ -6,8 +6,8 @@ namespace morvaine {
 
 namespace {
 
-// Export and printing are not built yet: their items stay in place but greyed,
-// so that no click silently does nothing.
+// The rows follow the menus from left to right and each menu from top to bottom;
+// the tool bar and the popup menu pick their ids from the same rows.
 constexpr CommandRow Commands[] = {
     // File
     {.id = "New1",

@@ -1,5 +1,5 @@
 #pragma once
-// The Gantt chart DrawGrid1: 65535 columns by 10000 rows of virtual cells with a
+// The Gantt chart: 65535 columns by 10000 rows of virtual cells with a
 // fixed timescale row at the top. It holds no data; it paints the visible cells
 // only, through the chart painter, and scrolls by whole cells.
 

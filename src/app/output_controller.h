@@ -39,7 +39,7 @@ public:
     /// Page margins in millimetres.
     QMarginsF pageMargins() const { return m_pageMargins; }
     void setPageMargins(const QMarginsF &margins) { m_pageMargins = margins; }
-    /// The preview window TFormPreview.
+    /// The print preview window.
     PreviewWindow *previewWindow() const { return m_preview; }
     /// The printed pages as the printer and the grid stand now.
     ProjectPages &pages() const { return *m_pages; }

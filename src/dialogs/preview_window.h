@@ -1,5 +1,5 @@
 #pragma once
-// The print preview TFormPreview: one printed page at a time, scaled to fit the window,
+// The print preview: one printed page at a time, scaled to fit the window,
 // with page navigation and buttons to print and to set up the printer. It keeps no copy
 // of the pages: every repaint draws the page again.
 

@@ -1,5 +1,5 @@
 #pragma once
-// The report window TFormReports: the "Total Report" of the project, rebuilt from the
+// The report window: the "Total Report" of the project, rebuilt from the
 // project each time the window is shown and drawn cell by cell by the report painter.
 
 #include "model/host.h"

@@ -1,5 +1,5 @@
 #pragma once
-// The resource dialog TFormResource: keeps the project's resources, each with a name, a
+// The resource dialog: keeps the project's resources, each with a name, a
 // cost per hour and an address. Its grid shows the resource table itself; the buttons
 // forward to the resource rules, and the dialog shows what they leave in the fields.
 

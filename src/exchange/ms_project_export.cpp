@@ -210,7 +210,7 @@ public:
     // Throws ConversionError for a date or number cell that does not read.
     void write(const QString &fileName)
     {
-        const SettingsBlock settings = m_project.settings();
+        const ConstSettingsBlock settings = m_project.settings();
         collectRows();
         collectResources();
 

@@ -56,7 +56,7 @@ void CellTable::clear(int firstColumn, int lastColumn, int firstRow, int lastRow
                 setCell(column, row, QString());
 }
 
-bool SettingsBlock::hasFileName() const
+bool ConstSettingsBlock::hasFileName() const
 {
     return !fileName().isEmpty() && fileName() != QLatin1String("no save file");
 }

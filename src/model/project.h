@@ -100,9 +100,10 @@ public:
     ResourceTable() : CellTable(Columns, Rows) {}
 };
 
-/// Named access to the project settings kept in column 10, rows 1-20, of the task
-/// table: a key on each odd row, its value on the even row below.
-class SettingsBlock {
+/// Named read access to the project settings kept in column 10, rows 1-20, of the task
+/// table: a key on each odd row, its value on the even row below. A const project gives
+/// only this, so that no reader can write a setting.
+class ConstSettingsBlock {
 public:
     enum ValueRow : int {
         CreateDate = 2,
@@ -117,10 +118,9 @@ public:
         Currency = 20,
     };
 
-    explicit SettingsBlock(TaskTable &table) : m_table(table) {}
+    explicit ConstSettingsBlock(const TaskTable &table) : m_table(table) {}
 
     const QString &value(ValueRow row) const { return m_table.cell(ColSettings, row); }
-    void setValue(ValueRow row, const QString &text) { m_table.setCell(ColSettings, row, text); }
 
     const QString &createDate() const { return value(CreateDate); }
     const QString &changeDate() const { return value(ChangeDate); }
@@ -134,10 +134,21 @@ public:
     const QString &currency() const { return value(Currency); }
 
     bool isModified() const { return modify() == QLatin1String("Yes"); }
-    /// Marks the project as changed since it was last opened or saved.
-    void markModified() { setValue(Modify, QStringLiteral("Yes")); }
     /// True when the project has been saved or opened under a file name.
     bool hasFileName() const;
+
+private:
+    const TaskTable &m_table;
+};
+
+/// Named read and write access to the project settings of a project that may change.
+class SettingsBlock : public ConstSettingsBlock {
+public:
+    explicit SettingsBlock(TaskTable &table) : ConstSettingsBlock(table), m_table(table) {}
+
+    void setValue(ValueRow row, const QString &text) { m_table.setCell(ColSettings, row, text); }
+    /// Marks the project as changed since it was last opened or saved.
+    void markModified() { setValue(Modify, QStringLiteral("Yes")); }
 
 private:
     TaskTable &m_table;
@@ -152,10 +163,7 @@ public:
     ResourceTable resourceTable;
 
     SettingsBlock settings() { return SettingsBlock(taskTable); }
-    const SettingsBlock settings() const
-    {
-        return SettingsBlock(const_cast<TaskTable &>(taskTable));
-    }
+    ConstSettingsBlock settings() const { return ConstSettingsBlock(taskTable); }
 
     /// Highest task row holding task data; 0 for a new project.
     int LastTaskRow = 0;

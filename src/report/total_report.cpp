@@ -94,7 +94,7 @@ void BuildTotalReport(const Project &project, ReportGrid &grid)
     auto set = [&grid](int column, int row, const QString &text) {
         grid.cells[column][row] = text;
     };
-    const SettingsBlock settings = project.settings();
+    const ConstSettingsBlock settings = project.settings();
     set(4, 1, QLatin1String("Project Report: ") + settings.projectName());
     set(1, 3, QStringLiteral("Project Status"));
     set(1, 14, QStringLiteral("Task"));

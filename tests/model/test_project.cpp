@@ -7,7 +7,22 @@
 
 #include <QTest>
 
+#include <type_traits>
+
 using namespace morvaine;
+
+// A const project reads its settings and cannot write them, not even through a copy of
+// what settings() gives; a project that may change writes them.
+template <typename Settings>
+concept WritesSettings = requires(Settings settings)
+{
+    settings.setValue(SettingsBlock::Author, QString());
+};
+using ReadSettings = std::remove_cvref_t<decltype(std::declval<const Project &>().settings())>;
+static_assert(!WritesSettings<ReadSettings>);
+static_assert(!std::is_constructible_v<SettingsBlock, ReadSettings>);
+static_assert(!std::is_constructible_v<SettingsBlock, const TaskTable &>);
+static_assert(WritesSettings<decltype(std::declval<Project &>().settings())>);
 
 void TestProject::newProjectHasHeadersNumbersLevelsAndSettings()
 {

@@ -1,0 +1,2 @@
+#include <QtPrintSupport/QPrinter>
+#include "../dialogs/about_box.h"

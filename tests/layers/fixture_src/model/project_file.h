@@ -1,0 +1,3 @@
+#pragma once
+#include <QtCore/QString>
+#include "project.h"
