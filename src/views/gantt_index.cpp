@@ -86,59 +86,101 @@ GanttIndex::GanttIndex(const Project &project)
     : m_axis(TimeAxis::ForProject(project)), m_scale(project.GanttScale),
       m_lastTaskRow(project.LastTaskRow)
 {
-    const TaskTable &table = project.taskTable;
     const DateCodec dates;
     m_rows.resize(TaskTable::Rows);
-    for (int r = 1; r < TaskTable::Rows; ++r) {
-        Row &row = m_rows[r];
-        const QString &start = table.cell(ColStart, r);
-        // Without a Start a row draws nothing and takes part in no link.
-        row.hasStart = !start.isEmpty();
-        if (!row.hasStart)
-            continue;
-        const QString &end = table.cell(ColEnd, r);
-        const QString &duration = table.cell(ColDuration, r);
-        TDateTime day = 0;
-        if (dates.tryRead(start, day)) {
-            row.startRead = true;
-            row.start = static_cast<qint64>(day);
-        }
-        if (!end.isEmpty() && dates.tryRead(end, day)) {
-            row.endRead = true;
-            row.end = static_cast<qint64>(day);
-        }
-        row.endIsStart = end == start;
-        row.oneDay = duration == OneDay;
-        row.zeroDays = duration == ZeroDays;
-        row.zeroDay = duration == ZeroDay;
-        const QString &mark = table.cell(ColVeha, r);
-        row.kind = mark.isEmpty() ? Row::Ordinary : mark == GroupMark ? Row::Group : Row::Other;
-        row.durationDays = DurationDaysOrNone(duration);
-        row.completion = CompletionOf(table.cell(ColCompletion, r));
-    }
+    for (int r = 1; r < TaskTable::Rows; ++r)
+        m_rows[r] = readRow(project, dates, r);
+    const int lastRow = qBound(0, m_lastTaskRow, TaskTable::LastRow);
+    m_forerunners.resize(static_cast<std::size_t>(lastRow) + 1);
+    for (int a = 1; a <= lastRow; ++a)
+        m_forerunners[a] = readForerunner(project.taskTable.cell(ColForerunner, a));
+    fileLinks();
+}
 
-    if (!m_axis.isValid())
+void GanttIndex::refresh(const Project &project, const std::vector<int> &rows)
+{
+    if (m_rows.empty())
         return;
+    const DateCodec dates;
+    for (int r : rows) {
+        if (r < 1 || r > TaskTable::LastRow)
+            continue;
+        m_rows[r] = readRow(project, dates, r);
+        if (r < static_cast<int>(m_forerunners.size()))
+            m_forerunners[r] = readForerunner(project.taskTable.cell(ColForerunner, r));
+    }
+    fileLinks();
+}
+
+GanttIndex::Row GanttIndex::readRow(const Project &project, const DateCodec &dates, int r)
+{
+    const TaskTable &table = project.taskTable;
+    Row row;
+    const QString &start = table.cell(ColStart, r);
+    const QString &duration = table.cell(ColDuration, r);
+    row.hasDuration = !duration.isEmpty();
+    // Without a Start a row draws nothing and takes part in no link.
+    row.hasStart = !start.isEmpty();
+    if (!row.hasStart)
+        return row;
+    const QString &end = table.cell(ColEnd, r);
+    TDateTime day = 0;
+    if (dates.tryRead(start, day)) {
+        row.startRead = true;
+        row.start = static_cast<qint64>(day);
+    }
+    if (!end.isEmpty() && dates.tryRead(end, day)) {
+        row.endRead = true;
+        row.end = static_cast<qint64>(day);
+    }
+    row.endIsStart = end == start;
+    row.oneDay = duration == OneDay;
+    row.zeroDays = duration == ZeroDays;
+    row.zeroDay = duration == ZeroDay;
+    const QString &mark = table.cell(ColVeha, r);
+    row.kind = mark.isEmpty() ? Row::Ordinary : mark == GroupMark ? Row::Group : Row::Other;
+    row.durationDays = DurationDaysOrNone(duration);
+    row.completion = CompletionOf(table.cell(ColCompletion, r));
+    return row;
+}
+
+std::vector<int> GanttIndex::readForerunner(const QString &list)
+{
+    std::vector<int> numbers;
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype semicolon = list.indexOf(QLatin1Char(';'), from);
+        if (semicolon < 0)
+            break;
+        // An item is a blank, the number and the semicolon: the first character is
+        // skipped whatever it is.
+        const qsizetype first = qMin(from + 1, semicolon);
+        int p = 0;
+        if (!ReadInt(QStringView(list).mid(first, semicolon - first), p))
+            break;
+        numbers.push_back(p);
+        from = semicolon + 1;
+    }
+    return numbers;
+}
+
+void GanttIndex::fileLinks()
+{
+    m_links.clear();
+    if (!m_axis.isValid()) {
+        Fill(m_byRow, TaskTable::Rows, std::vector<std::pair<int, Span>>());
+        Fill(m_byColumn, GanttColumns, std::vector<std::pair<int, Span>>());
+        return;
+    }
     // The links, each filed under the cells it can draw into: its predecessor's row
     // from the column after the predecessor's end to the turning column, its
     // successor's row and the rows between in the turning column.
     std::vector<std::pair<int, Span>> onRows, inColumns;
-    const int lastRow = qBound(0, m_lastTaskRow, TaskTable::LastRow);
-    for (int a = 1; a <= lastRow; ++a) {
-        const QString &list = table.cell(ColForerunner, a);
-        qsizetype from = 0;
-        for (;;) {
-            const qsizetype semicolon = list.indexOf(QLatin1Char(';'), from);
-            if (semicolon < 0)
-                break;
-            // An item is a blank, the number and the semicolon: the first character is
-            // skipped whatever it is.
-            const qsizetype first = qMin(from + 1, semicolon);
-            int p = 0;
-            if (!ReadInt(QStringView(list).mid(first, semicolon - first), p))
-                break; // a list that stops reading draws its items up to there
-            from = semicolon + 1;
-            if (p < 1 || p > TaskTable::LastRow || p == a || table.cell(ColDuration, p).isEmpty())
+    onRows.reserve(m_onRowsSize);
+    inColumns.reserve(m_inColumnsSize);
+    for (int a = 1; a < static_cast<int>(m_forerunners.size()); ++a) {
+        for (int p : m_forerunners[a]) {
+            if (p < 1 || p > TaskTable::LastRow || p == a || !m_rows[p].hasDuration)
                 continue;
             const Row &pred = m_rows[p];
             const Row &succ = m_rows[a];
@@ -172,6 +214,8 @@ GanttIndex::GanttIndex(const Project &project)
                 inColumns.push_back({static_cast<int>(turn), Span{id, qMin(a, p), qMax(a, p)}});
         }
     }
+    m_onRowsSize = onRows.size();
+    m_inColumnsSize = inColumns.size();
     Fill(m_byRow, TaskTable::Rows, onRows);
     Fill(m_byColumn, GanttColumns, inColumns);
 }
