@@ -13,6 +13,7 @@
 #include <QRect>
 #include <QString>
 
+#include <utility>
 #include <vector>
 
 namespace morvaine {
@@ -30,6 +31,9 @@ public:
     /// An index of nothing: every task row paints its background only.
     GanttIndex() = default;
     explicit GanttIndex(const Project &project);
+
+    /// Builds the index of project anew, in the memory it holds already.
+    void rebuild(const Project &project);
 
     /// Reads the given task rows again (their Duration, Start, End, Forerunner,
     /// Completion and group mark) and files the links anew; the result is the index a
@@ -84,7 +88,7 @@ private:
     static Row readRow(const Project &project, const DateCodec &dates, int row);
     /// The predecessor numbers of a Forerunner list, up to the first item that does not
     /// read (a list that stops reading draws its items up to there).
-    static std::vector<int> readForerunner(const QString &list);
+    static void readForerunner(const QString &list, std::vector<int> &numbers);
     /// Files every link from the rows and lists read.
     void fileLinks();
 
@@ -94,8 +98,9 @@ private:
     std::vector<Row> m_rows;
     std::vector<std::vector<int>> m_forerunners; // of rows 1..m_lastTaskRow
     std::vector<Link> m_links;
-    std::size_t m_onRowsSize = 0; // entries filed at the last filing, to reserve as many
-    std::size_t m_inColumnsSize = 0;
+    // What filing collects before it fills the buckets, kept for the next filing.
+    std::vector<std::pair<int, Span>> m_onRows, m_inColumns;
+    std::vector<int> m_fillNext;
     Buckets m_byRow;    // a link on its predecessor's and successor's rows, by column range
     Buckets m_byColumn; // a link on the rows between its two ends, by row range
 };

@@ -50,7 +50,7 @@ void LiveGanttIndex::cellWritten(int column, int row)
 const GanttIndex &LiveGanttIndex::current()
 {
     if (m_whole || !m_index.isCurrent(m_project) || m_dateFormat != ShortDateFormat()) {
-        m_index = GanttIndex(m_project);
+        m_index.rebuild(m_project);
         m_dateFormat = ShortDateFormat();
         m_whole = false;
     } else if (!m_dirty.empty()) {
