@@ -116,10 +116,11 @@ void RunFrames(benchmark::State &state, bool link)
     long long cells = 0, frames = 0;
     const double began = bench::ThreadSeconds();
     for (auto _ : state) {
-        // A move sweeps one day at a time to the right and back; a link heads down the
-        // screen and back across 25 rows.
+        // A move sweeps one day at a time to the right and back; a link heads down and to
+        // the right across 24 rows and 5 columns and back, its line's rectangle growing to
+        // a quarter of the screen.
         const int step = int(frames % 12) < 6 ? int(frames % 6) : 6 - int(frames % 6);
-        const QPoint pointer = link ? press + QPoint(step * 7, step * 4 * GanttCellHeight + 3)
+        const QPoint pointer = link ? press + QPoint(step * 50, step * 4 * GanttCellHeight + 3)
                                     : press + QPoint(step * GanttCellWidth, 0);
         const ChartHit hit = HitTestChart(index, project.LastTaskRow, pointer);
         GanttGhost next;
