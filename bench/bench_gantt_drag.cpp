@@ -8,8 +8,8 @@
 // repaint of the whole screen, measured in the same run ("vs_screen").
 //
 // The drop: the edit with its recalculation, bringing the chart's index up to date and
-// painting one screen. Goal: at most 16 ms. Baseline: the same drop with the index
-// built whole ("vs_whole_index"), as the chart did before it followed the cells written.
+// painting one screen. Goal: at most 16 ms. Baseline: the same drop with a new index
+// built whole ("vs_fresh_index"), as the chart did before it followed the cells written.
 
 #include "bench_support.h"
 #include "gantt_bench_project.h"
@@ -164,10 +164,10 @@ void BM_FrameDrawingALink(benchmark::State &state)
 
 enum class Drop { MoveNearTheEnd, StretchNearTheEnd, LinkNearTheEnd, MoveTheFirstTask };
 
-double g_wholeIndexSeconds[4] = {};
+double g_freshIndexSeconds[4] = {};
 
 // A drop: the edit and its recalculation, the index brought up to date, one screen.
-void RunDrop(benchmark::State &state, Drop drop, bool wholeIndex)
+void RunDrop(benchmark::State &state, Drop drop, bool freshIndex)
 {
     Screen screen;
     Project &project = *screen.project;
@@ -192,6 +192,7 @@ void RunDrop(benchmark::State &state, Drop drop, bool wholeIndex)
     while (table.cell(ColForerunner, successor).contains(QStringLiteral(" %1;").arg(row)))
         ++successor;
     live.current();
+    GanttIndex fresh;
 
     double edit = 0, index = 0, paint = 0;
     long long drops = 0;
@@ -212,11 +213,15 @@ void RunDrop(benchmark::State &state, Drop drop, bool wholeIndex)
             break;
         }
         double t1 = bench::ThreadSeconds();
-        if (wholeIndex)
-            live.invalidate();
-        const GanttIndex &current = live.current();
+        const GanttIndex *current = nullptr;
+        if (freshIndex) {
+            fresh = GanttIndex(project);
+            current = &fresh;
+        } else {
+            current = &live.current();
+        }
         double t2 = bench::ThreadSeconds();
-        screen.paintAll(current);
+        screen.paintAll(*current);
         double t3 = bench::ThreadSeconds();
         edit += t1 - t0;
         index += t2 - t1;
@@ -228,13 +233,13 @@ void RunDrop(benchmark::State &state, Drop drop, bool wholeIndex)
     state.counters["edit_and_recalc_ms"] = edit / double(drops) * 1e3;
     state.counters["index_ms"] = index / double(drops) * 1e3;
     state.counters["screen_ms"] = paint / double(drops) * 1e3;
-    if (wholeIndex)
-        g_wholeIndexSeconds[int(drop)] = total;
-    else if (g_wholeIndexSeconds[int(drop)] > 0)
-        state.counters["vs_whole_index"] = total / g_wholeIndexSeconds[int(drop)];
+    if (freshIndex)
+        g_freshIndexSeconds[int(drop)] = total;
+    else if (g_freshIndexSeconds[int(drop)] > 0)
+        state.counters["vs_fresh_index"] = total / g_freshIndexSeconds[int(drop)];
 }
 
-void BM_DropMoveNearTheEnd_WholeIndex(benchmark::State &state)
+void BM_DropMoveNearTheEnd_FreshIndex(benchmark::State &state)
 {
     RunDrop(state, Drop::MoveNearTheEnd, true);
 }
@@ -242,7 +247,7 @@ void BM_DropMoveNearTheEnd(benchmark::State &state)
 {
     RunDrop(state, Drop::MoveNearTheEnd, false);
 }
-void BM_DropStretchNearTheEnd_WholeIndex(benchmark::State &state)
+void BM_DropStretchNearTheEnd_FreshIndex(benchmark::State &state)
 {
     RunDrop(state, Drop::StretchNearTheEnd, true);
 }
@@ -250,7 +255,7 @@ void BM_DropStretchNearTheEnd(benchmark::State &state)
 {
     RunDrop(state, Drop::StretchNearTheEnd, false);
 }
-void BM_DropLinkNearTheEnd_WholeIndex(benchmark::State &state)
+void BM_DropLinkNearTheEnd_FreshIndex(benchmark::State &state)
 {
     RunDrop(state, Drop::LinkNearTheEnd, true);
 }
@@ -259,7 +264,7 @@ void BM_DropLinkNearTheEnd(benchmark::State &state)
     RunDrop(state, Drop::LinkNearTheEnd, false);
 }
 // Every task after the first follows it: the drop moves all 9,999.
-void BM_DropMoveTheFirstTask_WholeIndex(benchmark::State &state)
+void BM_DropMoveTheFirstTask_FreshIndex(benchmark::State &state)
 {
     RunDrop(state, Drop::MoveTheFirstTask, true);
 }
@@ -273,13 +278,13 @@ void BM_DropMoveTheFirstTask(benchmark::State &state)
 BENCHMARK(BM_Screen)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FrameMovingABar)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FrameDrawingALink)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DropMoveNearTheEnd_WholeIndex)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DropMoveNearTheEnd_FreshIndex)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DropMoveNearTheEnd)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DropStretchNearTheEnd_WholeIndex)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DropStretchNearTheEnd_FreshIndex)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DropStretchNearTheEnd)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DropLinkNearTheEnd_WholeIndex)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DropLinkNearTheEnd_FreshIndex)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DropLinkNearTheEnd)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DropMoveTheFirstTask_WholeIndex)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DropMoveTheFirstTask_FreshIndex)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DropMoveTheFirstTask)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
