@@ -9,7 +9,7 @@
 namespace morvaine {
 
 GanttChart::GanttChart(Project &project, QWidget *parent)
-    : QAbstractScrollArea(parent), m_project(project)
+    : QAbstractScrollArea(parent), m_project(project), m_index(project)
 {
     setObjectName(QStringLiteral("DrawGrid1"));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -21,14 +21,6 @@ GanttChart::GanttChart(Project &project, QWidget *parent)
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this](int row) { emit topRowChanged(row); });
-    // Any written cell makes the next paint parse the project again.
-    m_cellListener = m_project.taskTable.addListener(
-        [this](int, int, const QString &, const QString &) { m_indexStale = true; });
-}
-
-GanttChart::~GanttChart()
-{
-    m_project.taskTable.removeListener(m_cellListener);
 }
 
 int GanttChart::topRow() const
@@ -82,7 +74,7 @@ QPoint GanttChart::cellAt(const QPoint &position) const
 
 void GanttChart::projectChanged()
 {
-    m_indexStale = true;
+    // The index hears every cell written and reads those rows again at the next paint.
     viewport()->update();
 }
 
@@ -102,11 +94,19 @@ std::optional<int> GanttChart::zoom(int step)
 
 const GanttIndex &GanttChart::index()
 {
-    if (m_indexStale || !m_index.isCurrent(m_project)) {
-        m_index = GanttIndex(m_project);
-        m_indexStale = false;
-    }
-    return m_index;
+    return m_index.current();
+}
+
+void GanttChart::setGhost(const GanttGhost &ghost)
+{
+    if (ghost == m_ghost)
+        return;
+    const TimeAxis &axis = index().axis();
+    // Chart pixels to the viewport's, for the task rows scrolled into view.
+    const QPoint shift(-leftColumn() * ColumnWidth, (1 - topRow()) * RowHeight);
+    viewport()->update(GhostBounds(m_ghost, axis).translated(shift));
+    m_ghost = ghost;
+    viewport()->update(GhostBounds(m_ghost, axis).translated(shift));
 }
 
 void GanttChart::paintEvent(QPaintEvent *event)
@@ -126,8 +126,11 @@ void GanttChart::paintEvent(QPaintEvent *event)
             canvas.fillRect(QRect(0, line * RowHeight, viewport()->width(), RowHeight));
             continue;
         }
-        for (int column = firstColumn; column <= lastColumn; ++column)
+        for (int column = firstColumn; column <= lastColumn; ++column) {
             DrawGanttCell(m_project, cells, column, row, canvas, cellRect(column, row));
+            if (!m_ghost.isEmpty())
+                DrawGanttGhost(m_ghost, cells.axis(), column, row, canvas, cellRect(column, row));
+        }
     }
 }
 

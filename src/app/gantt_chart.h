@@ -4,7 +4,9 @@
 // only, through the chart painter, and scrolls by whole cells.
 
 #include "model/project.h"
+#include "views/gantt_ghost.h"
 #include "views/gantt_painter.h"
+#include "views/live_gantt_index.h"
 
 #include <QAbstractScrollArea>
 
@@ -21,7 +23,6 @@ public:
     static constexpr int RowHeight = 17;
 
     explicit GanttChart(Project &project, QWidget *parent = nullptr);
-    ~GanttChart() override;
 
     /// The first row shown below the timescale row.
     int topRow() const;
@@ -47,8 +48,12 @@ public:
     /// Gantt Zoom In (step -1) or Zoom Out (step +1): the new scale, shown and repainted;
     /// nothing, and no repaint, when the scale is already at that end.
     std::optional<int> zoom(int step);
-    /// The index the chart paints from, rebuilt first when the project changed.
+    /// The index the chart paints from, brought up to date with the project first.
     const GanttIndex &index();
+    /// Shows a gesture's ghost over the cells (an empty one: none), repainting the cells
+    /// under the ghost it replaces and under the new one.
+    void setGhost(const GanttGhost &ghost);
+    const GanttGhost &ghost() const { return m_ghost; }
 
 signals:
     /// The first row shown changed.
@@ -63,9 +68,8 @@ private:
     void updateScrollRanges();
 
     Project &m_project;
-    GanttIndex m_index;
-    bool m_indexStale = true;
-    int m_cellListener = 0;
+    LiveGanttIndex m_index;
+    GanttGhost m_ghost;
 };
 
 } // namespace morvaine

@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "chart_interaction_controller.h"
 #include "command_actions.h"
 #include "command_table.h"
 #include "document_controller.h"
@@ -63,6 +64,7 @@ MainWindow::MainWindow(const QStringList &parameters, QWidget *parent) : QMainWi
     move(100, 100);
 
     m_gridEditing = new GridEditingController(m_project, *this, m_taskGrid, m_ganttChart, this);
+    m_chartInteraction = new ChartInteractionController(m_project, *this, m_ganttChart, this);
     m_documents =
         new DocumentController(m_project, *this, m_taskGrid, this, *m_commands, parameters);
     m_exchange =
@@ -106,6 +108,7 @@ MainWindow::~MainWindow()
     delete m_tasks;
     delete m_exchange;
     delete m_documents;
+    delete m_chartInteraction;
     delete m_gridEditing;
     delete takeCentralWidget();
 }

@@ -16,6 +16,7 @@ class QMenu;
 
 namespace morvaine {
 
+class ChartInteractionController;
 class CommandActions;
 class DocumentController;
 class ExchangeController;
@@ -45,6 +46,8 @@ public:
     TaskGrid *taskGrid() const { return m_taskGrid; }
     /// The Gantt chart on the right.
     GanttChart *ganttChart() const { return m_ganttChart; }
+    /// The mouse gestures on the Gantt chart.
+    ChartInteractionController &chartInteraction() const { return *m_chartInteraction; }
     /// The date picker over the task grid's date cells.
     QDateEdit *datePicker() const;
     /// The task grid's popup menu.
@@ -110,6 +113,7 @@ private:
     ToolsController *m_tools = nullptr;
     HelpController *m_help = nullptr;
     GridEditingController *m_gridEditing = nullptr;
+    ChartInteractionController *m_chartInteraction = nullptr;
     HistoryController *m_history = nullptr;
     RecoveryController *m_recovery = nullptr;
     RecentFilesMenu *m_recentFiles = nullptr;

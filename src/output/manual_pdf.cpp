@@ -5,17 +5,34 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextDocument>
+#include <QUrl>
 
 namespace morvaine {
 
 namespace {
 
 const char *const ManualFileName = "Morvaine_Manual.pdf";
+
+// The manual's text; the pictures it names are built into the program beside it, and
+// are shown no wider than 540 of the document's pixels (at 96 to the inch, about 14 cm).
+class ManualDocument : public QTextDocument {
+protected:
+    QVariant loadResource(int type, const QUrl &name) override
+    {
+        const QString path = QStringLiteral(":/docs/") + name.path();
+        if (type != ImageResource || !name.isRelative() || !QFileInfo(path).isFile())
+            return QTextDocument::loadResource(type, name);
+        QImage picture(path);
+        picture.setDevicePixelRatio(qMax(1.0, picture.width() / 540.0));
+        return picture;
+    }
+};
 
 } // namespace
 
@@ -40,7 +57,7 @@ bool WriteManualPdf(const QString &markdown, const QString &pdfPath)
         writer.setResolution(300);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(20, 18, 20, 18), QPageLayout::Millimeter));
-        QTextDocument document;
+        ManualDocument document;
         document.setMarkdown(markdown);
         QFont font = document.defaultFont();
         font.setPointSizeF(10.5);

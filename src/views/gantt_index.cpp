@@ -51,9 +51,10 @@ int CompletionOf(const QString &text)
     if (mark < 0)
         return -1;
     int value = -1;
-    if (!ReadInt(QString(text).remove(mark, 2), value))
-        return -1;
-    return value;
+    // "40 %" is read in place; a text that goes on after the mark is read without it.
+    const bool read = mark + 2 == text.size() ? ReadInt(QStringView(text).left(mark), value)
+                                              : ReadInt(QString(text).remove(mark, 2), value);
+    return read ? value : -1;
 }
 
 int DurationDaysOrNone(const QString &text)
@@ -65,9 +66,11 @@ int DurationDaysOrNone(const QString &text)
     }
 }
 
-// Fills compressed lists from (key, span) pairs, keys 0..keyCount - 1.
+// Fills compressed lists from (key, span) pairs, keys 0..keyCount - 1; next is room to
+// work in.
 template <typename Buckets, typename Span>
-void Fill(Buckets &buckets, int keyCount, const std::vector<std::pair<int, Span>> &items)
+void Fill(Buckets &buckets, int keyCount, const std::vector<std::pair<int, Span>> &items,
+          std::vector<int> &next)
 {
     buckets.offsets.assign(static_cast<std::size_t>(keyCount) + 1, 0);
     for (const auto &item : items)
@@ -75,7 +78,7 @@ void Fill(Buckets &buckets, int keyCount, const std::vector<std::pair<int, Span>
     for (int k = 0; k < keyCount; ++k)
         buckets.offsets[k + 1] += buckets.offsets[k];
     buckets.entries.resize(items.size());
-    std::vector<int> next(buckets.offsets.begin(), buckets.offsets.end() - 1);
+    next.assign(buckets.offsets.begin(), buckets.offsets.end() - 1);
     for (const auto &item : items)
         buckets.entries[static_cast<std::size_t>(next[item.first]++)] = item.second;
 }
@@ -83,62 +86,108 @@ void Fill(Buckets &buckets, int keyCount, const std::vector<std::pair<int, Span>
 } // namespace
 
 GanttIndex::GanttIndex(const Project &project)
-    : m_axis(TimeAxis::ForProject(project)), m_scale(project.GanttScale),
-      m_lastTaskRow(project.LastTaskRow)
 {
-    const TaskTable &table = project.taskTable;
+    rebuild(project);
+}
+
+void GanttIndex::rebuild(const Project &project)
+{
+    m_axis = TimeAxis::ForProject(project);
+    m_scale = project.GanttScale;
+    m_lastTaskRow = project.LastTaskRow;
     const DateCodec dates;
     m_rows.resize(TaskTable::Rows);
-    for (int r = 1; r < TaskTable::Rows; ++r) {
-        Row &row = m_rows[r];
-        const QString &start = table.cell(ColStart, r);
-        // Without a Start a row draws nothing and takes part in no link.
-        row.hasStart = !start.isEmpty();
-        if (!row.hasStart)
-            continue;
-        const QString &end = table.cell(ColEnd, r);
-        const QString &duration = table.cell(ColDuration, r);
-        TDateTime day = 0;
-        if (dates.tryRead(start, day)) {
-            row.startRead = true;
-            row.start = static_cast<qint64>(day);
-        }
-        if (!end.isEmpty() && dates.tryRead(end, day)) {
-            row.endRead = true;
-            row.end = static_cast<qint64>(day);
-        }
-        row.endIsStart = end == start;
-        row.oneDay = duration == OneDay;
-        row.zeroDays = duration == ZeroDays;
-        row.zeroDay = duration == ZeroDay;
-        const QString &mark = table.cell(ColVeha, r);
-        row.kind = mark.isEmpty() ? Row::Ordinary : mark == GroupMark ? Row::Group : Row::Other;
-        row.durationDays = DurationDaysOrNone(duration);
-        row.completion = CompletionOf(table.cell(ColCompletion, r));
-    }
+    for (int r = 1; r < TaskTable::Rows; ++r)
+        m_rows[r] = readRow(project, dates, r);
+    const int lastRow = qBound(0, m_lastTaskRow, TaskTable::LastRow);
+    m_forerunners.resize(static_cast<std::size_t>(lastRow) + 1);
+    for (int a = 1; a <= lastRow; ++a)
+        readForerunner(project.taskTable.cell(ColForerunner, a), m_forerunners[a]);
+    fileLinks();
+}
 
-    if (!m_axis.isValid())
+void GanttIndex::refresh(const Project &project, const std::vector<int> &rows)
+{
+    if (m_rows.empty())
         return;
+    const DateCodec dates;
+    for (int r : rows) {
+        if (r < 1 || r > TaskTable::LastRow)
+            continue;
+        m_rows[r] = readRow(project, dates, r);
+        if (r < static_cast<int>(m_forerunners.size()))
+            readForerunner(project.taskTable.cell(ColForerunner, r), m_forerunners[r]);
+    }
+    fileLinks();
+}
+
+GanttIndex::Row GanttIndex::readRow(const Project &project, const DateCodec &dates, int r)
+{
+    const TaskTable &table = project.taskTable;
+    Row row;
+    const QString &start = table.cell(ColStart, r);
+    const QString &duration = table.cell(ColDuration, r);
+    row.hasDuration = !duration.isEmpty();
+    // Without a Start a row draws nothing and takes part in no link.
+    row.hasStart = !start.isEmpty();
+    if (!row.hasStart)
+        return row;
+    const QString &end = table.cell(ColEnd, r);
+    TDateTime day = 0;
+    if (dates.tryRead(start, day)) {
+        row.startRead = true;
+        row.start = static_cast<qint64>(day);
+    }
+    if (!end.isEmpty() && dates.tryRead(end, day)) {
+        row.endRead = true;
+        row.end = static_cast<qint64>(day);
+    }
+    row.endIsStart = end == start;
+    row.oneDay = duration == OneDay;
+    row.zeroDays = duration == ZeroDays;
+    row.zeroDay = duration == ZeroDay;
+    const QString &mark = table.cell(ColVeha, r);
+    row.kind = mark.isEmpty() ? Row::Ordinary : mark == GroupMark ? Row::Group : Row::Other;
+    row.durationDays = DurationDaysOrNone(duration);
+    row.completion = CompletionOf(table.cell(ColCompletion, r));
+    return row;
+}
+
+void GanttIndex::readForerunner(const QString &list, std::vector<int> &numbers)
+{
+    numbers.clear();
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype semicolon = list.indexOf(QLatin1Char(';'), from);
+        if (semicolon < 0)
+            break;
+        // An item is a blank, the number and the semicolon: the first character is
+        // skipped whatever it is.
+        const qsizetype first = qMin(from + 1, semicolon);
+        int p = 0;
+        if (!ReadInt(QStringView(list).mid(first, semicolon - first), p))
+            break;
+        numbers.push_back(p);
+        from = semicolon + 1;
+    }
+}
+
+void GanttIndex::fileLinks()
+{
+    m_links.clear();
+    m_onRows.clear();
+    m_inColumns.clear();
+    if (!m_axis.isValid()) {
+        Fill(m_byRow, TaskTable::Rows, m_onRows, m_fillNext);
+        Fill(m_byColumn, GanttColumns, m_inColumns, m_fillNext);
+        return;
+    }
     // The links, each filed under the cells it can draw into: its predecessor's row
     // from the column after the predecessor's end to the turning column, its
     // successor's row and the rows between in the turning column.
-    std::vector<std::pair<int, Span>> onRows, inColumns;
-    const int lastRow = qBound(0, m_lastTaskRow, TaskTable::LastRow);
-    for (int a = 1; a <= lastRow; ++a) {
-        const QString &list = table.cell(ColForerunner, a);
-        qsizetype from = 0;
-        for (;;) {
-            const qsizetype semicolon = list.indexOf(QLatin1Char(';'), from);
-            if (semicolon < 0)
-                break;
-            // An item is a blank, the number and the semicolon: the first character is
-            // skipped whatever it is.
-            const qsizetype first = qMin(from + 1, semicolon);
-            int p = 0;
-            if (!ReadInt(QStringView(list).mid(first, semicolon - first), p))
-                break; // a list that stops reading draws its items up to there
-            from = semicolon + 1;
-            if (p < 1 || p > TaskTable::LastRow || p == a || table.cell(ColDuration, p).isEmpty())
+    for (int a = 1; a < static_cast<int>(m_forerunners.size()); ++a) {
+        for (int p : m_forerunners[a]) {
+            if (p < 1 || p > TaskTable::LastRow || p == a || !m_rows[p].hasDuration)
                 continue;
             const Row &pred = m_rows[p];
             const Row &succ = m_rows[a];
@@ -164,16 +213,16 @@ GanttIndex::GanttIndex(const Project &project)
             const qint64 lastColumn = GanttColumns - 1;
             if (turn < 0 || lineFrom > lastColumn)
                 continue;
-            onRows.push_back({p, Span{id, qMax<qint64>(0, lineFrom), qMin(turn, lastColumn)}});
+            m_onRows.push_back({p, Span{id, qMax<qint64>(0, lineFrom), qMin(turn, lastColumn)}});
             if (turn > lastColumn)
                 continue;
-            onRows.push_back({a, Span{id, turn, turn}});
+            m_onRows.push_back({a, Span{id, turn, turn}});
             if (qAbs(a - p) > 1)
-                inColumns.push_back({static_cast<int>(turn), Span{id, qMin(a, p), qMax(a, p)}});
+                m_inColumns.push_back({static_cast<int>(turn), Span{id, qMin(a, p), qMax(a, p)}});
         }
     }
-    Fill(m_byRow, TaskTable::Rows, onRows);
-    Fill(m_byColumn, GanttColumns, inColumns);
+    Fill(m_byRow, TaskTable::Rows, m_onRows, m_fillNext);
+    Fill(m_byColumn, GanttColumns, m_inColumns, m_fillNext);
 }
 
 bool GanttIndex::isCurrent(const Project &project) const

@@ -11,22 +11,35 @@
 #include "views/time_axis.h"
 
 #include <QRect>
+#include <QString>
 
+#include <utility>
 #include <vector>
 
 namespace morvaine {
 
 class Canvas;
+class DateCodec;
 class Project;
 
 /// The parsed task rows and drawable links of a project at its GanttScale. Build it
-/// again whenever a task cell, LastTaskRow or GanttScale changed (see isCurrent);
+/// again whenever LastTaskRow, GanttScale or the project start changed (see isCurrent),
+/// and refresh the rows whose task cells changed (LiveGanttIndex does both);
 /// CriticalMarks and the working-days mask are read from the project at paint time.
 class GanttIndex {
 public:
     /// An index of nothing: every task row paints its background only.
     GanttIndex() = default;
     explicit GanttIndex(const Project &project);
+
+    /// Builds the index of project anew, in the memory it holds already.
+    void rebuild(const Project &project);
+
+    /// Reads the given task rows again (their Duration, Start, End, Forerunner,
+    /// Completion and group mark) and files the links anew; the result is the index a
+    /// full build would give, as long as no other row, LastTaskRow, GanttScale or the
+    /// project start changed since the index was built.
+    void refresh(const Project &project, const std::vector<int> &rows);
 
     const TimeAxis &axis() const { return m_axis; }
     /// Whether the index still describes the project's scale and last task row (cell
@@ -44,6 +57,7 @@ public:
         bool zeroDays = false;   // Duration is "0 days"
         bool zeroDay = false;    // Duration is "0 day"
         Kind kind = Ordinary;
+        bool hasDuration = false;  // Duration is not the empty text
         int durationDays = -1;     // DurationDays, -1 also when unreadable
         int completion = -1;       // the number before " %", else -1
         qint64 start = 0, end = 0; // day values when read
@@ -71,11 +85,22 @@ private:
         std::vector<Span> entries;
     };
 
+    static Row readRow(const Project &project, const DateCodec &dates, int row);
+    /// The predecessor numbers of a Forerunner list, up to the first item that does not
+    /// read (a list that stops reading draws its items up to there).
+    static void readForerunner(const QString &list, std::vector<int> &numbers);
+    /// Files every link from the rows and lists read.
+    void fileLinks();
+
     TimeAxis m_axis;
     int m_scale = DayScale;
     int m_lastTaskRow = -1;
     std::vector<Row> m_rows;
+    std::vector<std::vector<int>> m_forerunners; // of rows 1..m_lastTaskRow
     std::vector<Link> m_links;
+    // What filing collects before it fills the buckets, kept for the next filing.
+    std::vector<std::pair<int, Span>> m_onRows, m_inColumns;
+    std::vector<int> m_fillNext;
     Buckets m_byRow;    // a link on its predecessor's and successor's rows, by column range
     Buckets m_byColumn; // a link on the rows between its two ends, by row range
 };
