@@ -2,14 +2,26 @@
 
 #include "model/file_path.h"
 
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace morvaine {
 
 namespace {
 
-QString csvField(const QString &text)
+// A spreadsheet opening the file runs a cell that begins with one of these as a formula
+// (a tab or carriage return may hide one), so such a text gets a leading apostrophe, as
+// spreadsheet-safe exporters do. A plain number keeps its sign; dates begin with a digit.
+bool RunsAsFormula(const QString &text)
 {
+    static const QString starts = QStringLiteral("=+-@\t\r");
+    static const QRegularExpression plainNumber(QStringLiteral("^[+-]?[0-9]+([.,][0-9]+)?$"));
+    return !text.isEmpty() && starts.contains(text.front()) && !plainNumber.match(text).hasMatch();
+}
+
+QString csvField(const QString &cell)
+{
+    const QString text = RunsAsFormula(cell) ? QLatin1Char('\'') + cell : cell;
     static const QString special = QStringLiteral(",\"\r\n");
     for (QChar c : special)
         if (text.contains(c)) {
