@@ -23,6 +23,26 @@ int PdfPages(const QByteArray &pdf)
 
 } // namespace
 
+// Takes room bytes and refuses every write after them, as a disk that fills.
+class FillingDevice : public QIODevice {
+public:
+    explicit FillingDevice(qint64 room) : m_room(room) { open(QIODevice::WriteOnly); }
+    bool full = false;
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *, qint64 size) override
+    {
+        if (full || size > m_room)
+            return full = true, -1;
+        m_room -= size;
+        return size;
+    }
+
+private:
+    qint64 m_room;
+};
+
 class TestPrintPages : public QObject {
     Q_OBJECT
 private slots:
@@ -110,6 +130,35 @@ private slots:
         QVERIFY(PrintPages(pdf, pages, 12, 12)); // the last row strip
         QCOMPARE(f.project.taskTable.cell(ColCompletion, 1), QStringLiteral("10"));
         QCOMPARE(f.project.taskTable.cell(ColCompletion, 130), QStringLiteral("20 %"));
+    }
+
+    // Output that fails, as on a full disk, ends the job after the page it failed in.
+    void failedOutputStopsTheJob_data()
+    {
+        QTest::addColumn<qint64>("room");
+        QTest::addColumn<bool>("printed");
+        QTest::addColumn<int>("pagesDrawn");
+        QTest::newRow("full from the start") << qint64(1) << false << 1;
+        QTest::newRow("room for all") << (qint64(1) << 40) << true << 12;
+    }
+    void failedOutputStopsTheJob()
+    {
+        QFETCH(qint64, room);
+        QFETCH(bool, printed);
+        OutputProject f(130);
+        FillingDevice device(room);
+        QPdfWriter pdf(&device);
+        pdf.setResolution(600);
+        ProjectPages pages(f.project, f.host,
+                           [&] { return DevicePageSetup(pdf, 96, DefaultGridGeometry()); });
+        int checks = 0;
+        const bool result = PrintPages(pdf, pages, 1, 12, [&] {
+            ++checks;
+            return device.full;
+        });
+        QCOMPARE(result, printed);
+        // One check after each page drawn, and one after the end when it got there.
+        QTEST(printed ? checks - 1 : checks, "pagesDrawn");
     }
 
     void unwritablePdf()
