@@ -68,8 +68,11 @@ bool PrintPages(QPagedPaintDevice &device, ProjectPages &pages, int first, int l
     // A PDF would store the chart's cell pictures as lossy JPEG otherwise.
     painter.setRenderHint(QPainter::LosslessImageRendering);
     Canvas canvas(painter);
+    // Thousands of chart cells look alike: each distinct picture is kept for the whole
+    // job, so a PDF stores it once.
+    SharedPictures pictures;
     for (int n = first; n <= last; ++n) {
-        pages.DrawPage(layout, n, canvas, target, setup.pixelRatio());
+        pages.DrawPage(layout, n, canvas, target, setup.pixelRatio(), &pictures);
         if (failed && failed())
             return false; // the pages left would only fail too
         if (n != last && !device.newPage())

@@ -5,12 +5,15 @@
 
 #include "output/print_pages.h"
 #include "output/project_pages.h"
+#include "views/canvas.h"
 
 #include <QBuffer>
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <set>
 
 using namespace morvaine;
 
@@ -130,6 +133,36 @@ private slots:
         QVERIFY(PrintPages(pdf, pages, 12, 12)); // the last row strip
         QCOMPARE(f.project.taskTable.cell(ColCompletion, 1), QStringLiteral("10"));
         QCOMPARE(f.project.taskTable.cell(ColCompletion, 130), QStringLiteral("20 %"));
+    }
+
+    // Chart cells that look alike are one image in the PDF, stored without loss: as many
+    // images as the chart has distinct cell pictures, not one for each cell.
+    void alikeChartCellsAreOneImage()
+    {
+        OutputProject f(130);
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(600);
+        ProjectPages pages(f.project, f.host,
+                           [&] { return DevicePageSetup(pdf, 96, DefaultGridGeometry()); });
+        QVERIFY(PrintPages(pdf, pages, 1, pages.CountPages()));
+
+        // Every chart cell of the task rows, painted as a page paints it.
+        ProjectCells cells(f.project, f.host);
+        Bitmap cell(60, 17);
+        std::set<QByteArray> distinct;
+        int drawn = 0;
+        for (int row = 1; row <= f.project.LastTaskRow; ++row)
+            for (int column = 0; column < CountChartColumns(f.project); ++column, ++drawn) {
+                cells.drawChartCell(column, row, cell.canvas(), QRect(0, 0, 60, 17));
+                const QImage &picture = cell.image();
+                distinct.emplace(reinterpret_cast<const char *>(picture.constBits()),
+                                 picture.sizeInBytes());
+            }
+        QVERIFY(distinct.size() * 10 < std::size_t(drawn));
+        QCOMPARE(std::size_t(buffer.data().count("/Subtype /Image")), distinct.size());
+        QVERIFY(!buffer.data().contains("/DCTDecode"));
     }
 
     // Output that fails, as on a full disk, ends the job after the page it failed in.
