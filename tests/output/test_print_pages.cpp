@@ -3,6 +3,7 @@
 
 #include "output_fixture.h"
 
+#include "model/project_file.h"
 #include "output/print_pages.h"
 #include "output/project_pages.h"
 #include "views/canvas.h"
@@ -163,6 +164,24 @@ private slots:
         QVERIFY(distinct.size() * 10 < std::size_t(drawn));
         QCOMPARE(std::size_t(buffer.data().count("/Subtype /Image")), distinct.size());
         QVERIFY(!buffer.data().contains("/DCTDecode"));
+    }
+
+    // The 200-task fixture prints 48 pages in a PDF of at most 2 MB.
+    void fixturePdfStaysSmall()
+    {
+        Project project;
+        RecordingHost host;
+        InitNewProject(project, host);
+        LoadProject(project, host,
+                    qEnvironmentVariable("MORVAINE_FIXTURES") + QStringLiteral("/tasks200.mrv"));
+        QVERIFY(host.messages.isEmpty());
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("tasks200.pdf"));
+        QVERIFY(ExportPdf(project, host, DefaultGridGeometry(), path, QStringLiteral("Plan")));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(PdfPages(file.readAll()), 48);
+        QVERIFY2(file.size() <= 2 * 1024 * 1024, qPrintable(QString::number(file.size())));
     }
 
     // Output that fails, as on a full disk, ends the job after the page it failed in.
