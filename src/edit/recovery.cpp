@@ -148,7 +148,8 @@ QString WriteRecoveryCopy(const Project &project, const QString &projectPath,
     if (!owner.open(QIODevice::WriteOnly))
         return owner.errorString();
     owner.setPermissions(OwnerOnly);
-    if (owner.write(projectPath.toUtf8()) < 0 || !owner.commit())
+    // Flushed before the commit, which would not notice a buffered write that failed.
+    if (owner.write(projectPath.toUtf8()) < 0 || !owner.flush() || !owner.commit())
         return owner.errorString();
     if (!WriteProjectFile(project, copyPath))
         return QStringLiteral("the copy cannot be written");
