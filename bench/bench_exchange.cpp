@@ -28,7 +28,7 @@ struct BigPlan {
     BigPlan()
     {
         InitNewProject(project, host);
-        project.settings().setValue(SettingsBlock::StartDate, QStringLiteral("07.12.2026"));
+        project.settings().setValue(SettingsBlock::StartDate, bench::DateText(2026, 12, 7));
         TaskTable &t = project.taskTable;
         int links = 0;
         for (int row = 1; row <= 9999; ++row) {
@@ -40,7 +40,7 @@ struct BigPlan {
                                                             : QStringLiteral("2"));
             t.setCell(ColVeha, row, group ? QStringLiteral("v") : QString());
             t.setCell(ColDuration, row, QStringLiteral("%1 days").arg(row % 5 + 1));
-            t.setCell(ColStart, row, QStringLiteral("07.12.2026"));
+            t.setCell(ColStart, row, bench::DateText(2026, 12, 7));
             CalcEndDate(project, row);
             QString forerunners;
             for (int p : {row - 1, row - 2})

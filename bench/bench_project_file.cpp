@@ -31,8 +31,8 @@ struct BigProject {
         for (int row = 1; row <= 9999; ++row) {
             t.setCell(ColTask, row, QStringLiteral("Task number %1 of the plan").arg(row));
             t.setCell(ColDuration, row, QStringLiteral("%1 days").arg(row % 20 + 2));
-            t.setCell(ColStart, row, QStringLiteral("07.12.2026"));
-            t.setCell(ColEnd, row, QStringLiteral("18.12.2026"));
+            t.setCell(ColStart, row, bench::DateText(2026, 12, 7));
+            t.setCell(ColEnd, row, bench::DateText(2026, 12, 18));
             if (row > 1)
                 t.setCell(ColForerunner, row, QStringLiteral(" %1;").arg(row - 1));
             t.setCell(ColResource, row, QStringLiteral(" Anna; Bob;"));

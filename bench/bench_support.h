@@ -1,10 +1,12 @@
 #pragma once
-// What the benchmark programs share: a host that stays quiet, the processor time of
-// the measuring thread, and the program's main().
+// What the benchmark programs share: a host that stays quiet, date texts in the
+// current format, the processor time of the measuring thread, and the program's main().
 
+#include "model/convert.h"
 #include "model/host.h"
 
 #include <QCoreApplication>
+#include <QDate>
 
 #include <benchmark/benchmark.h>
 
@@ -30,6 +32,14 @@ public:
 private:
     bool m_fatal;
 };
+
+/// The text of a date in the current short date format, as a user would type it: the
+/// plans a benchmark builds read alike under any locale.
+inline QString DateText(int year, int month, int day)
+{
+    return morvaine::DateToStr(
+        morvaine::TDateTime(QDate(1899, 12, 30).daysTo(QDate(year, month, day))));
+}
 
 /// The processor time of the calling thread: the machine is shared, and waiting for a
 /// core would weigh on the two sides of a ratio unevenly.

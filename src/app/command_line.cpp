@@ -158,8 +158,9 @@ int exportProject(const CommandLine &line, QTextStream &err)
         } else if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg")) {
             ProjectCells cells(project, host);
             ExportPicture(project, DefaultGridGeometry(), cells, output, host);
-        } else if (!WriteTaskTableCsv(project, output)) {
-            host.showError(QStringLiteral("Cannot write the file '%1'.").arg(output));
+        } else if (QString reason; !WriteTaskTableCsv(project, output, &reason)) {
+            host.showError(QStringLiteral("Cannot write the file '%1'.").arg(output) +
+                           (reason.isEmpty() ? QString() : QLatin1Char('\n') + reason));
         }
     } catch (const ConversionError &e) {
         host.showError(e.message());

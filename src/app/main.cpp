@@ -12,6 +12,7 @@
 
 int main(int argc, char **argv)
 {
+    morvaine::FilterQtNotes();
     int status = 0;
     QStringList files;
     if (morvaine::RunCommandLine(argc, argv, &status, &files))

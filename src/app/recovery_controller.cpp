@@ -2,12 +2,15 @@
 
 #include "edit/recovery.h"
 
+#include <QDir>
+#include <QLockFile>
+
 #include <memory>
 
 namespace morvaine {
 
 RecoveryController::RecoveryController(Project &project, Host &host, QObject *parent)
-    : QObject(parent), m_project(project), m_host(host)
+    : QObject(parent), m_project(project), m_host(host), m_mark(NewWindowMark())
 {
     m_writer.setMaxThreadCount(1);
     m_timer.setSingleShot(true);
@@ -34,21 +37,24 @@ int RecoveryController::interval()
 
 bool RecoveryController::offerRecovery(const QString &startFile)
 {
-    const std::optional<RecoveryCopy> copy = FindRecoveryCopy(startFile);
-    if (!copy)
-        return false;
-    if (m_host.MessageBox(QStringLiteral("Recover"), RecoveryQuestion(*copy), MsgIcon::Question,
-                          MsgButtons::YesNo) != MsgAnswer::Yes) {
-        RemoveRecoveryCopy(copy->projectPath);
-        return false;
+    std::vector<RecoveryCopy> copies = FindRecoveryCopies(startFile);
+    for (const RecoveryCopy &copy : copies) {
+        if (m_host.MessageBox(QStringLiteral("Recover"), RecoveryQuestion(copy), MsgIcon::Question,
+                              MsgButtons::YesNo) != MsgAnswer::Yes) {
+            RemoveRecoveryCopy(copy.copyPath);
+            continue;
+        }
+        if (!RecoverProject(m_project, m_host, copy))
+            continue;
+        // The copy becomes this window's own: it stays until the recovered plan is saved
+        // or given up, also while the window takes the recovered plan as its new one.
+        m_copyPath = copy.copyPath;
+        m_copyOf = copy.projectPath;
+        m_lock = copy.lock;
+        m_keepRecovered = true;
+        return true;
     }
-    if (!RecoverProject(m_project, m_host, *copy))
-        return false;
-    // The copy stays until the recovered plan is saved or given up, also while the
-    // window takes the recovered plan as its new one.
-    m_copyOf = copy->projectPath;
-    m_keepRecovered = true;
-    return true;
+    return false;
 }
 
 void RecoveryController::changed()
@@ -63,15 +69,43 @@ void RecoveryController::write()
     if (!m_project.settings().isModified())
         return;
     const QString path = planPath();
-    if (!m_copyOf.isNull() && m_copyOf != path)
+    if (!m_copyPath.isEmpty() && m_copyOf != path)
         removeCopy(); // the plan was saved under another name since
+    if (m_copyPath.isEmpty()) {
+        const QString copyPath = RecoveryCopyPath(path, m_mark);
+        QString reason;
+        std::shared_ptr<QLockFile> lock = LockRecoveryCopy(copyPath, &reason);
+        if (!lock) {
+            warnUnprotected(reason);
+            return;
+        }
+        m_lock = std::move(lock);
+        m_copyPath = copyPath;
+        m_copyOf = path;
+    }
     // The cells are copied here, which shares their texts, and written on the writer's
     // thread, so typing never waits for the disk.
     auto snapshot = std::make_shared<Project>();
     snapshot->taskTable = m_project.taskTable;
     snapshot->resourceTable = m_project.resourceTable;
-    m_writer.start([snapshot, path] { WriteRecoveryCopy(*snapshot, path); });
-    m_copyOf = path;
+    m_writer.start([this, snapshot, path, copyPath = m_copyPath] {
+        const QString reason = WriteRecoveryCopy(*snapshot, path, copyPath);
+        if (!reason.isEmpty())
+            QMetaObject::invokeMethod(
+                this, [this, reason] { warnUnprotected(reason); }, Qt::QueuedConnection);
+    });
+}
+
+void RecoveryController::warnUnprotected(const QString &reason)
+{
+    if (m_warned)
+        return;
+    m_warned = true;
+    m_host.MessageBox(QStringLiteral("Warning"),
+                      QStringLiteral("Unsaved changes are not protected: no recovery copy can be "
+                                     "written in %1 (%2). Save your work to keep it.")
+                          .arg(QDir::toNativeSeparators(RecoveryFolder()), reason),
+                      MsgIcon::Warning, MsgButtons::Ok);
 }
 
 void RecoveryController::writeNow()
@@ -84,9 +118,11 @@ void RecoveryController::writeNow()
 void RecoveryController::removeCopy()
 {
     m_writer.waitForDone();
-    if (!m_copyOf.isNull())
-        RemoveRecoveryCopy(m_copyOf);
-    m_copyOf = QString();
+    if (!m_copyPath.isEmpty())
+        RemoveRecoveryCopy(m_copyPath);
+    m_lock.reset();
+    m_copyPath.clear();
+    m_copyOf.clear();
 }
 
 void RecoveryController::documentReplaced(const QString &)
@@ -99,11 +135,10 @@ void RecoveryController::documentReplaced(const QString &)
     removeCopy();
 }
 
-void RecoveryController::documentSaved(const QString &path)
+void RecoveryController::documentSaved(const QString &)
 {
     m_timer.stop();
     removeCopy();
-    RemoveRecoveryCopy(path);
 }
 
 void RecoveryController::closing()

@@ -3,11 +3,19 @@
 #include "model/new_project.h"
 #include "model/project_file.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QStandardPaths>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace morvaine {
 
@@ -15,6 +23,8 @@ namespace {
 
 const QString Suffix = QStringLiteral(".mrv");
 const QString OwnerSuffix = QStringLiteral(".owner");
+const QString LockSuffix = QStringLiteral(".lock");
+constexpr QFileDevice::Permissions OwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
 QString OwnerPath(const QString &copyPath)
 {
@@ -29,6 +39,31 @@ QString ReadOwner(const QString &copyPath)
     return QString::fromUtf8(file.readAll());
 }
 
+QString SystemReason()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Makes folder and any missing parents, each readable by its owner only, as the XDG
+// base directory rules ask of folders a program makes. Returns the reason of a failure.
+QString MakeFolder(const QString &folder)
+{
+    const QFileInfo info(folder);
+    if (info.isDir())
+        return {};
+    if (info.exists())
+        return QStringLiteral("%1 is not a folder").arg(QDir::toNativeSeparators(folder));
+    const QString parent = info.absolutePath();
+    if (parent != info.absoluteFilePath()) {
+        const QString reason = MakeFolder(parent);
+        if (!reason.isEmpty())
+            return reason;
+    }
+    if (::mkdir(QFile::encodeName(folder).constData(), 0700) != 0 && errno != EEXIST)
+        return SystemReason();
+    return {};
+}
+
 // Messages while a copy is tried: only whether loading showed an error counts.
 class SilentHost : public Host {
 public:
@@ -41,19 +76,6 @@ public:
     bool failed = false;
 };
 
-bool NewerThanItsPlan(const RecoveryCopy &copy)
-{
-    if (copy.projectPath.isEmpty())
-        return true;
-    const QFileInfo plan(copy.projectPath);
-    return !plan.exists() || plan.lastModified() < copy.written;
-}
-
-RecoveryCopy CopyAt(const QString &copyPath)
-{
-    return {copyPath, ReadOwner(copyPath), QFileInfo(copyPath).lastModified()};
-}
-
 } // namespace
 
 QString RecoveryFolder()
@@ -62,7 +84,27 @@ QString RecoveryFolder()
         .filePath(QStringLiteral("recovery"));
 }
 
-QString RecoveryCopyPath(const QString &projectPath)
+QString PrepareRecoveryFolder()
+{
+    const QString folder = RecoveryFolder();
+    if (QString reason = MakeFolder(folder); !reason.isEmpty())
+        return reason;
+    // A folder left by an earlier version may be open to others: close it.
+    if (::chmod(QFile::encodeName(folder).constData(), 0700) != 0)
+        return SystemReason();
+    if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
+        return SystemReason();
+    return {};
+}
+
+QString NewWindowMark()
+{
+    return QStringLiteral("%1-%2")
+        .arg(QCoreApplication::applicationPid())
+        .arg(QRandomGenerator::system()->generate(), 8, 16, QLatin1Char('0'));
+}
+
+QString RecoveryCopyPath(const QString &projectPath, const QString &windowMark)
 {
     QString name = QStringLiteral("untitled");
     if (!projectPath.isEmpty()) {
@@ -72,47 +114,78 @@ QString RecoveryCopyPath(const QString &projectPath)
         name =
             QFileInfo(absolute).completeBaseName() + QLatin1Char('-') + QString::fromLatin1(hash);
     }
-    return QDir(RecoveryFolder()).filePath(name + Suffix);
+    return QDir(RecoveryFolder()).filePath(name + QLatin1Char('-') + windowMark + Suffix);
 }
 
-bool WriteRecoveryCopy(const Project &project, const QString &projectPath)
+std::unique_ptr<QLockFile> LockRecoveryCopy(const QString &copyPath, QString *reason)
 {
-    const QString copyPath = RecoveryCopyPath(projectPath);
-    if (!QDir().mkpath(QFileInfo(copyPath).absolutePath()))
-        return false;
+    if (QString problem = PrepareRecoveryFolder(); !problem.isEmpty()) {
+        if (reason)
+            *reason = problem;
+        return nullptr;
+    }
+    auto lock = std::make_unique<QLockFile>(copyPath + LockSuffix);
+    // Held for as long as the window runs: only a writer that is gone leaves it stale,
+    // never its age.
+    lock->setStaleLockTime(0);
+    if (!lock->tryLock(0)) {
+        if (reason)
+            *reason = lock->error() == QLockFile::LockFailedError
+                          ? QStringLiteral("the copy is in use by another window")
+                          : QStringLiteral("the lock file cannot be written");
+        return nullptr;
+    }
+    QFile::setPermissions(copyPath + LockSuffix, OwnerOnly);
+    return lock;
+}
+
+QString WriteRecoveryCopy(const Project &project, const QString &projectPath,
+                          const QString &copyPath)
+{
+    if (QString reason = PrepareRecoveryFolder(); !reason.isEmpty())
+        return reason;
     QSaveFile owner(OwnerPath(copyPath));
-    if (!owner.open(QIODevice::WriteOnly) || owner.write(projectPath.toUtf8()) < 0 ||
-        !owner.commit())
-        return false;
-    return WriteProjectFile(project, copyPath);
+    if (!owner.open(QIODevice::WriteOnly))
+        return owner.errorString();
+    owner.setPermissions(OwnerOnly);
+    // Flushed before the commit, which would not notice a buffered write that failed.
+    if (owner.write(projectPath.toUtf8()) < 0 || !owner.flush() || !owner.commit())
+        return owner.errorString();
+    if (!WriteProjectFile(project, copyPath))
+        return QStringLiteral("the copy cannot be written");
+    // The folder is closed to others; the file is too, in case it is ever moved.
+    QFile::setPermissions(copyPath, OwnerOnly);
+    return {};
 }
 
-void RemoveRecoveryCopy(const QString &projectPath)
+void RemoveRecoveryCopy(const QString &copyPath)
 {
-    const QString copyPath = RecoveryCopyPath(projectPath);
     QFile::remove(copyPath);
     QFile::remove(OwnerPath(copyPath));
 }
 
-std::optional<RecoveryCopy> FindRecoveryCopy(const QString &projectPath)
+std::vector<RecoveryCopy> FindRecoveryCopies(const QString &projectPath)
 {
-    if (!projectPath.isEmpty()) {
-        const QString copyPath = RecoveryCopyPath(projectPath);
-        if (!QFileInfo::exists(copyPath))
-            return std::nullopt;
-        RecoveryCopy copy = CopyAt(copyPath);
-        copy.projectPath = QFileInfo(projectPath).absoluteFilePath();
-        return NewerThanItsPlan(copy) ? std::optional(copy) : std::nullopt;
-    }
-    std::optional<RecoveryCopy> newest;
+    const QString plan =
+        projectPath.isEmpty() ? QString() : QFileInfo(projectPath).absoluteFilePath();
+    std::vector<RecoveryCopy> copies;
     const QDir folder(RecoveryFolder());
+    // Newest first.
     for (const QFileInfo &info :
          folder.entryInfoList({QStringLiteral("*") + Suffix}, QDir::Files, QDir::Time)) {
-        RecoveryCopy copy = CopyAt(info.absoluteFilePath());
-        if (NewerThanItsPlan(copy) && (!newest || copy.written > newest->written))
-            newest = copy;
+        const QString copyPath = info.absoluteFilePath();
+        const QString owner = ReadOwner(copyPath);
+        if (!plan.isEmpty() && owner != plan)
+            continue;
+        auto lock = std::make_shared<QLockFile>(copyPath + LockSuffix);
+        lock->setStaleLockTime(0);
+        // A lock that cannot be taken belongs to a window still running; a writer killed
+        // or crashed left a stale one, which the lock replaces.
+        if (!lock->tryLock(0) || !QFileInfo::exists(copyPath))
+            continue;
+        copies.push_back({copyPath, owner, QFileInfo(copyPath).lastModified(), std::move(lock)});
     }
-    return newest;
+    return copies;
 }
 
 bool RecoverProject(Project &project, Host &host, const RecoveryCopy &copy)

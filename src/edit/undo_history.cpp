@@ -14,6 +14,16 @@ bool IsDocumentState(bool resources, int column, int row)
            row == SettingsBlock::FileName || row == SettingsBlock::Modify;
 }
 
+// The heap a text's characters take: QString's header and characters, rounded up to
+// what the allocator hands out. A text shared with a cell or another step is counted
+// again, so the sum is an upper bound.
+std::size_t TextBytes(const QString &text)
+{
+    if (text.isEmpty())
+        return 0;
+    return (32 + 2 * std::size_t(text.capacity()) + 15) & ~std::size_t(15);
+}
+
 } // namespace
 
 UndoHistory::UndoHistory(Project &project) : m_project(project)
@@ -121,11 +131,47 @@ void UndoHistory::push(std::unique_ptr<Step> step)
     if (!step || !ChangesSomething(step->changes))
         return;
     step->after = currentDerived(step->before);
-    m_steps.resize(m_done); // a new step ends the redo list
+    step->changes.shrink_to_fit();
+    step->bytes = sizeof(Step) + TextBytes(step->name) + step->changes.capacity() * sizeof(Change);
+    for (const Change &change : step->changes)
+        step->bytes += TextBytes(change.oldText) + TextBytes(change.newText);
+    // Values besides the cells are shared with the step before while they stay the same.
+    if (step->after != step->before)
+        step->bytes += sizeof(Derived) + step->after->marks.capacity() * sizeof(int) +
+                       std::size_t(step->after->chain.capacity()) * sizeof(int);
+    // A new step ends the redo list.
+    while (m_steps.size() > m_done) {
+        m_bytes -= m_steps.back().bytes;
+        m_steps.pop_back();
+    }
     if (m_saved > static_cast<long>(m_done))
         m_saved = -1;
+    m_bytes += step->bytes;
     m_steps.push_back(std::move(*step));
     m_done = m_steps.size();
+    dropOldestBeyondLimit();
+}
+
+void UndoHistory::dropOldestBeyondLimit()
+{
+    // The steps left stay exact: each holds the old and new texts of its own cells, so
+    // forgetting the steps before it changes nothing in undoing or redoing it.
+    while (m_bytes > m_limit && m_steps.size() > 1) {
+        m_bytes -= m_steps.front().bytes;
+        m_steps.pop_front();
+        if (m_done > 0)
+            --m_done;
+        // The state on disk was the one before the dropped step: out of reach now.
+        if (m_saved == 0)
+            m_saved = -1;
+        else if (m_saved > 0)
+            --m_saved;
+    }
+}
+
+void UndoHistory::setMemoryLimit(std::size_t bytes)
+{
+    m_limit = bytes;
 }
 
 void UndoHistory::closeOpenStep()
@@ -177,6 +223,7 @@ std::pair<int, int> UndoHistory::redo()
 void UndoHistory::clear(bool onDisk)
 {
     m_steps.clear();
+    m_bytes = 0;
     m_done = 0;
     m_saved = onDisk ? 0 : -1;
     m_open.reset();

@@ -2,12 +2,15 @@
 // Undo and redo of whole user commands. The history listens to both tables of the
 // project: while a step is open, every cell a command changes is recorded with its old
 // and new text, so no editing rule needs undo code of its own, and a command that
-// fails half-way is still one step that undo takes back whole.
+// fails half-way is still one step that undo takes back whole. The steps kept are
+// bounded in memory: past the bound the oldest steps are forgotten first.
 
 #include "model/project.h"
 
 #include <QString>
 
+#include <cstddef>
+#include <deque>
 #include <memory>
 #include <vector>
 
@@ -15,6 +18,9 @@ namespace morvaine {
 
 class UndoHistory {
 public:
+    /// The memory the steps may take before the oldest are forgotten: 256 MiB.
+    static constexpr std::size_t DefaultMemoryLimit = std::size_t(256) << 20;
+
     /// Listens to the tables of project for as long as the history lives.
     explicit UndoHistory(Project &project);
     ~UndoHistory();
@@ -60,6 +66,13 @@ public:
     bool atSavedState() const { return m_saved == static_cast<long>(m_done); }
     /// Cells recorded in all steps, for tests and the benchmark.
     std::size_t recordedCells() const;
+    /// The memory the kept steps take, as counted against the limit: the changes with
+    /// their texts and the values besides the cells, counting a shared text each time.
+    std::size_t recordedBytes() const { return m_bytes; }
+    /// Bounds recordedBytes(): from the next step on, the oldest steps are dropped while
+    /// the steps take more. The newest step is always kept, however large.
+    void setMemoryLimit(std::size_t bytes);
+    std::size_t memoryLimit() const { return m_limit; }
 
     /// One cell written by a step.
     struct Change {
@@ -84,6 +97,7 @@ private:
         std::vector<Change> changes;
         std::shared_ptr<const Derived> before;
         std::shared_ptr<const Derived> after;
+        std::size_t bytes = 0; // as counted against the memory limit
     };
 
     void record(bool resources, int column, int row, const QString &oldText,
@@ -91,13 +105,16 @@ private:
     void apply(const Step &step, bool forward);
     void push(std::unique_ptr<Step> step);
     void closeOpenStep();
+    void dropOldestBeyondLimit();
     std::shared_ptr<const Derived> currentDerived(const std::shared_ptr<const Derived> &like) const;
 
     Project &m_project;
     int m_taskListener = -1;
     int m_resourceListener = -1;
-    std::vector<Step> m_steps; // steps 0..m_done-1 are done, the rest undone
+    std::deque<Step> m_steps; // steps 0..m_done-1 are done, the rest undone
     std::size_t m_done = 0;
+    std::size_t m_bytes = 0; // the steps' bytes, summed
+    std::size_t m_limit = DefaultMemoryLimit;
     long m_saved = 0;         // m_done of the state on disk; -1 when out of reach
     int m_depth = 0;          // begin() calls not yet ended
     bool m_replaying = false; // undo/redo writes cells without recording them

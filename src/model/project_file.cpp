@@ -21,10 +21,13 @@
 #include "new_project.h"
 #include "text_codec.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QtEndian>
+
+#include <cerrno>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -159,27 +162,33 @@ void syncFolder(const QString &path)
 // Opens path for reading when it is a regular file. A FIFO, a directory or a device
 // is refused: reading one could block for ever or never end. The file is opened
 // without blocking first and checked on the opened descriptor, so nothing can swap
-// it between the check and the read.
-bool openRegularFile(QFile &file, const QString &path)
+// it between the check and the read. Returns why the file cannot be read, or nothing.
+QString openRegularFile(QFile &file, const QString &path)
 {
+    const QString notRegular = QStringLiteral("not a regular file");
 #ifdef Q_OS_UNIX
     const QByteArray name = EncodePath(path);
     if (name.isEmpty())
-        return false;
+        return qt_error_string(ENOENT);
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return false;
+        return qt_error_string(errno);
     struct stat info;
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
-        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0 ||
-        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    QString reason;
+    if (::fstat(fd, &info) != 0 || ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
+        reason = qt_error_string(errno);
+    else if (!S_ISREG(info.st_mode))
+        reason = notRegular;
+    else if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        reason = file.errorString();
+    if (!reason.isEmpty())
         ::close(fd);
-        return false;
-    }
-    return true;
+    return reason;
 #else
     file.setFileName(path);
-    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
+    if (!QFileInfo(path).isFile())
+        return QFileInfo::exists(path) ? notRegular : qt_error_string(ENOENT);
+    return file.open(QIODevice::ReadOnly) ? QString() : file.errorString();
 #endif
 }
 
@@ -375,8 +384,10 @@ void LoadProject(Project &project, Host &host, const QString &path)
     } fileNameGuard{project, path, cellsRead};
 
     QFile file;
-    if (!openRegularFile(file, path)) {
-        showError(host, openError(1));
+    if (const QString reason = openRegularFile(file, path); !reason.isEmpty()) {
+        // The numbered message, and on a line of its own which file and why.
+        showError(host, openError(1) + QLatin1Char('\n') + QDir::toNativeSeparators(path) +
+                            QStringLiteral(": ") + reason);
         return;
     }
     Reader reader(file);

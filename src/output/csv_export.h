@@ -12,7 +12,8 @@ namespace morvaine {
 QByteArray TaskTableCsv(const Project &project);
 
 /// Writes TaskTableCsv to path, replacing the file only once everything is written.
-/// Returns false when the file could not be written.
-bool WriteTaskTableCsv(const Project &project, const QString &path);
+/// Returns false when the file could not be written; reason then says why, when the
+/// system told.
+bool WriteTaskTableCsv(const Project &project, const QString &path, QString *reason = nullptr);
 
 } // namespace morvaine

@@ -64,7 +64,8 @@ bool WriteManualPdf(const QString &markdown, const QString &pdfPath)
         document.setDefaultFont(font);
         document.print(&writer);
     }
-    return file.commit();
+    // Flushed first: a write that fails in the buffer's last bytes would not stop the commit.
+    return file.flush() && file.commit();
 }
 
 QString ManualPdfPath()

@@ -153,8 +153,20 @@ private:
 
 } // namespace
 
+const QImage &SharedPictures::share(const QImage &picture)
+{
+    const std::size_t key = qHashBits(picture.constBits(), std::size_t(picture.sizeInBytes()),
+                                      std::size_t(picture.width()));
+    const auto [first, last] = m_pictures.equal_range(key);
+    for (auto it = first; it != last; ++it)
+        if (it->second == picture)
+            return it->second;
+    // A shallow copy: the bitmap drawn into next detaches from it, so it stays as it is.
+    return m_pictures.emplace(key, picture)->second;
+}
+
 void DrawPage(const Pagination &pages, int n, Canvas &canvas, const QRect &target, float x,
-              PageCellPainter &cells)
+              PageCellPainter &cells, SharedPictures *pictures)
 {
     if (n < 1 || n > pages.pageCount())
         return;
@@ -230,7 +242,7 @@ void DrawPage(const Pagination &pages, int n, Canvas &canvas, const QRect &targe
                 cells.drawChartCell(column, row, canvas, rect);
             } else {
                 cells.drawChartCell(column, row, cell.canvas(), cellRect);
-                canvas.stretchDraw(rect, cell.image());
+                canvas.stretchDraw(rect, pictures ? pictures->share(cell.image()) : cell.image());
             }
             left = right;
         }

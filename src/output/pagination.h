@@ -4,9 +4,12 @@
 // and page size, the screen's resolution, the task grid's geometry), so pages are laid
 // out the same way for a printer, a PDF file, the preview and the tests.
 
+#include <QImage>
 #include <QRect>
 
 #include <array>
+#include <cstddef>
+#include <unordered_map>
 #include <vector>
 
 namespace morvaine {
@@ -96,14 +99,29 @@ public:
     virtual void drawChartCell(int column, int row, Canvas &canvas, const QRect &rect) = 0;
 };
 
+/// The distinct cell pictures of one print job, each kept for the whole job: a picture
+/// drawn again is handed back as the image kept the first time, which a PDF stores once
+/// and refers to from every place it appears.
+class SharedPictures {
+public:
+    /// The kept picture equal to picture; picture itself is kept when it is new.
+    const QImage &share(const QImage &picture);
+    /// The distinct pictures kept.
+    std::size_t count() const { return m_pictures.size(); }
+
+private:
+    std::unordered_multimap<std::size_t, QImage> m_pictures; // by a hash of the pixels
+};
+
 /// Chart columns the project spans: from the period before the project start to the
 /// period holding the project's end; 0 without tasks.
 int CountChartColumns(const Project &project);
 
 /// Draws page n of the layout into target on canvas, cells scaled by x from screen
 /// pixels to target pixels; the margins shrink with target's width against the page's.
-/// A page beyond the page count draws nothing.
+/// Chart cells are drawn as pictures; given pictures, identical ones are drawn as one
+/// image. A page beyond the page count draws nothing.
 void DrawPage(const Pagination &pages, int n, Canvas &canvas, const QRect &target, float x,
-              PageCellPainter &cells);
+              PageCellPainter &cells, SharedPictures *pictures = nullptr);
 
 } // namespace morvaine

@@ -5,6 +5,7 @@
 #include "output/jpeg_writer.h"
 #include "views/canvas.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 #include <QSaveFile>
@@ -99,9 +100,17 @@ bool ExportPicture(const Project &project, const GridGeometry &grid, PageCellPai
         }
         jpeg.writeRows(band, (lastRow - firstRow + 1) * grid.rowHeight);
     }
-    if (!jpeg.finish() || !file.commit()) {
+    // The last bytes may still sit in the file's buffer: a full disk shows only when they
+    // are flushed, which the commit alone would not tell.
+    if (!jpeg.finish() || !file.flush() || !file.commit()) {
+        // A file that could not be written says which and why below the numbered message.
+        const QString reason = file.error() != QFileDevice::NoError
+                                   ? QLatin1Char('\n') + QDir::toNativeSeparators(path) +
+                                         QStringLiteral(": ") + file.errorString()
+                                   : QString();
         file.cancelWriting();
-        ShowError(prompts, QStringLiteral("0031"));
+        prompts.MessageBox(QStringLiteral("Error"), ExportError(QStringLiteral("0031")) + reason,
+                           MsgIcon::Error, MsgButtons::Ok);
         return false;
     }
     return true;

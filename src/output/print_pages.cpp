@@ -50,7 +50,8 @@ GridGeometry DefaultGridGeometry()
     return grid;
 }
 
-bool PrintPages(QPagedPaintDevice &device, ProjectPages &pages, int first, int last)
+bool PrintPages(QPagedPaintDevice &device, ProjectPages &pages, int first, int last,
+                const std::function<bool()> &failed)
 {
     if (first > last)
         return true;
@@ -64,13 +65,20 @@ bool PrintPages(QPagedPaintDevice &device, ProjectPages &pages, int first, int l
     QPainter painter;
     if (!painter.begin(&device))
         return false;
+    // A PDF would store the chart's cell pictures as lossy JPEG otherwise.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
     Canvas canvas(painter);
+    // Thousands of chart cells look alike: each distinct picture is kept for the whole
+    // job, so a PDF stores it once.
+    SharedPictures pictures;
     for (int n = first; n <= last; ++n) {
-        pages.DrawPage(layout, n, canvas, target, setup.pixelRatio());
+        pages.DrawPage(layout, n, canvas, target, setup.pixelRatio(), &pictures);
+        if (failed && failed())
+            return false; // the pages left would only fail too
         if (n != last && !device.newPage())
             return false;
     }
-    return painter.end();
+    return painter.end() && !(failed && failed());
 }
 
 bool ExportPdf(Project &project, Host &host, const GridGeometry &grid, const QString &path,
@@ -78,6 +86,9 @@ bool ExportPdf(Project &project, Host &host, const GridGeometry &grid, const QSt
 {
     QSaveFile file(path);
     bool written = file.open(QIODevice::WriteOnly);
+    // Writes on a full disk fail at once, but drawing the rest would still take long:
+    // after each page, the bytes so far are pushed to the file and checked.
+    const auto failed = [&file] { return !file.flush() || file.error() != QFileDevice::NoError; };
     if (written) {
         QPdfWriter pdf(&file);
         pdf.setResolution(600);
@@ -86,12 +97,16 @@ bool ExportPdf(Project &project, Host &host, const GridGeometry &grid, const QSt
         pdf.setTitle(title);
         pdf.setCreator(QStringLiteral("Morvaine"));
         ProjectPages pages(project, host, [&] { return DevicePageSetup(pdf, 96, grid); });
-        written = PrintPages(pdf, pages, 1, pages.CountPages());
+        written = PrintPages(pdf, pages, 1, pages.CountPages(), failed);
     }
     if (!written || !file.commit()) {
+        const QString reason =
+            file.error() != QFileDevice::NoError ? file.errorString() : QString();
+        file.cancelWriting();
         host.MessageBox(QStringLiteral("Error"),
-                        QStringLiteral("Cannot write the file '%1'.").arg(path), MsgIcon::Error,
-                        MsgButtons::Ok);
+                        QStringLiteral("Cannot write the file '%1'.").arg(path) +
+                            (reason.isEmpty() ? QString() : QLatin1Char('\n') + reason),
+                        MsgIcon::Error, MsgButtons::Ok);
         return false;
     }
     return true;

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QPagedPaintDevice;
 class QPaintDevice;
 
@@ -26,13 +28,17 @@ int FullyVisibleColumns(const GridGeometry &grid, int clientWidth);
 GridGeometry DefaultGridGeometry();
 
 /// PrintPages: draws pages first..last onto device at its full page, one device page
-/// each, at printer size. Nothing is printed when first is after last. False when the
-/// device cannot be painted on.
-bool PrintPages(QPagedPaintDevice &device, ProjectPages &pages, int first, int last);
+/// each, at printer size, with pictures stored losslessly. Nothing is printed when first
+/// is after last. False when the device cannot be painted on, or when failed() tells
+/// after a page that the output failed: the job stops there.
+bool PrintPages(QPagedPaintDevice &device, ProjectPages &pages, int first, int last,
+                const std::function<bool()> &failed = {});
 
 /// Writes every page as a PDF: A4 portrait at 600 dpi without margins of its own, for a
-/// 96 ppi screen, with the grids as given. The file appears only once it is whole.
-/// Failures are shown through host; returns true when the file was written.
+/// 96 ppi screen, with the grids as given. The file appears only once it is whole; a
+/// write that fails (a full disk) ends the job at once and leaves an earlier file as it
+/// was. Failures are shown through host, with the system's reason; returns true when the
+/// file was written.
 bool ExportPdf(Project &project, Host &host, const GridGeometry &grid, const QString &path,
                const QString &title);
 

@@ -66,9 +66,9 @@ void ProjectPages::prepare(const Pagination &layout, int first, int last)
 }
 
 void ProjectPages::DrawPage(const Pagination &layout, int n, Canvas &canvas, const QRect &target,
-                            float x)
+                            float x, SharedPictures *pictures)
 {
-    morvaine::DrawPage(layout, n, canvas, target, x, m_cells);
+    morvaine::DrawPage(layout, n, canvas, target, x, m_cells, pictures);
 }
 
 } // namespace morvaine

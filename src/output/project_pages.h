@@ -49,8 +49,10 @@ public:
     void DrawPage(int n, Canvas &canvas, const QRect &target, float x);
     /// Completes the rows of pages first..last of layout, each row strip once.
     void prepare(const Pagination &layout, int first, int last);
-    /// Draws pages with one layout, so that a long job lays out the project once.
-    void DrawPage(const Pagination &layout, int n, Canvas &canvas, const QRect &target, float x);
+    /// Draws pages with one layout, so that a long job lays out the project once; a job
+    /// that keeps pictures draws identical chart cells as one image.
+    void DrawPage(const Pagination &layout, int n, Canvas &canvas, const QRect &target, float x,
+                  SharedPictures *pictures = nullptr);
 
 private:
     Project &m_project;

@@ -7,7 +7,6 @@
 #include "app/recovery_controller.h"
 #include "app/task_grid.h"
 #include "edit/recent_files.h"
-#include "edit/recovery.h"
 #include "modal_script.h"
 #include "model/new_project.h"
 #include "model/project_file.h"
@@ -214,7 +213,7 @@ void TestHistoryWidgets::killedWorkIsOfferedBackAtStart()
         pressAndSettle(Qt::Key_Return);
         QVERIFY(window->project().settings().isModified());
         window->recovery().writeNow();
-        QVERIFY(QFileInfo::exists(RecoveryCopyPath(plan)));
+        QVERIFY(QFileInfo::exists(window->recovery().copyPath()));
         // The window goes without being closed, as when the program is killed.
         window->hide();
         QFile file(plan);
@@ -233,8 +232,10 @@ void TestHistoryWidgets::killedWorkIsOfferedBackAtStart()
     QVERIFY(window->project().settings().isModified());
 
     // Saving writes the original and the copy goes.
+    const QString copy = window->recovery().copyPath();
+    QVERIFY(QFileInfo::exists(copy));
     window->action(QStringLiteral("Save1"))->trigger();
-    QVERIFY(!QFileInfo::exists(RecoveryCopyPath(plan)));
+    QVERIFY(!QFileInfo::exists(copy));
     Project read;
     RecordingHost host;
     InitNewProject(read, host);

@@ -10,6 +10,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 
 using namespace morvaine;
@@ -248,6 +249,66 @@ private slots:
         QCOMPARE(plan.history.undo(), std::make_pair(2, 3));
         QCOMPARE(plan.project.taskTable.cell(ColTask, 2), QStringLiteral("Design"));
         QCOMPARE(plan.project.taskTable.cell(ColTask, 3), QStringLiteral("Walls"));
+        QVERIFY(!plan.history.canUndo());
+    }
+
+    // A long session stays within the memory bound: the oldest steps go first, the ones
+    // kept still undo and redo exactly, and a saved state dropped with them is no
+    // longer reachable.
+    void memoryBoundDropsOldestStepsFirst()
+    {
+        Plan plan;
+        Project &p = plan.project;
+        TaskTable &t = p.taskTable;
+        plan.history.markSaved();
+        // Each step moves the whole chain: Walls, Roof and Keys follow Design's duration.
+        const auto grow = [&](int days) {
+            plan.step("Typing", [&] {
+                t.setCell(ColDuration, 2, QStringLiteral("%1 days").arg(days));
+                t.setCell(ColTask, 6, QStringLiteral("Note %1").arg(days));
+                RecalcRow(p, plan.host, ColDuration, 2);
+                RecalcSchedule(p, plan.host);
+                p.settings().markModified();
+            });
+        };
+        // Steps of two-digit days all record the same.
+        grow(10);
+        const std::size_t first = plan.history.recordedBytes();
+        grow(11);
+        const std::size_t oneStep = plan.history.recordedBytes() - first;
+        QVERIFY(oneStep > 0);
+        plan.history.setMemoryLimit(5 * oneStep + oneStep / 2);
+
+        std::vector<State> states{Snapshot(p)};
+        std::vector<std::size_t> bytes;
+        for (int days = 12; days <= 40; ++days) {
+            grow(days);
+            states.push_back(Snapshot(p));
+            bytes.push_back(plan.history.recordedBytes());
+            QVERIFY(plan.history.recordedBytes() <= plan.history.memoryLimit());
+        }
+        // Flat once the bound is reached: the last twenty steps all hold the same.
+        QCOMPARE(*std::min_element(bytes.end() - 20, bytes.end()),
+                 *std::max_element(bytes.end() - 20, bytes.end()));
+
+        int undone = 0;
+        while (plan.history.canUndo()) {
+            plan.history.undo();
+            ++undone;
+            QVERIFY(Snapshot(p) == states[states.size() - 1 - undone]);
+            QCOMPARE(p.settings().modify(), QStringLiteral("Yes")); // the save is gone
+        }
+        QCOMPARE(undone, 5);
+        while (plan.history.canRedo())
+            plan.history.redo();
+        QVERIFY(Snapshot(p) == states.back());
+
+        // The newest step is kept even when it alone is over the bound.
+        plan.history.setMemoryLimit(1);
+        grow(41);
+        QVERIFY(plan.history.canUndo());
+        plan.history.undo();
+        QVERIFY(Snapshot(p) == states.back());
         QVERIFY(!plan.history.canUndo());
     }
 };

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QtEndian>
 
+#include <cerrno>
 #include <cstdio>
 #include <sys/stat.h>
 
@@ -439,10 +440,12 @@ void TestProjectFile::loadErrors()
              completed ? QStringLiteral("Morvaine 1.0 - bad.mrv") : QStringLiteral("Morvaine 1.0"));
     QCOMPARE(f.project.LastTaskRow, completed ? 1 : 0);
 
-    // Opening a file that does not exist.
+    // Opening a file that does not exist: the numbered message, then the file and why.
     Fixture g;
-    LoadProject(g.project, g.host, tempPath(QStringLiteral("missing.mrv")));
-    QCOMPARE(g.host.texts(), QStringList{"Error opening the file. Code #0001"});
+    const QString missing = tempPath(QStringLiteral("missing.mrv"));
+    LoadProject(g.project, g.host, missing);
+    QCOMPARE(g.host.texts(), QStringList{QStringLiteral("Error opening the file. Code #0001\n") +
+                                         missing + QStringLiteral(": ") + qt_error_string(ENOENT)});
 }
 
 void TestProjectFile::storedFileNameIsNeverWrittenTo_data()
@@ -494,7 +497,7 @@ void TestProjectFile::opensOnlyRegularFiles_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("message");
-    const QString refused = QStringLiteral("Error opening the file. Code #0001");
+    const QString refused = QStringLiteral("not a regular file"); // the reason given
     QTest::newRow("fifo") << QStringLiteral("fifo.mrv") << refused;
     QTest::newRow("directory") << QStringLiteral("folder.mrv") << refused;
     QTest::newRow("device") << QStringLiteral("/dev/null") << refused;
@@ -530,7 +533,11 @@ void TestProjectFile::opensOnlyRegularFiles()
     Fixture f;
     LoadProject(f.project, f.host, path);
     QVERIFY(timer.elapsed() < 5000); // a FIFO without a writer must not block
-    QCOMPARE(f.host.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(f.host.texts(), message.isEmpty()
+                                 ? QStringList()
+                                 : QStringList{QStringLiteral("Error opening the file. Code "
+                                                              "#0001\n") +
+                                               path + QStringLiteral(": ") + message});
     QCOMPARE(f.t().cell(ColTask, 1), message.isEmpty() ? QStringLiteral("Walls") : QString());
     QCOMPARE(f.project.settings().fileName(),
              message.isEmpty() ? path : QStringLiteral("no save file"));

@@ -56,6 +56,57 @@ private slots:
         QVERIFY(!WriteTaskTableCsv(project, m_dir.filePath(QStringLiteral("no/dir/x.csv"))));
     }
 
+    // A text a spreadsheet would run as a formula gets a leading apostrophe; plain
+    // numbers, dates and other texts stay as they are.
+    void csvCellsSpreadsheetsWouldRunAreEscaped_data()
+    {
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("formula") << "=1+1"
+                                 << "'=1+1";
+        QTest::newRow("hyperlink with commas and quotes")
+            << "=HYPERLINK(\"http://x\",\"y\")"
+            << "\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\"";
+        QTest::newRow("plus") << "+1+1"
+                              << "'+1+1";
+        QTest::newRow("minus") << "-2+3"
+                               << "'-2+3";
+        QTest::newRow("at") << "@SUM(A1)"
+                            << "'@SUM(A1)";
+        QTest::newRow("tab") << "\tcmd"
+                             << "'\tcmd";
+        QTest::newRow("carriage return") << "\r=1"
+                                         << "\"'\r=1\"";
+        QTest::newRow("negative number") << "-12"
+                                         << "-12";
+        QTest::newRow("signed decimal") << "+3.5"
+                                        << "+3.5";
+        QTest::newRow("decimal comma") << "-0,25"
+                                       << "\"-0,25\"";
+        QTest::newRow("date") << "07.12.2026"
+                              << "07.12.2026";
+        QTest::newRow("sign inside") << "a=b"
+                                     << "a=b";
+        QTest::newRow("lone minus") << "-"
+                                    << "'-";
+    }
+
+    void csvCellsSpreadsheetsWouldRunAreEscaped()
+    {
+        QFETCH(QString, cell);
+        QFETCH(QString, field);
+        Project project;
+        RecordingHost host;
+        InitNewProject(project, host);
+        project.taskTable.setCell(ColTask, 1, cell);
+        project.taskTable.setCell(ColResource, 1, cell);
+        project.LastTaskRow = 1;
+        const QString csv = QString::fromUtf8(TaskTableCsv(project));
+        const QString row =
+            csv.section(QStringLiteral("\r\n1,"), 1).section(QStringLiteral(",1,\r\n"), 0, 0);
+        QCOMPARE(row, field + QStringLiteral(",,,,,") + field + QStringLiteral(","));
+    }
+
     void manualIsASeveralPagePdf()
     {
         const QString markdown = ManualMarkdown();
