@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -22,7 +23,7 @@ void writeFile(const QString &path, const QByteArray &contents)
     } else {
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() ||
-            !file.commit())
+            !file.flush() || !file.commit())
             error = file.errorString();
     }
     if (!error.isEmpty())
@@ -38,6 +39,18 @@ QByteArray resource(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
+}
+
+// The MIME package takes effect once the user's database is rebuilt; without the tool
+// the files are still in place for the next rebuild.
+void updateMimeDatabase(const QString &dataHome)
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("update-mime-database"));
+    if (tool.isEmpty())
+        return;
+    QProcess process;
+    process.start(tool, {dataHome + QLatin1String("/mime")});
+    process.waitForFinished(10000);
 }
 
 } // namespace
@@ -89,22 +102,66 @@ QByteArray DesktopEntry(const QString &programPath)
     return entry.toUtf8();
 }
 
+QStringList SystemDataDirs()
+{
+    QString dirs = qEnvironmentVariable("XDG_DATA_DIRS");
+    if (dirs.isEmpty())
+        dirs = QStringLiteral("/usr/local/share:/usr/share");
+    return dirs.split(QLatin1Char(':'), Qt::SkipEmptyParts);
+}
+
+bool InstalledSystemWide(const QString &programPath, const QStringList &dataDirs)
+{
+    const QString program = QFileInfo(programPath).canonicalFilePath();
+    if (program.isEmpty())
+        return false;
+    for (const QString &dir : dataDirs) {
+        QFile entry(dir + QLatin1String("/applications/morvaine.desktop"));
+        if (!entry.open(QIODevice::ReadOnly))
+            continue;
+        const QList<QByteArray> lines = entry.readAll().split('\n');
+        for (const QByteArray &line : lines) {
+            if (!line.startsWith("Exec="))
+                continue;
+            // The entry's program: its first word, a bare name found on the PATH.
+            QString command = QString::fromUtf8(line.mid(5)).section(QLatin1Char(' '), 0, 0);
+            command.remove(QLatin1Char('"'));
+            if (!command.contains(QLatin1Char('/')))
+                command = QStandardPaths::findExecutable(command);
+            if (!command.isEmpty() && QFileInfo(command).canonicalFilePath() == program)
+                return true;
+            break;
+        }
+    }
+    return false;
+}
+
 void RegisterFileType(const QString &programPath, const QString &dataHome)
 {
-    writeFile(dataHome + QLatin1String("/mime/packages/morvaine.xml"), MimePackage());
-    writeFile(dataHome + QLatin1String("/applications/morvaine.desktop"),
-              DesktopEntry(programPath));
-    const QByteArray icon = resource(QStringLiteral(":/icons/morvaine.svg"));
-    writeFile(dataHome + QLatin1String("/icons/hicolor/scalable/apps/morvaine.svg"), icon);
+    RegisterFileType(programPath, dataHome, SystemDataDirs());
+}
 
-    // The MIME package takes effect once the user's database is rebuilt; without the
-    // tool the files are still in place for the next rebuild.
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("update-mime-database"));
-    if (!tool.isEmpty()) {
-        QProcess process;
-        process.start(tool, {dataHome + QLatin1String("/mime")});
-        process.waitForFinished(10000);
+void RegisterFileType(const QString &programPath, const QString &dataHome,
+                      const QStringList &dataDirs)
+{
+    const QString mimePackage = dataHome + QLatin1String("/mime/packages/morvaine.xml");
+    const QString desktopEntry = dataHome + QLatin1String("/applications/morvaine.desktop");
+    const QString iconFile = dataHome + QLatin1String("/icons/hicolor/scalable/apps/morvaine.svg");
+    if (InstalledSystemWide(programPath, dataDirs)) {
+        // The installed package declares the type and opens it with this very program;
+        // a user entry of ours would hide it and outlive the package's removal.
+        const bool hadPackage = QFile::exists(mimePackage);
+        QFile::remove(mimePackage);
+        QFile::remove(desktopEntry);
+        QFile::remove(iconFile);
+        if (hadPackage)
+            updateMimeDatabase(dataHome);
+        return;
     }
+    writeFile(mimePackage, MimePackage());
+    writeFile(desktopEntry, DesktopEntry(programPath));
+    writeFile(iconFile, resource(QStringLiteral(":/icons/morvaine.svg")));
+    updateMimeDatabase(dataHome);
 }
 
 } // namespace morvaine

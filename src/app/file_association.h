@@ -4,6 +4,7 @@
 // the icon, all under the user's data folder.
 
 #include <QString>
+#include <QStringList>
 
 namespace morvaine {
 
@@ -23,10 +24,21 @@ QByteArray MimePackage();
 /// The desktop entry that opens project files with the program at programPath.
 QByteArray DesktopEntry(const QString &programPath);
 
+/// $XDG_DATA_DIRS, or /usr/local/share and /usr/share when it is unset or empty.
+QStringList SystemDataDirs();
+
+/// True when a desktop entry morvaine.desktop in one of dataDirs starts the program at
+/// programPath (an installed package).
+bool InstalledSystemWide(const QString &programPath, const QStringList &dataDirs);
+
 /// Writes dataHome/mime/packages/morvaine.xml, dataHome/applications/morvaine.desktop
 /// and the icons, then refreshes the user's MIME database when the tool exists. Runs
 /// at every start without a file, so the association follows the program that ran
-/// last. Throws std::runtime_error naming the file that could not be written.
+/// last. When an installed package's entry starts programPath, the package's
+/// association holds: those user files are removed instead of written. Throws
+/// std::runtime_error naming the file that could not be written.
 void RegisterFileType(const QString &programPath, const QString &dataHome);
+void RegisterFileType(const QString &programPath, const QString &dataHome,
+                      const QStringList &dataDirs);
 
 } // namespace morvaine

@@ -119,6 +119,7 @@ private slots:
     void execLineQuotesThePath();
     void writesMimePackageAndDesktopEntry();
     void unwritableFolderThrows();
+    void installedPackageKeepsItsOwnAssociation();
 };
 
 class TestSampleProject : public QObject {

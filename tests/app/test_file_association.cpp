@@ -2,7 +2,9 @@
 
 #include "app/file_association.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,7 +46,7 @@ void TestFileAssociation::execLineQuotesThePath()
 void TestFileAssociation::writesMimePackageAndDesktopEntry()
 {
     QTemporaryDir dir;
-    RegisterFileType(QStringLiteral("/opt/morvaine/bin/morvaine"), dir.path());
+    RegisterFileType(QStringLiteral("/opt/morvaine/bin/morvaine"), dir.path(), {});
 
     const QByteArray mime = readAll(dir.filePath(QStringLiteral("mime/packages/morvaine.xml")));
     QVERIFY(mime.contains("type=\"application/x-morvaine\""));
@@ -68,7 +70,7 @@ void TestFileAssociation::writesMimePackageAndDesktopEntry()
     }
 
     // A second start rewrites the entry for the program that ran last.
-    RegisterFileType(QStringLiteral("/usr/bin/morvaine"), dir.path());
+    RegisterFileType(QStringLiteral("/usr/bin/morvaine"), dir.path(), {});
     QVERIFY(readAll(dir.filePath(QStringLiteral("applications/morvaine.desktop")))
                 .contains("\nExec=\"/usr/bin/morvaine\" %f\n"));
 }
@@ -80,9 +82,45 @@ void TestFileAssociation::unwritableFolderThrows()
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     try {
-        RegisterFileType(QStringLiteral("/usr/bin/morvaine"), dir.filePath(QStringLiteral("file/xdg")));
+        RegisterFileType(QStringLiteral("/usr/bin/morvaine"), dir.filePath(QStringLiteral("file/xdg")),
+                         {});
         QFAIL("no error");
     } catch (const std::runtime_error &error) {
         QVERIFY(QString::fromUtf8(error.what()).contains(QLatin1String("morvaine.xml")));
     }
+}
+
+void TestFileAssociation::installedPackageKeepsItsOwnAssociation()
+{
+    QTemporaryDir dir;
+    const QString program = dir.filePath(QStringLiteral("bin/morvaine"));
+    const QString other = dir.filePath(QStringLiteral("build/morvaine"));
+    for (const QString &path : {program, other}) {
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    const QString system = dir.filePath(QStringLiteral("system"));
+    QVERIFY(QDir().mkpath(system + QLatin1String("/applications")));
+    QFile entry(system + QLatin1String("/applications/morvaine.desktop"));
+    QVERIFY(entry.open(QIODevice::WriteOnly));
+    entry.write("[Desktop Entry]\nType=Application\nName=Morvaine\nExec=" + program.toUtf8() +
+                " %f\n");
+    entry.close();
+    const QString home = dir.filePath(QStringLiteral("home"));
+    const QString userEntry = home + QLatin1String("/applications/morvaine.desktop");
+
+    // A program the package does not start (a build of one's own) writes the user's
+    // association, as at every start.
+    QVERIFY(!InstalledSystemWide(other, {system}));
+    RegisterFileType(other, home, {system});
+    QVERIFY(QFile::exists(userEntry));
+
+    // The packaged program takes the association back: the user files that would hide
+    // the package's entry, and outlive its removal, are gone.
+    QVERIFY(InstalledSystemWide(program, {dir.filePath(QStringLiteral("none")), system}));
+    RegisterFileType(program, home, {system});
+    QVERIFY(!QFile::exists(userEntry));
+    QVERIFY(!QFile::exists(home + QLatin1String("/mime/packages/morvaine.xml")));
+    QVERIFY(!QFile::exists(home + QLatin1String("/icons/hicolor/scalable/apps/morvaine.svg")));
 }
