@@ -280,7 +280,7 @@ private slots:
         Project copy;
         RecordingHost quiet;
         InitNewProject(copy, quiet);
-        LoadProject(copy, quiet, RecoveryCopyPath(QString()));
+        LoadProject(copy, quiet, window->recovery().copyPath());
         QCOMPARE(copy.taskTable.cell(ColStart, 3), QStringLiteral("08.05.2024"));
 
         undo()->trigger();
