@@ -11,12 +11,12 @@
 #include <QStringList>
 
 class QAction;
-class QDateEdit;
 class QMenu;
 
 namespace morvaine {
 
 class CommandActions;
+class DateField;
 class DocumentController;
 class ExchangeController;
 class GanttChart;
@@ -46,7 +46,7 @@ public:
     /// The Gantt chart on the right.
     GanttChart *ganttChart() const { return m_ganttChart; }
     /// The date picker over the task grid's date cells.
-    QDateEdit *datePicker() const;
+    DateField *datePicker() const;
     /// The task grid's popup menu.
     QMenu *popupMenu() const { return m_popupMenu; }
     /// The action of a command id, the component name of a menu item or tool button
