@@ -21,9 +21,17 @@ GanttChart::GanttChart(Project &project, QWidget *parent)
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this](int row) { emit topRowChanged(row); });
-    // Any written cell makes the next paint parse the project again.
-    m_cellListener = m_project.taskTable.addListener(
-        [this](int, int, const QString &, const QString &) { m_indexStale = true; });
+    // Any written cell makes the next paint parse the project again; a cell the chart
+    // draws from also repaints it, so that a bar shows as soon as its task has one.
+    m_cellListener = m_project.taskTable.addListener([this](int column, int, const QString &,
+                                                            const QString &) {
+        m_indexStale = true;
+        // A recalculation writes thousands of cells: one request is enough.
+        if (!m_repaintAsked && column != ColTask && column != ColResource && column != ColLevel) {
+            m_repaintAsked = true;
+            viewport()->update();
+        }
+    });
 }
 
 GanttChart::~GanttChart()
@@ -111,6 +119,7 @@ const GanttIndex &GanttChart::index()
 
 void GanttChart::paintEvent(QPaintEvent *event)
 {
+    m_repaintAsked = false;
     QPainter painter(viewport());
     Canvas canvas(painter);
     const GanttIndex &cells = index();

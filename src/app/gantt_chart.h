@@ -39,8 +39,9 @@ public:
     QPoint cellAt(const QPoint &position) const;
 
     /// The project changed (a recalculation, the critical path, New, Open, the working
-    /// days): the whole chart repaints from fresh data. A task cell written alone only
-    /// shows at the next paint of the cells concerned.
+    /// days): the whole chart repaints from fresh data. A written cell that the chart
+    /// draws from (dates, Duration, links, Completion, group mark, settings) repaints
+    /// it as well.
     void projectChanged();
     /// Shows the chart at scale 1 (days), 2 (weeks) or 3 (months) and repaints it whole.
     void setScale(int scale);
@@ -65,6 +66,7 @@ private:
     Project &m_project;
     GanttIndex m_index;
     bool m_indexStale = true;
+    bool m_repaintAsked = false; // a cell written asked for a whole repaint not yet done
     int m_cellListener = 0;
 };
 
