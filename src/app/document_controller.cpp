@@ -84,17 +84,32 @@ void DocumentController::startTypingAtFirstCell()
 bool DocumentController::confirmClose()
 {
     m_taskGrid->finishEditing();
-    return askToSaveChanges();
+    return askToSaveChanges(Closing::Program);
 }
 
-bool DocumentController::askToSaveChanges()
+bool DocumentController::askToSaveChanges(Closing closing)
 {
     if (!m_project.settings().isModified())
         return true;
-    switch (
-        m_host.MessageBox(QStringLiteral("Confirm"),
-                          QStringLiteral("Save changes in the project before closing the program?"),
-                          MsgIcon::Warning, MsgButtons::YesNoCancel)) {
+    // The question says what is about to happen to the project.
+    const char *next = "closing the program";
+    switch (closing) {
+    case Closing::Program:
+        break;
+    case Closing::ForNew:
+        next = "starting a new project";
+        break;
+    case Closing::ForOpen:
+        next = "opening another file";
+        break;
+    case Closing::ForImport:
+        next = "importing an MS Project XML file";
+        break;
+    }
+    switch (m_host.MessageBox(
+        QStringLiteral("Confirm"),
+        QStringLiteral("Save changes in the project before %1?").arg(QLatin1String(next)),
+        MsgIcon::Warning, MsgButtons::YesNoCancel)) {
     case MsgAnswer::Yes:
         // The command goes on whatever became of the save.
         RunCommand(m_host, [this] { onSave(); });
@@ -137,6 +152,7 @@ void DocumentController::load(const QString &path)
     // Told apart by content, not by name: an MS Project XML file is imported.
     if (IsMsProjectXml(path)) {
         ImportMsProjectXml(m_project, m_host, path);
+        CutCellsToProjectFile(m_project, m_host);
     } else {
         LoadProject(m_project, m_host, path);
         AdoptForeignDates(m_project, m_host);
@@ -156,7 +172,7 @@ void DocumentController::saved()
 void DocumentController::openFile(const QString &path)
 {
     m_taskGrid->finishEditing();
-    if (!askToSaveChanges())
+    if (!askToSaveChanges(Closing::ForOpen))
         return;
     ClearProject(m_project, true);
     InitNewProject(m_project, m_host);
@@ -168,7 +184,7 @@ void DocumentController::openFile(const QString &path)
 void DocumentController::onNew()
 {
     m_taskGrid->finishEditing();
-    if (!askToSaveChanges())
+    if (!askToSaveChanges(Closing::ForNew))
         return;
     // A cell typed into but not yet left has not raised LastTaskRow; it belongs to
     // the old project as well.
@@ -183,7 +199,7 @@ void DocumentController::onNew()
 void DocumentController::onOpen()
 {
     m_taskGrid->finishEditing();
-    if (!askToSaveChanges())
+    if (!askToSaveChanges(Closing::ForOpen))
         return;
     // A cancelled dialog leaves the project as it was; only a chosen file replaces it.
     const QString path = askOpenFileName();

@@ -34,9 +34,12 @@ public:
     void startTypingAtFirstCell();
     /// Asks about unsaved changes before the window closes; false keeps it open.
     bool confirmClose();
-    /// When the project has unsaved changes, asks whether to save them (Yes saves).
-    /// Returns false when the user cancels.
-    bool askToSaveChanges();
+    /// What is about to replace or close the project, as the unsaved-changes question
+    /// names it.
+    enum class Closing { Program, ForNew, ForOpen, ForImport };
+    /// When the project has unsaved changes, asks whether to save them before what is
+    /// about to happen (Yes saves). Returns false when the user cancels.
+    bool askToSaveChanges(Closing closing);
     /// Asks for a project file to save to; empty when the user cancels.
     QString askSaveFileName();
     /// Asks for a project file to open; empty when the user cancels.

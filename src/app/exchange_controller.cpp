@@ -3,6 +3,7 @@
 #include "command_actions.h"
 #include "document_controller.h"
 #include "exchange/ms_project_xml.h"
+#include "model/project_file.h"
 #include "task_grid.h"
 
 #include <QFileDialog>
@@ -60,7 +61,7 @@ QString ExchangeController::askExportFileName()
 void ExchangeController::onImport()
 {
     m_taskGrid->finishEditing();
-    if (!m_documents.askToSaveChanges())
+    if (!m_documents.askToSaveChanges(DocumentController::Closing::ForImport))
         return;
     const QString path = askImportFileName();
     if (path.isEmpty())
@@ -68,6 +69,7 @@ void ExchangeController::onImport()
     // A file that cannot be read leaves the project as it was; either way the user
     // goes on typing at the first cell.
     ImportMsProjectXml(m_project, m_host, path);
+    CutCellsToProjectFile(m_project, m_host);
     m_documents.startTypingAtFirstCell();
     m_host.RepaintChart();
 }

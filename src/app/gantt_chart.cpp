@@ -21,6 +21,21 @@ GanttChart::GanttChart(Project &project, QWidget *parent)
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
             [this](int row) { emit topRowChanged(row); });
+    // A cell the chart draws from repaints it, so that a bar shows as soon as its task
+    // has one; the index itself hears the same writes and reads those rows again.
+    m_cellListener = m_project.taskTable.addListener([this](int column, int, const QString &,
+                                                            const QString &) {
+        // A recalculation writes thousands of cells: one request is enough.
+        if (!m_repaintAsked && column != ColTask && column != ColResource && column != ColLevel) {
+            m_repaintAsked = true;
+            viewport()->update();
+        }
+    });
+}
+
+GanttChart::~GanttChart()
+{
+    m_project.taskTable.removeListener(m_cellListener);
 }
 
 int GanttChart::topRow() const
@@ -111,6 +126,7 @@ void GanttChart::setGhost(const GanttGhost &ghost)
 
 void GanttChart::paintEvent(QPaintEvent *event)
 {
+    m_repaintAsked = false;
     QPainter painter(viewport());
     Canvas canvas(painter);
     const GanttIndex &cells = index();

@@ -23,6 +23,7 @@ public:
     static constexpr int RowHeight = 17;
 
     explicit GanttChart(Project &project, QWidget *parent = nullptr);
+    ~GanttChart() override;
 
     /// The first row shown below the timescale row.
     int topRow() const;
@@ -40,8 +41,9 @@ public:
     QPoint cellAt(const QPoint &position) const;
 
     /// The project changed (a recalculation, the critical path, New, Open, the working
-    /// days): the whole chart repaints from fresh data. A task cell written alone only
-    /// shows at the next paint of the cells concerned.
+    /// days): the whole chart repaints from fresh data. A written cell that the chart
+    /// draws from (dates, Duration, links, Completion, group mark, settings) repaints
+    /// it as well.
     void projectChanged();
     /// Shows the chart at scale 1 (days), 2 (weeks) or 3 (months) and repaints it whole.
     void setScale(int scale);
@@ -70,6 +72,8 @@ private:
     Project &m_project;
     LiveGanttIndex m_index;
     GanttGhost m_ghost;
+    bool m_repaintAsked = false; // a cell written asked for a whole repaint not yet done
+    int m_cellListener = 0;
 };
 
 } // namespace morvaine

@@ -6,13 +6,11 @@
 #include "gantt_chart.h"
 #include "task_grid.h"
 
+#include "widgets/date_field.h"
+
 #include <QApplication>
-#include <QCalendarWidget>
-#include <QDateEdit>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QProxyStyle>
-#include <QStyleOptionComplex>
 #include <QTimer>
 
 namespace morvaine {
@@ -25,30 +23,6 @@ const QDate &epoch()
     return day;
 }
 
-// The picker stands over a cell of 85 pixels: a narrow drop-down button at the right
-// and a text field over all the rest, so the whole date shows, at any scale.
-class PickerStyle : public QProxyStyle {
-public:
-    static constexpr int ButtonWidth = 14;
-
-    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl part,
-                         const QWidget *widget) const override
-    {
-        if (control != CC_ComboBox)
-            return QProxyStyle::subControlRect(control, option, part, widget);
-        const QRect all = option->rect;
-        switch (part) {
-        case SC_ComboBoxArrow:
-            return QRect(all.right() - ButtonWidth + 1, all.top(), ButtonWidth, all.height());
-        case SC_ComboBoxEditField:
-            return QRect(all.left() + 1, all.top() + 1, all.width() - ButtonWidth - 1,
-                         all.height() - 2);
-        default:
-            return QProxyStyle::subControlRect(control, option, part, widget);
-        }
-    }
-};
-
 } // namespace
 
 GridEditingController::GridEditingController(Project &project, Host &host, TaskGrid *grid,
@@ -56,27 +30,21 @@ GridEditingController::GridEditingController(Project &project, Host &host, TaskG
     : QObject(parent), m_project(project), m_host(host), m_taskGrid(grid), m_ganttChart(chart)
 {
     // The in-grid date picker lives on the task grid, hidden until a date cell is
-    // selected.
-    m_datePicker = new QDateEdit(grid->viewport());
+    // selected. A typed date counts once the user finishes it (Enter, Tab, leaving the
+    // cell, a command, the calendar); a half-typed one is no date anybody meant.
+    m_datePicker = new DateField(grid->viewport());
     m_datePicker->setObjectName(QStringLiteral("DateTimePicker1"));
-    m_datePicker->setCalendarPopup(true);
-    // A typed date counts once the user finishes it (Enter, Tab, leaving the picker,
-    // the calendar); its sections one by one would each be a date nobody meant.
-    m_datePicker->setKeyboardTracking(false);
-    auto *style = new PickerStyle;
-    style->setParent(m_datePicker);
-    m_datePicker->setStyle(style);
-    m_datePicker->setDisplayFormat(ShortDateFormat());
+    // Over an 85-pixel cell the whole date shows beside the drop-down button.
+    m_datePicker->lineEdit()->setFrame(false);
     m_datePicker->hide();
-    m_datePicker->installEventFilter(this);
+    m_datePicker->lineEdit()->installEventFilter(this);
     grid->installEventFilter(this);
-    if (auto *line = m_datePicker->findChild<QLineEdit *>())
-        line->installEventFilter(this);
-    // The calendar's window showing and hiding is the drop-down and the close-up.
-    m_pickerCalendar = m_datePicker->calendarWidget()->window();
-    m_pickerCalendar->installEventFilter(this);
-    connect(m_datePicker, &QDateEdit::dateChanged, this,
+    connect(m_datePicker, &DateField::dateChosen, this,
             &GridEditingController::onPickerDateChanged);
+    connect(m_datePicker, &DateField::calendarAboutToShow, this,
+            &GridEditingController::onPickerDropDown);
+    connect(m_datePicker, &DateField::calendarHidden, this,
+            &GridEditingController::onPickerCloseUp);
 
     connect(grid, &TaskGrid::selectCellRequested, this, [this](int column, int row) {
         if (!onSelectCell(column, row))
@@ -117,9 +85,8 @@ void GridEditingController::hideDatePicker()
 
 void GridEditingController::setPickerDate(TDateTime date)
 {
-    // A date set by the program is not a change made by the user.
-    const QSignalBlocker blocker(m_datePicker);
-    m_datePicker->setDisplayFormat(ShortDateFormat());
+    // A date set by the program is not a change made by the user: the field tells
+    // nothing of it.
     m_datePicker->setDate(epoch().addDays(static_cast<qint64>(date)));
 }
 
@@ -146,10 +113,19 @@ bool GridEditingController::gridHasFocus() const
     return focus && (focus == m_taskGrid || m_taskGrid->isAncestorOf(focus));
 }
 
-void GridEditingController::commitTypedDate()
+bool GridEditingController::commitTypedDate()
 {
-    if (m_pickerColumn >= 0 && m_datePicker->isVisible())
-        m_datePicker->interpretText(); // reports the date when the text changed it
+    if (m_pickerColumn < 0 || !m_datePicker->isVisible())
+        return true;
+    // A new date reaches the cell through dateChosen.
+    if (m_datePicker->finishTyping() != DateField::Finished::Refused)
+        return true;
+    const QString typed = m_datePicker->lineEdit()->text();
+    m_host.MessageBox(QStringLiteral("Error"),
+                      QStringLiteral("'%1' is not a valid date").arg(typed), MsgIcon::Error,
+                      MsgButtons::Ok);
+    m_datePicker->revert();
+    return false;
 }
 
 bool GridEditingController::onSelectCell(int column, int row)
@@ -235,12 +211,12 @@ void GridEditingController::showCellDate()
     if (m_pickerColumn < 0)
         return;
     const QString text = m_project.taskTable.cell(m_pickerColumn, m_pickerRow);
+    // What the user is typing stays until it is finished or taken back.
+    if (m_datePicker->isEdited())
+        return;
     try {
         const TDateTime date = StrToDate(text.isEmpty() ? m_project.settings().startDate() : text);
-        // The same date is left alone: the user may be stepping through its sections.
-        if (m_datePicker->date() != epoch().addDays(static_cast<qint64>(date)) ||
-            m_datePicker->displayFormat() != ShortDateFormat())
-            setPickerDate(date);
+        setPickerDate(date);
     } catch (const ConversionError &) {
         // An unreadable cell keeps the picker as it is; selecting it reports the text.
     }
@@ -279,13 +255,6 @@ void GridEditingController::onChartScrolled()
 
 bool GridEditingController::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_pickerCalendar) {
-        if (event->type() == QEvent::Show)
-            onPickerDropDown();
-        else if (event->type() == QEvent::Hide)
-            onPickerCloseUp();
-        return false;
-    }
     if (watched == m_taskGrid && event->type() == QEvent::KeyPress && m_datePicker->isVisible()) {
         // The picker covers the current date cell: typing and F2 go to it, never to
         // an editor hidden under it.
@@ -294,47 +263,53 @@ bool GridEditingController::eventFilter(QObject *watched, QEvent *event)
         if (typing || key->key() == Qt::Key_F2) {
             // A key the picker left unused comes back here: it ends here.
             if (m_taskGrid->hasFocus()) {
-                m_datePicker->setFocus();
+                m_datePicker->setFocus(); // the whole date selected: typing replaces it
                 if (typing) {
                     QKeyEvent again(QEvent::KeyPress, key->key(), key->modifiers(), key->text());
-                    QCoreApplication::sendEvent(m_datePicker, &again);
+                    QCoreApplication::sendEvent(m_datePicker->lineEdit(), &again);
                 }
             }
             return true;
         }
     }
-    const bool picker = watched == m_datePicker || watched->parent() == m_datePicker;
-    if (picker && event->type() == QEvent::ShortcutOverride &&
+    if (watched != m_datePicker->lineEdit())
+        return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::ShortcutOverride &&
         TaskGrid::isTaskShortcut(static_cast<QKeyEvent *>(event))) {
         // Not taken by the picker: the shortcut runs its command.
         event->ignore();
         return true;
     }
-    if (picker && event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        switch (key->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            commitTypedDate();
-            return onPickerKey(key->key());
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-        case Qt::Key_Escape: {
-            // Back to the grid, finishing a typed date: Tab moves on to the next cell
-            // as it does there, Escape only gives the grid the keyboard.
-            commitTypedDate();
-            m_taskGrid->setFocus();
-            if (key->key() != Qt::Key_Escape) {
-                QKeyEvent again(QEvent::KeyPress, key->key(), key->modifiers());
-                QCoreApplication::sendEvent(m_taskGrid, &again);
-            }
+    if (event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    auto *key = static_cast<QKeyEvent *>(event);
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // A refused date keeps the cell, so that it can be typed again.
+        if (commitTypedDate())
+            onPickerKey(key->key());
+        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: {
+        // Back to the grid, finishing a typed date; Tab moves on to the next cell as it
+        // does there.
+        if (!commitTypedDate())
             return true;
-        }
-        default:
-            break;
-        }
+        m_taskGrid->setFocus();
+        QKeyEvent again(QEvent::KeyPress, key->key(), key->modifiers());
+        QCoreApplication::sendEvent(m_taskGrid, &again);
+        return true;
     }
-    return QObject::eventFilter(watched, event);
+    case Qt::Key_Escape:
+        // Takes back what was typed: the picker shows its cell's date, and the grid has
+        // the keyboard.
+        m_datePicker->revert();
+        m_taskGrid->setFocus();
+        return true;
+    default:
+        return QObject::eventFilter(watched, event);
+    }
 }
 
 } // namespace morvaine

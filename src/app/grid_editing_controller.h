@@ -10,10 +10,10 @@
 
 class QDate;
 class QModelIndex;
-class QDateEdit;
 
 namespace morvaine {
 
+class DateField;
 class GanttChart;
 class TaskGrid;
 
@@ -25,7 +25,7 @@ public:
                           QObject *parent);
 
     /// The date picker over the task grid's Start and End cells.
-    QDateEdit *datePicker() const { return m_datePicker; }
+    DateField *datePicker() const { return m_datePicker; }
 
     /// Shows the date picker over a cell of the task grid.
     void showDatePicker(int column, int row);
@@ -70,8 +70,10 @@ private:
     void onCellsChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight);
     /// Queues showCellDate() once.
     void showCellDateSoon();
-    /// Takes the date typed into the picker as the user's change, if it is one.
-    void commitTypedDate();
+    /// Takes the date typed into the picker as the user's change, if it is one. A text
+    /// that is no date is refused with a message and the picker shows its cell's date
+    /// again; returns false then.
+    bool commitTypedDate();
     /// Whether the keyboard is in the task grid, its editor or the picker.
     bool gridHasFocus() const;
 
@@ -79,8 +81,7 @@ private:
     Host &m_host;
     TaskGrid *m_taskGrid;
     GanttChart *m_ganttChart;
-    QDateEdit *m_datePicker;
-    QWidget *m_pickerCalendar; // the picker's drop-down window
+    DateField *m_datePicker;
     // The cell the picker stands over; -1 while it is hidden.
     int m_pickerColumn = -1;
     int m_pickerRow = -1;

@@ -113,7 +113,7 @@ MainWindow::~MainWindow()
     delete takeCentralWidget();
 }
 
-QDateEdit *MainWindow::datePicker() const
+DateField *MainWindow::datePicker() const
 {
     return m_gridEditing->datePicker();
 }

@@ -11,13 +11,13 @@
 #include <QStringList>
 
 class QAction;
-class QDateEdit;
 class QMenu;
 
 namespace morvaine {
 
 class ChartInteractionController;
 class CommandActions;
+class DateField;
 class DocumentController;
 class ExchangeController;
 class GanttChart;
@@ -49,7 +49,7 @@ public:
     /// The mouse gestures on the Gantt chart.
     ChartInteractionController &chartInteraction() const { return *m_chartInteraction; }
     /// The date picker over the task grid's date cells.
-    QDateEdit *datePicker() const;
+    DateField *datePicker() const;
     /// The task grid's popup menu.
     QMenu *popupMenu() const { return m_popupMenu; }
     /// The action of a command id, the component name of a menu item or tool button

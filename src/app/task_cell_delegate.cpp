@@ -1,5 +1,6 @@
 #include "task_cell_delegate.h"
 
+#include "model/project_file.h"
 #include "task_grid.h"
 
 #include <QKeyEvent>
@@ -54,6 +55,8 @@ QWidget *TaskCellDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
 {
     auto *editor = new QLineEdit(parent);
     editor->setFrame(false);
+    // The typing filter, not the editor, cuts a text too long for a cell, and says so.
+    editor->setMaxLength(MaxCellBytes + 1);
     editor->setProperty(OriginalTextProperty, index.data(Qt::EditRole).toString());
     const int column = index.column();
     const int row = index.row();

@@ -2,6 +2,7 @@
 
 #include "dialogs/dialog_position.h"
 #include "dialogs/resource_table_model.h"
+#include "model/project_file.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -72,6 +73,9 @@ ResourceDialog::ResourceDialog(Project &project, Prompts &prompts, QWidget *main
         auto *widget = new QLineEdit(this);
         widget->setObjectName(QLatin1String(name));
         widget->setGeometry(x, y, 153, 21);
+        // Longer than a cell holds, so that too long a text is refused with a message
+        // instead of being cut without a word.
+        widget->setMaxLength(MaxCellBytes + 1);
         return widget;
     };
     auto button = [this](const char *name, const char *text, int y) {
@@ -138,7 +142,10 @@ int ResourceDialog::selectedRow() const
     return current.isValid() ? ResourceTableModel::tableRow(current.row()) : 1;
 }
 
-void ResourceDialog::reject() {}
+void ResourceDialog::reject()
+{
+    onCloseOrCancel();
+}
 
 void ResourceDialog::closeEvent(QCloseEvent *event)
 {

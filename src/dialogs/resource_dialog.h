@@ -28,7 +28,8 @@ public:
     /// The resource table row selected in the grid.
     int selectedRow() const;
 
-    /// Only Close ends the dialog; Escape and the window's close do nothing.
+    /// Escape does what the Close button does: Cancel while a row is being edited,
+    /// otherwise Close. The window's own close does nothing.
     void reject() override;
 
 protected:

@@ -3,13 +3,14 @@
 #include "edit/command_guard.h"
 #include "edit/working_days.h"
 #include "model/convert.h"
+#include "model/project_file.h"
+#include "widgets/date_field.h"
 #include "widgets/icons.h"
 #include "widgets/window_position.h"
 #include "working_time.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -90,9 +91,14 @@ SettingsDialog::SettingsDialog(Project &project, Host &host, QWidget *mainWindow
     m_projectNameEdit =
         static_cast<QLineEdit *>(named(new QLineEdit(settingsGroup), "EditPrjName"));
     m_authorEdit = static_cast<QLineEdit *>(named(new QLineEdit(settingsGroup), "EditAuthor"));
+    // Longer than a cell holds, so that too long a text is refused with a message
+    // instead of being cut without a word.
+    m_projectNameEdit->setMaxLength(MaxCellBytes + 1);
+    m_authorEdit->setMaxLength(MaxCellBytes + 1);
+    // The start is typed as a date is typed anywhere, or picked from the calendar.
     m_startDatePicker =
-        static_cast<QDateEdit *>(named(new QDateEdit(settingsGroup), "DateTimePicker1"));
-    m_startDatePicker->setCalendarPopup(true);
+        static_cast<DateField *>(named(new DateField(settingsGroup), "DateTimePicker1"));
+    m_startDatePicker->setFixedHeight(m_projectNameEdit->sizeHint().height());
     m_currencyBox =
         static_cast<QComboBox *>(named(new QComboBox(settingsGroup), "ComboBoxCurrency"));
     m_currencyBox->setEditable(false);
@@ -186,7 +192,6 @@ void SettingsDialog::placeAndFill()
     m_fileNameLabel->setText(settings.fileName());
     m_projectNameEdit->setText(settings.projectName());
     m_authorEdit->setText(settings.author());
-    m_startDatePicker->setDisplayFormat(ShortDateFormat());
     m_startDatePicker->setDate(toQDate(StrToDate(settings.startDate())));
 
     if (settings.currency() == QLatin1String("$"))
@@ -219,6 +224,28 @@ void SettingsDialog::onOk()
         m_host.MessageBox(QStringLiteral("Warning"),
                           QStringLiteral("At least one day of the week must be a working day."),
                           MsgIcon::Warning, MsgButtons::Ok);
+        return;
+    }
+    for (const auto &[label, edit] :
+         {std::pair{"Project name", m_projectNameEdit}, std::pair{"Author", m_authorEdit}}) {
+        if (!FitsProjectFileCell(edit->text())) {
+            m_host.MessageBox(QStringLiteral("Attention!"),
+                              QStringLiteral("Sorry, the '%1' field is too long: a project file "
+                                             "holds at most %2 bytes in a cell.")
+                                  .arg(QLatin1String(label))
+                                  .arg(MaxCellBytes),
+                              MsgIcon::Warning, MsgButtons::Ok);
+            return;
+        }
+    }
+    // A start typed but not yet finished counts; one that is no date keeps the start.
+    if (m_startDatePicker->finishTyping() == DateField::Finished::Refused) {
+        const QString typed = m_startDatePicker->lineEdit()->text();
+        m_startDatePicker->revert();
+        m_startDatePicker->setFocus();
+        m_host.MessageBox(QStringLiteral("Error"),
+                          QStringLiteral("'%1' is not a valid date").arg(typed), MsgIcon::Error,
+                          MsgButtons::Ok);
         return;
     }
 

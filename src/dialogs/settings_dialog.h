@@ -9,11 +9,12 @@
 
 class QCheckBox;
 class QComboBox;
-class QDateEdit;
 class QLabel;
 class QLineEdit;
 
 namespace morvaine {
+
+class DateField;
 
 class SettingsDialog : public QDialog {
     Q_OBJECT
@@ -29,8 +30,8 @@ public:
     /// One step of the working-time spinner.
     void onWorkingTimeStep(bool up);
     /// Writes the controls into the settings block and closes the dialog; a
-    /// working-days change recalculates the schedule. With no working day ticked
-    /// it warns and stays open.
+    /// working-days change recalculates the schedule. With no working day ticked, or a
+    /// project start typed that is no date, it says so and stays open.
     void onOk();
     void onCancel();
 
@@ -44,7 +45,7 @@ private:
     QLabel *m_fileNameLabel;
     QLineEdit *m_projectNameEdit;
     QLineEdit *m_authorEdit;
-    QDateEdit *m_startDatePicker;
+    DateField *m_startDatePicker;
     QComboBox *m_currencyBox;
     QCheckBox *m_dayBoxes[7];
     QLineEdit *m_workingTimeEdit;

@@ -1,6 +1,7 @@
 #include "cell_editing.h"
 
 #include "list_normalize.h"
+#include "model/project_file.h"
 #include "schedule/recalc.h"
 
 #include <optional>
@@ -71,7 +72,7 @@ void commitTrackedCell(Project &project, Host &host)
         RecalcRow(project, host, ColDuration, row);
     }
     if (column == ColForerunner)
-        NormalizeForerunnerList(project, row);
+        NormalizeForerunnerList(project, host, row);
     if (scheduleColumn)
         RecalcSchedule(project, host);
     if (column == ColDuration) {
@@ -110,9 +111,17 @@ QString FilterTypedText(Project &project, Host &host, int column, int row, const
             result = filterCompletion(text);
         }
     }
+    // A text longer than a project file holds in a cell would make the saved plan
+    // unreadable: it is cut, and the user told.
+    const bool cut = !FitsProjectFileCell(result);
+    if (cut)
+        result = CutToProjectFileCell(result);
     project.taskTable.setCell(column, row, result);
     if (!text.isEmpty())
         project.settings().markModified();
+    if (cut)
+        host.MessageBox(QStringLiteral("Warning"), CellCutMessage(), MsgIcon::Warning,
+                        MsgButtons::Ok);
     return result;
 }
 

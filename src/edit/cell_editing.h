@@ -10,6 +10,7 @@ namespace morvaine {
 /// The in-cell editor's whole text for (column, row) after a change, or when the editor
 /// closes. Stores the filtered text in the cell and returns it; the editor shows the
 /// returned text when it differs from its own. Beeps for a refused Forerunner character.
+/// A text longer than a project file holds in a cell is cut to fit, with a message.
 QString FilterTypedText(Project &project, Host &host, int column, int row, const QString &text);
 
 /// Runs before the task grid's selection moves to (column, row), by mouse, key or program:

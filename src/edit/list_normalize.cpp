@@ -1,5 +1,7 @@
 #include "list_normalize.h"
 
+#include "model/project_file.h"
+
 namespace morvaine {
 
 namespace {
@@ -21,6 +23,18 @@ QString finishList(QString text)
     if (!text.endsWith(QLatin1Char(';')))
         text += QLatin1Char(';');
     return text;
+}
+
+// A list longer than a project file holds in a cell keeps its whole items that fit,
+// and the user is told.
+QString fitList(Host &host, const QString &list)
+{
+    if (FitsProjectFileCell(list))
+        return list;
+    QString head = CutToProjectFileCell(list);
+    head.truncate(head.lastIndexOf(QLatin1Char(';')) + 1);
+    host.MessageBox(QStringLiteral("Warning"), CellCutMessage(), MsgIcon::Warning, MsgButtons::Ok);
+    return head;
 }
 
 // Adds name to the resource table unless it is there; false when the table is full.
@@ -54,8 +68,12 @@ void NormalizeResourceList(Project &project, Host &host, int row)
 
     for (const char separator : {',', ':', '.'})
         text.replace(QLatin1Char(separator), QLatin1Char(';'));
-    text.remove(QLatin1Char(' '));
-    text = finishList(text);
+    // A name keeps the blanks inside it ("Ann Lee", as the resource dialog takes it);
+    // the blanks around each name go.
+    QStringList items = text.split(QLatin1Char(';'));
+    for (QString &item : items)
+        item = item.trimmed();
+    text = fitList(host, finishList(items.join(QLatin1Char(';'))));
     table.setCell(ColResource, row, text);
 
     bool tableFull = false;
@@ -68,7 +86,7 @@ void NormalizeResourceList(Project &project, Host &host, int row)
         host.Beep();
 }
 
-void NormalizeForerunnerList(Project &project, int row)
+void NormalizeForerunnerList(Project &project, Host &host, int row)
 {
     TaskTable &table = project.taskTable;
     QString text = table.cell(ColForerunner, row).trimmed();
@@ -79,7 +97,7 @@ void NormalizeForerunnerList(Project &project, int row)
     text.remove(QLatin1Char(' '));
     // An empty item (";;") names no row: it would fail every recalculation.
     text = text.split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(';'));
-    table.setCell(ColForerunner, row, finishList(text));
+    table.setCell(ColForerunner, row, fitList(host, finishList(text)));
 }
 
 } // namespace morvaine

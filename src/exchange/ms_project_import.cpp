@@ -391,6 +391,12 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
         table.setCell(ColEnd, row, dateText(end));
     }
     RecalcSchedule(fresh, host);
+    // The recalculation gives a group task its span as a bare number of days; it keeps
+    // its unit as every other imported Duration does.
+    for (int row = 1; row < lastRow; ++row)
+        if (levels[row + 1] > levels[row])
+            table.setCell(ColDuration, row,
+                          durationTexts(DurationDays(table.cell(ColDuration, row))));
     for (int row = 1; row <= lastRow; ++row)
         if ((!fileStart[row].isEmpty() && fileStart[row] != table.cell(ColStart, row)) ||
             (!fileEnd[row].isEmpty() && fileEnd[row] != table.cell(ColEnd, row)))

@@ -43,8 +43,6 @@ constexpr quint32 Magic = 0xE5E14770u;
 constexpr qint32 Version = 110011;
 constexpr int MinTaskRows = 60;
 constexpr int MinResourceRows = 20;
-// A cell must fit the reader's buffer of 65000 bytes with its terminating zero.
-constexpr qint32 MaxCellBytes = 64999;
 
 WriteLimiter &writeLimiter()
 {
@@ -256,7 +254,102 @@ CellsResult readCells(Reader &reader, Host &host, CellTable &table, qint32 colum
     return CellsResult::Complete;
 }
 
+// The header of a column, as the message about a cell too long names it.
+QString columnName(const CellTable &table, int column)
+{
+    static const char *const taskColumns[] = {"",      "Task",       "Duration", "Start",
+                                              "End",   "Forerunner", "Resource", "Completion",
+                                              "Level", "Veha",       "Settings"};
+    static const char *const resourceColumns[] = {"", "Name", "Cost/Hour", "Address"};
+    if (table.columnCount() == TaskTable::Columns)
+        return QLatin1String(taskColumns[column]);
+    return QLatin1String(resourceColumns[column]);
+}
+
+// The first stored cell too long for the file, told as the user sees it; empty when
+// every cell fits.
+QString cellTooLong(const Project &project)
+{
+    const int taskRows = TaskRowsToStore(project);
+    for (int column = 1; column < TaskTable::Columns; ++column) {
+        for (int row = 1; row < taskRows; ++row) {
+            if (FitsProjectFileCell(project.taskTable.cell(column, row)))
+                continue;
+            if (column == ColSettings)
+                return QStringLiteral("the setting \"%1\"")
+                    .arg(project.taskTable.cell(column, row - 1));
+            return QStringLiteral("task %1, column \"%2\"")
+                .arg(row)
+                .arg(columnName(project.taskTable, column));
+        }
+    }
+    const int resourceRows = ResourceRowsToStore(project);
+    for (int column = 1; column < ResourceTable::Columns; ++column)
+        for (int row = 1; row < resourceRows; ++row)
+            if (!FitsProjectFileCell(project.resourceTable.cell(column, row)))
+                return QStringLiteral("resource %1, column \"%2\"")
+                    .arg(row)
+                    .arg(columnName(project.resourceTable, column));
+    return QString();
+}
+
+int cutCells(CellTable &table)
+{
+    int cut = 0;
+    for (int column = 1; column < table.columnCount(); ++column)
+        for (int row = 1; row < table.rowCount(); ++row)
+            if (!FitsProjectFileCell(table.cell(column, row))) {
+                table.setCell(column, row, CutToProjectFileCell(table.cell(column, row)));
+                ++cut;
+            }
+    return cut;
+}
+
 } // namespace
+
+bool FitsProjectFileCell(const QString &text)
+{
+    // No character takes more than three bytes for each of its UTF-16 units.
+    if (text.size() <= MaxCellBytes / 3)
+        return true;
+    return EncodeCellText(text).size() <= MaxCellBytes;
+}
+
+QString CutToProjectFileCell(const QString &text)
+{
+    qsizetype length = std::min<qsizetype>(text.size(), MaxCellBytes);
+    for (;;) {
+        // Never half a surrogate pair.
+        if (length > 0 && length < text.size() && text.at(length - 1).isHighSurrogate())
+            --length;
+        const qsizetype bytes = EncodeCellText(text.left(length)).size();
+        if (bytes <= MaxCellBytes)
+            return text.left(length);
+        // Each character left out takes at least one byte with it.
+        length -= std::max<qsizetype>(1, (bytes - MaxCellBytes) / 3);
+    }
+}
+
+QString CellCutMessage()
+{
+    return QStringLiteral("The text was too long for one cell and was cut to the %1 bytes a "
+                          "project file holds in a cell.")
+        .arg(MaxCellBytes);
+}
+
+int CutCellsToProjectFile(Project &project, Prompts &prompts)
+{
+    const int cut = cutCells(project.taskTable) + cutCells(project.resourceTable);
+    if (cut > 0)
+        prompts.MessageBox(
+            QStringLiteral("Warning"),
+            (cut == 1 ? QStringLiteral("1 text was") : QStringLiteral("%1 texts were").arg(cut)) +
+                QStringLiteral(" too long for one cell and cut to the %1 bytes "
+                               "a project file holds in a cell.")
+                    .arg(MaxCellBytes),
+            MsgIcon::Warning, MsgButtons::Ok);
+    return cut;
+}
 
 void SetProjectFileWriteLimiter(WriteLimiter limiter)
 {
@@ -294,6 +387,17 @@ void SaveProject(Project &project, Host &host, const QString &mode)
     const bool saveAs = mode == QLatin1String("SaveAs");
     if (!saveAs && mode != QLatin1String("Save"))
         return;
+
+    // A file with a cell the reader refuses could never be opened again.
+    const QString tooLong = cellTooLong(project);
+    if (!tooLong.isEmpty()) {
+        showError(host, QStringLiteral("Error saving the file. The text of %1 is longer than "
+                                       "the %2 bytes a project file holds in a cell; shorten it "
+                                       "and save again.")
+                            .arg(tooLong)
+                            .arg(MaxCellBytes));
+        return;
+    }
 
     SettingsBlock settings = project.settings();
     QString path = settings.fileName();
@@ -353,6 +457,8 @@ void SaveProject(Project &project, Host &host, const QString &mode)
 
 bool WriteProjectFile(const Project &project, const QString &path)
 {
+    if (!cellTooLong(project).isEmpty())
+        return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;

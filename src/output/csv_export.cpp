@@ -54,7 +54,11 @@ QByteArray TaskTableCsv(const Project &project)
         for (int column = ColNumber; column <= ColVeha; ++column) {
             if (column > ColNumber)
                 csv += QLatin1Char(',');
-            csv += csvField(table.cell(column, row));
+            // The group marks' column is headed by what it tells, not by its inner name.
+            if (row == 0 && column == ColVeha)
+                csv += QLatin1String("Group Task");
+            else
+                csv += csvField(table.cell(column, row));
         }
         csv += QLatin1String("\r\n");
     }

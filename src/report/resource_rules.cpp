@@ -1,5 +1,7 @@
 #include "report/resource_rules.h"
 
+#include "model/project_file.h"
+
 #include <QStringList>
 
 namespace morvaine {
@@ -12,6 +14,10 @@ const QString &resourceName(const Project &project, int row)
 {
     return project.resourceTable.cell(ResColName, row);
 }
+
+// Costs below a thousand million per hour: every figure of the report built from
+// them shows whole in its cell.
+constexpr int MaxCostDigits = 9;
 
 bool hasForbiddenCharacter(const QString &name)
 {
@@ -47,6 +53,21 @@ void RemoveResourceFromTasks(Project &project, const QString &name)
             text += QLatin1Char(' ') + item + QLatin1Char(';');
         table.setCell(ColResource, row, text);
     }
+}
+
+// The first task row whose Resource list grows past a project file's cell when oldName
+// becomes newName; 0 when every list still fits.
+int RenameOverflowsTask(const Project &project, const QString &oldName, const QString &newName)
+{
+    const QString before = QLatin1Char(' ') + oldName + QLatin1Char(';');
+    const QString after = QLatin1Char(' ') + newName + QLatin1Char(';');
+    for (int row = 1; row < TaskTable::Rows; ++row) {
+        const QString &list = project.taskTable.cell(ColResource, row);
+        if (!list.isEmpty() && list.contains(before) &&
+            !FitsProjectFileCell(QString(list).replace(before, after)))
+            return row;
+    }
+    return 0;
 }
 
 void RenameResourceInTasks(Project &project, const QString &oldName, const QString &newName)
@@ -124,6 +145,16 @@ bool ResourceEditor::validate(Command command)
         clearFields();
         return false;
     }
+    // Each field becomes a cell of the project file, which holds only so many bytes.
+    const std::pair<const char *, const QString *> cells[] = {
+        {"Name", &fields.name}, {"Cost/Hour", &fields.cost}, {"Address", &fields.address}};
+    for (const auto &[label, text] : cells)
+        if (!FitsProjectFileCell(*text))
+            return refuse("Attention!",
+                          QStringLiteral("Sorry, the '%1' field is too long: a project file "
+                                         "holds at most %2 bytes in a cell.")
+                              .arg(QLatin1String(label))
+                              .arg(MaxCellBytes));
     const QString name = fields.name.trimmed();
     if (name.isEmpty())
         return refuse("Info", QStringLiteral("Please specify the 'Name' field."));
@@ -139,14 +170,16 @@ bool ResourceEditor::validate(Command command)
                                                        "Please specify another one."));
     }
 
-    // The first decimal separator becomes "." in the field at once, whatever follows.
-    const QString costMessage =
-        command == Command::Add
-            ? QStringLiteral("Sorry, you can type only digits and the '.' character in the "
-                             "'Cost/Hour' field.'")
-            : QStringLiteral("Sorry, you can type only digits and the '.' character in the "
-                             "'Cost/Hour' field.");
+    // Blanks around the cost go, and the first decimal separator becomes "." in the
+    // field at once, whatever follows.
+    const QString costMessage = QStringLiteral(
+        "Sorry, you can type only digits and the '.' character in the 'Cost/Hour' field.");
     QString &cost = fields.cost;
+    if (cost.trimmed() != cost) {
+        cost = cost.trimmed();
+        if (m_fieldsListener)
+            m_fieldsListener();
+    }
     if (cost == QLatin1String(".") || cost == QLatin1String(","))
         return refuse("Error", costMessage);
     bool separatorSeen = false;
@@ -164,6 +197,13 @@ bool ResourceEditor::validate(Command command)
             return refuse("Error", costMessage);
         }
     }
+    // A cost the report's figures cannot show whole is refused.
+    QStringView whole = QStringView(cost).left(cost.indexOf(QLatin1Char('.')));
+    while (whole.startsWith(QLatin1Char('0')))
+        whole = whole.mid(1);
+    if (whole.size() > MaxCostDigits)
+        return refuse("Error", QStringLiteral("Sorry, the 'Cost/Hour' must be less than %1.")
+                                   .arg(QStringLiteral("1000000000")));
     return true;
 }
 
@@ -199,9 +239,20 @@ void ResourceEditor::editOrUpdate(int selectedRow)
     }
     if (!validate(Command::Update))
         return;
-    m_editing = false;
     const QString oldName = resources.cell(ResColName, m_editedRow);
     const QString newName = fields.name.trimmed();
+    // A longer name must still fit every task list that names the resource.
+    if (newName != oldName) {
+        if (const int row = RenameOverflowsTask(m_project, oldName, newName)) {
+            m_prompts.MessageBox(QStringLiteral("Attention!"),
+                                 QStringLiteral("Sorry, with this name the 'Resource' of task %1 "
+                                                "would be too long for a project file.")
+                                     .arg(row),
+                                 MsgIcon::Warning, MsgButtons::Ok);
+            return;
+        }
+    }
+    m_editing = false;
     resources.setCell(ResColName, m_editedRow, newName);
     // An emptied cost field keeps the stored cost.
     if (!fields.cost.isEmpty())

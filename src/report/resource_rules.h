@@ -14,6 +14,10 @@ namespace morvaine {
 /// without items becomes empty. Longer names containing name are not touched.
 void RemoveResourceFromTasks(Project &project, const QString &name);
 
+/// The first task row whose Resource list would grow past what a project file holds in
+/// a cell when oldName became newName; 0 when every list still fits.
+int RenameOverflowsTask(const Project &project, const QString &oldName, const QString &newName);
+
 /// Turns each " oldName;" into " newName;" in every task's Resource list, once per
 /// occurrence, left to right.
 void RenameResourceInTasks(Project &project, const QString &oldName, const QString &newName);
@@ -47,7 +51,8 @@ public:
     /// True once after a command put the focus into the Name field.
     bool takeNameFocus();
     /// Called when a command rewrites the fields before it ends, so that the dialog can
-    /// show the cost's "," turned into "." while a refusal's message is up.
+    /// show the cost as it was rewritten (blanks around it gone, "," turned into ".")
+    /// while a refusal's message is up.
     void setFieldsListener(std::function<void()> listener)
     {
         m_fieldsListener = std::move(listener);

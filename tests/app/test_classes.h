@@ -63,6 +63,10 @@ private slots:
     void openedFileStartsAtFirstCell();
     void currentCellWearsFocusFrame();
     void shownCellsAreCompletedBeforePainting();
+    void newTaskShowsItsBarAtOnce_data();
+    void newTaskShowsItsBarAtOnce();
+    void groupDurationShowsItsUnit();
+    void pastedTextTooLongIsCut();
 };
 
 class TestDatePicker : public QObject {
@@ -79,6 +83,11 @@ private slots:
     void typedDateCountsBeforeACommand_data();
     void typedDateCountsBeforeACommand();
     void pickerShowsWhatADialogChanged();
+    void typedDateWithSeparators_data();
+    void typedDateWithSeparators();
+    void impossibleDateIsRefused_data();
+    void impossibleDateIsRefused();
+    void escapeTakesBackTheTypedDate();
 };
 
 class TestTaskTableModel : public QObject {
@@ -103,6 +112,9 @@ private slots:
     void weekWithoutWorkingDayIsRefused();
     void cancelWritesNothing();
     void unreadableStartDateIsReported();
+    void typedStartDate_data();
+    void typedStartDate();
+    void textTooLongForACellIsRefused();
 };
 
 class TestAboutBox : public QObject {
@@ -158,6 +170,8 @@ private slots:
     void init();
     void cleanup();
     void resourceDialogChangesReachTasksAndReport();
+    void resourceNameWithBlanksIsTypedAndCosted();
+    void escapeLeavesTheResourceDialog();
     void reportOfTheSample_data();
     void reportOfTheSample();
 };
@@ -173,4 +187,5 @@ private slots:
     void exportWritesMsProjectXmlAndAsksBeforeReplacing();
     void openReadsMsProjectXmlByContent_data();
     void openReadsMsProjectXmlByContent();
+    void importedTextTooLongIsCut();
 };

@@ -7,12 +7,13 @@
 #include "editing_fixture.h"
 #include "model/project_file.h"
 #include "recording_host.h"
+#include "widgets/date_field.h"
 #include "window_fixture.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
-#include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -46,7 +47,7 @@ void TestDatePicker::datePickerStandsOverDateCells()
     auto window = startWindow<Window>();
     Project &project = window->project();
     TaskGrid *grid = window->taskGrid();
-    QDateEdit *picker = window->datePicker();
+    DateField *picker = window->datePicker();
     putTasks(project, {QStringLiteral("Phase"), QStringLiteral("Dig"), QStringLiteral("Pour")});
     project.taskTable.setCell(ColStart, 3, QStringLiteral("08.05.2024"));
     project.taskTable.setCell(ColLevel, 2, QStringLiteral("2"));
@@ -61,14 +62,14 @@ void TestDatePicker::datePickerStandsOverDateCells()
     QCOMPARE(picker->date(), QDate(2024, 5, 8));
     QVERIFY(picker->isAncestorOf(QApplication::focusWidget()) || picker->hasFocus());
 
-    // Escape gives the grid the keyboard; typing there goes to the picker over the cell.
+    // Escape gives the grid the keyboard; typing there goes to the picker over the cell
+    // and replaces its date.
     press(Qt::Key_Escape);
     QCOMPARE(QApplication::focusWidget(), grid);
-    picker->setCurrentSection(QDateTimeEdit::DaySection);
-    type(QStringLiteral("9"));
+    type(QStringLiteral("9.5.2024"));
     QVERIFY(!grid->cellEditor());
     QVERIFY(picker->isAncestorOf(QApplication::focusWidget()) || picker->hasFocus());
-    QCOMPARE(picker->findChild<QLineEdit *>()->text(), QStringLiteral("09.05.2024"));
+    QCOMPARE(picker->lineEdit()->text(), QStringLiteral("9.5.2024"));
 
     // Tab finishes the date and goes on to End, the picker with it, and on to
     // Forerunner, back in the grid.
@@ -113,7 +114,7 @@ void TestDatePicker::pickerCalendarRecalculatesAtCloseUp()
 {
     auto window = startWindow<Window>();
     Project &project = window->project();
-    QDateEdit *picker = window->datePicker();
+    DateField *picker = window->datePicker();
     putTasks(project, {QStringLiteral("Dig")});
     project.taskTable.setCell(ColDuration, 1, QStringLiteral("3"));
     project.taskTable.setCell(ColEnd, 1, QStringLiteral("08.05.2024"));
@@ -142,9 +143,8 @@ void TestDatePicker::pickerCalendarRecalculatesAtCloseUp()
     QVERIFY(!project.Edit.PickerPending);
     QCOMPARE(project.taskTable.cell(ColEnd, 1), QStringLiteral("10.05.2024"));
 
-    // A day typed into the closed picker recalculates at once.
+    // A step up of the day in the closed picker recalculates at once.
     picker->setFocus();
-    picker->setCurrentSection(QDateTimeEdit::DaySection);
     QTest::keyClick(picker, Qt::Key_Up);
     QCOMPARE(project.taskTable.cell(ColStart, 1), QStringLiteral("09.05.2024"));
     QCOMPARE(project.taskTable.cell(ColEnd, 1), QStringLiteral("13.05.2024"));
@@ -155,7 +155,7 @@ void TestDatePicker::pickerShowsTheWholeDate()
     auto window = startWindow<Window>();
     Project &project = window->project();
     TaskGrid *grid = window->taskGrid();
-    QDateEdit *picker = window->datePicker();
+    DateField *picker = window->datePicker();
     putTasks(project, {QStringLiteral("Dig")});
     project.taskTable.setCell(ColStart, 1, QStringLiteral("28.12.2026"));
     project.taskTable.setCell(ColEnd, 1, QStringLiteral("28.12.2026"));
@@ -163,7 +163,7 @@ void TestDatePicker::pickerShowsTheWholeDate()
     for (const int column : {ColStart, ColEnd}) {
         window->SelectCell(column, 1);
         QCOMPARE(picker->geometry(), grid->cellRect(column, 1));
-        auto *line = picker->findChild<QLineEdit *>();
+        QLineEdit *line = picker->lineEdit();
         QCOMPARE(line->text(), QStringLiteral("28.12.2026"));
         // The line edit keeps two pixels of its own on either side of the text.
         const QMargins margins = line->textMargins();
@@ -190,7 +190,7 @@ void TestDatePicker::typedDateCommitsWhenFinished()
     auto window = startWindow<Window>();
     Project &project = window->project();
     TaskGrid *grid = window->taskGrid();
-    QDateEdit *picker = window->datePicker();
+    DateField *picker = window->datePicker();
     project.settings().setValue(SettingsBlock::StartDate, QStringLiteral("01.01.2019"));
     putTasks(project, {QStringLiteral("Dig"), QStringLiteral("Pour")});
     project.taskTable.setCell(ColDuration, 1, QStringLiteral("3"));
@@ -198,12 +198,12 @@ void TestDatePicker::typedDateCommitsWhenFinished()
     project.taskTable.setCell(ColEnd, 1, QStringLiteral("21.12.2026"));
     window->SelectCell(ColStart, 1);
     QVERIFY(picker->isVisible());
-    QSignalSpy changes(picker, &QDateEdit::dateChanged);
+    QSignalSpy changes(picker, &DateField::dateChosen);
 
-    // The picker takes the keyboard with its day selected.
+    // The picker takes the keyboard with its date selected.
     type(QStringLiteral("01012020"));
     // Nothing counts while the user is still typing.
-    QCOMPARE(picker->findChild<QLineEdit *>()->text(), QStringLiteral("01.01.2020"));
+    QCOMPARE(picker->lineEdit()->text(), QStringLiteral("01012020"));
     QCOMPARE(project.taskTable.cell(ColStart, 1), QStringLiteral("17.12.2026"));
     QCOMPARE(changes.count(), 0);
 
@@ -234,8 +234,8 @@ void TestDatePicker::refusedEarlyDateShowsTheCellAgain()
 {
     auto window = startWindow<Window>();
     Project &project = window->project();
-    QDateEdit *picker = window->datePicker();
-    auto *line = picker->findChild<QLineEdit *>();
+    DateField *picker = window->datePicker();
+    QLineEdit *line = picker->lineEdit();
     putTasks(project, {QStringLiteral("Dig")});
     project.taskTable.setCell(ColStart, 1, QStringLiteral("07.05.2024"));
     window->SelectCell(ColStart, 1);
@@ -275,7 +275,7 @@ void TestDatePicker::typedDateCountsBeforeACommand()
     QFETCH(QString, command);
     auto window = startWindow<Window>();
     Project &project = window->project();
-    QDateEdit *picker = window->datePicker();
+    DateField *picker = window->datePicker();
     putTasks(project, {QStringLiteral("Dig")});
     const QString path = session.tempDir->filePath(QStringLiteral("plan.mrv"));
     project.settings().setValue(SettingsBlock::FileName, path);
@@ -309,15 +309,15 @@ void TestDatePicker::typedDateCountsBeforeACommand()
     }
     QCOMPARE(project.taskTable.cell(ColStart, 1), QStringLiteral("15.05.2024"));
     QCOMPARE(project.taskTable.cell(ColEnd, 1), QStringLiteral("16.05.2024"));
-    QCOMPARE(picker->findChild<QLineEdit *>()->text(), QStringLiteral("15.05.2024"));
+    QCOMPARE(picker->lineEdit()->text(), QStringLiteral("15.05.2024"));
 }
 
 void TestDatePicker::pickerShowsWhatADialogChanged()
 {
     auto window = startWindow<Window>();
     Project &project = window->project();
-    QDateEdit *picker = window->datePicker();
-    auto *line = picker->findChild<QLineEdit *>();
+    DateField *picker = window->datePicker();
+    QLineEdit *line = picker->lineEdit();
     putTasks(project, {QStringLiteral("Dig")});
     project.taskTable.setCell(ColDuration, 1, QStringLiteral("3"));
     project.taskTable.setCell(ColStart, 1, QStringLiteral("08.05.2024"));
@@ -345,7 +345,6 @@ void TestDatePicker::pickerShowsWhatADialogChanged()
     QCOMPARE(project.taskTable.cell(ColEnd, 1), QStringLiteral("13.05.2024"));
     QTRY_COMPARE(line->text(), QStringLiteral("13.05.2024"));
     picker->setFocus();
-    picker->setCurrentSection(QDateTimeEdit::DaySection);
     QTest::keyClick(picker, Qt::Key_Up);
     QCOMPARE(project.taskTable.cell(ColEnd, 1), QStringLiteral("14.05.2024"));
 
@@ -353,9 +352,164 @@ void TestDatePicker::pickerShowsWhatADialogChanged()
     window->SelectCell(ColStart, 2);
     QCOMPARE(line->text(), QStringLiteral("06.05.2024"));
     settings([](QWidget *dialog) {
-        auto *start = dialog->findChild<QDateEdit *>(QStringLiteral("DateTimePicker1"));
+        auto *start = dialog->findChild<DateField *>(QStringLiteral("DateTimePicker1"));
         start->setDate(QDate(2024, 6, 3));
     });
     QCOMPARE(project.settings().startDate(), QStringLiteral("03.06.2024"));
     QTRY_COMPARE(line->text(), QStringLiteral("03.06.2024"));
+}
+
+namespace {
+
+// A two-day task on row 1 from Monday 3 May 2027, in the date format in use; the
+// project starts a year earlier.
+void putDatedTask(Project &project)
+{
+    const auto text = [](const QDate &date) {
+        return DateToStr(static_cast<TDateTime>(QDate(1899, 12, 30).daysTo(date)));
+    };
+    putTasks(project, {QStringLiteral("Dig")});
+    project.settings().setValue(SettingsBlock::StartDate, text(QDate(2026, 5, 4)));
+    project.taskTable.setCell(ColStart, 1, text(QDate(2027, 5, 3)));
+    project.taskTable.setCell(ColEnd, 1, text(QDate(2027, 5, 4)));
+}
+
+} // namespace
+
+void TestDatePicker::typedDateWithSeparators_data()
+{
+    QTest::addColumn<QString>("format"); // de_DE's short format, or en_US's
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("end");
+
+    const QString de = QStringLiteral("dd.MM.yyyy");
+    const QString us = QStringLiteral("M/d/yyyy");
+    QTest::newRow("de Start as written") << de << int(ColStart) << "15.01.2027"
+                                         << "15.01.2027"
+                                         << "18.01.2027";
+    QTest::newRow("de Start short") << de << int(ColStart) << "15.1.27"
+                                    << "15.01.2027"
+                                    << "18.01.2027";
+    QTest::newRow("de Start digits") << de << int(ColStart) << "15012027"
+                                     << "15.01.2027"
+                                     << "18.01.2027";
+    QTest::newRow("de End as written") << de << int(ColEnd) << "07.05.2027"
+                                       << "03.05.2027"
+                                       << "07.05.2027";
+    // A Saturday start stays; its two working days are Monday and Tuesday.
+    QTest::newRow("us Start as written") << us << int(ColStart) << "12/19/2026"
+                                         << "12/19/2026"
+                                         << "12/22/2026";
+    QTest::newRow("us Start with zeros") << us << int(ColStart) << "01/05/27"
+                                         << "1/5/2027"
+                                         << "1/6/2027";
+    QTest::newRow("us End digits") << us << int(ColEnd) << "05072027"
+                                   << "5/3/2027"
+                                   << "5/7/2027";
+}
+
+void TestDatePicker::typedDateWithSeparators()
+{
+    QFETCH(QString, format);
+    QFETCH(int, column);
+    QFETCH(QString, typed);
+    QFETCH(QString, start);
+    QFETCH(QString, end);
+    SetShortDateFormat(format);
+    auto window = startWindow<Window>();
+    Project &project = window->project();
+    TaskGrid *grid = window->taskGrid();
+    DateField *picker = window->datePicker();
+    putDatedTask(project);
+    const QString startBefore = project.taskTable.cell(ColStart, 1);
+    const QString endBefore = project.taskTable.cell(ColEnd, 1);
+    window->SelectCell(column, 1);
+    QVERIFY(picker->isVisible());
+
+    // Key by key, as typed: the picker shows the keys, the plan does not change.
+    for (const QChar key : typed) {
+        type(QString(key));
+        QCOMPARE(project.taskTable.cell(ColStart, 1), startBefore);
+        QCOMPARE(project.taskTable.cell(ColEnd, 1), endBefore);
+    }
+    QCOMPARE(picker->lineEdit()->text(), typed);
+
+    // Enter takes it (no earlier than the project start: nothing to ask) and goes down.
+    press(Qt::Key_Return);
+    QCOMPARE(project.taskTable.cell(ColStart, 1), start);
+    QCOMPARE(project.taskTable.cell(ColEnd, 1), end);
+    QCOMPARE(QPoint(grid->currentColumn(), grid->currentRow()), QPoint(column, 2));
+    QVERIFY(session.dialogs->boxes.isEmpty());
+    // Its undo is named after the cell.
+    QCOMPARE(window->action(QStringLiteral("Undo1"))->text(),
+             QStringLiteral("Undo ") + project.taskTable.cell(column, 0));
+}
+
+void TestDatePicker::impossibleDateIsRefused_data()
+{
+    QTest::addColumn<QString>("finish");
+    QTest::addColumn<QPoint>("cellAfter");
+    QTest::newRow("Enter") << "Enter" << QPoint(ColStart, 1);
+    QTest::newRow("Tab") << "Tab" << QPoint(ColStart, 1);
+    QTest::newRow("click on another cell") << "click" << QPoint(ColTask, 1);
+    QTest::newRow("Save") << "save" << QPoint(ColStart, 1);
+}
+
+void TestDatePicker::impossibleDateIsRefused()
+{
+    QFETCH(QString, finish);
+    QFETCH(QPoint, cellAfter);
+    auto window = startWindow<Window>();
+    Project &project = window->project();
+    TaskGrid *grid = window->taskGrid();
+    DateField *picker = window->datePicker();
+    putDatedTask(project);
+    project.settings().setValue(SettingsBlock::FileName,
+                                session.tempDir->filePath(QStringLiteral("plan.mrv")));
+    window->SelectCell(ColStart, 1);
+    type(QStringLiteral("31.02.2027"));
+
+    session.dialogs->answer(QMessageBox::Ok);
+    if (finish == QLatin1String("Enter"))
+        press(Qt::Key_Return);
+    else if (finish == QLatin1String("Tab"))
+        press(Qt::Key_Tab);
+    else if (finish == QLatin1String("click"))
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->cellRect(ColTask, 1).center());
+    else
+        press(Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(session.dialogs->done());
+    QCOMPARE(session.dialogs->boxes,
+             QStringList{QStringLiteral("Error|'31.02.2027' is not a valid date")});
+
+    // The old date stays, in the cell and in the picker, whatever finished the typing.
+    QCOMPARE(project.taskTable.cell(ColStart, 1), QStringLiteral("03.05.2027"));
+    QCOMPARE(project.taskTable.cell(ColEnd, 1), QStringLiteral("04.05.2027"));
+    QCOMPARE(picker->lineEdit()->text(), QStringLiteral("03.05.2027"));
+    QCOMPARE(QPoint(grid->currentColumn(), grid->currentRow()), cellAfter);
+}
+
+void TestDatePicker::escapeTakesBackTheTypedDate()
+{
+    auto window = startWindow<Window>();
+    Project &project = window->project();
+    TaskGrid *grid = window->taskGrid();
+    DateField *picker = window->datePicker();
+    putDatedTask(project);
+    project.settings().setValue(SettingsBlock::Modify, QStringLiteral("No"));
+    window->SelectCell(ColEnd, 1);
+    type(QStringLiteral("15.01.20"));
+    press(Qt::Key_Escape);
+
+    QCOMPARE(picker->lineEdit()->text(), QStringLiteral("04.05.2027"));
+    QCOMPARE(project.taskTable.cell(ColEnd, 1), QStringLiteral("04.05.2027"));
+    QCOMPARE(project.settings().modify(), QStringLiteral("No"));
+    QCOMPARE(QApplication::focusWidget(), grid);
+    // Leaving the cell afterwards stores nothing either.
+    press(Qt::Key_Return);
+    QCOMPARE(project.taskTable.cell(ColEnd, 1), QStringLiteral("04.05.2027"));
+    QVERIFY(session.dialogs->boxes.isEmpty());
 }

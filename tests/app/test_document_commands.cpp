@@ -64,12 +64,19 @@ void TestDocumentCommands::unsavedChangesPrompt_data()
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("saved");
     QTest::addColumn<bool>("goesOn");
+    QTest::addColumn<QString>("question"); // says what is about to happen
 
-    for (const char *command : {"New", "Open", "Close"}) {
-        QTest::addRow("%s, Yes", command) << command << int(QMessageBox::Yes) << true << true;
-        QTest::addRow("%s, No", command) << command << int(QMessageBox::No) << false << true;
+    const std::pair<const char *, const char *> commands[] = {
+        {"New", "Save changes in the project before starting a new project?"},
+        {"Open", "Save changes in the project before opening another file?"},
+        {"Close", "Save changes in the project before closing the program?"}};
+    for (const auto &[command, question] : commands) {
+        QTest::addRow("%s, Yes", command)
+            << command << int(QMessageBox::Yes) << true << true << question;
+        QTest::addRow("%s, No", command)
+            << command << int(QMessageBox::No) << false << true << question;
         QTest::addRow("%s, Cancel", command)
-            << command << int(QMessageBox::Cancel) << false << false;
+            << command << int(QMessageBox::Cancel) << false << false << question;
     }
 }
 
@@ -79,6 +86,7 @@ void TestDocumentCommands::unsavedChangesPrompt()
     QFETCH(int, answer);
     QFETCH(bool, saved);
     QFETCH(bool, goesOn);
+    QFETCH(QString, question);
 
     auto window = showWindow();
     Project &project = window->project();
@@ -101,8 +109,7 @@ void TestDocumentCommands::unsavedChangesPrompt()
 
     QVERIFY(script.done());
     QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join('\n')));
-    QCOMPARE(script.boxes,
-             QStringList{"Confirm|Save changes in the project before closing the program?"});
+    QCOMPARE(script.boxes, QStringList{QStringLiteral("Confirm|") + question});
     QCOMPARE(script.icons.value(0), QMessageBox::Warning);
     QCOMPARE(QFile::exists(path), saved);
     if (saved)

@@ -2,20 +2,23 @@
 // editor and the popup menu reach the editing rules.
 #include "test_classes.h"
 
+#include "app/gantt_chart.h"
 #include "app/main_window.h"
 #include "app/task_grid.h"
 #include "editing_fixture.h"
 #include "model/new_project.h"
 #include "model/project_file.h"
 #include "recording_host.h"
+#include "widgets/date_field.h"
 #include "window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDateEdit>
+#include <QClipboard>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
 #include <QTest>
 #include <QToolBar>
 
@@ -460,4 +463,96 @@ void TestEditingWidgets::shownCellsAreCompletedBeforePainting()
     press(Qt::Key_Return);
     grid->viewport()->repaint();
     QCOMPARE(table.cell(ColDuration, 1), QStringLiteral("7 days"));
+}
+
+namespace {
+
+// What the window shows on the screen now, as painted so far: nothing is painted
+// afresh for the picture.
+QImage screenOf(QWidget *window)
+{
+    QTest::qWait(50);
+    return window->screen()->grabWindow(window->winId()).toImage();
+}
+
+// The colour shown at a point of the chart's viewport.
+QColor chartPixel(const QImage &screen, QWidget *window, GanttChart *chart, const QPoint &at)
+{
+    const QPoint inWindow = chart->viewport()->mapTo(window, at);
+    return screen.pixelColor(inWindow * screen.devicePixelRatio());
+}
+
+} // namespace
+
+void TestEditingWidgets::newTaskShowsItsBarAtOnce_data()
+{
+    QTest::addColumn<QString>("duration"); // typed after the name; empty: none
+    QTest::addColumn<QPoint>("probe");     // in the project start's cell of row 1
+    QTest::addColumn<QColor>("colour");
+    // A one-day bar's fill, and a milestone's black diamond at the cell's right end.
+    QTest::newRow("one-day task") << "" << QPoint(30, 8) << QColor(0x55, 0x55, 0xFF);
+    QTest::newRow("milestone") << "0" << QPoint(55, 8) << QColor(Qt::black);
+}
+
+void TestEditingWidgets::newTaskShowsItsBarAtOnce()
+{
+    QFETCH(QString, duration);
+    QFETCH(QPoint, probe);
+    QFETCH(QColor, colour);
+    auto window = startWindow<Window>();
+    GanttChart *chart = window->ganttChart();
+    screenOf(window.get());
+
+    // Typed as a user types: no repaint is asked for but the one the edit brings.
+    type(QStringLiteral("Dig"));
+    press(Qt::Key_Tab);
+    if (!duration.isEmpty()) {
+        type(duration);
+        press(Qt::Key_Return);
+    }
+    const QImage screen = screenOf(window.get());
+    const QRect cell = chart->cellRect(1, 1); // column 1 holds the project start
+    QCOMPARE(chartPixel(screen, window.get(), chart, cell.topLeft() + probe), colour);
+}
+
+void TestEditingWidgets::groupDurationShowsItsUnit()
+{
+    auto window = startWindow<Window>();
+    Project &project = window->project();
+    TaskTable &table = project.taskTable;
+    putTasks(project, {QStringLiteral("Phase"), QStringLiteral("Dig"), QStringLiteral("Pour")});
+    table.setCell(ColLevel, 2, QStringLiteral("2"));
+    table.setCell(ColLevel, 3, QStringLiteral("2"));
+    table.setCell(ColVeha, 1, QStringLiteral("v"));
+    table.setCell(ColForerunner, 3, QStringLiteral(" 2;"));
+
+    // A longer sub-task makes the group longer: it shows its days as every row does.
+    window->SelectCell(ColDuration, 2);
+    type(QStringLiteral("4"));
+    press(Qt::Key_Return);
+    screenOf(window.get());
+    QCOMPARE(table.cell(ColDuration, 2), QStringLiteral("4 days"));
+    QCOMPARE(table.cell(ColDuration, 1), QStringLiteral("6 days"));
+}
+
+void TestEditingWidgets::pastedTextTooLongIsCut()
+{
+    auto window = startWindow<Window>();
+    Project &project = window->project();
+    TaskGrid *grid = window->taskGrid();
+    // More than the 64999 bytes a project file holds in a cell, and more than an editor
+    // takes on its own: the editor does not cut it without a word, the cell cuts it and
+    // says so.
+    QApplication::clipboard()->setText(QString(70000, QLatin1Char('x')));
+    type(QStringLiteral("a"));
+    QVERIFY(grid->cellEditor());
+    session.dialogs->answer(QMessageBox::Ok);
+    press(Qt::Key_V, Qt::ControlModifier);
+    QVERIFY(session.dialogs->done());
+    QCOMPARE(session.dialogs->boxes, QStringList{QStringLiteral("Warning|") + CellCutMessage()});
+    QCOMPARE(project.taskTable.cell(ColTask, 1).size(), MaxCellBytes);
+    if (grid->cellEditor()) // the message may have closed it, keeping its text
+        press(Qt::Key_Return);
+    QCOMPARE(project.taskTable.cell(ColTask, 1),
+             QLatin1Char('a') + QString(MaxCellBytes - 1, QLatin1Char('x')));
 }

@@ -8,11 +8,11 @@
 #include "file_fixture.h"
 #include "modal_script.h"
 #include "recording_host.h"
+#include "widgets/date_field.h"
 #include "widgets/help_links.h"
 #include "widgets/window_position.h"
 
 #include <QAction>
-#include <QDateEdit>
 #include <QFile>
 #include <QFileInfo>
 #include <QHeaderView>

@@ -5,10 +5,10 @@
 #include "model/new_project.h"
 #include "model/project_file.h"
 #include "recording_host.h"
+#include "widgets/date_field.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,7 +82,7 @@ void TestSettingsDialog::showsNewProjectDefaults()
     QCOMPARE(f.child<QLabel>("Label3")->text(), QStringLiteral("no save file"));
     QCOMPARE(f.child<QLineEdit>("EditPrjName")->text(), QStringLiteral("My test project"));
     QCOMPARE(f.child<QLineEdit>("EditAuthor")->text(), QStringLiteral("testBob"));
-    QCOMPARE(f.child<QDateEdit>("DateTimePicker1")->date(), QDate::currentDate());
+    QCOMPARE(f.child<DateField>("DateTimePicker1")->date(), QDate::currentDate());
     QCOMPARE(f.child<QComboBox>("ComboBoxCurrency")->currentText(), QStringLiteral("$ (dollar)"));
     QCOMPARE(f.child<QComboBox>("ComboBoxCurrency")->count(), 2);
     QCOMPARE(f.child<QComboBox>("ComboBoxCurrency")->itemText(1),
@@ -134,7 +134,7 @@ void TestSettingsDialog::okWritesEverySetting()
     f.show();
     f.child<QLineEdit>("EditPrjName")->setText(QString());
     f.child<QLineEdit>("EditAuthor")->setText(QStringLiteral("Ada"));
-    f.child<QDateEdit>("DateTimePicker1")->setDate(QDate(2027, 3, 15));
+    f.child<DateField>("DateTimePicker1")->setDate(QDate(2027, 3, 15));
     f.child<QComboBox>("ComboBoxCurrency")->setCurrentIndex(1);
     QTest::mouseClick(f.child<QToolButton>("UpDownWTDown"), Qt::LeftButton);
     f.clickOk();
@@ -282,4 +282,90 @@ void TestSettingsDialog::unreadableStartDateIsReported()
     // The controls before the date are filled all the same.
     QCOMPARE(f.child<QLineEdit>("EditAuthor")->text(), QStringLiteral("Ada"));
     QVERIFY(script.done());
+}
+
+void TestSettingsDialog::typedStartDate_data()
+{
+    QTest::addColumn<QString>("format"); // de_DE's short format, or en_US's
+    QTest::addColumn<QString>("typed");  // then OK, or Escape
+    QTest::addColumn<QString>("stored"); // empty: refused with a message
+    const QString de = QStringLiteral("dd.MM.yyyy");
+    const QString us = QStringLiteral("M/d/yyyy");
+    QTest::newRow("de as written") << de << "15.01.2027"
+                                   << "15.01.2027";
+    QTest::newRow("de digits only") << de << "15012027"
+                                    << "15.01.2027";
+    QTest::newRow("de short") << de << "1.2.27"
+                              << "01.02.2027";
+    QTest::newRow("de impossible") << de << "31.02.2027"
+                                   << "";
+    QTest::newRow("us as written") << us << "12/19/2026"
+                                   << "12/19/2026";
+    QTest::newRow("us short") << us << "1/5/27"
+                              << "1/5/2027";
+    QTest::newRow("us day first") << us << "19.12.2026"
+                                  << "";
+}
+
+void TestSettingsDialog::typedStartDate()
+{
+    QFETCH(QString, format);
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    const QString savedFormat = ShortDateFormat();
+    SetShortDateFormat(format);
+    Fixture f;
+    const QString before = DateToStr(StrToDate(f.value(SettingsBlock::StartDate)));
+    f.project.settings().setValue(SettingsBlock::StartDate, before);
+    f.show();
+    auto *start = f.child<DateField>("DateTimePicker1");
+    start->lineEdit()->selectAll();
+    QTest::keyClicks(start->lineEdit(), typed);
+    QCOMPARE(start->lineEdit()->text(), typed);
+    f.clickOk();
+
+    if (stored.isEmpty()) {
+        QCOMPARE(f.host.texts(),
+                 QStringList{QStringLiteral("'%1' is not a valid date").arg(typed)});
+        QCOMPARE(f.host.messages[0].title, QStringLiteral("Error"));
+        QVERIFY(f.dialog->isVisible());
+        QCOMPARE(f.value(SettingsBlock::StartDate), before);
+        QCOMPARE(f.value(SettingsBlock::Modify), QStringLiteral("No"));
+        QCOMPARE(start->lineEdit()->text(), before);
+    } else {
+        QVERIFY(f.host.messages.isEmpty());
+        QVERIFY(!f.dialog->isVisible());
+        QCOMPARE(f.value(SettingsBlock::StartDate), stored);
+    }
+
+    // Escape takes back what was typed; a second Escape is the dialog's Cancel.
+    f.show();
+    QTest::keyClicks(start->lineEdit(), QStringLiteral("1"));
+    QTest::keyClick(start->lineEdit(), Qt::Key_Escape);
+    QVERIFY(f.dialog->isVisible());
+    QCOMPARE(start->lineEdit()->text(), f.value(SettingsBlock::StartDate));
+    QTest::keyClick(start->lineEdit(), Qt::Key_Escape);
+    QVERIFY(!f.dialog->isVisible());
+    SetShortDateFormat(savedFormat);
+}
+
+void TestSettingsDialog::textTooLongForACellIsRefused()
+{
+    // A project file holds at most 64999 bytes in a cell: a longer name is refused, not
+    // cut without a word by the edit (which takes one character more).
+    Fixture f;
+    f.show();
+    auto *author = f.child<QLineEdit>("EditAuthor");
+    author->setText(QString(70000, QLatin1Char('x')));
+    QCOMPARE(author->text().size(), MaxCellBytes + 1);
+    f.clickOk();
+    QCOMPARE(f.host.texts(), QStringList{QStringLiteral(
+                                 "Sorry, the 'Author' field is too long: a project file holds "
+                                 "at most 64999 bytes in a cell.")});
+    QVERIFY(f.dialog->isVisible());
+    QCOMPARE(f.value(SettingsBlock::Author), QStringLiteral("testBob"));
+    author->setText(QString(MaxCellBytes, QLatin1Char('x')));
+    f.clickOk();
+    QVERIFY(!f.dialog->isVisible());
+    QCOMPARE(f.value(SettingsBlock::Author).size(), MaxCellBytes);
 }

@@ -11,7 +11,9 @@
 #include "exchange/ms_project_xml.h"
 #include "file_fixture.h"
 #include "modal_script.h"
+#include "model/project_file.h"
 #include "recording_host.h"
+#include "window_fixture.h"
 
 #include <QAction>
 #include <QFile>
@@ -136,6 +138,66 @@ void TestToolsCommands::resourceDialogChangesReachTasksAndReport()
     QCOMPARE(figures.value(QStringLiteral("Average Cost/Hour:")), QStringLiteral("$6.25"));
 }
 
+void TestToolsCommands::resourceNameWithBlanksIsTypedAndCosted()
+{
+    auto window = startWindow();
+    Project &project = window->project();
+    project.resourceTable.setCell(ResColName, 1, QStringLiteral("Ann Lee"));
+    project.resourceTable.setCell(ResColCost, 1, QStringLiteral("10"));
+
+    // Typed into a task as the dialog shows it, blanks around it too.
+    window->SelectCell(ColTask, 1);
+    type(QStringLiteral("Paint"));
+    press(Qt::Key_Tab);
+    window->SelectCell(ColResource, 1);
+    type(QStringLiteral("Ann Lee "));
+    press(Qt::Key_Return);
+    QCOMPARE(project.taskTable.cell(ColResource, 1), QStringLiteral(" Ann Lee;"));
+    QVERIFY(project.resourceTable.cell(ResColName, 2).isEmpty());
+
+    // One day of eight hours at 10 an hour.
+    ModalScript script;
+    script.then([](QWidget *report) { click(report, "ButtonClose"); });
+    window->action(QStringLiteral("TotalReport1"))->trigger();
+    QVERIFY(script.done());
+    QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join('\n')));
+    QCOMPARE(reportFigures(*window).value(QStringLiteral("Total Cost:")), QStringLiteral("$80"));
+}
+
+void TestToolsCommands::escapeLeavesTheResourceDialog()
+{
+    auto window = showWindow();
+    Project &project = window->project();
+    project.resourceTable.setCell(ResColName, 1, QStringLiteral("Bob"));
+    project.settings().setValue(SettingsBlock::Modify, QStringLiteral("No"));
+
+    // Escape while a row is being edited cancels the edit; once more, it closes the
+    // dialog as Close does.
+    ModalScript script;
+    QStringList captions;
+    bool stillShown = false;
+    script.then([&](QWidget *dialog) {
+        auto *grid = child<QTableView>(dialog, "StringGridResource");
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->model()->index(0, ResColName)).center());
+        click(dialog, "ButtonEdit");
+        auto *name = child<QLineEdit>(dialog, "EditName");
+        QTest::keyClicks(name, QStringLiteral("by"));
+        QTest::keyClick(name, Qt::Key_Escape);
+        captions << child<QPushButton>(dialog, "ButtonEdit")->text()
+                 << child<QPushButton>(dialog, "ButtonClose")->text() << name->text();
+        stillShown = dialog->isVisible();
+        QTest::keyClick(name, Qt::Key_Escape);
+    });
+    window->action(QStringLiteral("Resource1"))->trigger();
+    QVERIFY(script.done());
+    QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join('\n')));
+    QVERIFY(stillShown);
+    QCOMPARE(captions, (QStringList{"Edit", "Close", ""}));
+    QCOMPARE(project.resourceTable.cell(ResColName, 1), QStringLiteral("Bob"));
+    QCOMPARE(project.settings().modify(), QStringLiteral("Yes"));
+}
+
 void TestToolsCommands::reportOfTheSample_data()
 {
     QTest::addColumn<bool>("fromToolButton");
@@ -205,8 +267,8 @@ void TestExchangeCommands::importThroughTheFileMenu()
     QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join('\n')));
     QCOMPARE(script.fileDialogs, QStringList{"ImportDialog|MS Project XML (*.xml);All Files (*)|"});
     QCOMPARE(script.boxes.size(), 2);
-    QCOMPARE(script.boxes[0],
-             QStringLiteral("Confirm|Save changes in the project before closing the program?"));
+    QCOMPARE(script.boxes[0], QStringLiteral("Confirm|Save changes in the project before "
+                                             "importing an MS Project XML file?"));
     QVERIFY(script.boxes[1].startsWith(QLatin1String("Warning|2 of 4 links were changed")));
 
     QCOMPARE(project.LastTaskRow, 6);
@@ -341,4 +403,29 @@ void TestExchangeCommands::openReadsMsProjectXmlByContent()
     QCOMPARE(shown(*window, ColTask, 4), QStringLiteral("Approval"));
     QCOMPARE(window->project().settings().fileName(), QStringLiteral("no save file"));
     QCOMPARE(window->taskGrid()->currentRow(), 1);
+}
+
+void TestExchangeCommands::importedTextTooLongIsCut()
+{
+    auto window = showWindow();
+    Project &project = window->project();
+    const QString path = tempDir->filePath(QStringLiteral("long.xml"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+               "<Project xmlns=\"http://schemas.microsoft.com/project\"><Tasks><Task>"
+               "<UID>1</UID><ID>1</ID><Name>" +
+               QByteArray(70000, 'x') + "</Name></Task></Tasks></Project>\n");
+    file.close();
+
+    // Read as a project file must read it, and told.
+    ModalScript script;
+    script.chooseFile(path).answer(QMessageBox::Ok);
+    window->action(QStringLiteral("Load1"))->trigger();
+    QVERIFY(script.done());
+    QVERIFY2(script.unexpected.isEmpty(), qPrintable(script.unexpected.join('\n')));
+    QCOMPARE(script.boxes, QStringList{QStringLiteral(
+                               "Warning|1 text was too long for one cell and cut to the 64999 "
+                               "bytes a project file holds in a cell.")});
+    QCOMPARE(project.taskTable.cell(ColTask, 1), QString(MaxCellBytes, QLatin1Char('x')));
 }

@@ -1,9 +1,12 @@
 #include "test_classes.h"
 
+#include "edit/command_guard.h"
 #include "edit/date_picker.h"
 #include "edit/task_structure.h"
 #include "edit_fixture.h"
+#include "model/project_file.h"
 
+#include <QDate>
 #include <QTest>
 
 using namespace morvaine;
@@ -173,9 +176,17 @@ void TestCellEditing::resourceCommit_data()
     QTest::addColumn<QStringList>("resources");
     QTest::addColumn<int>("beeps");
 
+    // A name keeps its inner blanks, as the resource dialog stores it; blanks around
+    // names go.
     QTest::newRow("comma and inner blank")
-        << "Anna, Bob Smith" << QStringList() << " Anna; BobSmith;"
-        << QStringList{"Anna", "BobSmith"} << 0;
+        << "Anna, Bob Smith" << QStringList() << " Anna; Bob Smith;"
+        << QStringList{"Anna", "Bob Smith"} << 0;
+    QTest::newRow("blanks around names, inner ones kept")
+        << "  Ann  Lee ;Bob  " << QStringList{"Ann  Lee"} << " Ann  Lee; Bob;"
+        << QStringList{"Ann  Lee", "Bob"} << 0;
+    QTest::newRow("imported list typed into")
+        << " Resource 1; Resource 2" << QStringList{"Resource 1"} << " Resource 1; Resource 2;"
+        << QStringList{"Resource 1", "Resource 2"} << 0;
     QTest::newRow("known name kept")
         << "Bob;Anna" << QStringList{"Anna"} << " Bob; Anna;" << QStringList{"Anna", "Bob"} << 0;
     QTest::newRow("every separator")
@@ -381,6 +392,107 @@ void TestCellEditing::pickerChangeWithoutCalendarRecalculatesAtOnce()
     WritePickedDate(f.project, f.host, day("17.05.2024"));
     QCOMPARE(f.cell(ColEnd, 1), QStringLiteral("10.05.2024"));
     QCOMPARE(f.project.settings().modify(), QStringLiteral("No"));
+}
+
+void TestCellEditing::typedDateReadsAsPeopleTypeIt_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QDate>("date"); // invalid: no date
+
+    const QString de = QStringLiteral("dd.MM.yyyy");
+    const QString us = QStringLiteral("M/d/yyyy");
+    const QDate jan15(2027, 1, 15), dec19(2026, 12, 19);
+    QTest::newRow("de as written") << de << "15.01.2027" << jan15;
+    QTest::newRow("de without leading zeros") << de << "15.1.2027" << jan15;
+    QTest::newRow("de two-digit year") << de << "15.1.27" << jan15;
+    QTest::newRow("de digits only") << de << "15012027" << jan15;
+    QTest::newRow("de six digits") << de << "150127" << jan15;
+    QTest::newRow("de other separators, blanks around") << de << " 15/01-2027 " << jan15;
+    QTest::newRow("de two-digit year of the last century") << de << "1.2.80" << QDate(1980, 2, 1);
+    QTest::newRow("de year as typed") << de << "1.2.0120" << QDate(120, 2, 1);
+    QTest::newRow("de impossible day") << de << "31.02.2027" << QDate();
+    QTest::newRow("de month 13") << de << "1.13.2027" << QDate();
+    QTest::newRow("de no year") << de << "15.01." << QDate();
+    QTest::newRow("de three-digit year") << de << "15.01.202" << QDate();
+    QTest::newRow("de five digits") << de << "15012" << QDate();
+    QTest::newRow("de letter") << de << "15.Jan.2027" << QDate();
+    QTest::newRow("de empty") << de << "" << QDate();
+    QTest::newRow("us as written") << us << "12/19/2026" << dec19;
+    QTest::newRow("us leading zeros") << us << "01/15/2027" << jan15;
+    QTest::newRow("us two-digit year") << us << "12/19/26" << dec19;
+    QTest::newRow("us digits only") << us << "12192026" << dec19;
+    QTest::newRow("us six digits") << us << "121926" << dec19;
+    QTest::newRow("us day first is no date") << us << "19/12/2026" << QDate();
+    QTest::newRow("iso order") << "yyyy-MM-dd"
+                               << "2027-1-15" << jan15;
+    QTest::newRow("iso digits only") << "yyyy-MM-dd"
+                                     << "20270115" << jan15;
+    QTest::newRow("month names") << "d MMM yyyy"
+                                 << "15 Jan 2027" << jan15;
+}
+
+void TestCellEditing::typedDateReadsAsPeopleTypeIt()
+{
+    QFETCH(QString, format);
+    QFETCH(QString, typed);
+    QFETCH(QDate, date);
+    EditFixture f;
+    SetShortDateFormat(format);
+    const std::optional<TDateTime> read = ReadTypedDate(typed, 2026);
+    SetShortDateFormat(QStringLiteral("dd.MM.yyyy"));
+    QCOMPARE(read.has_value(), date.isValid());
+    if (read)
+        QCOMPARE(QDate(1899, 12, 30).addDays(qint64(*read)), date);
+}
+
+void TestCellEditing::datePickedIsUndoneByItsCellName()
+{
+    EditFixture f;
+    f.enter(ColTask, 1, QStringLiteral("Plan"));
+    for (const int column : {ColStart, ColEnd}) {
+        f.host.SelectCell(column, 1);
+        QString name;
+        RunCommand(f.host, [&] {
+            WritePickedDate(f.project, f.host, day("08.05.2024"));
+            name = CommandName();
+        });
+        QCOMPARE(name, f.cell(column, 0));
+    }
+}
+
+void TestCellEditing::textsTooLongForACellAreCut()
+{
+    // A project file holds at most 64999 bytes in a cell; a longer text would make the
+    // saved plan unreadable.
+    const QString message = CellCutMessage();
+    EditFixture f;
+    f.host.SelectCell(ColTask, 1);
+    const QString pasted(70000, QLatin1Char('x'));
+    QCOMPARE(FilterTypedText(f.project, f.host, ColTask, 1, pasted), pasted.left(MaxCellBytes));
+    QCOMPARE(f.cell(ColTask, 1), pasted.left(MaxCellBytes));
+    QCOMPARE(f.host.texts(), QStringList{message});
+    // Three bytes each in the file: a third as many characters fit.
+    const QString wide(30000, QChar(0x4E2D));
+    QCOMPARE(FilterTypedText(f.project, f.host, ColTask, 1, wide).size(), MaxCellBytes / 3);
+    // A text that fits is left alone, without a word.
+    f.host.messages.clear();
+    FilterTypedText(f.project, f.host, ColTask, 1, pasted.left(MaxCellBytes));
+    QVERIFY(f.host.messages.isEmpty());
+
+    // Committing a list adds a blank to every item: it keeps the whole items that fit.
+    QString typed;
+    for (int i = 0; i < MaxCellBytes / 2; ++i)
+        typed += QStringLiteral("1;");
+    f.host.SelectCell(ColForerunner, 2);
+    FilterTypedText(f.project, f.host, ColForerunner, 2, typed);
+    QVERIFY(f.host.messages.isEmpty());
+    f.host.SelectCell(ColForerunner, 3);
+    const QString list = f.cell(ColForerunner, 2);
+    QVERIFY(FitsProjectFileCell(list));
+    QVERIFY(list.size() > MaxCellBytes - 4);
+    QVERIFY(list.startsWith(QLatin1String(" 1; 1;")) && list.endsWith(QLatin1String(" 1;")));
+    QCOMPARE(f.host.texts(), QStringList{message});
 }
 
 void TestCellEditing::enterMovesDownExceptOnLastRow()

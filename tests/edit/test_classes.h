@@ -25,6 +25,10 @@ private slots:
     void hiddenAndFixedCellsCannotBeSelected();
     void droppedPickerRecalculatesOnceAtCloseUp();
     void pickerChangeWithoutCalendarRecalculatesAtOnce();
+    void typedDateReadsAsPeopleTypeIt_data();
+    void typedDateReadsAsPeopleTypeIt();
+    void datePickedIsUndoneByItsCellName();
+    void textsTooLongForACellAreCut();
     void enterMovesDownExceptOnLastRow();
     void rightClickRecordsHeaderAndSelectsCell();
 };

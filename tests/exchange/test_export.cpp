@@ -28,6 +28,10 @@ void TestMsProjectExport::roundTripKeepsCells()
     ExchangeFixture source;
     makePlan(source);
     QCOMPARE(source.cell(ColStart, 5), QStringLiteral("12.12.2026")); // the plan was scheduled
+    // As the window shows it: the group task's Duration with its unit, as every row's.
+    QVERIFY(!source.cell(ColDuration, 1).contains(QLatin1String("day")));
+    source.project.taskTable.setCell(ColDuration, 1,
+                                     source.cell(ColDuration, 1) + QLatin1String(" days"));
     const QString path = source.dir.filePath(QStringLiteral("plan.xml"));
     ExportMsProjectXml(source.project, source.host, path);
     QVERIFY(source.host.messages.isEmpty());

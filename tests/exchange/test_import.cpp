@@ -39,7 +39,8 @@ void TestMsProjectImport::planWrittenByMsProject()
 
     // Rows in ID order: the project summary task and the null task are no rows.
     const QStringList expected[] = {
-        {"Planning", "4", "07.12.2026", "10.12.2026", "", "", "60 %", "1", "v"},
+        // A group task's Duration keeps its unit as every other row's does.
+        {"Planning", "4 days", "07.12.2026", "10.12.2026", "", "", "60 %", "1", "v"},
         {"Survey the rooms", "2 days", "07.12.2026", "08.12.2026", "", " Crane  hired;", "100 %",
          "2", ""},
         {"Draw the floor plan", "2 days", "09.12.2026", "10.12.2026", " 2;", "", "0 %", "2", ""},

@@ -40,4 +40,7 @@ private slots:
     void opensOnlyRegularFiles_data();
     void opensOnlyRegularFiles();
     void failedSaveAtEveryByteKeepsPreviousFile();
+    void cellsFitTheReadersLimit_data();
+    void cellsFitTheReadersLimit();
+    void cellTooLongIsRefusedBeforeSaving();
 };

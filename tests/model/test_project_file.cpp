@@ -595,3 +595,90 @@ void TestProjectFile::failedSaveAtEveryByteKeepsPreviousFile()
     SaveProject(f.project, f.host, QStringLiteral("Save"));
     QVERIFY(readAll(path).contains("Roof"));
 }
+
+void TestProjectFile::cellsFitTheReadersLimit_data()
+{
+    // The reader takes at most 64999 bytes a cell, counted as the file stores the text:
+    // one byte a character in Windows-1251, else UTF-8.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("fitting"); // characters left by the cut
+    const QString cjk(1, QChar(0x4E2D));
+    const QString pair = QString::fromUcs4(U"\U0001F600"); // four bytes, two characters
+    QTest::newRow("ASCII at the limit") << QString(64999, QLatin1Char('x')) << 64999;
+    QTest::newRow("ASCII one byte over") << QString(65000, QLatin1Char('x')) << 64999;
+    QTest::newRow("Cyrillic, one byte each") << QString(70000, QChar(0x0416)) << 64999;
+    QTest::newRow("three bytes each") << cjk.repeated(21667) << 21666;
+    QTest::newRow("surrogate pairs stay whole") << pair.repeated(16250) << 2 * 16249;
+    QTest::newRow("mixed") << QString(64000, QLatin1Char('x')) + cjk.repeated(1000) << 64333;
+}
+
+void TestProjectFile::cellsFitTheReadersLimit()
+{
+    QFETCH(QString, text);
+    QFETCH(int, fitting);
+    QCOMPARE(FitsProjectFileCell(text), fitting == text.size());
+    const QString cut = CutToProjectFileCell(text);
+    QCOMPARE(cut.size(), fitting);
+    QVERIFY(FitsProjectFileCell(cut));
+    QVERIFY(EncodeCellText(cut).size() <= MaxCellBytes);
+
+    // What is cut reads back whole; what is not is never written.
+    Fixture f;
+    f.t().setCell(ColTask, 1, text);
+    const QString path = tempPath(QStringLiteral("long.mrv"));
+    f.saveAs(path);
+    QCOMPARE(QFile::exists(path), fitting == text.size());
+    QCOMPARE(CutCellsToProjectFile(f.project, f.host), fitting == text.size() ? 0 : 1);
+    f.host.messages.clear();
+    f.saveAs(path);
+    QVERIFY(f.host.messages.isEmpty());
+    Fixture loaded;
+    LoadProject(loaded.project, loaded.host, path);
+    QVERIFY(loaded.host.messages.isEmpty());
+    QCOMPARE(loaded.t().cell(ColTask, 1), cut);
+}
+
+void TestProjectFile::cellTooLongIsRefusedBeforeSaving()
+{
+    const QString tooLong(65000, QLatin1Char('x'));
+    Fixture f;
+    const QString path = tempPath(QStringLiteral("plan.mrv"));
+    f.t().setCell(ColTask, 1, QStringLiteral("Plan"));
+    f.saveAs(path);
+    const QByteArray before = readAll(path);
+
+    const auto refusal = [](const char *cell) {
+        return QStringLiteral("Error saving the file. The text of %1 is longer than the 64999 "
+                              "bytes a project file holds in a cell; shorten it and save again.")
+            .arg(QLatin1String(cell));
+    };
+    f.t().setCell(ColResource, 3, tooLong);
+    f.project.settings().markModified();
+    SaveProject(f.project, f.host, QStringLiteral("Save"));
+    f.t().setCell(ColResource, 3, QString());
+    f.project.settings().setValue(SettingsBlock::ProjectName, tooLong);
+    f.saveAs(tempPath(QStringLiteral("other.mrv")));
+    f.project.settings().setValue(SettingsBlock::ProjectName, QStringLiteral("Plan"));
+    f.project.resourceTable.setCell(ResColName, 1, QStringLiteral("Ann"));
+    f.project.resourceTable.setCell(ResColAddress, 1, tooLong);
+    f.saveAs(tempPath(QStringLiteral("other.mrv")));
+
+    QCOMPARE(f.host.texts(), (QStringList{refusal("task 3, column \"Resource\""),
+                                          refusal("the setting \"Project name\""),
+                                          refusal("resource 1, column \"Address\"")}));
+    QCOMPARE(f.host.messages[0].title, QStringLiteral("Error"));
+    // Nothing was asked or written, and the plan keeps its unsaved changes.
+    QCOMPARE(readAll(path), before);
+    QVERIFY(!QFile::exists(tempPath(QStringLiteral("other.mrv"))));
+    QCOMPARE(f.project.settings().modify(), QStringLiteral("Yes"));
+    QCOMPARE(f.project.settings().fileName(), path);
+    QVERIFY(!WriteProjectFile(f.project, tempPath(QStringLiteral("copy.mrv"))));
+    QVERIFY(!QFile::exists(tempPath(QStringLiteral("copy.mrv"))));
+
+    // Cut, the plan saves and reads back.
+    QCOMPARE(CutCellsToProjectFile(f.project, f.host), 1);
+    QCOMPARE(f.host.texts().constLast(),
+             QStringLiteral("1 text was too long for one cell and cut to the 64999 bytes a "
+                            "project file holds in a cell."));
+    QVERIFY(WriteProjectFile(f.project, tempPath(QStringLiteral("copy.mrv"))));
+}

@@ -44,9 +44,9 @@ private slots:
         const QStringList lines = csv.split(QStringLiteral("\r\n"));
         // Header row, rows 1-4 (row 4 holds a completion), then the final empty split.
         QCOMPARE(lines.size(), 6);
-        QCOMPARE(
-            lines[0],
-            QStringLiteral(",Task,Duration,Start,End,Forerunner,Resource,Completion,Level,Veha"));
+        QCOMPARE(lines[0],
+                 QStringLiteral(
+                     ",Task,Duration,Start,End,Forerunner,Resource,Completion,Level,Group Task"));
         QCOMPARE(lines[1],
                  QStringLiteral("1,\"Plan, \"\"draft\"\"\",3 days,07.12.2026,09.12.2026,,,,1,"));
         QCOMPARE(lines[2], QStringLiteral("2,\"Ремонт\nкрыши\",,,,,,,1,"));

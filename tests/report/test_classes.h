@@ -36,6 +36,7 @@ private slots:
     void thousandthResourceIsRefused();
     void editUpdateAndCancelSwitchStates();
     void failedUpdateStaysInEditing();
+    void textsTooLongForACellAreRefused();
     void updateWithEmptyCostKeepsStoredCost();
     void deleteMovesFollowingRowsUp();
     void deleteLastResourceDisablesEdit();

@@ -1,6 +1,7 @@
 // The resource dialog's rules: validation, add, edit and update, delete, and how the
 // tasks' Resource lists follow a deleted or renamed resource.
 
+#include "model/project_file.h"
 #include "report/resource_rules.h"
 #include "report_fixture.h"
 #include "test_classes.h"
@@ -11,10 +12,11 @@ using namespace morvaine;
 
 namespace {
 
+// Add and Update refuse a cost with the same words, without a stray quote.
 const QString AddCostMessage = QStringLiteral(
-    "Sorry, you can type only digits and the '.' character in the 'Cost/Hour' field.'");
-const QString UpdateCostMessage = QStringLiteral(
     "Sorry, you can type only digits and the '.' character in the 'Cost/Hour' field.");
+const QString UpdateCostMessage = AddCostMessage;
+const QString CostTooHigh = QStringLiteral("Sorry, the 'Cost/Hour' must be less than 1000000000.");
 
 struct RulesFixture : ReportFixture {
     ResourceEditor editor{project, host};
@@ -68,6 +70,28 @@ void TestResourceRules::addValidation_data()
                                 << ""
                                 << ""
                                 << "";
+    // Blanks around a cost go; a cost the report cannot show whole is refused.
+    QTest::newRow("blanks around the cost") << "Ann"
+                                            << " 12 "
+                                            << ""
+                                            << ""
+                                            << "12";
+    QTest::newRow("highest cost") << "Ann"
+                                  << "999999999.999"
+                                  << ""
+                                  << ""
+                                  << "999999999.999";
+    QTest::newRow("leading zeros do not count") << "Ann"
+                                                << "0001000.5"
+                                                << ""
+                                                << ""
+                                                << "0001000.5";
+    QTest::newRow("a thousand million") << "Ann"
+                                        << "1000000000"
+                                        << "Error" << CostTooHigh << "1000000000";
+    QTest::newRow("twenty digits") << "Ann"
+                                   << " 99999999999999999999"
+                                   << "Error" << CostTooHigh << "99999999999999999999";
     QTest::newRow("semicolon in name") << "An;n"
                                        << "1"
                                        << "Attention!" << chars << "1";
@@ -204,6 +228,52 @@ void TestResourceRules::failedUpdateStaysInEditing()
     QVERIFY(f.editor.editing());
     QCOMPARE(f.editor.closeCaption(), QStringLiteral("Cancel"));
     QCOMPARE(f.resourceCell(ResColName, 1), QStringLiteral("Bob"));
+}
+
+void TestResourceRules::textsTooLongForACellAreRefused()
+{
+    // A project file holds at most 64999 bytes in a cell; the dialog never makes a
+    // longer one, neither from its fields nor by renaming a resource in the tasks.
+    const QString tooLong(MaxCellBytes + 1, QLatin1Char('x'));
+    const auto refusal = [](const char *field) {
+        return QStringLiteral("Sorry, the '%1' field is too long: a project file holds at most "
+                              "64999 bytes in a cell.")
+            .arg(QLatin1String(field));
+    };
+    RulesFixture f;
+    f.type(tooLong);
+    f.editor.add(1);
+    f.type(QStringLiteral("Ann"), QStringLiteral("1"), tooLong);
+    f.editor.add(1);
+    QCOMPARE(f.host.texts(), (QStringList{refusal("Name"), refusal("Address")}));
+    QVERIFY(f.resourceCell(ResColName, 2).isEmpty());
+    // The longest address that fits is taken.
+    f.type(QStringLiteral("Ann"), QStringLiteral("1"), tooLong.left(MaxCellBytes));
+    f.editor.add(1);
+    QCOMPARE(f.resourceCell(ResColAddress, 2).size(), MaxCellBytes);
+
+    // Bob is named 4000 times in task 3's list: a name 20 characters longer would take
+    // the list past the limit, so the rename is refused and nothing changes.
+    QString list;
+    for (int i = 0; i < 4000; ++i)
+        list += QStringLiteral(" Bob;");
+    f.task(3, QStringLiteral("1"), QStringLiteral("06.05.2024"), QStringLiteral("06.05.2024"),
+           list);
+    f.host.messages.clear();
+    f.editor.editOrUpdate(1);
+    f.editor.fields.name = QStringLiteral("Bob") + QString(20, QLatin1Char('b'));
+    f.editor.editOrUpdate(1);
+    QCOMPARE(f.host.texts(), QStringList{QStringLiteral(
+                                 "Sorry, with this name the 'Resource' of task 3 would be too "
+                                 "long for a project file.")});
+    QVERIFY(f.editor.editing());
+    QCOMPARE(f.resourceCell(ResColName, 1), QStringLiteral("Bob"));
+    QCOMPARE(f.taskCell(ColResource, 3), list);
+    // A name that still fits renames as before.
+    f.editor.fields.name = QStringLiteral("Rob");
+    f.editor.editOrUpdate(1);
+    QVERIFY(!f.editor.editing());
+    QVERIFY(f.taskCell(ColResource, 3).startsWith(QLatin1String(" Rob; Rob;")));
 }
 
 void TestResourceRules::updateWithEmptyCostKeepsStoredCost()
