@@ -209,7 +209,7 @@ bool LinkTasks(Project &project, Host &host, int predecessor, BarEnd from, int s
     if (!list.isEmpty() && !list.endsWith(QLatin1Char(';')))
         list += QLatin1Char(';');
     table.setCell(ColForerunner, successor, list + DrawnLinkItem(predecessor, from, to));
-    NormalizeForerunnerList(project, successor);
+    NormalizeForerunnerList(project, host, successor);
     project.settings().markModified();
     RecalcSchedule(project, host);
     return true;
