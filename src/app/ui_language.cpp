@@ -20,6 +20,19 @@ bool installTranslation(const QString &name, const QString &folder)
     return true;
 }
 
+// The locale of the regional settings, read as the C library reads the date format
+// (LC_ALL, then LC_TIME, then LANG). QLocale::system() itself takes the UI language
+// from LANGUAGE, so its territory may not be the region's.
+QLocale regionalLocale()
+{
+    for (const char *variable : {"LC_ALL", "LC_TIME", "LANG"}) {
+        const QString value = qEnvironmentVariable(variable);
+        if (!value.isEmpty())
+            return QLocale(value.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0));
+    }
+    return QLocale::system();
+}
+
 } // namespace
 
 QString InstallUiLanguage()
@@ -43,7 +56,7 @@ QString InstallUiLanguage()
     // The region stays the regional settings' one (first day of the week, number
     // format); the short date format of the program's dates is read from the system
     // locale itself and does not change here.
-    QLocale::setDefault(QLocale(language, system.territory()));
+    QLocale::setDefault(QLocale(language, regionalLocale().territory()));
     return QLocale::languageToCode(language);
 }
 

@@ -215,7 +215,7 @@ QString notesText(const Notes &notes)
                             "%1 of %2 were changed to finish-to-start without lag (%3)."))
                      .arg(notes.changedLinks)
                      .arg(counted(notes.links, QT_TRANSLATE_NOOP("MsProjectImport", "1 link"),
-                                  QT_TRANSLATE_NOOP("MsProjectImport", "%n links")),
+                                  QT_TRANSLATE_N_NOOP("MsProjectImport", "%n links")),
                           how.join(QLatin1String(", ")));
     }
     if (notes.droppedLinks > 0)
@@ -223,14 +223,14 @@ QString notesText(const Notes &notes)
                                              "%1 to tasks outside the plan left out.")
                      .arg(counted(notes.droppedLinks,
                                   QT_TRANSLATE_NOOP("MsProjectImport", "1 link"),
-                                  QT_TRANSLATE_NOOP("MsProjectImport", "%n links")));
+                                  QT_TRANSLATE_N_NOOP("MsProjectImport", "%n links")));
     if (notes.renamedResources > 0)
         lines << QCoreApplication::translate("MsProjectImport",
                                              "%1 renamed: the characters ', . ; :' became "
                                              "blanks, and names were made unique.")
                      .arg(counted(notes.renamedResources,
                                   QT_TRANSLATE_NOOP("MsProjectImport", "1 resource"),
-                                  QT_TRANSLATE_NOOP("MsProjectImport", "%n resources")));
+                                  QT_TRANSLATE_N_NOOP("MsProjectImport", "%n resources")));
     if (notes.noWorkingDay)
         lines << QCoreApplication::translate(
             "MsProjectImport", "The calendar has no working day; Monday to Friday are used.");
@@ -239,7 +239,7 @@ QString notesText(const Notes &notes)
                                              "Dates of %1 moved to agree with the working "
                                              "calendar and the links.")
                      .arg(counted(notes.movedTasks, QT_TRANSLATE_NOOP("MsProjectImport", "1 task"),
-                                  QT_TRANSLATE_NOOP("MsProjectImport", "%n tasks")));
+                                  QT_TRANSLATE_N_NOOP("MsProjectImport", "%n tasks")));
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -44,22 +44,22 @@ Expected expectedFor(const QString &language)
                 {"&Datei", "&Bearbeiten", "&Ansicht", "&Vorgang", "E&xtras", "Be&richt", "&Hilfe"},
                 "Neuen Vorgang einfügen",
                 "Dezember",
-                "&Abbrechen",
+                "Abbrechen",
                 "PNG-Bild",
                 "Aufruf:"};
     if (language == QLatin1String("ru"))
         return {"ru",
                 {"&Файл", "&Правка", "&Вид", "&Задача", "С&ервис", "&Отчёт", "&Справка"},
                 "Вставить новую задачу",
-                "Декабрь",
-                "&Отмена",
-                "изображение PNG",
+                "декабрь",
+                "Отмена",
+                "Изображение PNG",
                 "Использование:"};
     return {"en",
             {"&File", "&Edit", "&View", "&Task", "T&ools", "&Report", "&Help"},
             "Insert New Task",
             "December",
-            "&Cancel",
+            "Cancel",
             "PNG image",
             "Usage:"};
 }
