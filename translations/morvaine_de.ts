@@ -642,11 +642,11 @@ Bitte geben Sie einen anderen an.</translation>
     </message>
     <message>
         <source>Sorry, you can type only digits and the &apos;.&apos; character in the &apos;Cost/Hour&apos; field.</source>
-        <translation>Entschuldigung, im Feld &apos;Kosten/Stunde&apos; können Sie nur Ziffern und das Zeichen &apos;.&apos; eingeben.</translation>
+        <translation>Entschuldigung, im Feld &apos;Kosten/Std.&apos; können Sie nur Ziffern und das Zeichen &apos;.&apos; eingeben.</translation>
     </message>
     <message>
         <source>Sorry, the &apos;Cost/Hour&apos; must be less than %1.</source>
-        <translation>Entschuldigung, &apos;Kosten/Stunde&apos; muss kleiner als %1 sein.</translation>
+        <translation>Entschuldigung, &apos;Kosten/Std.&apos; muss kleiner als %1 sein.</translation>
     </message>
     <message>
         <source>Sorry, with this name the &apos;Resource&apos; of task %1 would be too long for a project file.</source>
@@ -661,7 +661,7 @@ Bitte geben Sie einen anderen an.</translation>
     </message>
     <message>
         <source>Cost/Hour</source>
-        <translation>Kosten/Stunde</translation>
+        <translation>Kosten/Std.</translation>
     </message>
     <message>
         <source>Address</source>
@@ -837,7 +837,7 @@ Diese Verknüpfung wird ignoriert.</translation>
     </message>
     <message>
         <source>Average Cost/Hour:</source>
-        <translation>Durchschnittliche Kosten/Stunde:</translation>
+        <translation>Durchschnittliche Kosten/Std.:</translation>
     </message>
     <message>
         <source>1 day</source>
@@ -1258,7 +1258,7 @@ Fertig: %5</translation>
     </message>
     <message>
         <source>Cost/Hour:</source>
-        <translation>Kosten/Stunde:</translation>
+        <translation>Kosten/Std.:</translation>
     </message>
     <message>
         <source>Address:</source>

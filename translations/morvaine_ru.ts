@@ -646,11 +646,11 @@ Please specify another one.</source>
     </message>
     <message>
         <source>Sorry, you can type only digits and the &apos;.&apos; character in the &apos;Cost/Hour&apos; field.</source>
-        <translation>Извините, в поле &apos;Стоимость/час&apos; можно вводить только цифры и символ &apos;.&apos;.</translation>
+        <translation>Извините, в поле &apos;Цена/час&apos; можно вводить только цифры и символ &apos;.&apos;.</translation>
     </message>
     <message>
         <source>Sorry, the &apos;Cost/Hour&apos; must be less than %1.</source>
-        <translation>Извините, значение &apos;Стоимость/час&apos; должно быть меньше %1.</translation>
+        <translation>Извините, значение &apos;Цена/час&apos; должно быть меньше %1.</translation>
     </message>
     <message>
         <source>Sorry, with this name the &apos;Resource&apos; of task %1 would be too long for a project file.</source>
@@ -665,7 +665,7 @@ Please specify another one.</source>
     </message>
     <message>
         <source>Cost/Hour</source>
-        <translation>Стоимость/час</translation>
+        <translation>Цена/час</translation>
     </message>
     <message>
         <source>Address</source>
@@ -719,11 +719,11 @@ This link will be ignored.</source>
     </message>
     <message>
         <source>Duration</source>
-        <translation>Длительность</translation>
+        <translation>Длит.</translation>
     </message>
     <message>
         <source>Forerunner</source>
-        <translation>Предшественники</translation>
+        <translation>Предш.</translation>
     </message>
     <message>
         <source>Resource</source>
@@ -1265,7 +1265,7 @@ Completion: %5</source>
     </message>
     <message>
         <source>Cost/Hour:</source>
-        <translation>Стоимость/час:</translation>
+        <translation>Цена/час:</translation>
     </message>
     <message>
         <source>Address:</source>
