@@ -6,7 +6,10 @@
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/ui_language.h"
+#include "edit/recovery.h"
 #include "model/convert.h"
+#include "model/new_project.h"
+#include "recording_host.h"
 #include "views/fonts.h"
 #include "widgets/date_field.h"
 #include "widgets/icons.h"
@@ -14,6 +17,7 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QDialogButtonBox>
+#include <QLockFile>
 #include <QMenuBar>
 #include <QMimeDatabase>
 #include <QPushButton>
@@ -35,6 +39,7 @@ struct Expected {
     QString cancel;
     QString pngImage;
     QString helpStart;
+    QString errorTitle;
 };
 
 Expected expectedFor(const QString &language)
@@ -46,7 +51,8 @@ Expected expectedFor(const QString &language)
                 "Dezember",
                 "Abbrechen",
                 "PNG-Bild",
-                "Aufruf:"};
+                "Aufruf:",
+                "Fehler"};
     if (language == QLatin1String("ru"))
         return {"ru",
                 {"&Файл", "&Правка", "&Вид", "&Задача", "С&ервис", "&Отчёт", "&Справка"},
@@ -54,14 +60,16 @@ Expected expectedFor(const QString &language)
                 "декабрь",
                 "Отмена",
                 "Изображение PNG",
-                "Использование:"};
+                "Использование:",
+                "Ошибка"};
     return {"en",
             {"&File", "&Edit", "&View", "&Task", "T&ools", "&Report", "&Help"},
             "Insert New Task",
             "December",
             "Cancel",
             "PNG image",
-            "Usage:"};
+            "Usage:",
+            "Error"};
 }
 
 } // namespace
@@ -75,6 +83,7 @@ private slots:
     void qtDialogsAndFileTypesSpeakIt();
     void datesKeepTheRegionalFormat();
     void commandLineSpeaksItAndKeepsCodes();
+    void unreadableRecoveryCopyIsSetAside();
 
 private:
     Expected m_expected;
@@ -148,6 +157,37 @@ void TestUiLanguage::commandLineSpeaksItAndKeepsCodes()
     QVERIFY2(errText.contains(QLatin1String("Code #0005")), qPrintable(errText));
     const bool english = errText.startsWith(QLatin1String("Error: Error opening the file."));
     QCOMPARE(english, m_expected.code == QLatin1String("en"));
+}
+
+// The copy is first read with a silent host, which tells a failed load by its error
+// icon: the title of the message is in the UI language.
+void TestUiLanguage::unreadableRecoveryCopyIsSetAside()
+{
+    QTemporaryDir plans;
+    const QString plan = plans.filePath(QStringLiteral("broken.mrv"));
+    const QString copyPath = RecoveryCopyPath(plan, NewWindowMark());
+    {
+        auto lock = LockRecoveryCopy(copyPath);
+        QVERIFY(lock);
+        Project draft;
+        RecordingHost quiet;
+        InitNewProject(draft, quiet);
+        QVERIFY(WriteRecoveryCopy(draft, plan, copyPath).isEmpty());
+    }
+    QFile copy(copyPath);
+    QVERIFY(copy.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    copy.write("not a plan");
+    copy.close();
+
+    Project project;
+    RecordingHost host;
+    InitNewProject(project, host);
+    const std::vector<RecoveryCopy> copies = FindRecoveryCopies(plan);
+    QCOMPARE(copies.size(), std::size_t(1));
+    QVERIFY(!RecoverProject(project, host, copies[0]));
+    QCOMPARE(host.messages.size(), 1);
+    QCOMPARE(host.messages[0].title, m_expected.errorTitle);
+    QVERIFY(host.messages[0].text.contains(QLatin1String(".unreadable-")));
 }
 
 int main(int argc, char **argv)
