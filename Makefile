@@ -1,5 +1,5 @@
 # Morvaine: make (build), make test, make run [FILE=path.mrv], make package, make bench,
-# make fuzz, make sanitize.
+# make fuzz, make sanitize, make translations.
 BUILD      ?= build
 JOBS       ?= $(shell nproc)
 SAMPLE     := examples/house.mrv
@@ -10,7 +10,7 @@ CMAKE_GEN  := $(shell command -v ninja >/dev/null 2>&1 && echo "-G Ninja")
 # A developer's machine with ccache reuses objects across build folders and clones.
 CMAKE_GEN  += $(shell command -v ccache >/dev/null 2>&1 && echo "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache")
 
-.PHONY: all deps configure build test run package bench fuzz sanitize install clean
+.PHONY: all deps configure build test run package bench fuzz sanitize install clean translations
 
 all: build
 
@@ -76,6 +76,13 @@ sanitize: deps
 package: deps
 	$(MAKE) build
 	cd $(BUILD) && cpack -G DEB
+
+# Reads every source file for new or changed texts and writes them into
+# translations/*.ts (texts gone from the sources leave the files); the build turns the
+# .ts files into the program's translations.
+translations: deps
+	$(MAKE) configure
+	cmake --build $(BUILD) --target update_translations
 
 install: build
 	cmake --install $(BUILD)

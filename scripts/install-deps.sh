@@ -5,7 +5,9 @@
 # check that an exported MS Project XML plan opens in Planner (test_planner_import).
 # dpkg-dev (dpkg-shlibdeps) lets make package work out the package's dependencies;
 # the validators and the package round trip need appstream, desktop-file-utils,
-# man-db and xdg-utils.
+# man-db and xdg-utils. Qt's Linguist tools (lupdate, lrelease and their CMake
+# functions) build the translations; qt6-translations-l10n holds Qt's own, for its
+# dialogs, and shared-mime-info the file types' names in each language.
 set -euo pipefail
 
 packages=(
@@ -16,6 +18,7 @@ packages=(
     xvfb xauth xdotool imagemagick
     planner xsltproc libxml2-utils
     dpkg-dev appstream desktop-file-utils man-db xdg-utils
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n shared-mime-info
     "$@"
 )
 

@@ -42,8 +42,8 @@ bool Application::notify(QObject *receiver, QEvent *event)
     try {
         return QApplication::notify(receiver, event);
     } catch (...) {
-        ShowMessageBox(QStringLiteral("Error"), ErrorMessage(std::current_exception()),
-                       MsgIcon::Error, MsgButtons::Ok);
+        ShowMessageBox(QCoreApplication::translate("Messages", "Error"),
+                       ErrorMessage(std::current_exception()), MsgIcon::Error, MsgButtons::Ok);
         return false;
     }
 }

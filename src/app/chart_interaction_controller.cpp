@@ -5,6 +5,7 @@
 #include "views/gantt_ghost.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -16,14 +17,17 @@ namespace {
 
 QString DaysText(int days)
 {
-    return days == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(days);
+    return days == 1 ? QCoreApplication::translate("morvaine::ChartInteractionController", "1 day")
+                     : QCoreApplication::translate("morvaine::ChartInteractionController",
+                                                   "%n days", nullptr, days);
 }
 
 // The tool tip of a task: its name and its dates, as the table shows them.
 QString DatesToolTip(const QString &name, const QString &start, const QString &end,
                      const QString &duration, const QString &completion)
 {
-    return QStringLiteral("%1\nStart: %2\nEnd: %3\nDuration: %4\nCompletion: %5")
+    return QCoreApplication::translate("morvaine::ChartInteractionController",
+                                       "%1\nStart: %2\nEnd: %3\nDuration: %4\nCompletion: %5")
         .arg(name, start, end, duration, completion);
 }
 
@@ -316,7 +320,7 @@ QString ChartInteractionController::dragToolTip() const
     case Gesture::Link:
         if (d.target == 0)
             return QString();
-        return QStringLiteral("Link Tasks\n%1 %2 -> %3 %4")
+        return tr("Link Tasks\n%1 %2 -> %3 %4")
             .arg(QString::number(d.row), table.cell(ColTask, d.row), QString::number(d.target),
                  table.cell(ColTask, d.target));
     default:

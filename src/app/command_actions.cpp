@@ -5,6 +5,7 @@
 #include "widgets/icons.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QToolBar>
 #include <QToolButton>
@@ -17,11 +18,13 @@ CommandActions::CommandActions(Prompts &prompts, QObject *parent)
     : QObject(parent), m_prompts(prompts)
 {
     for (const CommandRow &row : CommandTable()) {
-        auto *item = new QAction(QString::fromUtf8(row.caption), parent);
+        const QString caption = QCoreApplication::translate("Commands", row.caption);
+        auto *item = new QAction(caption, parent);
         item->setObjectName(QLatin1String(row.id));
         if (row.icon)
             item->setIcon(SvgIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(row.icon))));
-        item->setToolTip(QString::fromUtf8(row.toolTip ? row.toolTip : row.caption));
+        item->setToolTip(row.toolTip ? QCoreApplication::translate("Commands", row.toolTip)
+                                     : caption);
         if (row.shortcuts)
             item->setShortcuts(QKeySequence::listFromString(QLatin1String(row.shortcuts),
                                                             QKeySequence::PortableText));

@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include "app/sample_project.h"
+#include "app/ui_language.h"
 #include "edit/foreign_dates.h"
 #include "exchange/ms_project_xml.h"
 #include "model/file_path.h"
@@ -24,7 +25,8 @@ namespace morvaine {
 
 namespace {
 
-const char *const Usage =
+const char *const Usage = QT_TRANSLATE_NOOP(
+    "CommandLine",
     "Usage: morvaine [--] [FILE.mrv]\n"
     "       morvaine --export OUT [--recalc] [--scale day|week|month] [--] FILE\n"
     "       morvaine --report [--recalc] [--] FILE\n"
@@ -46,7 +48,7 @@ const char *const Usage =
     "  --             end of the options: what follows is a file name, even when it\n"
     "                 starts with '-'\n"
     "Messages go to standard error as 'Title: text'. Exit status: 0 on success,\n"
-    "1 when an error message was shown, 2 on bad usage.\n";
+    "1 when an error message was shown, 2 on bad usage.\n");
 
 // A Host without a window: messages go to stderr, questions are answered "No" so
 // that nothing beyond the asked-for work changes.
@@ -75,7 +77,8 @@ public:
     bool errorShown() const { return m_errorShown; }
     void showError(const QString &text)
     {
-        MessageBox(QStringLiteral("Error"), text, MsgIcon::Error, MsgButtons::Ok);
+        MessageBox(QCoreApplication::translate("Messages", "Error"), text, MsgIcon::Error,
+                   MsgButtons::Ok);
     }
 
 private:
@@ -101,7 +104,7 @@ bool DrawsWithFonts(const CommandLine &line)
 
 int usageError(QTextStream &err, const QString &problem)
 {
-    err << "morvaine: " << problem << "\n\n" << Usage;
+    err << "morvaine: " << problem << "\n\n" << QCoreApplication::translate("CommandLine", Usage);
     err.flush();
     return 2;
 }
@@ -159,7 +162,8 @@ int exportProject(const CommandLine &line, QTextStream &err)
             ProjectCells cells(project, host);
             ExportPicture(project, DefaultGridGeometry(), cells, output, host);
         } else if (QString reason; !WriteTaskTableCsv(project, output, &reason)) {
-            host.showError(QStringLiteral("Cannot write the file '%1'.").arg(output) +
+            host.showError(QCoreApplication::translate("CommandLine", "Cannot write the file '%1'.")
+                               .arg(output) +
                            (reason.isEmpty() ? QString() : QLatin1Char('\n') + reason));
         }
     } catch (const ConversionError &e) {
@@ -204,7 +208,9 @@ int writeManual(const QString &path, QTextStream &err)
 {
     if (WriteManualPdf(ManualMarkdown(), path))
         return 0;
-    err << "Error: Cannot write the file '" << path << "'." << Qt::endl;
+    err << QCoreApplication::translate("Messages", "Error") << ": "
+        << QCoreApplication::translate("CommandLine", "Cannot write the file '%1'.").arg(path)
+        << Qt::endl;
     return 1;
 }
 
@@ -253,7 +259,8 @@ CommandLine ParseCommandLine(const QStringList &args)
         if (!line.problem.isEmpty())
             continue;
         if (seen.contains(arg)) {
-            line.problem = quoted(arg) + QLatin1String(" given more than once");
+            line.problem = QCoreApplication::translate("CommandLine", "%1 given more than once")
+                               .arg(quoted(arg));
             continue;
         }
         seen << arg;
@@ -267,9 +274,11 @@ CommandLine ParseCommandLine(const QStringList &args)
         } else if (arg == QLatin1String("--scale")) {
             static const QStringList scales = {"day", "week", "month"};
             if (i + 1 >= args.size())
-                line.problem = arg + QLatin1String(" needs a value");
+                line.problem =
+                    QCoreApplication::translate("CommandLine", "%1 needs a value").arg(arg);
             else if (!scales.contains(args[++i]))
-                line.problem = QLatin1String("unknown scale ") + quoted(args[i]);
+                line.problem = QCoreApplication::translate("CommandLine", "unknown scale %1")
+                                   .arg(quoted(args[i]));
             else
                 line.scale = int(scales.indexOf(args[i])) + 1;
         } else {
@@ -279,13 +288,15 @@ CommandLine ParseCommandLine(const QStringList &args)
                     continue;
                 known = true;
                 if (i + 1 >= args.size())
-                    line.problem = arg + QLatin1String(" needs a value");
+                    line.problem =
+                        QCoreApplication::translate("CommandLine", "%1 needs a value").arg(arg);
                 else
                     line.*option.value = args[++i];
             }
         }
         if (!known)
-            line.problem = QLatin1String("unknown option ") + quoted(arg);
+            line.problem =
+                QCoreApplication::translate("CommandLine", "unknown option %1").arg(quoted(arg));
     }
     if (!line.windowless || line.version || !line.problem.isEmpty())
         return line;
@@ -293,26 +304,31 @@ CommandLine ParseCommandLine(const QStringList &args)
     const int actions = int(!line.exportFile.isEmpty()) + int(line.report) +
                         int(!line.sampleFile.isEmpty()) + int(!line.manualFile.isEmpty());
     if (actions == 0) {
-        line.problem = QStringLiteral("nothing to do: give --export OUT or --report");
+        line.problem = QCoreApplication::translate("CommandLine",
+                                                   "nothing to do: give --export OUT or --report");
     } else if (actions > 1) {
-        line.problem =
-            QStringLiteral("give only one of --export, --report, --write-sample, --write-manual");
+        line.problem = QCoreApplication::translate(
+            "CommandLine", "give only one of --export, --report, --write-sample, --write-manual");
     } else if (line.report) {
         if (line.files.isEmpty())
-            line.problem = QStringLiteral("no project file given");
+            line.problem = QCoreApplication::translate("CommandLine", "no project file given");
         else if (line.files.size() > 1)
-            line.problem = QStringLiteral("more than one project file given");
+            line.problem =
+                QCoreApplication::translate("CommandLine", "more than one project file given");
     } else if (!line.exportFile.isEmpty()) {
         static const QStringList written = {"mrv", "csv", "xml", "pdf", "jpg", "jpeg"};
         const QString suffix = ExportSuffix(line.exportFile);
         if (line.files.isEmpty())
-            line.problem = QStringLiteral("no project file given");
+            line.problem = QCoreApplication::translate("CommandLine", "no project file given");
         else if (line.files.size() > 1)
-            line.problem = QStringLiteral("more than one project file given");
+            line.problem =
+                QCoreApplication::translate("CommandLine", "more than one project file given");
         else if (!line.exportFile.contains(QLatin1Char('.')) || !written.contains(suffix))
-            line.problem = QStringLiteral("OUT must end in .mrv, .csv, .xml, .pdf, .jpg or .jpeg");
+            line.problem = QCoreApplication::translate(
+                "CommandLine", "OUT must end in .mrv, .csv, .xml, .pdf, .jpg or .jpeg");
     } else if (!line.files.isEmpty() || line.recalc || line.scale) {
-        line.problem = QStringLiteral("--write-sample and --write-manual take no other arguments");
+        line.problem = QCoreApplication::translate(
+            "CommandLine", "--write-sample and --write-manual take no other arguments");
     }
     return line;
 }
@@ -321,7 +337,7 @@ int RunWindowless(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     const CommandLine line = ParseCommandLine(args);
     if (line.help) {
-        out << Usage;
+        out << QCoreApplication::translate("CommandLine", Usage);
         return 0;
     }
     if (!line.problem.isEmpty())
@@ -358,6 +374,7 @@ bool RunCommandLine(int argc, char **argv, int *exitStatus, QStringList *windowF
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
+    InstallUiLanguage();
     QTextStream out(stdout);
     QTextStream err(stderr);
     *exitStatus = RunWindowless(args, out, err);

@@ -20,8 +20,9 @@ namespace {
 
 const QStringList &projectFileFilters()
 {
-    static const QStringList filters = {QStringLiteral("Morvaine Files (*.mrv)"),
-                                        QStringLiteral("All Files (*)")};
+    static const QStringList filters = {
+        QCoreApplication::translate("morvaine::DocumentController", "Morvaine Files (*.mrv)"),
+        QCoreApplication::translate("morvaine::DocumentController", "All Files (*)")};
     return filters;
 }
 
@@ -29,7 +30,8 @@ const QStringList &projectFileFilters()
 const QStringList &openFileFilters()
 {
     static const QStringList filters =
-        projectFileFilters() + QStringList{QStringLiteral("MS Project XML (*.xml)")};
+        projectFileFilters() + QStringList{QCoreApplication::translate(
+                                   "morvaine::DocumentController", "MS Project XML (*.xml)")};
     return filters;
 }
 
@@ -92,24 +94,21 @@ bool DocumentController::askToSaveChanges(Closing closing)
     if (!m_project.settings().isModified())
         return true;
     // The question says what is about to happen to the project.
-    const char *next = "closing the program";
+    QString question = tr("Save changes in the project before closing the program?");
     switch (closing) {
     case Closing::Program:
         break;
     case Closing::ForNew:
-        next = "starting a new project";
+        question = tr("Save changes in the project before starting a new project?");
         break;
     case Closing::ForOpen:
-        next = "opening another file";
+        question = tr("Save changes in the project before opening another file?");
         break;
     case Closing::ForImport:
-        next = "importing an MS Project XML file";
+        question = tr("Save changes in the project before importing an MS Project XML file?");
         break;
     }
-    switch (m_host.MessageBox(
-        QStringLiteral("Confirm"),
-        QStringLiteral("Save changes in the project before %1?").arg(QLatin1String(next)),
-        MsgIcon::Warning, MsgButtons::YesNoCancel)) {
+    switch (m_host.MessageBox(tr("Confirm"), question, MsgIcon::Warning, MsgButtons::YesNoCancel)) {
     case MsgAnswer::Yes:
         // The command goes on whatever became of the save.
         RunCommand(m_host, [this] { onSave(); });
@@ -123,7 +122,7 @@ bool DocumentController::askToSaveChanges(Closing closing)
 
 QString DocumentController::askSaveFileName()
 {
-    QFileDialog dialog(m_window, QStringLiteral("Save As"));
+    QFileDialog dialog(m_window, tr("Save As"));
     dialog.setObjectName(QStringLiteral("SaveDialog1"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -137,7 +136,7 @@ QString DocumentController::askSaveFileName()
 
 QString DocumentController::askOpenFileName()
 {
-    QFileDialog dialog(m_window, QStringLiteral("Open"));
+    QFileDialog dialog(m_window, tr("Open"));
     dialog.setObjectName(QStringLiteral("OpenDialog1"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);

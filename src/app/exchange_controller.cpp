@@ -6,6 +6,7 @@
 #include "model/project_file.h"
 #include "task_grid.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 namespace morvaine {
@@ -14,8 +15,9 @@ namespace {
 
 const QStringList &xmlFileFilters()
 {
-    static const QStringList filters = {QStringLiteral("MS Project XML (*.xml)"),
-                                        QStringLiteral("All Files (*)")};
+    static const QStringList filters = {
+        QCoreApplication::translate("morvaine::ExchangeController", "MS Project XML (*.xml)"),
+        QCoreApplication::translate("morvaine::ExchangeController", "All Files (*)")};
     return filters;
 }
 
@@ -33,7 +35,7 @@ ExchangeController::ExchangeController(Project &project, Host &host, TaskGrid *g
 
 QString ExchangeController::askImportFileName()
 {
-    QFileDialog dialog(m_window, QStringLiteral("Import MS Project XML"));
+    QFileDialog dialog(m_window, tr("Import MS Project XML"));
     dialog.setObjectName(QStringLiteral("ImportDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -45,7 +47,7 @@ QString ExchangeController::askImportFileName()
 
 QString ExchangeController::askExportFileName()
 {
-    QFileDialog dialog(m_window, QStringLiteral("Export MS Project XML"));
+    QFileDialog dialog(m_window, tr("Export MS Project XML"));
     dialog.setObjectName(QStringLiteral("ExportDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

@@ -9,6 +9,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <QCoreApplication>
 #include <stdexcept>
 
 namespace morvaine {
@@ -19,7 +20,7 @@ void writeFile(const QString &path, const QByteArray &contents)
 {
     QString error;
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        error = QStringLiteral("cannot create the folder");
+        error = QCoreApplication::translate("FileAssociation", "cannot create the folder");
     } else {
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(contents) != contents.size() ||
@@ -27,7 +28,8 @@ void writeFile(const QString &path, const QByteArray &contents)
             error = file.errorString();
     }
     if (!error.isEmpty())
-        throw std::runtime_error(QStringLiteral("Cannot write the file association %1: %2")
+        throw std::runtime_error(QCoreApplication::translate(
+                                     "FileAssociation", "Cannot write the file association %1: %2")
                                      .arg(path, error)
                                      .toStdString());
 }

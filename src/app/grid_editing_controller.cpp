@@ -9,6 +9,7 @@
 #include "widgets/date_field.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
@@ -121,9 +122,10 @@ bool GridEditingController::commitTypedDate()
     if (m_datePicker->finishTyping() != DateField::Finished::Refused)
         return true;
     const QString typed = m_datePicker->lineEdit()->text();
-    m_host.MessageBox(QStringLiteral("Error"),
-                      QStringLiteral("'%1' is not a valid date").arg(typed), MsgIcon::Error,
-                      MsgButtons::Ok);
+    m_host.MessageBox(
+        tr("Error"),
+        QCoreApplication::translate("Conversion", "'%1' is not a valid date").arg(typed),
+        MsgIcon::Error, MsgButtons::Ok);
     m_datePicker->revert();
     return false;
 }

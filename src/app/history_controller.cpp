@@ -71,7 +71,7 @@ void HistoryController::commandEnds()
         break;
     }
     const QString name = CommandName();
-    m_history.rename(name.isEmpty() ? QStringLiteral("Typing") : name);
+    m_history.rename(name.isEmpty() ? tr("Typing") : name);
     m_history.end();
     updateActions();
 }
@@ -81,11 +81,9 @@ void HistoryController::updateActions()
     QAction *undo = m_actions.action(QStringLiteral("Undo1"));
     QAction *redo = m_actions.action(QStringLiteral("Redo1"));
     undo->setEnabled(m_history.canUndo());
-    undo->setText(m_history.canUndo() ? QStringLiteral("Undo %1").arg(m_history.undoName())
-                                      : QStringLiteral("Undo"));
+    undo->setText(m_history.canUndo() ? tr("Undo %1").arg(m_history.undoName()) : tr("Undo"));
     redo->setEnabled(m_history.canRedo());
-    redo->setText(m_history.canRedo() ? QStringLiteral("Redo %1").arg(m_history.redoName())
-                                      : QStringLiteral("Redo"));
+    redo->setText(m_history.canRedo() ? tr("Redo %1").arg(m_history.redoName()) : tr("Redo"));
 }
 
 } // namespace morvaine

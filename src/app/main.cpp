@@ -4,10 +4,12 @@
 #include "app/application.h"
 #include "app/command_line.h"
 #include "app/main_window.h"
+#include "app/ui_language.h"
 #include "edit/command_guard.h"
 #include "views/fonts.h"
 #include "widgets/message_box.h"
 
+#include <QCoreApplication>
 #include <memory>
 
 int main(int argc, char **argv)
@@ -22,13 +24,14 @@ int main(int argc, char **argv)
     // file named like one of Qt's options (after "--") stays a file name.
     int qtArgc = 1;
     morvaine::Application app(qtArgc, argv);
+    morvaine::InstallUiLanguage();
     morvaine::InstallFontSubstitutions();
 
     std::unique_ptr<morvaine::MainWindow> window;
     try {
         window = std::make_unique<morvaine::MainWindow>(files);
     } catch (...) {
-        morvaine::ShowMessageBox(QStringLiteral("Error"),
+        morvaine::ShowMessageBox(QCoreApplication::translate("Messages", "Error"),
                                  morvaine::ErrorMessage(std::current_exception()),
                                  morvaine::MsgIcon::Error, morvaine::MsgButtons::Ok);
         return 1;

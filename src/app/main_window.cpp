@@ -128,7 +128,8 @@ void MainWindow::createMenus()
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
     for (const MenuLayout &layout : MainMenuLayout())
-        m_commands->fillMenu(bar->addMenu(QString::fromUtf8(layout.title)), layout.items);
+        m_commands->fillMenu(bar->addMenu(QCoreApplication::translate("Commands", layout.title)),
+                             layout.items);
 
     m_popupMenu = new QMenu(this);
     m_popupMenu->setObjectName(QStringLiteral("PopupMenu1"));

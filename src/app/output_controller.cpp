@@ -9,13 +9,18 @@
 #include "page_printer.h"
 #include "task_grid.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 namespace morvaine {
 
 namespace {
 
-const QString PrinterError = QStringLiteral("Printer error. Set up the printer, please.");
+QString PrinterError()
+{
+    return QCoreApplication::translate("morvaine::OutputController",
+                                       "Printer error. Set up the printer, please.");
+}
 
 } // namespace
 
@@ -63,7 +68,7 @@ void OutputController::onPrint()
         return;
     m_pagePrinter->setDocName(m_window->windowTitle());
     if (!PrintPages(*m_pagePrinter, *m_pages, first, last))
-        m_host.MessageBox(QStringLiteral("Error"), PrinterError, MsgIcon::Error, MsgButtons::Ok);
+        m_host.MessageBox(tr("Error"), PrinterError(), MsgIcon::Error, MsgButtons::Ok);
 }
 
 void OutputController::onPrintSetup()
@@ -75,7 +80,7 @@ void OutputController::onPreview()
 {
     m_taskGrid->finishEditing();
     if (m_printerFailed) {
-        m_host.MessageBox(QStringLiteral("Error"), PrinterError, MsgIcon::Error, MsgButtons::Ok);
+        m_host.MessageBox(tr("Error"), PrinterError(), MsgIcon::Error, MsgButtons::Ok);
         return;
     }
     m_preview->execute();
@@ -84,11 +89,10 @@ void OutputController::onPreview()
 void OutputController::onExport()
 {
     m_taskGrid->finishEditing();
-    QFileDialog dialog(nullptr, QStringLiteral("Export"));
+    QFileDialog dialog(nullptr, tr("Export"));
     dialog.setObjectName(QStringLiteral("SavePictureDialog1"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(
-        {QStringLiteral("All files (*.*)"), QStringLiteral("JPEG Image File (*.jpg)")});
+    dialog.setNameFilters({tr("All files (*.*)"), tr("JPEG Image File (*.jpg)")});
     dialog.setDefaultSuffix(QStringLiteral("jpg"));
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

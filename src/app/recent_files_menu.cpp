@@ -38,9 +38,9 @@ void RecentFilesMenu::open(const QString &path)
     if (!QFileInfo(path).isFile()) {
         m_files.remove(path);
         rebuild();
-        m_host.MessageBox(QStringLiteral("Warning"),
-                          QStringLiteral("The file %1 no longer exists. It has been taken off "
-                                         "the recent files.")
+        m_host.MessageBox(tr("Warning"),
+                          tr("The file %1 no longer exists. It has been taken off "
+                             "the recent files.")
                               .arg(QDir::toNativeSeparators(path)),
                           MsgIcon::Warning, MsgButtons::Ok);
         return;
@@ -61,7 +61,7 @@ void RecentFilesMenu::rebuild()
         item->setEnabled(QFileInfo(path).isFile());
         connect(item, &QAction::triggered, this, [this, path] {
             RunCommand(m_host, [&] {
-                NameCommand(QStringLiteral("Open"));
+                NameCommand(tr("Open"));
                 open(path);
             });
         });

@@ -39,7 +39,7 @@ bool RecoveryController::offerRecovery(const QString &startFile)
 {
     std::vector<RecoveryCopy> copies = FindRecoveryCopies(startFile);
     for (const RecoveryCopy &copy : copies) {
-        if (m_host.MessageBox(QStringLiteral("Recover"), RecoveryQuestion(copy), MsgIcon::Question,
+        if (m_host.MessageBox(tr("Recover"), RecoveryQuestion(copy), MsgIcon::Question,
                               MsgButtons::YesNo) != MsgAnswer::Yes) {
             RemoveRecoveryCopy(copy.copyPath);
             continue;
@@ -101,9 +101,9 @@ void RecoveryController::warnUnprotected(const QString &reason)
     if (m_warned)
         return;
     m_warned = true;
-    m_host.MessageBox(QStringLiteral("Warning"),
-                      QStringLiteral("Unsaved changes are not protected: no recovery copy can be "
-                                     "written in %1 (%2). Save your work to keep it.")
+    m_host.MessageBox(tr("Warning"),
+                      tr("Unsaved changes are not protected: no recovery copy can be "
+                         "written in %1 (%2). Save your work to keep it.")
                           .arg(QDir::toNativeSeparators(RecoveryFolder()), reason),
                       MsgIcon::Warning, MsgButtons::Ok);
 }

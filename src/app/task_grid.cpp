@@ -296,7 +296,7 @@ void TaskGrid::reportPaintError(const QString &message)
     m_paintErrorPending = true;
     m_lastPaintError = message;
     QTimer::singleShot(0, this, [this, message] {
-        m_host->MessageBox(QStringLiteral("Error"), message, MsgIcon::Error, MsgButtons::Ok);
+        m_host->MessageBox(tr("Error"), message, MsgIcon::Error, MsgButtons::Ok);
         m_paintErrorPending = false;
     });
 }

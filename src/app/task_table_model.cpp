@@ -1,4 +1,5 @@
 #include "task_table_model.h"
+#include <QCoreApplication>
 
 namespace morvaine {
 
@@ -55,8 +56,10 @@ QVariant TaskTableModel::headerData(int section, Qt::Orientation orientation, in
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal)
-        return section >= 0 && section < m_table.columnCount() ? m_table.cell(section, 0)
-                                                               : QVariant();
+        return section >= 0 && section < m_table.columnCount()
+                   ? QCoreApplication::translate("TaskTable",
+                                                 m_table.cell(section, 0).toUtf8().constData())
+                   : QVariant();
     return section >= 0 && section < m_table.rowCount() ? m_table.cell(0, section) : QVariant();
 }
 

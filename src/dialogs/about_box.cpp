@@ -54,7 +54,7 @@ AboutBox::AboutBox(QWidget *mainWindow)
       m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("TFormAbout"));
-    setWindowTitle(QStringLiteral("About Morvaine"));
+    setWindowTitle(tr("About Morvaine"));
     setModal(true);
     setFont(QFont(QStringLiteral("Tahoma"), 8));
 
@@ -84,11 +84,11 @@ AboutBox::AboutBox(QWidget *mainWindow)
         const char *name;
         const char *caption;
         QLabel *link;
-    } rows[] = {{"Label3", "Home Page:", m_homePageLink},
-                {"Label4", "Send Feedback:", m_feedbackLink},
-                {"Label5", "Support:", m_supportLink}};
+    } rows[] = {{"Label3", QT_TR_NOOP("Home Page:"), m_homePageLink},
+                {"Label4", QT_TR_NOOP("Send Feedback:"), m_feedbackLink},
+                {"Label5", QT_TR_NOOP("Support:"), m_supportLink}};
     for (int i = 0; i < 3; ++i) {
-        auto *caption = new QLabel(QLatin1String(rows[i].caption), this);
+        auto *caption = new QLabel(tr(rows[i].caption), this);
         caption->setObjectName(QLatin1String(rows[i].name));
         links->addWidget(caption, i, 0);
         links->addWidget(rows[i].link, i, 1);
@@ -99,7 +99,7 @@ AboutBox::AboutBox(QWidget *mainWindow)
     bevel->setFrameShape(QFrame::HLine);
     bevel->setFrameShadow(QFrame::Sunken);
 
-    auto *okButton = new QPushButton(QStringLiteral("OK"), this);
+    auto *okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("ButtonOK"));
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, [this] { onOk(); });

@@ -41,7 +41,7 @@ PreviewWindow::PreviewWindow(ProjectPages &pages, Prompts &prompts, QWidget *mai
     : QDialog(mainWindow), m_pages(pages), m_prompts(prompts), m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("TFormPreview"));
-    setWindowTitle(QStringLiteral("Preview"));
+    setWindowTitle(tr("Preview"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -49,10 +49,10 @@ PreviewWindow::PreviewWindow(ProjectPages &pages, Prompts &prompts, QWidget *mai
     resize(628, 464);
     move(320, 200);
 
-    m_print = new QPushButton(QStringLiteral("Print"), this);
+    m_print = new QPushButton(tr("Print"), this);
     m_print->setObjectName(QStringLiteral("ButtonPrint"));
     m_print->setGeometry(3, 3, 75, 25);
-    m_printSetup = new QPushButton(QStringLiteral("Print Setup"), this);
+    m_printSetup = new QPushButton(tr("Print Setup"), this);
     m_printSetup->setObjectName(QStringLiteral("ButtonPrintSetup"));
     m_printSetup->setGeometry(81, 3, 75, 25);
     m_leftPage = new QToolButton(this);
@@ -74,7 +74,7 @@ PreviewWindow::PreviewWindow(ProjectPages &pages, Prompts &prompts, QWidget *mai
     m_pageCount = new QLabel(QStringLiteral("123"), this);
     m_pageCount->setObjectName(QStringLiteral("LabelPage"));
     m_pageCount->move(266, 9);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("ButtonCancel"));
     m_cancel->setGeometry(301, 3, 75, 25);
     m_cancel->setAutoDefault(false);
@@ -141,7 +141,7 @@ void PreviewWindow::reportPaintError(const QString &message)
         return;
     m_lastPaintError = message;
     QTimer::singleShot(0, this, [this, message] {
-        m_prompts.MessageBox(QStringLiteral("Error"), message, MsgIcon::Error, MsgButtons::Ok);
+        m_prompts.MessageBox(tr("Error"), message, MsgIcon::Error, MsgButtons::Ok);
     });
 }
 
@@ -216,8 +216,7 @@ void PreviewWindow::onPageTextChanged(const QString &text)
         return;
     const int number = PageNumber(text);
     if (number > pageCountShown()) {
-        m_prompts.MessageBox(QStringLiteral("Warning"),
-                             QStringLiteral("The page number is too large. No such page."),
+        m_prompts.MessageBox(tr("Warning"), tr("The page number is too large. No such page."),
                              MsgIcon::Warning, MsgButtons::Ok);
         m_pageBox->setText(QString::number(pageCountShown()));
     } else if (number == 0) {

@@ -37,7 +37,7 @@ ReportWindow::ReportWindow(const Project &project, Prompts &prompts, QWidget *ma
       m_project(project), m_prompts(prompts), m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("TFormReports"));
-    setWindowTitle(QStringLiteral("Reports"));
+    setWindowTitle(tr("Reports"));
     setModal(true);
     setFixedSize(617, 496);
     move(457, 150);
@@ -48,10 +48,10 @@ ReportWindow::ReportWindow(const Project &project, Prompts &prompts, QWidget *ma
     m_choice = new QComboBox(this);
     m_choice->setObjectName(QStringLiteral("ComboBox1"));
     m_choice->setGeometry(8, 8, 145, 21);
-    m_choice->addItem(QStringLiteral("Total Report"));
+    m_choice->addItem(tr("Total Report"));
     m_choice->setCurrentIndex(0);
 
-    auto *close = new QPushButton(QStringLiteral("Close"), this);
+    auto *close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("ButtonClose"));
     close->setGeometry(534, 3, 75, 25);
     close->setAutoDefault(false);
@@ -77,12 +77,11 @@ void ReportWindow::buildReport()
     try {
         BuildTotalReport(m_project, m_grid);
     } catch (const ConversionError &error) {
-        m_prompts.MessageBox(QStringLiteral("Error"), error.message(), MsgIcon::Error,
-                             MsgButtons::Ok);
+        m_prompts.MessageBox(tr("Error"), error.message(), MsgIcon::Error, MsgButtons::Ok);
     } catch (const std::exception &error) {
         // Nothing may escape into the event loop from a show event.
-        m_prompts.MessageBox(QStringLiteral("Error"), QString::fromLocal8Bit(error.what()),
-                             MsgIcon::Error, MsgButtons::Ok);
+        m_prompts.MessageBox(tr("Error"), QString::fromLocal8Bit(error.what()), MsgIcon::Error,
+                             MsgButtons::Ok);
     }
     m_view->update();
 }

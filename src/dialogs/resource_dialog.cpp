@@ -55,7 +55,7 @@ ResourceDialog::ResourceDialog(Project &project, Prompts &prompts, QWidget *main
       m_project(project), m_mainWindow(mainWindow), m_editor(project, prompts)
 {
     setObjectName(QStringLiteral("TFormResource"));
-    setWindowTitle(QStringLiteral("Resource"));
+    setWindowTitle(tr("Resource"));
     setModal(true);
     setFixedSize(610, 218);
     move(457, 300);
@@ -64,7 +64,7 @@ ResourceDialog::ResourceDialog(Project &project, Prompts &prompts, QWidget *main
     setFont(dialogFont);
 
     auto label = [this](const char *name, const char *text, int x, int y) {
-        auto *widget = new QLabel(QLatin1String(text), this);
+        auto *widget = new QLabel(tr(text), this);
         widget->setObjectName(QLatin1String(name));
         widget->move(x, y);
         widget->adjustSize();
@@ -79,18 +79,18 @@ ResourceDialog::ResourceDialog(Project &project, Prompts &prompts, QWidget *main
         return widget;
     };
     auto button = [this](const char *name, const char *text, int y) {
-        auto *widget = new QPushButton(QLatin1String(text), this);
+        auto *widget = new QPushButton(tr(text), this);
         widget->setObjectName(QLatin1String(name));
         widget->setGeometry(520, y, 75, 25);
         widget->setAutoDefault(false);
         return widget;
     };
 
-    label("Label1", "Name:", 8, 20);
+    label("Label1", QT_TR_NOOP("Name:"), 8, 20);
     m_name = edit("EditName", 88, 16);
-    label("Label2", "Cost/Hour:", 8, 52);
+    label("Label2", QT_TR_NOOP("Cost/Hour:"), 8, 52);
     m_cost = edit("EditCost", 88, 49);
-    label("Label3", "Address:", 288, 20);
+    label("Label3", QT_TR_NOOP("Address:"), 288, 20);
     m_address = edit("EditAddress", 352, 16);
 
     auto *image = new QLabel(this);
@@ -120,10 +120,10 @@ ResourceDialog::ResourceDialog(Project &project, Prompts &prompts, QWidget *main
     connect(m_grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &ResourceDialog::onRowSelected);
 
-    m_add = button("ButtonAdd", "Add", 88);
-    m_delete = button("ButtonDelete", "Delete", 120);
-    m_edit = button("ButtonEdit", "Edit", 152);
-    m_close = button("ButtonClose", "Close", 184);
+    m_add = button("ButtonAdd", QT_TR_NOOP("Add"), 88);
+    m_delete = button("ButtonDelete", QT_TR_NOOP("Delete"), 120);
+    m_edit = button("ButtonEdit", QT_TR_NOOP("Edit"), 152);
+    m_close = button("ButtonClose", QT_TR_NOOP("Close"), 184);
     connect(m_add, &QPushButton::clicked, this, &ResourceDialog::onAdd);
     connect(m_delete, &QPushButton::clicked, this, &ResourceDialog::onDelete);
     connect(m_edit, &QPushButton::clicked, this, &ResourceDialog::onEditOrUpdate);

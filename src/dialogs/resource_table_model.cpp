@@ -1,4 +1,5 @@
 #include "dialogs/resource_table_model.h"
+#include <QCoreApplication>
 
 namespace morvaine {
 
@@ -37,8 +38,10 @@ QVariant ResourceTableModel::headerData(int section, Qt::Orientation orientation
     if (role != Qt::DisplayRole)
         return {};
     if (orientation == Qt::Horizontal)
-        return section >= 0 && section < ResourceTable::Columns ? m_table.cell(section, 0)
-                                                                : QVariant();
+        return section >= 0 && section < ResourceTable::Columns
+                   ? QCoreApplication::translate("ResourceTable",
+                                                 m_table.cell(section, 0).toUtf8().constData())
+                   : QVariant();
     return QVariant(); // rows carry no numbers
 }
 

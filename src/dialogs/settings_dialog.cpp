@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -29,6 +30,15 @@ const QDate &epoch()
 {
     static const QDate day(1899, 12, 30);
     return day;
+}
+
+// A setting as the dialog shows it: the file keeps "no save file" in English, the
+// dialog says it in the UI language.
+QString shownSetting(const QString &value)
+{
+    return value == QLatin1String("no save file")
+               ? QCoreApplication::translate("morvaine::SettingsDialog", "no save file")
+               : value;
 }
 
 QDate toQDate(TDateTime value)
@@ -55,7 +65,7 @@ SettingsDialog::SettingsDialog(Project &project, Host &host, QWidget *mainWindow
       m_project(project), m_host(host), m_mainWindow(mainWindow)
 {
     setObjectName(QStringLiteral("TFormSettings"));
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(tr("Settings"));
     setModal(true);
     QFont dialogFont(QStringLiteral("MS Sans Serif"));
     dialogFont.setPixelSize(11);
@@ -67,16 +77,16 @@ SettingsDialog::SettingsDialog(Project &project, Host &host, QWidget *mainWindow
     };
 
     // Project info: what saving wrote, shown as it stands.
-    auto *infoGroup = new QGroupBox(QStringLiteral(" Project Info "), this);
+    auto *infoGroup = new QGroupBox(tr(" Project Info "), this);
     infoGroup->setObjectName(QStringLiteral("GroupBox3"));
     auto *infoLayout = new QFormLayout(infoGroup);
     m_createDateLabel = static_cast<QLabel *>(named(new QLabel(infoGroup), "Label7"));
     m_changeDateLabel = static_cast<QLabel *>(named(new QLabel(infoGroup), "Label8"));
     m_fileNameLabel = static_cast<QLabel *>(named(new QLabel(infoGroup), "Label3"));
     m_fileNameLabel->setWordWrap(true);
-    infoLayout->addRow(QStringLiteral("Create date:"), m_createDateLabel);
-    infoLayout->addRow(QStringLiteral("Date of change:"), m_changeDateLabel);
-    infoLayout->addRow(QStringLiteral("File name:"), m_fileNameLabel);
+    infoLayout->addRow(tr("Create date:"), m_createDateLabel);
+    infoLayout->addRow(tr("Date of change:"), m_changeDateLabel);
+    infoLayout->addRow(tr("File name:"), m_fileNameLabel);
 
     auto *picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
@@ -85,7 +95,7 @@ SettingsDialog::SettingsDialog(Project &project, Host &host, QWidget *mainWindow
         SvgPixmap(QStringLiteral(":/icons/settings_art.svg"), QSize(82, 81), devicePixelRatioF()));
     picture->setAttribute(Qt::WA_TranslucentBackground);
 
-    auto *settingsGroup = new QGroupBox(QStringLiteral(" Settings "), this);
+    auto *settingsGroup = new QGroupBox(tr(" Settings "), this);
     settingsGroup->setObjectName(QStringLiteral("GroupBox2"));
     auto *settingsLayout = new QFormLayout(settingsGroup);
     m_projectNameEdit =
@@ -102,24 +112,26 @@ SettingsDialog::SettingsDialog(Project &project, Host &host, QWidget *mainWindow
     m_currencyBox =
         static_cast<QComboBox *>(named(new QComboBox(settingsGroup), "ComboBoxCurrency"));
     m_currencyBox->setEditable(false);
-    m_currencyBox->addItem(QStringLiteral("$ (dollar)"), QStringLiteral("$"));
-    m_currencyBox->addItem(euroSign() + QLatin1String(" (euro)"), euroSign());
-    settingsLayout->addRow(QStringLiteral("Project name:"), m_projectNameEdit);
-    settingsLayout->addRow(QStringLiteral("Author:"), m_authorEdit);
-    settingsLayout->addRow(QStringLiteral("Date of start project:"), m_startDatePicker);
-    settingsLayout->addRow(QStringLiteral("Currency:"), m_currencyBox);
+    m_currencyBox->addItem(tr("$ (dollar)"), QStringLiteral("$"));
+    m_currencyBox->addItem(tr("%1 (euro)").arg(euroSign()), euroSign());
+    settingsLayout->addRow(tr("Project name:"), m_projectNameEdit);
+    settingsLayout->addRow(tr("Author:"), m_authorEdit);
+    settingsLayout->addRow(tr("Date of start project:"), m_startDatePicker);
+    settingsLayout->addRow(tr("Currency:"), m_currencyBox);
 
-    auto *daysGroup = new QGroupBox(QStringLiteral(" Working Days "), this);
+    auto *daysGroup = new QGroupBox(tr(" Working Days "), this);
     daysGroup->setObjectName(QStringLiteral("GroupBox1"));
     auto *daysLayout = new QHBoxLayout(daysGroup);
-    static const char *const dayNames[7] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+    static const char *const dayNames[7] = {QT_TR_NOOP("Mon"), QT_TR_NOOP("Tue"), QT_TR_NOOP("Wed"),
+                                            QT_TR_NOOP("Thu"), QT_TR_NOOP("Fri"), QT_TR_NOOP("Sat"),
+                                            QT_TR_NOOP("Sun")};
     for (int day = 0; day < 7; ++day) {
-        m_dayBoxes[day] = new QCheckBox(QLatin1String(dayNames[day]), daysGroup);
+        m_dayBoxes[day] = new QCheckBox(tr(dayNames[day]), daysGroup);
         m_dayBoxes[day]->setObjectName(QLatin1String("CheckBox") + QLatin1String(dayNames[day]));
         daysLayout->addWidget(m_dayBoxes[day]);
     }
 
-    auto *timeGroup = new QGroupBox(QStringLiteral(" Working Time "), this);
+    auto *timeGroup = new QGroupBox(tr(" Working Time "), this);
     timeGroup->setObjectName(QStringLiteral("GroupBox4"));
     auto *timeLayout = new QHBoxLayout(timeGroup);
     m_workingTimeEdit = static_cast<QLineEdit *>(named(new QLineEdit(timeGroup), "EditWorkTime"));
@@ -145,10 +157,10 @@ SettingsDialog::SettingsDialog(Project &project, Host &host, QWidget *mainWindow
     connect(up, &QToolButton::clicked, this, [this] { onWorkingTimeStep(true); });
     connect(down, &QToolButton::clicked, this, [this] { onWorkingTimeStep(false); });
 
-    auto *okButton = new QPushButton(QStringLiteral("OK"), this);
+    auto *okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("ButtonOK"));
     okButton->setDefault(true);
-    auto *cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    auto *cancelButton = new QPushButton(tr("Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("ButtonCancel"));
     connect(okButton, &QPushButton::clicked, this,
             [this] { RunCommand(m_host, [this] { onOk(); }); });
@@ -187,9 +199,9 @@ void SettingsDialog::placeAndFill()
     }
 
     const SettingsBlock settings = m_project.settings();
-    m_createDateLabel->setText(settings.createDate());
-    m_changeDateLabel->setText(settings.changeDate());
-    m_fileNameLabel->setText(settings.fileName());
+    m_createDateLabel->setText(shownSetting(settings.createDate()));
+    m_changeDateLabel->setText(shownSetting(settings.changeDate()));
+    m_fileNameLabel->setText(shownSetting(settings.fileName()));
     m_projectNameEdit->setText(settings.projectName());
     m_authorEdit->setText(settings.author());
     m_startDatePicker->setDate(toQDate(StrToDate(settings.startDate())));
@@ -221,18 +233,17 @@ void SettingsDialog::onOk()
         workingDays += box->isChecked() ? QLatin1Char('Y') : QLatin1Char('N');
     // A week without any working day would leave no day for a task to end on.
     if (!workingDays.contains(QLatin1Char('Y'))) {
-        m_host.MessageBox(QStringLiteral("Warning"),
-                          QStringLiteral("At least one day of the week must be a working day."),
+        m_host.MessageBox(tr("Warning"), tr("At least one day of the week must be a working day."),
                           MsgIcon::Warning, MsgButtons::Ok);
         return;
     }
-    for (const auto &[label, edit] :
-         {std::pair{"Project name", m_projectNameEdit}, std::pair{"Author", m_authorEdit}}) {
+    for (const auto &[label, edit] : {std::pair{QT_TR_NOOP("Project name"), m_projectNameEdit},
+                                      std::pair{QT_TR_NOOP("Author"), m_authorEdit}}) {
         if (!FitsProjectFileCell(edit->text())) {
-            m_host.MessageBox(QStringLiteral("Attention!"),
-                              QStringLiteral("Sorry, the '%1' field is too long: a project file "
-                                             "holds at most %2 bytes in a cell.")
-                                  .arg(QLatin1String(label))
+            m_host.MessageBox(tr("Attention!"),
+                              tr("Sorry, the '%1' field is too long: a project file "
+                                 "holds at most %2 bytes in a cell.")
+                                  .arg(tr(label))
                                   .arg(MaxCellBytes),
                               MsgIcon::Warning, MsgButtons::Ok);
             return;
@@ -243,9 +254,10 @@ void SettingsDialog::onOk()
         const QString typed = m_startDatePicker->lineEdit()->text();
         m_startDatePicker->revert();
         m_startDatePicker->setFocus();
-        m_host.MessageBox(QStringLiteral("Error"),
-                          QStringLiteral("'%1' is not a valid date").arg(typed), MsgIcon::Error,
-                          MsgButtons::Ok);
+        m_host.MessageBox(
+            tr("Error"),
+            QCoreApplication::translate("Conversion", "'%1' is not a valid date").arg(typed),
+            MsgIcon::Error, MsgButtons::Ok);
         return;
     }
 

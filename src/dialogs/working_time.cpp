@@ -1,14 +1,15 @@
 #include "working_time.h"
 
 #include "model/convert.h"
+#include <QCoreApplication>
 
 namespace morvaine {
 
 QString WorkingTimeText(int hours)
 {
     if (hours == 1)
-        return QStringLiteral("1 hour per day");
-    return QString::number(hours) + QLatin1String(" hours per day");
+        return QCoreApplication::translate("WorkingTime", "1 hour per day");
+    return QCoreApplication::translate("WorkingTime", "%n hours per day", nullptr, hours);
 }
 
 int WorkingTimeNumber(const QString &text)
@@ -21,11 +22,11 @@ int WorkingTimeNumber(const QString &text)
 QString StepWorkingTime(const QString &text, bool up)
 {
     if (up) {
-        if (text == QLatin1String("24 hours per day"))
+        if (text == WorkingTimeText(24))
             return text;
-        return QString::number(WorkingTimeNumber(text) + 1) + QLatin1String(" hours per day");
+        return WorkingTimeText(WorkingTimeNumber(text) + 1);
     }
-    if (text == QLatin1String("1 hour per day"))
+    if (text == WorkingTimeText(1))
         return text;
     return WorkingTimeText(WorkingTimeNumber(text) - 1);
 }

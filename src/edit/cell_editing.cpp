@@ -4,6 +4,7 @@
 #include "model/project_file.h"
 #include "schedule/recalc.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 namespace morvaine {
@@ -120,8 +121,8 @@ QString FilterTypedText(Project &project, Host &host, int column, int row, const
     if (!text.isEmpty())
         project.settings().markModified();
     if (cut)
-        host.MessageBox(QStringLiteral("Warning"), CellCutMessage(), MsgIcon::Warning,
-                        MsgButtons::Ok);
+        host.MessageBox(QCoreApplication::translate("Messages", "Warning"), CellCutMessage(),
+                        MsgIcon::Warning, MsgButtons::Ok);
     return result;
 }
 

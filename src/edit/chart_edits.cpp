@@ -5,6 +5,7 @@
 #include "schedule/calendar.h"
 #include "schedule/recalc.h"
 
+#include <QCoreApplication>
 #include <vector>
 
 namespace morvaine {
@@ -200,8 +201,8 @@ QString DrawnLinkItem(int predecessor, BarEnd, BarEnd)
 bool LinkTasks(Project &project, Host &host, int predecessor, BarEnd from, int successor, BarEnd to)
 {
     if (LinkRefused(project, predecessor, successor)) {
-        host.MessageBox(QStringLiteral("Error"), LinkErrorMessage(predecessor, successor),
-                        MsgIcon::Error, MsgButtons::Ok);
+        host.MessageBox(QCoreApplication::translate("Messages", "Error"),
+                        LinkErrorMessage(predecessor, successor), MsgIcon::Error, MsgButtons::Ok);
         return false;
     }
     TaskTable &table = project.taskTable;

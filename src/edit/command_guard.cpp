@@ -1,5 +1,6 @@
 #include "command_guard.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <vector>
 
@@ -102,8 +103,8 @@ void RunCommand(Prompts &prompts, const std::function<void()> &command, CommandK
     try {
         command();
     } catch (...) {
-        prompts.MessageBox(QStringLiteral("Error"), ErrorMessage(std::current_exception()),
-                           MsgIcon::Error, MsgButtons::Ok);
+        prompts.MessageBox(QCoreApplication::translate("Messages", "Error"),
+                           ErrorMessage(std::current_exception()), MsgIcon::Error, MsgButtons::Ok);
     }
 }
 

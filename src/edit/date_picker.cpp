@@ -3,6 +3,7 @@
 #include "edit/command_guard.h"
 #include "schedule/recalc.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 namespace morvaine {
@@ -69,7 +70,8 @@ bool isDateColumn(int column)
 // A date changed through the picker is undone as a change of its cell ("Undo Start").
 void nameAfterCell(int column)
 {
-    NameCommand(column == ColStart ? QStringLiteral("Start") : QStringLiteral("End"));
+    NameCommand(column == ColStart ? QCoreApplication::translate("TaskTable", "Start")
+                                   : QCoreApplication::translate("TaskTable", "End"));
 }
 
 void recalcCurrentCell(Project &project, Host &host)

@@ -2,6 +2,7 @@
 
 #include <QDate>
 
+#include <QCoreApplication>
 #include <optional>
 #include <vector>
 
@@ -100,21 +101,24 @@ ForeignDates AdoptForeignDates(Project &project, Prompts &prompts, QString *foun
     }
 
     if (found.isEmpty()) {
-        prompts.MessageBox(QStringLiteral("Warning"),
-                           QStringLiteral("Some dates of this plan do not read as %1, and no "
-                                          "other date format reads them all, so they are left "
-                                          "as they are.")
+        prompts.MessageBox(QCoreApplication::translate("ForeignDates", "Warning"),
+                           QCoreApplication::translate(
+                               "ForeignDates", "Some dates of this plan do not read as %1, and no "
+                                               "other date format reads them all, so they are left "
+                                               "as they are.")
                                .arg(own),
                            MsgIcon::Warning, MsgButtons::Ok);
         return ForeignDates::Unreadable;
     }
     if (!disagreeing.isEmpty()) {
-        prompts.MessageBox(QStringLiteral("Warning"),
-                           QStringLiteral("The dates of this plan do not read as %1. They read "
-                                          "as %2 alike, which give different days, so they are "
-                                          "left as they are.")
-                               .arg(own, disagreeing.join(QStringLiteral(" or "))),
-                           MsgIcon::Warning, MsgButtons::Ok);
+        prompts.MessageBox(
+            QCoreApplication::translate("ForeignDates", "Warning"),
+            QCoreApplication::translate("ForeignDates",
+                                        "The dates of this plan do not read as %1. They read "
+                                        "as %2 alike, which give different days, so they are "
+                                        "left as they are.")
+                .arg(own, disagreeing.join(QCoreApplication::translate("ForeignDates", " or "))),
+            MsgIcon::Warning, MsgButtons::Ok);
         return ForeignDates::Ambiguous;
     }
 
@@ -123,11 +127,13 @@ ForeignDates AdoptForeignDates(Project &project, Prompts &prompts, QString *foun
     project.settings().markModified();
     if (foundFormat)
         *foundFormat = found;
-    prompts.MessageBox(QStringLiteral("Info"),
-                       QStringLiteral("The dates of this plan were written as %1. They have been "
-                                      "rewritten as %2.")
-                           .arg(found, own),
-                       MsgIcon::Information, MsgButtons::Ok);
+    prompts.MessageBox(
+        QCoreApplication::translate("ForeignDates", "Info"),
+        QCoreApplication::translate("ForeignDates",
+                                    "The dates of this plan were written as %1. They have been "
+                                    "rewritten as %2.")
+            .arg(found, own),
+        MsgIcon::Information, MsgButtons::Ok);
     return ForeignDates::Converted;
 }
 

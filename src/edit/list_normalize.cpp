@@ -1,6 +1,7 @@
 #include "list_normalize.h"
 
 #include "model/project_file.h"
+#include <QCoreApplication>
 
 namespace morvaine {
 
@@ -33,7 +34,8 @@ QString fitList(Host &host, const QString &list)
         return list;
     QString head = CutToProjectFileCell(list);
     head.truncate(head.lastIndexOf(QLatin1Char(';')) + 1);
-    host.MessageBox(QStringLiteral("Warning"), CellCutMessage(), MsgIcon::Warning, MsgButtons::Ok);
+    host.MessageBox(QCoreApplication::translate("Messages", "Warning"), CellCutMessage(),
+                    MsgIcon::Warning, MsgButtons::Ok);
     return head;
 }
 

@@ -52,7 +52,8 @@ QString MakeFolder(const QString &folder)
     if (info.isDir())
         return {};
     if (info.exists())
-        return QStringLiteral("%1 is not a folder").arg(QDir::toNativeSeparators(folder));
+        return QCoreApplication::translate("Recovery", "%1 is not a folder")
+            .arg(QDir::toNativeSeparators(folder));
     const QString parent = info.absolutePath();
     if (parent != info.absoluteFilePath()) {
         const QString reason = MakeFolder(parent);
@@ -64,12 +65,13 @@ QString MakeFolder(const QString &folder)
     return {};
 }
 
-// Messages while a copy is tried: only whether loading showed an error counts.
+// Messages while a copy is tried: only whether loading showed an error counts, told by
+// its icon, which is the same in every language.
 class SilentHost : public Host {
 public:
-    MsgAnswer MessageBox(const QString &title, const QString &, MsgIcon, MsgButtons) override
+    MsgAnswer MessageBox(const QString &, const QString &, MsgIcon icon, MsgButtons) override
     {
-        if (title == QLatin1String("Error"))
+        if (icon == MsgIcon::Error)
             failed = true;
         return MsgAnswer::Ok;
     }
@@ -130,9 +132,11 @@ std::unique_ptr<QLockFile> LockRecoveryCopy(const QString &copyPath, QString *re
     lock->setStaleLockTime(0);
     if (!lock->tryLock(0)) {
         if (reason)
-            *reason = lock->error() == QLockFile::LockFailedError
-                          ? QStringLiteral("the copy is in use by another window")
-                          : QStringLiteral("the lock file cannot be written");
+            *reason =
+                lock->error() == QLockFile::LockFailedError
+                    ? QCoreApplication::translate("Recovery",
+                                                  "the copy is in use by another window")
+                    : QCoreApplication::translate("Recovery", "the lock file cannot be written");
         return nullptr;
     }
     QFile::setPermissions(copyPath + LockSuffix, OwnerOnly);
@@ -152,7 +156,7 @@ QString WriteRecoveryCopy(const Project &project, const QString &projectPath,
     if (owner.write(projectPath.toUtf8()) < 0 || !owner.flush() || !owner.commit())
         return owner.errorString();
     if (!WriteProjectFile(project, copyPath))
-        return QStringLiteral("the copy cannot be written");
+        return QCoreApplication::translate("Recovery", "the copy cannot be written");
     // The folder is closed to others; the file is too, in case it is ever moved.
     QFile::setPermissions(copyPath, OwnerOnly);
     return {};
@@ -203,9 +207,10 @@ bool RecoverProject(Project &project, Host &host, const RecoveryCopy &copy)
                 QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
             QFile::rename(copy.copyPath, aside);
             QFile::remove(OwnerPath(copy.copyPath));
-            host.MessageBox(QStringLiteral("Error"),
-                            QStringLiteral("The recovery copy could not be read. It was kept "
-                                           "as %1.")
+            host.MessageBox(QCoreApplication::translate("Recovery", "Error"),
+                            QCoreApplication::translate(
+                                "Recovery", "The recovery copy could not be read. It was kept "
+                                            "as %1.")
                                 .arg(QDir::toNativeSeparators(aside)),
                             MsgIcon::Error, MsgButtons::Ok);
             return false;
@@ -226,9 +231,11 @@ bool RecoverProject(Project &project, Host &host, const RecoveryCopy &copy)
 
 QString RecoveryQuestion(const RecoveryCopy &copy)
 {
-    const QString name = copy.projectPath.isEmpty() ? QStringLiteral("an untitled plan")
-                                                    : QFileInfo(copy.projectPath).fileName();
-    return QStringLiteral("Morvaine was closed without saving %1. Recover the unsaved changes?")
+    const QString name = copy.projectPath.isEmpty()
+                             ? QCoreApplication::translate("Recovery", "an untitled plan")
+                             : QFileInfo(copy.projectPath).fileName();
+    return QCoreApplication::translate(
+               "Recovery", "Morvaine was closed without saving %1. Recover the unsaved changes?")
         .arg(name);
 }
 

@@ -16,6 +16,7 @@
 #include <unistd.h>
 #endif
 
+#include <QCoreApplication>
 #include <charconv>
 #include <string>
 #include <vector>
@@ -504,7 +505,8 @@ private:
 
 void showError(Prompts &prompts, const QString &text)
 {
-    prompts.MessageBox(QStringLiteral("Error"), text, MsgIcon::Error, MsgButtons::Ok);
+    prompts.MessageBox(QCoreApplication::translate("Messages", "Error"), text, MsgIcon::Error,
+                       MsgButtons::Ok);
 }
 
 } // namespace
@@ -525,7 +527,8 @@ void ExportMsProjectXml(const Project &project, Prompts &prompts, const QString 
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
         file.error() != QFileDevice::NoError || !file.commit()) {
         file.cancelWriting();
-        showError(prompts, QStringLiteral("Cannot write the file '%1'.").arg(path));
+        showError(prompts,
+                  QCoreApplication::translate("Export", "Cannot write the file '%1'.").arg(path));
         return;
     }
     syncFolder(path);

@@ -15,6 +15,7 @@
 #include <QHash>
 #include <QSet>
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -39,7 +40,8 @@ using msp::Task;
 
 void showError(Prompts &prompts, const QString &text)
 {
-    prompts.MessageBox(QStringLiteral("Error"), text, MsgIcon::Error, MsgButtons::Ok);
+    prompts.MessageBox(QCoreApplication::translate("Messages", "Error"), text, MsgIcon::Error,
+                       MsgButtons::Ok);
 }
 
 // Passes messages through to the real host while the new project is recalculated;
@@ -181,9 +183,11 @@ struct Notes {
 };
 
 // "1 link" or "3 links".
-QString counted(int n, const char *singular, const char *plural)
+// "1 link", "3 links": one text for one, a plural text (with its forms) for more.
+QString counted(int n, const char *one, const char *many)
 {
-    return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? singular : plural);
+    return n == 1 ? QCoreApplication::translate("MsProjectImport", one)
+                  : QCoreApplication::translate("MsProjectImport", many, nullptr, n);
 }
 
 QString notesText(const Notes &notes)
@@ -191,33 +195,51 @@ QString notesText(const Notes &notes)
     QStringList lines;
     if (notes.changedLinks > 0) {
         QStringList how;
-        const char *const names[] = {"finish-to-finish", "", "start-to-finish", "start-to-start"};
+        const char *const names[] = {QT_TRANSLATE_NOOP("MsProjectImport", "finish-to-finish"), "",
+                                     QT_TRANSLATE_NOOP("MsProjectImport", "start-to-finish"),
+                                     QT_TRANSLATE_NOOP("MsProjectImport", "start-to-start")};
         for (int type : {StartToStart, FinishToFinish, StartToFinish})
             if (notes.byType[type] > 0)
                 how << QStringLiteral("%1 %2")
                            .arg(notes.byType[type])
-                           .arg(QLatin1String(names[type]));
+                           .arg(QCoreApplication::translate("MsProjectImport", names[type]));
         if (notes.lagged > 0)
-            how << QStringLiteral("%1 with a lag or lead").arg(notes.lagged);
-        lines << QStringLiteral("%1 of %2 %3 changed to finish-to-start without lag (%4).")
+            how << QCoreApplication::translate("MsProjectImport", "%1 with a lag or lead")
+                       .arg(notes.lagged);
+        lines << (notes.changedLinks == 1
+                      ? QCoreApplication::translate(
+                            "MsProjectImport",
+                            "%1 of %2 was changed to finish-to-start without lag (%3).")
+                      : QCoreApplication::translate(
+                            "MsProjectImport",
+                            "%1 of %2 were changed to finish-to-start without lag (%3)."))
                      .arg(notes.changedLinks)
-                     .arg(counted(notes.links, "link", "links"),
-                          QLatin1String(notes.changedLinks == 1 ? "was" : "were"),
+                     .arg(counted(notes.links, QT_TRANSLATE_NOOP("MsProjectImport", "1 link"),
+                                  QT_TRANSLATE_N_NOOP("MsProjectImport", "%n links")),
                           how.join(QLatin1String(", ")));
     }
     if (notes.droppedLinks > 0)
-        lines << QStringLiteral("%1 to tasks outside the plan left out.")
-                     .arg(counted(notes.droppedLinks, "link", "links"));
+        lines << QCoreApplication::translate("MsProjectImport",
+                                             "%1 to tasks outside the plan left out.")
+                     .arg(counted(notes.droppedLinks,
+                                  QT_TRANSLATE_NOOP("MsProjectImport", "1 link"),
+                                  QT_TRANSLATE_N_NOOP("MsProjectImport", "%n links")));
     if (notes.renamedResources > 0)
-        lines << QStringLiteral("%1 renamed: the characters ', . ; :' became blanks, and names "
-                                "were made unique.")
-                     .arg(counted(notes.renamedResources, "resource", "resources"));
+        lines << QCoreApplication::translate("MsProjectImport",
+                                             "%1 renamed: the characters ', . ; :' became "
+                                             "blanks, and names were made unique.")
+                     .arg(counted(notes.renamedResources,
+                                  QT_TRANSLATE_NOOP("MsProjectImport", "1 resource"),
+                                  QT_TRANSLATE_N_NOOP("MsProjectImport", "%n resources")));
     if (notes.noWorkingDay)
-        lines << QStringLiteral("The calendar has no working day; Monday to Friday are used.");
+        lines << QCoreApplication::translate(
+            "MsProjectImport", "The calendar has no working day; Monday to Friday are used.");
     if (notes.movedTasks > 0)
-        lines << QStringLiteral("Dates of %1 moved to agree with the working calendar and the "
-                                "links.")
-                     .arg(counted(notes.movedTasks, "task", "tasks"));
+        lines << QCoreApplication::translate("MsProjectImport",
+                                             "Dates of %1 moved to agree with the working "
+                                             "calendar and the links.")
+                     .arg(counted(notes.movedTasks, QT_TRANSLATE_NOOP("MsProjectImport", "1 task"),
+                                  QT_TRANSLATE_N_NOOP("MsProjectImport", "%n tasks")));
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -445,13 +467,17 @@ void ImportMsProjectXml(Project &project, Host &host, const QString &path)
 {
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        showError(host, QStringLiteral("Cannot open the file '%1'.").arg(path));
+        showError(
+            host,
+            QCoreApplication::translate("MsProjectImport", "Cannot open the file '%1'.").arg(path));
         return;
     }
     // Far beyond any plan the tables can hold (a 9,999-task plan with baselines and
     // time-phased data is some tens of megabytes).
     if (file.size() > MaxFileBytes) {
-        showError(host, QStringLiteral("The file '%1' is too large for a plan.").arg(path));
+        showError(host, QCoreApplication::translate("MsProjectImport",
+                                                    "The file '%1' is too large for a plan.")
+                            .arg(path));
         return;
     }
     Document doc;
@@ -461,15 +487,17 @@ void ImportMsProjectXml(Project &project, Host &host, const QString &path)
     case msp::ReadResult::Read:
         break;
     case msp::ReadResult::NotMsProjectXml:
-        showError(host,
-                  QStringLiteral("The file '%1' is not an MS Project XML document.").arg(path));
+        showError(host, QCoreApplication::translate(
+                            "MsProjectImport", "The file '%1' is not an MS Project XML document.")
+                            .arg(path));
         return;
     case msp::ReadResult::Refused:
         showError(host, read.message);
         return;
     case msp::ReadResult::Malformed:
-        showError(host, QStringLiteral("The file '%1' is not well-formed XML: %2 (line %3, "
-                                       "column %4).")
+        showError(host, QCoreApplication::translate(
+                            "MsProjectImport", "The file '%1' is not well-formed XML: %2 (line %3, "
+                                               "column %4).")
                             .arg(path, read.message)
                             .arg(read.line)
                             .arg(read.column));
@@ -493,8 +521,9 @@ void ImportMsProjectXml(Project &project, Host &host, const QString &path)
         return;
     const bool lost =
         notes.changedLinks + notes.droppedLinks + notes.renamedResources > 0 || notes.noWorkingDay;
-    host.MessageBox(lost ? QStringLiteral("Warning") : QStringLiteral("Info"), text,
-                    lost ? MsgIcon::Warning : MsgIcon::Information, MsgButtons::Ok);
+    host.MessageBox(lost ? QCoreApplication::translate("Messages", "Warning")
+                         : QCoreApplication::translate("Messages", "Info"),
+                    text, lost ? MsgIcon::Warning : MsgIcon::Information, MsgButtons::Ok);
 }
 
 } // namespace morvaine

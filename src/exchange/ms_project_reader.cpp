@@ -6,6 +6,7 @@
 
 #include "xml_pull_reader.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace morvaine::msp {
@@ -105,7 +106,8 @@ private:
         bool ok = false;
         const int result = value.trimmed().toInt(&ok);
         if (!ok)
-            fail(QStringLiteral("'%1' on line %2 is not a valid value of <%3>.")
+            fail(QCoreApplication::translate("MsProjectImport",
+                                             "'%1' on line %2 is not a valid value of <%3>.")
                      .arg(value, line(), m_xml.name()));
         return result;
     }
@@ -119,7 +121,8 @@ private:
         bool ok = false;
         const double result = value.trimmed().toDouble(&ok);
         if (!ok || !std::isfinite(result))
-            fail(QStringLiteral("'%1' on line %2 is not a valid value of <%3>.")
+            fail(QCoreApplication::translate("MsProjectImport",
+                                             "'%1' on line %2 is not a valid value of <%3>.")
                      .arg(value, line(), m_xml.name()));
         return ok && std::isfinite(result) ? result : 0;
     }
@@ -135,7 +138,9 @@ private:
         const QStringView value = textView();
         const std::optional<DateTime> result = ParseDateTime(value);
         if (!result || result->date.year() < 1 || result->date.year() > 9999) {
-            fail(QStringLiteral("The date '%1' on line %2 is not a date of the years 1 to 9999.")
+            fail(QCoreApplication::translate(
+                     "MsProjectImport",
+                     "The date '%1' on line %2 is not a date of the years 1 to 9999.")
                      .arg(value.trimmed(), line()));
             return std::nullopt;
         }
@@ -242,7 +247,9 @@ private:
             return true;
         });
         if (!task.isNull && !IsProjectSummary(task) && ++m_taskRows > MaxTasks)
-            fail(QStringLiteral("The plan has more than %1 tasks; Morvaine holds at most %1.")
+            fail(QCoreApplication::translate(
+                     "MsProjectImport",
+                     "The plan has more than %1 tasks; Morvaine holds at most %1.")
                      .arg(MaxTasks));
         doc.tasks.push_back(std::move(task));
         return true;
@@ -254,7 +261,8 @@ private:
         const std::optional<double> minutes =
             ParseDurationMinutes(value, std::max(minutesPerDay, 1));
         if (!minutes)
-            fail(QStringLiteral("'%1' on line %2 is not a valid value of <Duration>.")
+            fail(QCoreApplication::translate("MsProjectImport",
+                                             "'%1' on line %2 is not a valid value of <Duration>.")
                      .arg(value, line()));
         return minutes;
     }
@@ -297,7 +305,9 @@ private:
             return true;
         });
         if (IsResource(resource) && ++m_resourceRows > MaxResources)
-            fail(QStringLiteral("The plan has more than %1 resources; Morvaine holds at most %1.")
+            fail(QCoreApplication::translate(
+                     "MsProjectImport",
+                     "The plan has more than %1 resources; Morvaine holds at most %1.")
                      .arg(MaxResources));
         doc.resources.push_back(std::move(resource));
         return true;

@@ -4,6 +4,7 @@
 #include <QStringDecoder>
 #include <QVarLengthArray>
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 
@@ -26,7 +27,7 @@ constexpr bool forbidden(char16_t c)
 
 QString forbiddenMessage(QChar c)
 {
-    return QStringLiteral("the character U+%1 is not allowed in XML")
+    return QCoreApplication::translate("XmlReader", "the character U+%1 is not allowed in XML")
         .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0')));
 }
 
@@ -101,7 +102,7 @@ XmlPullReader::XmlPullReader(const QByteArray &bytes)
     m_data = m_text.constData();
     m_size = m_text.size();
     if (decoder.hasError())
-        fail(QStringLiteral("the file is not valid %1 text")
+        fail(QCoreApplication::translate("XmlReader", "the file is not valid %1 text")
                  .arg(encoding == QStringDecoder::Utf8 ? QLatin1String("UTF-8")
                                                        : QLatin1String("UTF-16")),
              0);
@@ -189,7 +190,7 @@ bool XmlPullReader::readName(QStringView &name)
     const QChar first = name.isEmpty() ? QChar() : name.front();
     if (name.isEmpty() || first.isDigit() || first == QLatin1Char('-') ||
         first == QLatin1Char('.') || first == QLatin1Char(':')) {
-        fail(QStringLiteral("a name was expected"), from);
+        fail(QCoreApplication::translate("XmlReader", "a name was expected"), from);
         return false;
     }
     return true;
@@ -199,7 +200,9 @@ bool XmlPullReader::skipUntil(QStringView end, const char *what)
 {
     const qsizetype found = QStringView(m_data, m_size).indexOf(end, m_pos);
     if (found < 0) {
-        fail(QStringLiteral("the %1 is not closed").arg(QLatin1String(what)), m_pos);
+        fail(QCoreApplication::translate("XmlReader", "the %1 is not closed")
+                 .arg(QCoreApplication::translate("XmlReader", what)),
+             m_pos);
         return false;
     }
     for (qsizetype i = m_pos; i < found; ++i)
@@ -241,7 +244,8 @@ bool XmlPullReader::appendText(QStringView raw, QString &out, bool attribute)
         }
         if (!attribute && c == QLatin1Char('>') && i >= 2 && raw[i - 1] == QLatin1Char(']') &&
             raw[i - 2] == QLatin1Char(']')) {
-            fail(QStringLiteral("']]>' outside a CDATA section"), raw.data() - m_data + i - 2);
+            fail(QCoreApplication::translate("XmlReader", "']]>' outside a CDATA section"),
+                 raw.data() - m_data + i - 2);
             return false;
         }
         if (c != QLatin1Char('&')) {
@@ -267,12 +271,16 @@ bool XmlPullReader::appendText(QStringView raw, QString &out, bool attribute)
             bool ok = false;
             const uint code = entity.mid(hex ? 2 : 1).toUInt(&ok, hex ? 16 : 10);
             if (!ok || code == 0 || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-                fail(QStringLiteral("'&%1;' is not a character").arg(entity), at);
+                fail(QCoreApplication::translate("XmlReader", "'&%1;' is not a character")
+                         .arg(entity),
+                     at);
                 return false;
             }
             out.append(QString::fromUcs4(reinterpret_cast<const char32_t *>(&code), 1));
         } else {
-            fail(QStringLiteral("the entity '&%1;' is not declared").arg(entity.left(40)), at);
+            fail(QCoreApplication::translate("XmlReader", "the entity '&%1;' is not declared")
+                     .arg(entity.left(40)),
+                 at);
             return false;
         }
         i = semicolon;
@@ -288,7 +296,8 @@ bool XmlPullReader::readStartTag()
         return false;
     const qsizetype colon = m_nameColon;
     if (m_open.isEmpty() && m_rootSeen) {
-        fail(QStringLiteral("there is more than one root element"), m_tagAt);
+        fail(QCoreApplication::translate("XmlReader", "there is more than one root element"),
+             m_tagAt);
         return false;
     }
     const qsizetype nsCount = m_namespaces.size();
@@ -297,7 +306,9 @@ bool XmlPullReader::readStartTag()
     for (;;) {
         skipBlanks();
         if (m_pos >= m_size) {
-            fail(QStringLiteral("the tag <%1> is not closed").arg(qualified), m_tagAt);
+            fail(QCoreApplication::translate("XmlReader", "the tag <%1> is not closed")
+                     .arg(qualified),
+                 m_tagAt);
             return false;
         }
         if (m_data[m_pos] == QLatin1Char('>')) {
@@ -306,7 +317,7 @@ bool XmlPullReader::readStartTag()
         }
         if (m_data[m_pos] == QLatin1Char('/')) {
             if (m_pos + 1 >= m_size || m_data[m_pos + 1] != QLatin1Char('>')) {
-                fail(QStringLiteral("'>' was expected"), m_pos + 1);
+                fail(QCoreApplication::translate("XmlReader", "'>' was expected"), m_pos + 1);
                 return false;
             }
             m_pos += 2;
@@ -315,31 +326,35 @@ bool XmlPullReader::readStartTag()
         }
         QStringView attribute;
         if (!isBlank(m_data[m_pos - 1]) || !readName(attribute)) {
-            fail(QStringLiteral("an attribute was expected"), m_pos);
+            fail(QCoreApplication::translate("XmlReader", "an attribute was expected"), m_pos);
             return false;
         }
         if (std::find(attributes.begin(), attributes.end(), attribute) != attributes.end()) {
-            fail(QStringLiteral("the attribute '%1' is repeated").arg(attribute), m_pos);
+            fail(QCoreApplication::translate("XmlReader", "the attribute '%1' is repeated")
+                     .arg(attribute),
+                 m_pos);
             return false;
         }
         attributes.append(attribute);
         skipBlanks();
         if (m_pos >= m_size || m_data[m_pos] != QLatin1Char('=')) {
-            fail(QStringLiteral("'=' was expected"), m_pos);
+            fail(QCoreApplication::translate("XmlReader", "'=' was expected"), m_pos);
             return false;
         }
         ++m_pos;
         skipBlanks();
         const QChar quote = m_pos < m_size ? m_data[m_pos] : QChar();
         if (quote != QLatin1Char('"') && quote != QLatin1Char('\'')) {
-            fail(QStringLiteral("a quoted value was expected"), m_pos);
+            fail(QCoreApplication::translate("XmlReader", "a quoted value was expected"), m_pos);
             return false;
         }
         const qsizetype end = QStringView(m_data, m_size).indexOf(quote, m_pos + 1);
         const QStringView raw =
             end < 0 ? QStringView() : QStringView(m_data + m_pos + 1, end - m_pos - 1);
         if (end < 0 || raw.contains(QLatin1Char('<'))) {
-            fail(QStringLiteral("the value of '%1' is not closed").arg(attribute), m_pos);
+            fail(QCoreApplication::translate("XmlReader", "the value of '%1' is not closed")
+                     .arg(attribute),
+                 m_pos);
             return false;
         }
         QString value;
@@ -363,11 +378,15 @@ bool XmlPullReader::readStartTag()
         if (local.isEmpty() || local.contains(QLatin1Char(':')) || !inName(local.front()) ||
             local.front().isDigit() || local.front() == QLatin1Char('-') ||
             local.front() == QLatin1Char('.')) {
-            fail(QStringLiteral("'%1' is not a valid name").arg(name), m_tagAt);
+            fail(QCoreApplication::translate("XmlReader", "'%1' is not a valid name").arg(name),
+                 m_tagAt);
             return false;
         }
         if (prefix != QLatin1String("xml") && !declared(prefix)) {
-            fail(QStringLiteral("the namespace prefix '%1' is not declared").arg(prefix), m_tagAt);
+            fail(QCoreApplication::translate("XmlReader",
+                                             "the namespace prefix '%1' is not declared")
+                     .arg(prefix),
+                 m_tagAt);
             return false;
         }
     }
@@ -398,14 +417,16 @@ bool XmlPullReader::readEndTag()
         return false;
     skipBlanks();
     if (m_pos >= m_size || m_data[m_pos] != QLatin1Char('>')) {
-        fail(QStringLiteral("'>' was expected"), m_pos);
+        fail(QCoreApplication::translate("XmlReader", "'>' was expected"), m_pos);
         return false;
     }
     ++m_pos;
     if (m_open.isEmpty() || m_open.constLast().qualifiedName != qualified) {
-        fail(m_open.isEmpty() ? QStringLiteral("the end tag </%1> has no start tag").arg(qualified)
-                              : QStringLiteral("the end tag </%1> does not match <%2>")
-                                    .arg(qualified, m_open.constLast().qualifiedName),
+        fail(m_open.isEmpty()
+                 ? QCoreApplication::translate("XmlReader", "the end tag </%1> has no start tag")
+                       .arg(qualified)
+                 : QCoreApplication::translate("XmlReader", "the end tag </%1> does not match <%2>")
+                       .arg(qualified, m_open.constLast().qualifiedName),
              at);
         return false;
     }
@@ -424,11 +445,12 @@ XmlPullReader::Token XmlPullReader::next()
     while (m_error.isEmpty()) {
         if (m_pos >= m_size) {
             if (!m_open.isEmpty())
-                fail(QStringLiteral("the document ends before </%1>")
+                fail(QCoreApplication::translate("XmlReader", "the document ends before </%1>")
                          .arg(m_open.constLast().qualifiedName),
                      m_size);
             else if (!m_rootSeen)
-                fail(QStringLiteral("the document has no element"), m_size);
+                fail(QCoreApplication::translate("XmlReader", "the document has no element"),
+                     m_size);
             return m_error.isEmpty() ? Token::Eof : Token::Error;
         }
         if (m_data[m_pos] != QLatin1Char('<')) {
@@ -437,7 +459,8 @@ XmlPullReader::Token XmlPullReader::next()
             const QStringView raw = all.mid(m_pos, end - m_pos);
             if (m_open.isEmpty()) {
                 if (!std::all_of(raw.begin(), raw.end(), isBlank)) {
-                    fail(QStringLiteral("text outside the root element"), m_pos);
+                    fail(QCoreApplication::translate("XmlReader", "text outside the root element"),
+                         m_pos);
                     break;
                 }
                 m_pos = end;
@@ -466,33 +489,37 @@ XmlPullReader::Token XmlPullReader::next()
             return readStartTag() ? Token::Start : Token::Error;
         const QStringView rest = all.mid(m_pos);
         if (kind == QLatin1Char('?')) {
-            if (!skipUntil(u"?>", "processing instruction"))
+            if (!skipUntil(u"?>", QT_TRANSLATE_NOOP("XmlReader", "processing instruction")))
                 break;
         } else if (rest.startsWith(u"<!--")) {
             const qsizetype from = m_pos += 4;
-            if (!skipUntil(u"-->", "comment"))
+            if (!skipUntil(u"-->", QT_TRANSLATE_NOOP("XmlReader", "comment")))
                 break;
             // "--" may not stand inside a comment, nor "-" at its end.
             const qsizetype dashes = all.mid(from, m_pos - from).indexOf(u"--");
             if (dashes != m_pos - 3 - from) {
-                fail(QStringLiteral("'--' inside a comment"), from + dashes);
+                fail(QCoreApplication::translate("XmlReader", "'--' inside a comment"),
+                     from + dashes);
                 break;
             }
         } else if (rest.startsWith(u"<![CDATA[")) {
             const qsizetype from = m_pos + 9;
             if (m_open.isEmpty()) {
-                fail(QStringLiteral("text outside the root element"), m_pos);
+                fail(QCoreApplication::translate("XmlReader", "text outside the root element"),
+                     m_pos);
                 break;
             }
             m_pos = from;
-            if (!skipUntil(u"]]>", "CDATA section"))
+            if (!skipUntil(u"]]>", QT_TRANSLATE_NOOP("XmlReader", "CDATA section")))
                 break;
             m_chars = all.mid(from, m_pos - 3 - from).toString();
             return Token::Text;
         } else {
             // A document type declaration may declare entities: never read one.
             m_documentType = true;
-            fail(QStringLiteral("the document has a document type declaration"), m_pos);
+            fail(QCoreApplication::translate("XmlReader",
+                                             "the document has a document type declaration"),
+                 m_pos);
             break;
         }
     }

@@ -1,5 +1,6 @@
 #include "convert.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 #include <QRegularExpression>
@@ -39,13 +40,21 @@ int StrToInt(const QString &text)
     if (!trimmed.isEmpty() && !trimmed.contains(QLatin1Char(' ')))
         value = trimmed.toInt(&ok, 10);
     if (!ok)
-        throw ConversionError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+        throw ConversionError(
+            QCoreApplication::translate("Conversion", "'%1' is not a valid integer value")
+                .arg(text));
     return value;
 }
 
-QString ShortDateFormat() { return formatStore(); }
+QString ShortDateFormat()
+{
+    return formatStore();
+}
 
-void SetShortDateFormat(const QString &format) { formatStore() = format; }
+void SetShortDateFormat(const QString &format)
+{
+    formatStore() = format;
+}
 
 QString DateToStr(TDateTime date)
 {
@@ -56,14 +65,24 @@ TDateTime StrToDate(const QString &text)
 {
     const QDate day = QDate::fromString(text.trimmed(), formatStore());
     if (!day.isValid() || day.year() < 1 || day.year() > 9999)
-        throw ConversionError(QStringLiteral("'%1' is not a valid date").arg(text));
+        throw ConversionError(
+            QCoreApplication::translate("Conversion", "'%1' is not a valid date").arg(text));
     return static_cast<TDateTime>(epoch().daysTo(day));
 }
 
-TDateTime Date() { return static_cast<TDateTime>(epoch().daysTo(QDate::currentDate())); }
+TDateTime Date()
+{
+    return static_cast<TDateTime>(epoch().daysTo(QDate::currentDate()));
+}
 
-TDateTime MinDateValue() { return static_cast<TDateTime>(epoch().daysTo(QDate(1, 1, 1))); }
+TDateTime MinDateValue()
+{
+    return static_cast<TDateTime>(epoch().daysTo(QDate(1, 1, 1)));
+}
 
-TDateTime MaxDateValue() { return static_cast<TDateTime>(epoch().daysTo(QDate(9999, 12, 31))); }
+TDateTime MaxDateValue()
+{
+    return static_cast<TDateTime>(epoch().daysTo(QDate(9999, 12, 31)));
+}
 
 } // namespace morvaine

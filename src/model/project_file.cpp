@@ -30,6 +30,7 @@
 #include <cerrno>
 
 #ifdef Q_OS_UNIX
+#include <QCoreApplication>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -52,17 +53,20 @@ WriteLimiter &writeLimiter()
 
 void showError(Host &host, const QString &text)
 {
-    host.MessageBox(QStringLiteral("Error"), text, MsgIcon::Error, MsgButtons::Ok);
+    host.MessageBox(QCoreApplication::translate("Messages", "Error"), text, MsgIcon::Error,
+                    MsgButtons::Ok);
 }
 
 QString saveError(int code)
 {
-    return QStringLiteral("Error saving the file. Code #%1").arg(code, 4, 10, QLatin1Char('0'));
+    return QCoreApplication::translate("ProjectFile", "Error saving the file. Code #%1")
+        .arg(code, 4, 10, QLatin1Char('0'));
 }
 
 QString openError(int code)
 {
-    return QStringLiteral("Error opening the file. Code #%1").arg(code, 4, 10, QLatin1Char('0'));
+    return QCoreApplication::translate("ProjectFile", "Error opening the file. Code #%1")
+        .arg(code, 4, 10, QLatin1Char('0'));
 }
 
 // Writes into the save file; a write that cannot be made whole marks the save failed.
@@ -163,7 +167,7 @@ void syncFolder(const QString &path)
 // it between the check and the read. Returns why the file cannot be read, or nothing.
 QString openRegularFile(QFile &file, const QString &path)
 {
-    const QString notRegular = QStringLiteral("not a regular file");
+    const QString notRegular = QCoreApplication::translate("ProjectFile", "not a regular file");
 #ifdef Q_OS_UNIX
     const QByteArray name = EncodePath(path);
     if (name.isEmpty())
@@ -257,13 +261,23 @@ CellsResult readCells(Reader &reader, Host &host, CellTable &table, qint32 colum
 // The header of a column, as the message about a cell too long names it.
 QString columnName(const CellTable &table, int column)
 {
-    static const char *const taskColumns[] = {"",      "Task",       "Duration", "Start",
-                                              "End",   "Forerunner", "Resource", "Completion",
-                                              "Level", "Veha",       "Settings"};
-    static const char *const resourceColumns[] = {"", "Name", "Cost/Hour", "Address"};
+    static const char *const taskColumns[] = {"",
+                                              QT_TRANSLATE_NOOP("TaskTable", "Task"),
+                                              QT_TRANSLATE_NOOP("TaskTable", "Duration"),
+                                              QT_TRANSLATE_NOOP("TaskTable", "Start"),
+                                              QT_TRANSLATE_NOOP("TaskTable", "End"),
+                                              QT_TRANSLATE_NOOP("TaskTable", "Forerunner"),
+                                              QT_TRANSLATE_NOOP("TaskTable", "Resource"),
+                                              QT_TRANSLATE_NOOP("TaskTable", "Completion"),
+                                              QT_TRANSLATE_NOOP("TaskTable", "Level"),
+                                              QT_TRANSLATE_NOOP("TaskTable", "Veha"),
+                                              QT_TRANSLATE_NOOP("TaskTable", "Settings")};
+    static const char *const resourceColumns[] = {"", QT_TRANSLATE_NOOP("ResourceTable", "Name"),
+                                                  QT_TRANSLATE_NOOP("ResourceTable", "Cost/Hour"),
+                                                  QT_TRANSLATE_NOOP("ResourceTable", "Address")};
     if (table.columnCount() == TaskTable::Columns)
-        return QLatin1String(taskColumns[column]);
-    return QLatin1String(resourceColumns[column]);
+        return QCoreApplication::translate("TaskTable", taskColumns[column]);
+    return QCoreApplication::translate("ResourceTable", resourceColumns[column]);
 }
 
 // The first stored cell too long for the file, told as the user sees it; empty when
@@ -276,9 +290,9 @@ QString cellTooLong(const Project &project)
             if (FitsProjectFileCell(project.taskTable.cell(column, row)))
                 continue;
             if (column == ColSettings)
-                return QStringLiteral("the setting \"%1\"")
+                return QCoreApplication::translate("ProjectFile", "the setting \"%1\"")
                     .arg(project.taskTable.cell(column, row - 1));
-            return QStringLiteral("task %1, column \"%2\"")
+            return QCoreApplication::translate("ProjectFile", "task %1, column \"%2\"")
                 .arg(row)
                 .arg(columnName(project.taskTable, column));
         }
@@ -287,7 +301,7 @@ QString cellTooLong(const Project &project)
     for (int column = 1; column < ResourceTable::Columns; ++column)
         for (int row = 1; row < resourceRows; ++row)
             if (!FitsProjectFileCell(project.resourceTable.cell(column, row)))
-                return QStringLiteral("resource %1, column \"%2\"")
+                return QCoreApplication::translate("ProjectFile", "resource %1, column \"%2\"")
                     .arg(row)
                     .arg(columnName(project.resourceTable, column));
     return QString();
@@ -332,8 +346,9 @@ QString CutToProjectFileCell(const QString &text)
 
 QString CellCutMessage()
 {
-    return QStringLiteral("The text was too long for one cell and was cut to the %1 bytes a "
-                          "project file holds in a cell.")
+    return QCoreApplication::translate(
+               "ProjectFile", "The text was too long for one cell and was cut to the %1 bytes a "
+                              "project file holds in a cell.")
         .arg(MaxCellBytes);
 }
 
@@ -342,11 +357,16 @@ int CutCellsToProjectFile(Project &project, Prompts &prompts)
     const int cut = cutCells(project.taskTable) + cutCells(project.resourceTable);
     if (cut > 0)
         prompts.MessageBox(
-            QStringLiteral("Warning"),
-            (cut == 1 ? QStringLiteral("1 text was") : QStringLiteral("%1 texts were").arg(cut)) +
-                QStringLiteral(" too long for one cell and cut to the %1 bytes "
-                               "a project file holds in a cell.")
-                    .arg(MaxCellBytes),
+            QCoreApplication::translate("Messages", "Warning"),
+            (cut == 1 ? QCoreApplication::translate("ProjectFile",
+                                                    "1 text was too long for one cell and cut to "
+                                                    "the %1 bytes a project file holds in a cell.")
+                      : QCoreApplication::translate("ProjectFile",
+                                                    "%n texts were too long for one cell and cut "
+                                                    "to the %1 bytes a project file holds in a "
+                                                    "cell.",
+                                                    nullptr, cut))
+                .arg(MaxCellBytes),
             MsgIcon::Warning, MsgButtons::Ok);
     return cut;
 }
@@ -391,11 +411,13 @@ void SaveProject(Project &project, Host &host, const QString &mode)
     // A file with a cell the reader refuses could never be opened again.
     const QString tooLong = cellTooLong(project);
     if (!tooLong.isEmpty()) {
-        showError(host, QStringLiteral("Error saving the file. The text of %1 is longer than "
-                                       "the %2 bytes a project file holds in a cell; shorten it "
-                                       "and save again.")
-                            .arg(tooLong)
-                            .arg(MaxCellBytes));
+        showError(host,
+                  QCoreApplication::translate(
+                      "ProjectFile", "Error saving the file. The text of %1 is longer than "
+                                     "the %2 bytes a project file holds in a cell; shorten it "
+                                     "and save again.")
+                      .arg(tooLong)
+                      .arg(MaxCellBytes));
         return;
     }
 
@@ -504,7 +526,9 @@ void LoadProject(Project &project, Host &host, const QString &path)
         return;
     }
     if (static_cast<quint32>(magic) != Magic) {
-        showError(host, QStringLiteral("Error opening the file. Unknown file format. Code #0005"));
+        showError(host,
+                  QCoreApplication::translate(
+                      "ProjectFile", "Error opening the file. Unknown file format. Code #0005"));
         return;
     }
     qint32 version = 0;
@@ -513,7 +537,8 @@ void LoadProject(Project &project, Host &host, const QString &path)
         return;
     }
     if (version != Version) {
-        showError(host, QStringLiteral(
+        showError(host, QCoreApplication::translate(
+                            "ProjectFile",
                             "Error opening the file. Unknown version file format. Code #0006"));
         return;
     }
@@ -526,7 +551,9 @@ void LoadProject(Project &project, Host &host, const QString &path)
     // Counts beyond the tables (or negative) are not a file this program wrote.
     if (taskColumns < 0 || taskColumns > TaskTable::Columns || taskRows < 0 ||
         taskRows > TaskTable::Rows) {
-        showError(host, QStringLiteral("Error opening the file. Unknown file format. Code #0005"));
+        showError(host,
+                  QCoreApplication::translate(
+                      "ProjectFile", "Error opening the file. Unknown file format. Code #0005"));
         return;
     }
 

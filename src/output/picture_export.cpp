@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QSaveFile>
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace morvaine {
@@ -22,14 +23,16 @@ constexpr qint64 BandBytes = 1024 * 1024;
 
 QString ExportError(const QString &code)
 {
-    return QStringLiteral("Error exporting the image to a file. Very large project. Zoom out the "
-                          "Gantt chart and try again. Code #") +
+    return QCoreApplication::translate(
+               "Export", "Error exporting the image to a file. Very large project. Zoom out the "
+                         "Gantt chart and try again. Code #") +
            code;
 }
 
 void ShowError(Prompts &prompts, const QString &code)
 {
-    prompts.MessageBox(QStringLiteral("Error"), ExportError(code), MsgIcon::Error, MsgButtons::Ok);
+    prompts.MessageBox(QCoreApplication::translate("Messages", "Error"), ExportError(code),
+                       MsgIcon::Error, MsgButtons::Ok);
 }
 
 } // namespace
@@ -109,8 +112,9 @@ bool ExportPicture(const Project &project, const GridGeometry &grid, PageCellPai
                                          QStringLiteral(": ") + file.errorString()
                                    : QString();
         file.cancelWriting();
-        prompts.MessageBox(QStringLiteral("Error"), ExportError(QStringLiteral("0031")) + reason,
-                           MsgIcon::Error, MsgButtons::Ok);
+        prompts.MessageBox(QCoreApplication::translate("Messages", "Error"),
+                           ExportError(QStringLiteral("0031")) + reason, MsgIcon::Error,
+                           MsgButtons::Ok);
         return false;
     }
     return true;

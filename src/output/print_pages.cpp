@@ -3,6 +3,7 @@
 #include "output/project_pages.h"
 #include "views/canvas.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -103,10 +104,11 @@ bool ExportPdf(Project &project, Host &host, const GridGeometry &grid, const QSt
         const QString reason =
             file.error() != QFileDevice::NoError ? file.errorString() : QString();
         file.cancelWriting();
-        host.MessageBox(QStringLiteral("Error"),
-                        QStringLiteral("Cannot write the file '%1'.").arg(path) +
-                            (reason.isEmpty() ? QString() : QLatin1Char('\n') + reason),
-                        MsgIcon::Error, MsgButtons::Ok);
+        host.MessageBox(
+            QCoreApplication::translate("Messages", "Error"),
+            QCoreApplication::translate("Export", "Cannot write the file '%1'.").arg(path) +
+                (reason.isEmpty() ? QString() : QLatin1Char('\n') + reason),
+            MsgIcon::Error, MsgButtons::Ok);
         return false;
     }
     return true;

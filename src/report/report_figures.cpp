@@ -6,6 +6,7 @@
 
 #include <QLocale>
 
+#include <QCoreApplication>
 #include <cstring>
 
 namespace morvaine {
@@ -37,7 +38,9 @@ double ParseCost(const QString &text)
     bool ok = false;
     const double value = c.toDouble(text.trimmed(), &ok);
     if (!ok)
-        throw ConversionError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        throw ConversionError(
+            QCoreApplication::translate("Conversion", "'%1' is not a valid floating point value")
+                .arg(text));
     return value;
 }
 

@@ -2,6 +2,7 @@
 
 #include "model/project_file.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace morvaine {
@@ -92,12 +93,14 @@ ResourceEditor::ResourceEditor(Project &project, Prompts &prompts)
 
 QString ResourceEditor::editCaption() const
 {
-    return m_editing ? QStringLiteral("Update") : QStringLiteral("Edit");
+    return m_editing ? QCoreApplication::translate("ResourceEditor", "Update")
+                     : QCoreApplication::translate("ResourceEditor", "Edit");
 }
 
 QString ResourceEditor::closeCaption() const
 {
-    return m_editing ? QStringLiteral("Cancel") : QStringLiteral("Close");
+    return m_editing ? QCoreApplication::translate("ResourceEditor", "Cancel")
+                     : QCoreApplication::translate("ResourceEditor", "Close");
 }
 
 bool ResourceEditor::takeNameFocus()
@@ -136,43 +139,56 @@ void ResourceEditor::clearFields()
 bool ResourceEditor::validate(Command command)
 {
     auto refuse = [this](const char *title, const QString &text) {
-        m_prompts.MessageBox(QLatin1String(title), text, MsgIcon::Warning, MsgButtons::Ok);
+        m_prompts.MessageBox(QCoreApplication::translate("Messages", title), text, MsgIcon::Warning,
+                             MsgButtons::Ok);
         return false;
     };
 
     if (command == Command::Add && !resourceName(m_project, LastResourceRow).isEmpty()) {
-        refuse("Sorry", QStringLiteral("Sorry, there can be only 999 types of resources."));
+        refuse(QT_TRANSLATE_NOOP("Messages", "Sorry"),
+               QCoreApplication::translate("ResourceEditor",
+                                           "Sorry, there can be only 999 types of resources."));
         clearFields();
         return false;
     }
     // Each field becomes a cell of the project file, which holds only so many bytes.
     const std::pair<const char *, const QString *> cells[] = {
-        {"Name", &fields.name}, {"Cost/Hour", &fields.cost}, {"Address", &fields.address}};
+        {QT_TRANSLATE_NOOP("ResourceTable", "Name"), &fields.name},
+        {QT_TRANSLATE_NOOP("ResourceTable", "Cost/Hour"), &fields.cost},
+        {QT_TRANSLATE_NOOP("ResourceTable", "Address"), &fields.address}};
     for (const auto &[label, text] : cells)
         if (!FitsProjectFileCell(*text))
-            return refuse("Attention!",
-                          QStringLiteral("Sorry, the '%1' field is too long: a project file "
-                                         "holds at most %2 bytes in a cell.")
-                              .arg(QLatin1String(label))
+            return refuse(QT_TRANSLATE_NOOP("Messages", "Attention!"),
+                          QCoreApplication::translate(
+                              "ResourceEditor", "Sorry, the '%1' field is too long: a project file "
+                                                "holds at most %2 bytes in a cell.")
+                              .arg(QCoreApplication::translate("ResourceTable", label))
                               .arg(MaxCellBytes));
     const QString name = fields.name.trimmed();
     if (name.isEmpty())
-        return refuse("Info", QStringLiteral("Please specify the 'Name' field."));
+        return refuse(
+            QT_TRANSLATE_NOOP("Messages", "Info"),
+            QCoreApplication::translate("ResourceEditor", "Please specify the 'Name' field."));
     if (hasForbiddenCharacter(fields.name))
-        return refuse("Attention!", QStringLiteral("Sorry, it is impossible to use the "
-                                                   "', . ; :' characters in the 'Name' field."));
+        return refuse(QT_TRANSLATE_NOOP("Messages", "Attention!"),
+                      QCoreApplication::translate("ResourceEditor",
+                                                  "Sorry, it is impossible to use the "
+                                                  "', . ; :' characters in the 'Name' field."));
     for (int row = 1; row <= LastResourceRow; ++row) {
         const QString &stored = resourceName(m_project, row);
         if (stored.isEmpty())
             break;
         if (stored == name && !(command == Command::Update && row == m_editedRow))
-            return refuse("Attention!", QStringLiteral("Sorry, this name already exists.\n"
-                                                       "Please specify another one."));
+            return refuse(QT_TRANSLATE_NOOP("Messages", "Attention!"),
+                          QCoreApplication::translate("ResourceEditor",
+                                                      "Sorry, this name already exists.\n"
+                                                      "Please specify another one."));
     }
 
     // Blanks around the cost go, and the first decimal separator becomes "." in the
     // field at once, whatever follows.
-    const QString costMessage = QStringLiteral(
+    const QString costMessage = QCoreApplication::translate(
+        "ResourceEditor",
         "Sorry, you can type only digits and the '.' character in the 'Cost/Hour' field.");
     QString &cost = fields.cost;
     if (cost.trimmed() != cost) {
@@ -181,12 +197,12 @@ bool ResourceEditor::validate(Command command)
             m_fieldsListener();
     }
     if (cost == QLatin1String(".") || cost == QLatin1String(","))
-        return refuse("Error", costMessage);
+        return refuse(QT_TRANSLATE_NOOP("Messages", "Error"), costMessage);
     bool separatorSeen = false;
     for (QChar &c : cost) {
         if (c == QLatin1Char('.') || c == QLatin1Char(',')) {
             if (separatorSeen)
-                return refuse("Error", costMessage);
+                return refuse(QT_TRANSLATE_NOOP("Messages", "Error"), costMessage);
             separatorSeen = true;
             if (c != QLatin1Char('.')) {
                 c = QLatin1Char('.');
@@ -194,7 +210,7 @@ bool ResourceEditor::validate(Command command)
                     m_fieldsListener();
             }
         } else if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
-            return refuse("Error", costMessage);
+            return refuse(QT_TRANSLATE_NOOP("Messages", "Error"), costMessage);
         }
     }
     // A cost the report's figures cannot show whole is refused.
@@ -202,8 +218,10 @@ bool ResourceEditor::validate(Command command)
     while (whole.startsWith(QLatin1Char('0')))
         whole = whole.mid(1);
     if (whole.size() > MaxCostDigits)
-        return refuse("Error", QStringLiteral("Sorry, the 'Cost/Hour' must be less than %1.")
-                                   .arg(QStringLiteral("1000000000")));
+        return refuse(QT_TRANSLATE_NOOP("Messages", "Error"),
+                      QCoreApplication::translate("ResourceEditor",
+                                                  "Sorry, the 'Cost/Hour' must be less than %1.")
+                          .arg(QStringLiteral("1000000000")));
     return true;
 }
 
@@ -244,11 +262,13 @@ void ResourceEditor::editOrUpdate(int selectedRow)
     // A longer name must still fit every task list that names the resource.
     if (newName != oldName) {
         if (const int row = RenameOverflowsTask(m_project, oldName, newName)) {
-            m_prompts.MessageBox(QStringLiteral("Attention!"),
-                                 QStringLiteral("Sorry, with this name the 'Resource' of task %1 "
-                                                "would be too long for a project file.")
-                                     .arg(row),
-                                 MsgIcon::Warning, MsgButtons::Ok);
+            m_prompts.MessageBox(
+                QCoreApplication::translate("Messages", "Attention!"),
+                QCoreApplication::translate("ResourceEditor",
+                                            "Sorry, with this name the 'Resource' of task %1 "
+                                            "would be too long for a project file.")
+                    .arg(row),
+                MsgIcon::Warning, MsgButtons::Ok);
             return;
         }
     }

@@ -6,6 +6,7 @@
 
 #include <QTextStream>
 
+#include <QCoreApplication>
 #include <numeric>
 #include <optional>
 
@@ -57,17 +58,23 @@ struct Label {
     const char *text;
 };
 constexpr Label Labels[] = {
-    {2, 5, "Start Date:"},         {4, 5, "End Date:"},
-    {6, 5, "Diration:"},           {2, 9, "Current Cost:"},
-    {4, 9, "Total Cost:"},         {6, 9, "Completion:"},
-    {2, 16, "Group Task:"},        {4, 16, "Task:"},
-    {6, 16, "Milestone:"},         {2, 23, "Resource:"},
-    {4, 23, "Average Cost/Hour:"},
+    {2, 5, QT_TRANSLATE_NOOP("TotalReport", "Start Date:")},
+    {4, 5, QT_TRANSLATE_NOOP("TotalReport", "End Date:")},
+    {6, 5, QT_TRANSLATE_NOOP("TotalReport", "Diration:")},
+    {2, 9, QT_TRANSLATE_NOOP("TotalReport", "Current Cost:")},
+    {4, 9, QT_TRANSLATE_NOOP("TotalReport", "Total Cost:")},
+    {6, 9, QT_TRANSLATE_NOOP("TotalReport", "Completion:")},
+    {2, 16, QT_TRANSLATE_NOOP("TotalReport", "Group Task:")},
+    {4, 16, QT_TRANSLATE_NOOP("TotalReport", "Task:")},
+    {6, 16, QT_TRANSLATE_NOOP("TotalReport", "Milestone:")},
+    {2, 23, QT_TRANSLATE_NOOP("TotalReport", "Resource:")},
+    {4, 23, QT_TRANSLATE_NOOP("TotalReport", "Average Cost/Hour:")},
 };
 
 QString DaysText(int days)
 {
-    return QString::number(days) + (days == 1 ? QLatin1String(" day") : QLatin1String(" days"));
+    return days == 1 ? QCoreApplication::translate("TotalReport", "1 day")
+                     : QCoreApplication::translate("TotalReport", "%n days", nullptr, days);
 }
 
 } // namespace
@@ -95,13 +102,15 @@ void BuildTotalReport(const Project &project, ReportGrid &grid)
         grid.cells[column][row] = text;
     };
     const ConstSettingsBlock settings = project.settings();
-    set(4, 1, QLatin1String("Project Report: ") + settings.projectName());
-    set(1, 3, QStringLiteral("Project Status"));
-    set(1, 14, QStringLiteral("Task"));
-    set(1, 21, QStringLiteral("Resource"));
+    set(4, 1,
+        QCoreApplication::translate("TotalReport", "Project Report: %1")
+            .arg(settings.projectName()));
+    set(1, 3, QCoreApplication::translate("TotalReport", "Project Status"));
+    set(1, 14, QCoreApplication::translate("TotalReport", "Task"));
+    set(1, 21, QCoreApplication::translate("TotalReport", "Resource"));
     for (const Label &label : Labels)
-        set(label.column, label.row, QLatin1String(label.text));
-    set(4, 28, QStringLiteral("Morvaine 1.0 - Total Report"));
+        set(label.column, label.row, QCoreApplication::translate("TotalReport", label.text));
+    set(4, 28, QCoreApplication::translate("TotalReport", "Morvaine 1.0 - Total Report"));
 
     // The figures, in the order a reader meets them; a conversion error stops here and
     // leaves the rest empty.
@@ -163,7 +172,8 @@ QString TotalReportText(const Project &project)
     QTextStream out(&text);
     out << grid.cell(4, 1) << '\n';
     for (const Label &label : Labels)
-        out << label.text << ' ' << grid.cell(label.column, label.row + 2) << '\n';
+        out << QCoreApplication::translate("TotalReport", label.text) << ' '
+            << grid.cell(label.column, label.row + 2) << '\n';
     return text;
 }
 

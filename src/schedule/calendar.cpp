@@ -1,6 +1,7 @@
 #include "calendar.h"
 
 #include "date_text.h"
+#include <QCoreApplication>
 
 namespace morvaine {
 
@@ -70,7 +71,8 @@ int DurationDays(const QString &text, int row)
 
 QString TooLongDurationMessage(const QString &durationText)
 {
-    return QStringLiteral("'%1' is not a valid duration: the End would fall after the year 9999")
+    return QCoreApplication::translate(
+               "Schedule", "'%1' is not a valid duration: the End would fall after the year 9999")
         .arg(durationText);
 }
 
@@ -114,12 +116,19 @@ int CountWorkingDays(const Project &project, TDateTime first, TDateTime last)
 
 QString CellErrorMessage(const QString &message, int column, int row)
 {
-    static const char *const names[] = {"Task",     "Duration",   "Start", "End",  "Forerunner",
-                                        "Resource", "Completion", "Level", "Veha", "Settings"};
+    static const char *const names[] = {
+        QT_TRANSLATE_NOOP("TaskTable", "Task"),       QT_TRANSLATE_NOOP("TaskTable", "Duration"),
+        QT_TRANSLATE_NOOP("TaskTable", "Start"),      QT_TRANSLATE_NOOP("TaskTable", "End"),
+        QT_TRANSLATE_NOOP("TaskTable", "Forerunner"), QT_TRANSLATE_NOOP("TaskTable", "Resource"),
+        QT_TRANSLATE_NOOP("TaskTable", "Completion"), QT_TRANSLATE_NOOP("TaskTable", "Level"),
+        QT_TRANSLATE_NOOP("TaskTable", "Veha"),       QT_TRANSLATE_NOOP("TaskTable", "Settings")};
     const QString name = column >= ColTask && column <= ColSettings
-                             ? QLatin1String(names[column - ColTask])
+                             ? QCoreApplication::translate("TaskTable", names[column - ColTask])
                              : QString::number(column);
-    return QStringLiteral("%1\nRow %2, %3.").arg(message).arg(row).arg(name);
+    return QCoreApplication::translate("Schedule", "%1\nRow %2, %3.")
+        .arg(message)
+        .arg(row)
+        .arg(name);
 }
 
 TDateTime CellDate(const TaskTable &table, int column, int row)

@@ -1,6 +1,7 @@
 #include "recalc.h"
 
 #include "calendar.h"
+#include <QCoreApplication>
 
 namespace morvaine {
 
@@ -19,8 +20,8 @@ void confirmNotBeforeProjectStart(Project &project, Host &host, int column, int 
     const TDateTime projectStart = StrToDate(settings.startDate());
     if (!(date < projectStart))
         return;
-    if (host.MessageBox(QStringLiteral("Confirm"), question, MsgIcon::Warning, MsgButtons::YesNo) ==
-        MsgAnswer::Yes) {
+    if (host.MessageBox(QCoreApplication::translate("Messages", "Confirm"), question,
+                        MsgIcon::Warning, MsgButtons::YesNo) == MsgAnswer::Yes) {
         settings.setValue(SettingsBlock::StartDate, table.cell(column, row));
     } else {
         host.SetPickerDate(projectStart);
@@ -47,8 +48,9 @@ void RecalcRow(Project &project, Host &host, int column, int row)
     case ColStart:
         confirmNotBeforeProjectStart(
             project, host, ColStart, row,
-            QStringLiteral("The 'Start' date is earlier than the project start date\n"
-                           "Change the project start date?"));
+            QCoreApplication::translate("Schedule",
+                                        "The 'Start' date is earlier than the project start date\n"
+                                        "Change the project start date?"));
         if (empty(ColDuration) && empty(ColEnd)) {
             table.setCell(ColDuration, row, OneDay);
             CalcEndDate(project, row);
@@ -59,8 +61,9 @@ void RecalcRow(Project &project, Host &host, int column, int row)
     case ColEnd:
         confirmNotBeforeProjectStart(
             project, host, ColEnd, row,
-            QStringLiteral("The 'End' (and 'Start') date is earlier than the project start "
-                           "date.\nChange the project start date?"));
+            QCoreApplication::translate(
+                "Schedule", "The 'End' (and 'Start') date is earlier than the project start "
+                            "date.\nChange the project start date?"));
         if (empty(ColDuration) && empty(ColStart)) {
             table.setCell(ColStart, row, table.cell(ColEnd, row));
             table.setCell(ColDuration, row, OneDay);

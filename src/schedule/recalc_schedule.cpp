@@ -1,12 +1,14 @@
 #include "recalc.h"
 
 #include "schedule_engine.h"
+#include <QCoreApplication>
 
 namespace morvaine {
 
 QString LinkErrorMessage(int p, int s)
 {
-    return QStringLiteral("Link error (Task #%1 -> Task #%2)\nThis link will be ignored.")
+    return QCoreApplication::translate(
+               "Schedule", "Link error (Task #%1 -> Task #%2)\nThis link will be ignored.")
         .arg(p)
         .arg(s);
 }
@@ -24,7 +26,8 @@ namespace {
 void recalcForCommand(Project &project, Host &host, RecalcStats *stats)
 {
     const LinkErrorSink showError = [&host](const QString &message) {
-        host.MessageBox(QStringLiteral("Error"), message, MsgIcon::Error, MsgButtons::Ok);
+        host.MessageBox(QCoreApplication::translate("Messages", "Error"), message, MsgIcon::Error,
+                        MsgButtons::Ok);
     };
     RecalcSchedule(project, host.FirstVisibleTaskRow(), showError, host, stats);
 }

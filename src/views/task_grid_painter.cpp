@@ -4,6 +4,7 @@
 #include "views/canvas.h"
 #include "views/view_style.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace morvaine {
@@ -74,8 +75,10 @@ void DrawTaskCell(const Project &project, const TaskGridView &view, int column, 
     const int leftTextX = ScaledX(left, 5.0 * scale);
 
     if (row == 0) {
-        // The header row shows its caption only.
-        canvas.textRect(rect, text, TextAlign::Center);
+        // The header row shows its caption only, in the UI language; the file keeps the
+        // English caption.
+        canvas.textRect(rect, QCoreApplication::translate("TaskTable", text.toUtf8().constData()),
+                        TextAlign::Center);
     } else {
         switch (column) {
         case ColTask:

@@ -3,6 +3,7 @@
 #include "model/project.h"
 #include "schedule/calendar.h"
 #include "schedule/date_text.h"
+#include <QCoreApplication>
 
 namespace morvaine {
 
@@ -17,15 +18,20 @@ qint64 FloorDiv(qint64 a, qint64 b)
     return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
 }
 
-const char *const MonthNames[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                    "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+const char *const MonthNames[12] = {
+    QT_TRANSLATE_NOOP("TimeAxis", "Jan"), QT_TRANSLATE_NOOP("TimeAxis", "Feb"),
+    QT_TRANSLATE_NOOP("TimeAxis", "Mar"), QT_TRANSLATE_NOOP("TimeAxis", "Apr"),
+    QT_TRANSLATE_NOOP("TimeAxis", "May"), QT_TRANSLATE_NOOP("TimeAxis", "Jun"),
+    QT_TRANSLATE_NOOP("TimeAxis", "Jul"), QT_TRANSLATE_NOOP("TimeAxis", "Aug"),
+    QT_TRANSLATE_NOOP("TimeAxis", "Sep"), QT_TRANSLATE_NOOP("TimeAxis", "Oct"),
+    QT_TRANSLATE_NOOP("TimeAxis", "Nov"), QT_TRANSLATE_NOOP("TimeAxis", "Dec")};
 
 // "Jan 08": the month's abbreviation and the last two digits of the year.
 QString MonthAndYear(const CivilDate &date)
 {
     const qint64 twoDigits = ((date.year % 100) + 100) % 100;
     return QStringLiteral("%1 %2")
-        .arg(QLatin1String(MonthNames[date.month - 1]))
+        .arg(QCoreApplication::translate("TimeAxis", MonthNames[date.month - 1]))
         .arg(twoDigits, 2, 10, QLatin1Char('0'));
 }
 

@@ -2,6 +2,7 @@
 
 #include "message_box.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -22,7 +23,8 @@ bool openUrl(const QUrl &url)
 
 void showFailure(const QString &text)
 {
-    ShowMessageBox(QStringLiteral("Error"), text, MsgIcon::Error, MsgButtons::Ok);
+    ShowMessageBox(QCoreApplication::translate("Messages", "Error"), text, MsgIcon::Error,
+                   MsgButtons::Ok);
 }
 
 } // namespace
@@ -30,27 +32,31 @@ void showFailure(const QString &text)
 void OpenManual(const QString &pdfPath)
 {
     if (pdfPath.isEmpty()) {
-        showFailure(QStringLiteral("The manual could not be found or written."));
+        showFailure(
+            QCoreApplication::translate("HelpLinks", "The manual could not be found or written."));
         return;
     }
     if (!openUrl(QUrl::fromLocalFile(pdfPath)))
-        showFailure(QStringLiteral("No program could be started to show the manual.\n"
-                                   "The manual is the file %1")
+        showFailure(QCoreApplication::translate("HelpLinks",
+                                                "No program could be started to show the manual.\n"
+                                                "The manual is the file %1")
                         .arg(pdfPath));
 }
 
 void OpenWebAddress(const QString &address)
 {
     if (!openUrl(QUrl::fromUserInput(address)))
-        showFailure(
-            QStringLiteral("No web browser could be started.\nThe address is %1").arg(address));
+        showFailure(QCoreApplication::translate(
+                        "HelpLinks", "No web browser could be started.\nThe address is %1")
+                        .arg(address));
 }
 
 void OpenMailTo(const QString &address)
 {
     if (!openUrl(QUrl(QLatin1String("mailto:") + address)))
-        showFailure(
-            QStringLiteral("No mail program could be started.\nThe address is %1").arg(address));
+        showFailure(QCoreApplication::translate(
+                        "HelpLinks", "No mail program could be started.\nThe address is %1")
+                        .arg(address));
 }
 
 void SetUrlOpener(std::function<bool(const QUrl &)> opener)

@@ -1,6 +1,7 @@
 // Runs every test class of the windows in one executable.
 #include "test_classes.h"
 
+#include "app/ui_language.h"
 #include "views/fonts.h"
 #include "widgets/icons.h"
 
@@ -18,6 +19,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     morvaine::InstallFontSubstitutions();
     morvaine::InitResources();
+    morvaine::InstallUiLanguage(); // as the program starts: English under LANGUAGE=en
     int status = 0;
     {
         TestTaskTableModel t;
