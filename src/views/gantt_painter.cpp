@@ -1,6 +1,7 @@
 #include "views/gantt_painter.h"
 
 #include "model/project.h"
+#include "schedule/calendar.h"
 #include "views/canvas.h"
 #include "views/gantt_pictures.h"
 #include "views/view_style.h"
@@ -33,7 +34,8 @@ void DrawTimescale(const Project &project, const TimeAxis &axis, int column, Can
     canvas.setFontStyle(FontStyle::Regular);
     if (axis.isValid()) {
         const QString label = axis.label(column);
-        const bool dayOff = axis.isDayOff(column, project.settings().workingDays());
+        const WorkWeek calendar = ProjectCalendarForPainting(project);
+        const bool dayOff = axis.isDayOff(column, project.settings().workingDays(), &calendar);
         canvas.setFontColor(dayOff ? QColor(0xFF, 0x00, 0x00) : TextColor);
         canvas.textOut(left + (rect.width() - canvas.textWidth(label)) / 2, top, label);
         canvas.setFontColor(TextColor);
