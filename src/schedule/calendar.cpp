@@ -175,6 +175,20 @@ bool WorkWeek::exceptionalIsWorkingDay(std::int64_t day) const
     return exception == 0 ? isMaskWorkingDay(day) : exception > 0;
 }
 
+std::size_t WorkWeek::segmentFrom(std::int64_t day) const
+{
+    const std::vector<std::int64_t> &lasts = m_exceptions->lasts;
+    const std::size_t size = lasts.size();
+    const auto fits = [&](std::size_t k) {
+        return (k == size || lasts[k] >= day) && (k == 0 || lasts[k - 1] < day);
+    };
+    for (std::size_t k : {m_segmentHint, m_segmentHint + 1})
+        if (k <= size && fits(k))
+            return m_segmentHint = k;
+    return m_segmentHint =
+               std::size_t(std::lower_bound(lasts.begin(), lasts.end(), day) - lasts.begin());
+}
+
 std::int64_t WorkWeek::rangeCount(std::int64_t first, std::int64_t last) const
 {
     const Exceptions &e = *m_exceptions;
@@ -209,8 +223,7 @@ std::optional<std::int64_t> WorkWeek::exceptionalNthWorkingDay(std::int64_t star
 {
     const Exceptions &e = *m_exceptions;
     const std::size_t size = e.firsts.size();
-    const std::size_t i =
-        std::size_t(std::lower_bound(e.lasts.begin(), e.lasts.end(), start) - e.lasts.begin());
+    const std::size_t i = segmentFrom(start);
     // The common case: no exception between the start and the mask's answer.
     const std::optional<std::int64_t> plain = maskNthWorkingDay(start, n);
     if (i == size || (plain && e.firsts[i] > *plain))

@@ -107,12 +107,17 @@ private:
     std::optional<std::int64_t> exceptionalNthWorkingDay(std::int64_t start, std::int64_t n) const;
     // Working days of first..last (first <= last) with the exceptions counted in.
     std::int64_t rangeCount(std::int64_t first, std::int64_t last) const;
+    // The index of the first segment that ends on or after day.
+    std::size_t segmentFrom(std::int64_t day) const;
 
     bool m_work[7] = {}; // Monday first
     int m_perWeek = 0;
     int m_prefix[15] = {};   // working days among the first k days of a doubled week
     int m_offset[7][7] = {}; // offset of the j-th working day of a week starting at index i
     std::shared_ptr<const Exceptions> m_exceptions; // null without holidays or extra days
+    // The segment found last: a recalculation asks about days in order, mostly near
+    // the one asked before.
+    mutable std::size_t m_segmentHint = 0;
 };
 
 /// The project's calendar: its working-days mask with its holidays and extra working
