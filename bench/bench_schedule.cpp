@@ -7,6 +7,7 @@
 #include "model/convert.h"
 #include "model/new_project.h"
 #include "schedule/calendar.h"
+#include "schedule/date_list.h"
 #include "schedule/forerunner_scan.h"
 #include "schedule/recalc.h"
 
@@ -260,6 +261,78 @@ void BM_CalcEndDateLongVsShort(benchmark::State &state)
     state.counters["vs_short"] = longTask / shortTask;
 }
 BENCHMARK(BM_CalcEndDateLongVsShort)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+// 100 holidays on working days, one every `step` calendar days from the project start.
+QString hundredHolidays(int step)
+{
+    QStringList days;
+    for (int i = 0; i < 100; ++i) {
+        TDateTime day = projectStart() + 3 + i * step;
+        while (WorkWeek::weekday(static_cast<std::int64_t>(day)) == 1 ||
+               WorkWeek::weekday(static_cast<std::int64_t>(day)) == 7)
+            day += 1;
+        days << DateToStr(day);
+    }
+    return days.join(QStringLiteral("; "));
+}
+
+// CalcEndDate of a 1,000-day task with 100 holidays inside its span (one every two
+// weeks) beside the same without exceptions, alternately.
+void BM_CalcEndDateWithHolidays(benchmark::State &state)
+{
+    Scenario plain, holidays;
+    for (Scenario *s : {&plain, &holidays}) {
+        s->task(1, {});
+        s->project.taskTable.setCell(ColDuration, 1, QStringLiteral("1000 days"));
+    }
+    SetCalendarExceptions(holidays.project, hundredHolidays(14), QString());
+    constexpr int Calls = 2000;
+    double withHolidays = 0, without = 0;
+    for (auto _ : state) {
+        without += bench::SecondsOf([&] {
+            for (int i = 0; i < Calls; ++i)
+                CalcEndDate(plain.project, 1);
+        });
+        withHolidays += bench::SecondsOf([&] {
+            for (int i = 0; i < Calls; ++i)
+                CalcEndDate(holidays.project, 1);
+        });
+    }
+    if (plain.project.taskTable.cell(ColEnd, 1) == holidays.project.taskTable.cell(ColEnd, 1))
+        state.SkipWithError("the holidays moved nothing");
+    const double n = static_cast<double>(state.iterations()) * Calls;
+    state.counters["holidays_us"] = 1e6 * withHolidays / n;
+    state.counters["plain_us"] = 1e6 * without / n;
+    state.counters["vs_plain"] = withHolidays / without;
+}
+BENCHMARK(BM_CalcEndDateWithHolidays)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+// The 9,999-task chain recalculated with 100 holidays spread over its span (one every
+// 280 days) beside the same chain without exceptions, alternately.
+void BM_ChainWithHolidays(benchmark::State &state)
+{
+    static Scenario *plain = chain(false);
+    static Scenario *holidays = [] {
+        Scenario *s = chain(false);
+        SetCalendarExceptions(s->project, hundredHolidays(280), QString());
+        return s;
+    }();
+    double withHolidays = 0, without = 0;
+    for (auto _ : state) {
+        plain->restore();
+        without += bench::SecondsOf([&] { RecalcSchedule(plain->project, plain->host); });
+        holidays->restore();
+        withHolidays +=
+            bench::SecondsOf([&] { RecalcSchedule(holidays->project, holidays->host); });
+    }
+    if (plain->project.taskTable.cell(ColEnd, N) == holidays->project.taskTable.cell(ColEnd, N))
+        state.SkipWithError("the holidays moved nothing");
+    const double n = static_cast<double>(state.iterations());
+    state.counters["holidays_ms"] = 1000 * withHolidays / n;
+    state.counters["plain_ms"] = 1000 * without / n;
+    state.counters["vs_plain"] = withHolidays / without;
+}
+BENCHMARK(BM_ChainWithHolidays)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 } // namespace
 

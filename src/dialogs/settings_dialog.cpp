@@ -4,6 +4,7 @@
 #include "edit/working_days.h"
 #include "model/convert.h"
 #include "model/project_file.h"
+#include "schedule/date_list.h"
 #include "widgets/date_field.h"
 #include "widgets/icons.h"
 #include "widgets/window_position.h"
@@ -18,9 +19,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <optional>
 
 namespace morvaine {
 
@@ -166,22 +171,165 @@ SettingsDialog::SettingsDialog(Project &project, Host &host, QWidget *mainWindow
             [this] { RunCommand(m_host, [this] { onOk(); }); });
     connect(cancelButton, &QPushButton::clicked, this, [this] { onCancel(); });
 
+    // The specified controls on the first page, the holidays and extra working days on
+    // a second one.
+    auto *tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("PageControlSettings"));
+    auto *projectPage = new QWidget(tabs);
+    projectPage->setObjectName(QStringLiteral("TabSheetProject"));
+    auto *calendarPage = new QWidget(tabs);
+    calendarPage->setObjectName(QStringLiteral("TabSheetCalendar"));
+    tabs->addTab(projectPage, QStringLiteral("Project"));
+    tabs->addTab(calendarPage, QStringLiteral("Calendar"));
+    for (QWidget *widget : {static_cast<QWidget *>(infoGroup), static_cast<QWidget *>(picture),
+                            static_cast<QWidget *>(settingsGroup),
+                            static_cast<QWidget *>(daysGroup), static_cast<QWidget *>(timeGroup)})
+        widget->setParent(projectPage);
+
     auto *top = new QHBoxLayout;
     top->addWidget(infoGroup, 1);
     top->addWidget(picture, 0, Qt::AlignTop);
+    auto *projectLayout = new QVBoxLayout(projectPage);
+    projectLayout->setContentsMargins(6, 6, 6, 6);
+    projectLayout->setSpacing(4);
+    projectLayout->addLayout(top);
+    projectLayout->addWidget(settingsGroup);
+    projectLayout->addWidget(daysGroup);
+    projectLayout->addWidget(timeGroup);
+    projectLayout->addStretch();
+
+    auto *calendarLayout = new QVBoxLayout(calendarPage);
+    calendarLayout->setContentsMargins(6, 6, 6, 6);
+    calendarLayout->addWidget(buildExceptionGroup(Holidays, calendarPage));
+    calendarLayout->addWidget(buildExceptionGroup(ExtraDays, calendarPage));
+
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(okButton);
     buttons->addWidget(cancelButton);
     auto *layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(settingsGroup);
-    layout->addWidget(daysGroup);
-    layout->addWidget(timeGroup);
-    layout->addStretch();
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(tabs);
     layout->addLayout(buttons);
 
     setFixedSize(490, 437);
+}
+
+QWidget *SettingsDialog::buildExceptionGroup(ExceptionList list, QWidget *parent)
+{
+    const bool holidays = list == Holidays;
+    const QString name = holidays ? QStringLiteral("Holiday") : QStringLiteral("ExtraDay");
+    auto *group = new QGroupBox(
+        holidays ? QStringLiteral(" Holidays ") : QStringLiteral(" Extra working days "), parent);
+    group->setObjectName(QStringLiteral("GroupBox") + name + QLatin1Char('s'));
+    ExceptionControls &controls = m_exceptions[list];
+    controls.list = new QListWidget(group);
+    controls.list->setObjectName(QStringLiteral("ListBox") + name + QLatin1Char('s'));
+    controls.list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    controls.from = new DateField(group);
+    controls.from->setObjectName(QStringLiteral("DateTimePicker") + name + QStringLiteral("From"));
+    controls.to = new DateField(group);
+    controls.to->setObjectName(QStringLiteral("DateTimePicker") + name + QStringLiteral("To"));
+    for (DateField *field : {controls.from, controls.to})
+        field->setFixedSize(110, m_projectNameEdit->sizeHint().height());
+    controls.add = new QPushButton(QStringLiteral("Add"), group);
+    controls.add->setObjectName(QStringLiteral("ButtonAdd") + name);
+    controls.remove = new QPushButton(QStringLiteral("Remove"), group);
+    controls.remove->setObjectName(QStringLiteral("ButtonRemove") + name);
+    // A single day is the common case: the end follows the start until changed.
+    connect(controls.from, &DateField::dateChosen, this,
+            [&controls](const QDate &date) { controls.to->setDate(date); });
+    connect(controls.add, &QPushButton::clicked, this,
+            [this, list] { RunCommand(m_host, [this, list] { onAddException(list); }); });
+    connect(controls.remove, &QPushButton::clicked, this,
+            [this, list] { onRemoveExceptions(list); });
+
+    auto *fields = new QFormLayout;
+    fields->addRow(QStringLiteral("From:"), controls.from);
+    fields->addRow(QStringLiteral("To:"), controls.to);
+    auto *side = new QVBoxLayout;
+    side->addLayout(fields);
+    side->addWidget(controls.add);
+    side->addWidget(controls.remove);
+    side->addStretch();
+    auto *layout = new QHBoxLayout(group);
+    layout->addWidget(controls.list, 1);
+    layout->addLayout(side);
+    return group;
+}
+
+void SettingsDialog::showExceptions(ExceptionList list)
+{
+    ExceptionControls &controls = m_exceptions[list];
+    controls.list->clear();
+    if (!controls.read) {
+        // The stored text as it is, to be removed as a whole.
+        controls.list->addItem(
+            m_project.taskTable.cell(ColSettings, list == Holidays ? HolidaysRow : ExtraDaysRow));
+        controls.list->item(0)->setForeground(Qt::red);
+    }
+    for (const DayRange &range : controls.ranges)
+        controls.list->addItem(WriteDateList({range}));
+    controls.add->setEnabled(controls.read);
+}
+
+void SettingsDialog::onAddException(ExceptionList list)
+{
+    ExceptionControls &controls = m_exceptions[list];
+    // Dates typed but not yet finished count, as for the project start.
+    for (DateField *field : {controls.from, controls.to}) {
+        if (field->finishTyping() == DateField::Finished::Refused) {
+            const QString typed = field->lineEdit()->text();
+            field->revert();
+            field->setFocus();
+            m_host.MessageBox(QStringLiteral("Error"),
+                              QStringLiteral("'%1' is not a valid date").arg(typed), MsgIcon::Error,
+                              MsgButtons::Ok);
+            return;
+        }
+    }
+    if (!controls.from->date().isValid())
+        return;
+    const QDate to = controls.to->date().isValid() ? controls.to->date() : controls.from->date();
+    const std::int64_t first = static_cast<std::int64_t>(fromQDate(controls.from->date()));
+    const std::int64_t last = static_cast<std::int64_t>(fromQDate(to));
+    controls.ranges.push_back({std::min(first, last), std::max(first, last)});
+    controls.ranges = MergeDayRanges(std::move(controls.ranges));
+    if (!FitsProjectFileCell(WriteDateList(controls.ranges))) {
+        m_host.MessageBox(QStringLiteral("Attention!"),
+                          QStringLiteral("Sorry, the list is too long: a project file holds at "
+                                         "most %1 bytes in a cell.")
+                              .arg(MaxCellBytes),
+                          MsgIcon::Warning, MsgButtons::Ok);
+        onRemoveExceptions(list); // nothing selected: shows the list as it was
+        return;
+    }
+    showExceptions(list);
+}
+
+void SettingsDialog::onRemoveExceptions(ExceptionList list)
+{
+    ExceptionControls &controls = m_exceptions[list];
+    if (!controls.read) {
+        if (controls.list->count() > 0 && controls.list->item(0)->isSelected())
+            controls.read = true; // the unreadable text goes
+        showExceptions(list);
+        return;
+    }
+    DayRanges kept;
+    for (int i = 0; i < int(controls.ranges.size()) && i < controls.list->count(); ++i)
+        if (!controls.list->item(i)->isSelected())
+            kept.push_back(controls.ranges[std::size_t(i)]);
+    controls.ranges = std::move(kept);
+    showExceptions(list);
+}
+
+QString SettingsDialog::exceptionText(ExceptionList list) const
+{
+    const ExceptionControls &controls = m_exceptions[list];
+    if (!controls.read)
+        return m_project.taskTable.cell(ColSettings, list == Holidays ? HolidaysRow : ExtraDaysRow);
+    return WriteDateList(controls.ranges);
 }
 
 int SettingsDialog::runModal()
@@ -196,6 +344,13 @@ void SettingsDialog::placeAndFill()
         if (const auto place =
                 CentredOverMain(m_mainWindow->frameGeometry(), frameGeometry().size()))
             move(*place);
+    }
+
+    // Until they are read below, the lists stand for what is stored, unchanged.
+    for (ExceptionControls &controls : m_exceptions) {
+        controls.ranges.clear();
+        controls.read = false;
+        controls.list->clear();
     }
 
     const SettingsBlock settings = m_project.settings();
@@ -218,6 +373,28 @@ void SettingsDialog::placeAndFill()
     const int hours = StrToInt(settings.workingTime());
     m_workingTimeEdit->setText(WorkingTimeText(hours));
     m_workingHours = hours;
+
+    // Last, so that a list that does not read leaves every other control filled; it is
+    // then shown as it is stored, to be removed as a whole, and kept unless removed.
+    std::optional<ConversionError> failure;
+    for (ExceptionList list : {Holidays, ExtraDays}) {
+        ExceptionControls &controls = m_exceptions[list];
+        const int row = list == Holidays ? HolidaysRow : ExtraDaysRow;
+        controls.ranges.clear();
+        controls.read = true;
+        try {
+            controls.ranges = ReadDateList(m_project.taskTable.cell(ColSettings, row), row);
+        } catch (const ConversionError &error) {
+            controls.read = false;
+            if (!failure)
+                failure = error;
+        }
+        showExceptions(list);
+        controls.from->setDate(m_startDatePicker->date());
+        controls.to->setDate(m_startDatePicker->date());
+    }
+    if (failure)
+        throw *failure;
 }
 
 void SettingsDialog::onWorkingTimeStep(bool up)
@@ -267,7 +444,8 @@ void SettingsDialog::onOk()
     settings.setValue(SettingsBlock::StartDate, DateToStr(fromQDate(m_startDatePicker->date())));
     settings.setValue(SettingsBlock::Currency, m_currencyBox->currentData().toString());
 
-    ApplyWorkingDays(m_project, m_host, workingDays);
+    ApplyCalendar(m_project, m_host, workingDays, exceptionText(Holidays),
+                  exceptionText(ExtraDays));
 
     settings.setValue(SettingsBlock::WorkingTime,
                       QString::number(WorkingTimeNumber(m_workingTimeEdit->text())));

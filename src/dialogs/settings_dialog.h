@@ -4,6 +4,7 @@
 
 #include "model/host.h"
 #include "model/project.h"
+#include "schedule/calendar.h"
 
 #include <QDialog>
 
@@ -11,6 +12,8 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QListWidget;
+class QPushButton;
 
 namespace morvaine {
 
@@ -35,7 +38,32 @@ public:
     void onOk();
     void onCancel();
 
+    /// The two lists of calendar exceptions.
+    enum ExceptionList { Holidays = 0, ExtraDays = 1 };
+    /// Adds the date or range of the list's two date fields, keeping the list sorted
+    /// and merged.
+    void onAddException(ExceptionList list);
+    /// Removes the selected items of the list.
+    void onRemoveExceptions(ExceptionList list);
+    /// The ranges a list shows now.
+    const DayRanges &exceptions(ExceptionList list) const { return m_exceptions[list].ranges; }
+
 private:
+    struct ExceptionControls {
+        DayRanges ranges;
+        bool read = true; // false: the stored list did not read and is kept as it is
+        QListWidget *list = nullptr;
+        DateField *from = nullptr;
+        DateField *to = nullptr;
+        QPushButton *add = nullptr;
+        QPushButton *remove = nullptr;
+    };
+    QWidget *buildExceptionGroup(ExceptionList list, QWidget *parent);
+    void showExceptions(ExceptionList list);
+    /// The text to store for a list: the shown ranges, or the stored text when it did
+    /// not read.
+    QString exceptionText(ExceptionList list) const;
+
     Project &m_project;
     Host &m_host;
     QWidget *m_mainWindow;
@@ -50,6 +78,7 @@ private:
     QCheckBox *m_dayBoxes[7];
     QLineEdit *m_workingTimeEdit;
     int m_workingHours = 8;
+    ExceptionControls m_exceptions[2];
 };
 
 } // namespace morvaine

@@ -139,7 +139,7 @@ std::optional<TaskDates> MovedTaskDates(const Project &project, int row, TDateTi
     TaskDates dates{start, start, days};
     if (days > 0) {
         // As CalcEndDate counts: from the first working day on or after the Start.
-        const WorkWeek week(project.settings().workingDays());
+        const WorkWeek week = ProjectCalendar(project);
         const auto end = week.nthWorkingDay(static_cast<std::int64_t>(start), days);
         if (!end)
             return std::nullopt;
@@ -156,7 +156,7 @@ std::optional<TaskDates> StretchedTaskDates(const Project &project, int row, TDa
         return std::nullopt;
     TaskDates dates;
     dates.start = StrToDate(project.taskTable.cell(ColStart, row));
-    const WorkWeek week(project.settings().workingDays());
+    const WorkWeek week = ProjectCalendar(project);
     // Whole working days, at least one; the End lands on the last of them, as the
     // Duration's End is counted (a Start on a day off counts from the next working day).
     dates.days = static_cast<int>(qMax<std::int64_t>(

@@ -1,5 +1,7 @@
 #include "edit/foreign_dates.h"
 
+#include "schedule/date_list.h"
+
 #include <QDate>
 
 #include <QCoreApplication>
@@ -13,6 +15,7 @@ namespace {
 struct DateCell {
     int column;
     int row;
+    bool list; // a list of dates and ranges (the holidays and extra working days)
 };
 
 constexpr SettingsBlock::ValueRow SettingsDates[] = {
@@ -27,13 +30,16 @@ std::vector<DateCell> DateCells(const Project &project)
     for (int row = 1; row < TaskTable::Rows; ++row)
         for (int column : {int(ColStart), int(ColEnd)})
             if (!table.cell(column, row).trimmed().isEmpty())
-                cells.push_back({column, row});
+                cells.push_back({column, row, false});
     // A plan never saved holds "no save file" where its save dates go.
     for (SettingsBlock::ValueRow row : SettingsDates) {
         const QString &text = table.cell(ColSettings, row);
         if (!text.trimmed().isEmpty() && text != QLatin1String("no save file"))
-            cells.push_back({int(ColSettings), int(row)});
+            cells.push_back({int(ColSettings), int(row), false});
     }
+    for (int row : {int(HolidaysRow), int(ExtraDaysRow)})
+        if (!table.cell(ColSettings, row).trimmed().isEmpty())
+            cells.push_back({int(ColSettings), row, true});
     return cells;
 }
 
@@ -45,20 +51,63 @@ std::optional<QDate> ReadIn(const QString &text, const QString &format)
     return day;
 }
 
-// The days of all cells read in format, or nothing when one of them does not read.
-std::optional<std::vector<QDate>> ReadAll(const Project &project,
-                                          const std::vector<DateCell> &cells, const QString &format)
+const QDate &Epoch()
 {
-    std::vector<QDate> days;
-    days.reserve(cells.size());
-    for (const DateCell &cell : cells) {
-        const std::optional<QDate> day =
-            ReadIn(project.taskTable.cell(cell.column, cell.row), format);
+    static const QDate day(1899, 12, 30);
+    return day;
+}
+
+// The days of one cell read in format: one for a date, the first and last day of each
+// item for a list; nothing when a date does not read.
+std::optional<std::vector<QDate>> ReadCell(const QString &text, bool list, const QString &format)
+{
+    if (!list) {
+        const std::optional<QDate> day = ReadIn(text, format);
         if (!day)
             return std::nullopt;
-        days.push_back(*day);
+        return std::vector<QDate>{*day};
+    }
+    const std::optional<DayRanges> ranges =
+        SplitDateList(text, [&format](const QString &item) -> std::optional<std::int64_t> {
+            const std::optional<QDate> day = ReadIn(item, format);
+            if (!day)
+                return std::nullopt;
+            return Epoch().daysTo(*day);
+        });
+    if (!ranges)
+        return std::nullopt;
+    std::vector<QDate> days;
+    for (const DayRange &range : *ranges)
+        days.insert(days.end(), {Epoch().addDays(range.first), Epoch().addDays(range.last)});
+    return days;
+}
+
+// The days of all cells read in format, or nothing when one of them does not read.
+std::optional<std::vector<std::vector<QDate>>>
+ReadAll(const Project &project, const std::vector<DateCell> &cells, const QString &format)
+{
+    std::vector<std::vector<QDate>> days;
+    days.reserve(cells.size());
+    for (const DateCell &cell : cells) {
+        std::optional<std::vector<QDate>> read =
+            ReadCell(project.taskTable.cell(cell.column, cell.row), cell.list, format);
+        if (!read)
+            return std::nullopt;
+        days.push_back(std::move(*read));
     }
     return days;
+}
+
+// The text of a cell's days in format, as ReadCell found them.
+QString WriteCell(const std::vector<QDate> &days, bool list, const QString &format)
+{
+    if (!list)
+        return days.front().toString(format);
+    DayRanges ranges;
+    for (std::size_t i = 0; i + 1 < days.size(); i += 2)
+        ranges.push_back({Epoch().daysTo(days[i]), Epoch().daysTo(days[i + 1])});
+    return WriteDateList(
+        ranges, [&format](std::int64_t day) { return Epoch().addDays(day).toString(format); });
 }
 
 } // namespace
@@ -82,12 +131,12 @@ ForeignDates AdoptForeignDates(Project &project, Prompts &prompts, QString *foun
     // Formats that read every date, keeping one per distinct reading: formats that
     // differ only in padding (M/d/yyyy and MM/dd/yyyy) read the same days.
     QString found;
-    std::vector<QDate> days;
+    std::vector<std::vector<QDate>> days;
     QStringList disagreeing;
     for (const QString &format : ForeignDateFormats()) {
         if (format == own)
             continue;
-        std::optional<std::vector<QDate>> read = ReadAll(project, cells, format);
+        std::optional<std::vector<std::vector<QDate>>> read = ReadAll(project, cells, format);
         if (!read)
             continue;
         if (found.isEmpty()) {
@@ -123,7 +172,8 @@ ForeignDates AdoptForeignDates(Project &project, Prompts &prompts, QString *foun
     }
 
     for (std::size_t i = 0; i < cells.size(); ++i)
-        project.taskTable.setCell(cells[i].column, cells[i].row, days[i].toString(own));
+        project.taskTable.setCell(cells[i].column, cells[i].row,
+                                  WriteCell(days[i], cells[i].list, own));
     project.settings().markModified();
     if (foundFormat)
         *foundFormat = found;

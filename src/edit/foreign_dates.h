@@ -22,7 +22,8 @@ enum class ForeignDates {
     Unreadable, ///< no one format reads them all (mixed or damaged); left alone
 };
 
-/// Looks at the date cells of a just-loaded plan (Start, End and the settings dates).
+/// Looks at the date cells of a just-loaded plan (Start, End, the settings dates and the
+/// dates of the holidays and extra working days).
 /// When they do not all read in the process-wide short date format but all read in
 /// one format of ForeignDateFormats() (or in several that agree on every day), rewrites
 /// them in the process-wide format, marks the project modified and tells the user once

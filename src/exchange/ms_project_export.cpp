@@ -1,6 +1,7 @@
 // Writing a project as an MS Project XML document. Elements come in the order of MS
 // Project's schema, whose sequences MS Project checks when it opens a file.
 
+#include "ms_project_calendar.h"
 #include "ms_project_format.h"
 #include "ms_project_xml.h"
 
@@ -319,6 +320,8 @@ private:
 
     void writeCalendar(const QString &mask)
     {
+        const std::vector<msp::ExportedException> exceptions = msp::ExceptionsForExport(m_project);
+        const auto workingTimes = [this] { writeWorkingTimes(); };
         m_xml.start("Calendars");
         m_xml.start("Calendar");
         element("UID", "1");
@@ -333,20 +336,26 @@ private:
             m_xml.start("WeekDay");
             element("DayType", qint64(dayType));
             element("DayWorking", working ? "1" : "0");
-            if (working) {
-                m_xml.start("WorkingTimes");
-                if (m_day.lunch > 0) {
-                    workingTime(m_day.start, m_day.start + 4 * 60);
-                    workingTime(m_day.start + 4 * 60 + m_day.lunch, m_day.end());
-                } else {
-                    workingTime(m_day.start, m_day.end());
-                }
-                m_xml.end();
-            }
+            if (working)
+                writeWorkingTimes();
             m_xml.end();
         }
+        msp::WriteExceptionWeekDays(m_xml, exceptions, workingTimes);
+        m_xml.end();
+        msp::WriteExceptions(m_xml, exceptions, workingTimes);
         m_xml.end();
         m_xml.end();
+    }
+
+    void writeWorkingTimes()
+    {
+        m_xml.start("WorkingTimes");
+        if (m_day.lunch > 0) {
+            workingTime(m_day.start, m_day.start + 4 * 60);
+            workingTime(m_day.start + 4 * 60 + m_day.lunch, m_day.end());
+        } else {
+            workingTime(m_day.start, m_day.end());
+        }
         m_xml.end();
     }
 

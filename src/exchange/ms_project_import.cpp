@@ -6,6 +6,7 @@
 #include "ms_project_xml.h"
 
 #include "model/new_project.h"
+#include "ms_project_calendar.h"
 #include "schedule/calendar.h"
 #include "schedule/date_text.h"
 #include "schedule/recalc.h"
@@ -297,7 +298,7 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
     const qint64 projectStartDay = static_cast<qint64>(dates.read(settings.startDate()));
 
     TextCache levelTexts(levelText), durationTexts(durationText), completionTexts(completionText);
-    const WorkWeek week(mask);
+    const WorkWeek week = ProjectCalendar(fresh);
     const int lastRow = int(rows.size());
     std::vector<QString> fileStart(lastRow + 1), fileEnd(lastRow + 1);
     std::vector<qint64> startDay(lastRow + 1);
@@ -433,7 +434,7 @@ void replaceProject(Project &project, Host &host, const Project &fresh)
     for (int column = ColTask; column <= ColVeha; ++column)
         for (int row = 1; row <= fresh.LastTaskRow; ++row)
             project.taskTable.setCell(column, row, fresh.taskTable.cell(column, row));
-    for (int row = 1; row <= 20; ++row)
+    for (int row = 1; row <= 24; ++row) // the settings, holidays and extra working days
         project.taskTable.setCell(ColSettings, row, fresh.taskTable.cell(ColSettings, row));
     for (int row = 1; row < ResourceTable::Rows; ++row) {
         if (fresh.resourceTable.cell(ResColName, row).isEmpty())
@@ -481,7 +482,8 @@ void ImportMsProjectXml(Project &project, Host &host, const QString &path)
         return;
     }
     Document doc;
-    const msp::ReadResult read = msp::ReadDocument(file.readAll(), doc);
+    const QByteArray bytes = file.readAll();
+    const msp::ReadResult read = msp::ReadDocument(bytes, doc);
     file.close();
     switch (read.kind) {
     case msp::ReadResult::Read:
@@ -507,6 +509,7 @@ void ImportMsProjectXml(Project &project, Host &host, const QString &path)
     auto fresh = std::make_unique<Project>();
     ImportHost importHost(host);
     InitNewProject(*fresh, importHost);
+    const QString exceptionsNote = msp::ImportCalendarExceptions(bytes, doc, *fresh);
     Notes notes;
     try {
         buildProject(doc, *fresh, importHost, notes);
@@ -515,6 +518,9 @@ void ImportMsProjectXml(Project &project, Host &host, const QString &path)
         return;
     }
     replaceProject(project, host, *fresh);
+    if (!exceptionsNote.isEmpty())
+        host.MessageBox(QStringLiteral("Info"), exceptionsNote, MsgIcon::Information,
+                        MsgButtons::Ok);
 
     const QString text = notesText(notes);
     if (text.isEmpty())

@@ -30,9 +30,8 @@ void InitNewProject(Project &project, Host &host)
         table.setCell(ColLevel, row, QStringLiteral("1"));
     }
 
-    static const char *const headers[] = {"Task",       "Duration", "Start",      "End",
-                                          "Forerunner", "Resource", "Completion", "Level",
-                                          "Veha",       "Settings"};
+    static const char *const headers[] = {"Task",     "Duration",   "Start", "End",  "Forerunner",
+                                          "Resource", "Completion", "Level", "Veha", "Settings"};
     for (int column = ColTask; column <= ColSettings; ++column)
         table.setCell(column, 0, QLatin1String(headers[column - 1]));
 
@@ -40,19 +39,31 @@ void InitNewProject(Project &project, Host &host)
 
     const QString noFile = QStringLiteral("no save file");
     const QString settings[20] = {
-        QStringLiteral("Create date"),    noFile,
-        QStringLiteral("Date of change"), noFile,
-        QStringLiteral("File name"),      noFile,
-        QStringLiteral("Project name"),   QStringLiteral("My test project"),
-        QStringLiteral("Author"),         QStringLiteral("testBob"),
-        QStringLiteral("Date of start project"), DateToStr(Date()),
-        QStringLiteral("Working days"),   QStringLiteral("YYYYYNN"),
-        QStringLiteral("Working time"),   QStringLiteral("8"),
-        QStringLiteral("Modify"),         QStringLiteral("No"),
-        QStringLiteral("Currency"),       QStringLiteral("$"),
+        QStringLiteral("Create date"),
+        noFile,
+        QStringLiteral("Date of change"),
+        noFile,
+        QStringLiteral("File name"),
+        noFile,
+        QStringLiteral("Project name"),
+        QStringLiteral("My test project"),
+        QStringLiteral("Author"),
+        QStringLiteral("testBob"),
+        QStringLiteral("Date of start project"),
+        DateToStr(Date()),
+        QStringLiteral("Working days"),
+        QStringLiteral("YYYYYNN"),
+        QStringLiteral("Working time"),
+        QStringLiteral("8"),
+        QStringLiteral("Modify"),
+        QStringLiteral("No"),
+        QStringLiteral("Currency"),
+        QStringLiteral("$"),
     };
     for (int row = 1; row <= 20; ++row)
         table.setCell(ColSettings, row, settings[row - 1]);
+    // The holidays and extra working days (rows 21-24) of the plan being replaced.
+    table.clear(ColSettings, ColSettings, 21, 24);
 
     project.GanttScale = 1;
     host.ShowGanttScale(1);

@@ -1,7 +1,10 @@
 #include "calendar.h"
 
+#include "date_list.h"
 #include "date_text.h"
 #include <QCoreApplication>
+
+#include <algorithm>
 
 namespace morvaine {
 
@@ -97,21 +100,222 @@ int WorkWeek::weekday(std::int64_t day)
     return (mondayIndex(day) + 1) % 7 + 1;
 }
 
-std::int64_t WorkWeek::count(std::int64_t first, std::int64_t last) const
+std::int64_t WorkWeek::maskCount(std::int64_t first, std::int64_t last) const
 {
     if (last < first)
-        return isWorkingDay(first) ? 1 : 0;
+        return isMaskWorkingDay(first) ? 1 : 0;
     const std::int64_t days = last - first + 1;
     const int start = mondayIndex(first);
     const int rest = static_cast<int>(days % 7);
     return days / 7 * m_perWeek + (m_prefix[start + rest] - m_prefix[start]);
 }
 
+// The exceptions as disjoint segments sorted by day: a holiday range (every day off)
+// or an extra-working range with the holidays taken out (every day worked). delta
+// holds, for the segments before index i, how many working days they add to (or take
+// from) the mask's count, so a count over many segments is one subtraction.
+struct WorkWeek::Exceptions {
+    std::vector<std::int64_t> firsts;
+    std::vector<std::int64_t> lasts;
+    std::vector<signed char> kinds;  // +1 worked, -1 off
+    std::vector<std::int64_t> delta; // one more entry than segments
+};
+
+WorkWeek::WorkWeek(const QString &mask, const DayRanges &holidays, const DayRanges &extraDays)
+    : WorkWeek(mask)
+{
+    if (holidays.empty() && extraDays.empty())
+        return;
+    struct Segment {
+        std::int64_t first, last;
+        signed char kind;
+    };
+    std::vector<Segment> segments;
+    for (const DayRange &range : holidays)
+        segments.push_back({range.first, range.last, -1});
+    // Extra working days that are also holidays stay holidays.
+    std::size_t h = 0;
+    for (const DayRange &range : extraDays) {
+        std::int64_t from = range.first;
+        while (h < holidays.size() && holidays[h].last < from)
+            ++h;
+        for (std::size_t k = h; k < holidays.size() && holidays[k].first <= range.last; ++k) {
+            if (holidays[k].first > from)
+                segments.push_back({from, holidays[k].first - 1, 1});
+            from = std::max(from, holidays[k].last + 1);
+        }
+        if (from <= range.last)
+            segments.push_back({from, range.last, 1});
+    }
+    std::sort(segments.begin(), segments.end(),
+              [](const Segment &a, const Segment &b) { return a.first < b.first; });
+    auto exceptions = std::make_shared<Exceptions>();
+    exceptions->delta.push_back(0);
+    for (const Segment &segment : segments) {
+        exceptions->firsts.push_back(segment.first);
+        exceptions->lasts.push_back(segment.last);
+        exceptions->kinds.push_back(segment.kind);
+        const std::int64_t masked = maskCount(segment.first, segment.last);
+        const std::int64_t worked = segment.kind > 0 ? segment.last - segment.first + 1 : 0;
+        exceptions->delta.push_back(exceptions->delta.back() + worked - masked);
+    }
+    m_exceptions = std::move(exceptions);
+}
+
+int WorkWeek::exceptionAt(std::int64_t day) const
+{
+    if (!m_exceptions)
+        return 0;
+    const Exceptions &e = *m_exceptions;
+    const auto k = std::upper_bound(e.firsts.begin(), e.firsts.end(), day) - e.firsts.begin() - 1;
+    return k >= 0 && e.lasts[std::size_t(k)] >= day ? e.kinds[std::size_t(k)] : 0;
+}
+
+bool WorkWeek::exceptionalIsWorkingDay(std::int64_t day) const
+{
+    const int exception = exceptionAt(day);
+    return exception == 0 ? isMaskWorkingDay(day) : exception > 0;
+}
+
+std::size_t WorkWeek::segmentFrom(std::int64_t day) const
+{
+    const std::vector<std::int64_t> &lasts = m_exceptions->lasts;
+    const std::size_t size = lasts.size();
+    const auto fits = [&](std::size_t k) {
+        return (k == size || lasts[k] >= day) && (k == 0 || lasts[k - 1] < day);
+    };
+    for (std::size_t k : {m_segmentHint, m_segmentHint + 1})
+        if (k <= size && fits(k))
+            return m_segmentHint = k;
+    return m_segmentHint =
+               std::size_t(std::lower_bound(lasts.begin(), lasts.end(), day) - lasts.begin());
+}
+
+std::int64_t WorkWeek::rangeCount(std::int64_t first, std::int64_t last) const
+{
+    const Exceptions &e = *m_exceptions;
+    std::int64_t total = maskCount(first, last);
+    const std::size_t i =
+        std::size_t(std::lower_bound(e.lasts.begin(), e.lasts.end(), first) - e.lasts.begin());
+    const std::size_t end =
+        std::size_t(std::upper_bound(e.firsts.begin(), e.firsts.end(), last) - e.firsts.begin());
+    if (i >= end)
+        return total;
+    total += e.delta[end] - e.delta[i];
+    // The parts of the two outer segments that lie outside first..last.
+    const auto part = [&](std::size_t k, std::int64_t a, std::int64_t b) {
+        return (e.kinds[k] > 0 ? b - a + 1 : 0) - maskCount(a, b);
+    };
+    if (e.firsts[i] < first)
+        total -= part(i, e.firsts[i], first - 1);
+    if (e.lasts[end - 1] > last)
+        total -= part(end - 1, last + 1, e.lasts[end - 1]);
+    return total;
+}
+
+std::int64_t WorkWeek::exceptionalCount(std::int64_t first, std::int64_t last) const
+{
+    if (last < first)
+        return isWorkingDay(first) ? 1 : 0;
+    return rangeCount(first, last);
+}
+
+std::optional<std::int64_t> WorkWeek::exceptionalNthWorkingDay(std::int64_t start,
+                                                               std::int64_t n) const
+{
+    const Exceptions &e = *m_exceptions;
+    const std::size_t size = e.firsts.size();
+    const std::size_t i = segmentFrom(start);
+    // The common case: no exception between the start and the mask's answer.
+    const std::optional<std::int64_t> plain = maskNthWorkingDay(start, n);
+    if (i == size || (plain && e.firsts[i] > *plain))
+        return plain;
+    // The first segment by whose end n working days are reached: before it the mask
+    // rules alone, so the answer lies in the gap before it or inside it.
+    std::size_t lo = i, hi = size;
+    while (lo < hi) {
+        const std::size_t mid = lo + (hi - lo) / 2;
+        if (rangeCount(start, e.lasts[mid]) >= n)
+            hi = mid;
+        else
+            lo = mid + 1;
+    }
+    const std::size_t k = lo;
+    std::int64_t cursor = start, remaining = n;
+    if (k > i) {
+        cursor = e.lasts[k - 1] + 1;
+        remaining = n - rangeCount(start, e.lasts[k - 1]);
+    }
+    if (k == size)
+        return maskNthWorkingDay(cursor, remaining);
+    const std::int64_t gapEnd = e.firsts[k] - 1;
+    const std::int64_t gap = cursor <= gapEnd ? maskCount(cursor, gapEnd) : 0;
+    if (gap >= remaining)
+        return maskNthWorkingDay(cursor, remaining);
+    // Reached inside segment k, which therefore is one of worked days.
+    return std::max(cursor, e.firsts[k]) + (remaining - gap) - 1;
+}
+
 int CountWorkingDays(const Project &project, TDateTime first, TDateTime last)
 {
-    return static_cast<int>(
-        WorkWeek(project.settings().workingDays())
-            .count(static_cast<std::int64_t>(first), static_cast<std::int64_t>(last)));
+    return static_cast<int>(ProjectCalendar(project).count(static_cast<std::int64_t>(first),
+                                                           static_cast<std::int64_t>(last)));
+}
+
+namespace {
+
+// The calendar of the last plan asked for, kept per thread: the rules ask for it once
+// per operation, and reading the lists anew each time would cost more than the rule.
+struct CalendarCache {
+    QString mask, holidays, extraDays, format;
+    std::optional<WorkWeek> week;
+};
+
+bool SameText(const QString &a, const QString &b)
+{
+    return a.isSharedWith(b) || a == b;
+}
+
+WorkWeek ReadCalendar(const Project &project, bool tolerant)
+{
+    const TaskTable &table = project.taskTable;
+    const QString &mask = project.settings().workingDays();
+    const QString &holidays = table.cell(ColSettings, HolidaysRow);
+    const QString &extraDays = table.cell(ColSettings, ExtraDaysRow);
+    if (holidays.isEmpty() && extraDays.isEmpty())
+        return WorkWeek(mask);
+    thread_local CalendarCache cache;
+    const QString format = ShortDateFormat();
+    if (cache.week && SameText(cache.mask, mask) && SameText(cache.holidays, holidays) &&
+        SameText(cache.extraDays, extraDays) && SameText(cache.format, format))
+        return *cache.week;
+    DayRanges off, on;
+    try {
+        off = ReadDateList(holidays, HolidaysRow);
+        on = ReadDateList(extraDays, ExtraDaysRow);
+    } catch (const ConversionError &) {
+        if (tolerant)
+            return WorkWeek(mask);
+        throw;
+    }
+    cache.week.emplace(mask, off, on);
+    cache.mask = mask;
+    cache.holidays = holidays;
+    cache.extraDays = extraDays;
+    cache.format = format;
+    return *cache.week;
+}
+
+} // namespace
+
+WorkWeek ProjectCalendar(const Project &project)
+{
+    return ReadCalendar(project, false);
+}
+
+WorkWeek ProjectCalendarForPainting(const Project &project)
+{
+    return ReadCalendar(project, true);
 }
 
 QString CellErrorMessage(const QString &message, int column, int row)
@@ -152,8 +356,8 @@ void CalcEndDate(Project &project, int row)
     if (n < 0)
         return;
     const TDateTime start = CellDate(table, ColStart, row);
-    const WorkWeek week(project.settings().workingDays());
-    // Without any working day there is no n-th one: the End stays as it is.
+    const WorkWeek week = ProjectCalendar(project);
+    // Without enough working days there is no n-th one: the End stays as it is.
     const auto end = week.nthWorkingDay(static_cast<std::int64_t>(start), n);
     if (!end)
         return;

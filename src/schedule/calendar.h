@@ -5,7 +5,9 @@
 #include "model/project.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
+#include <vector>
 
 namespace morvaine {
 
@@ -39,37 +41,90 @@ TDateTime ProjectEndDate(const Project &project);
 /// The message of a Duration whose End would fall after 31 December 9999.
 QString TooLongDurationMessage(const QString &durationText);
 
-/// The seven-day working mask read once, with the counting rules in closed form.
+/// Days first..last, both included (day numbers since 30 December 1899).
+struct DayRange {
+    std::int64_t first;
+    std::int64_t last;
+    friend bool operator==(const DayRange &, const DayRange &) = default;
+};
+/// Ranges sorted by their first day, neither overlapping nor touching.
+using DayRanges = std::vector<DayRange>;
+
+/// The working calendar read once: the seven-day mask, with the counting rules in
+/// closed form, and the plan's holidays and extra working days. A day is a working
+/// day when (the mask says so or it is an extra working day) and it is no holiday.
+/// The exceptions are sorted day ranges with prefix counts, so no rule walks the
+/// calendar day by day for them.
 class WorkWeek {
 public:
     explicit WorkWeek(const QString &mask);
+    /// The mask with holidays and extra working days (each sorted and merged).
+    WorkWeek(const QString &mask, const DayRanges &holidays, const DayRanges &extraDays);
     /// 1 = Sunday ... 7 = Saturday.
     static int weekday(std::int64_t day);
-    bool isWorkingDay(std::int64_t day) const { return m_work[mondayIndex(day)]; }
+    bool isWorkingDay(std::int64_t day) const
+    {
+        return m_exceptions ? exceptionalIsWorkingDay(day) : m_work[mondayIndex(day)];
+    }
+    /// Whether the mask alone makes day a working day.
+    bool isMaskWorkingDay(std::int64_t day) const { return m_work[mondayIndex(day)]; }
+    /// Working days of a week by the mask alone.
     int workingDaysPerWeek() const { return m_perWeek; }
+    bool hasExceptions() const { return m_exceptions != nullptr; }
+    /// +1 for an extra working day, -1 for a holiday, 0 for a day the mask decides.
+    int exceptionAt(std::int64_t day) const;
     /// Working days from first to last, both included; first is always examined.
-    std::int64_t count(std::int64_t first, std::int64_t last) const;
-    /// The n-th working day counted from start (n >= 1); none without working days.
+    std::int64_t count(std::int64_t first, std::int64_t last) const
+    {
+        return m_exceptions ? exceptionalCount(first, last) : maskCount(first, last);
+    }
+    /// The n-th working day counted from start (n >= 1); none when there are not n
+    /// working days from start on.
     std::optional<std::int64_t> nthWorkingDay(std::int64_t start, std::int64_t n) const
     {
-        if (m_perWeek == 0)
-            return std::nullopt;
-        const std::int64_t k = n - 1;
-        return start + k / m_perWeek * 7 + m_offset[mondayIndex(start)][k % m_perWeek];
+        return m_exceptions ? exceptionalNthWorkingDay(start, n) : maskNthWorkingDay(start, n);
     }
 
 private:
+    struct Exceptions;
+
     static int mondayIndex(std::int64_t day)
     {
         // Day 0, 30 December 1899, was a Saturday (index 5 counting from Monday).
         const std::int64_t index = (day + 5) % 7;
         return static_cast<int>(index < 0 ? index + 7 : index);
     }
+    std::int64_t maskCount(std::int64_t first, std::int64_t last) const;
+    std::optional<std::int64_t> maskNthWorkingDay(std::int64_t start, std::int64_t n) const
+    {
+        if (m_perWeek == 0)
+            return std::nullopt;
+        const std::int64_t k = n - 1;
+        return start + k / m_perWeek * 7 + m_offset[mondayIndex(start)][k % m_perWeek];
+    }
+    bool exceptionalIsWorkingDay(std::int64_t day) const;
+    std::int64_t exceptionalCount(std::int64_t first, std::int64_t last) const;
+    std::optional<std::int64_t> exceptionalNthWorkingDay(std::int64_t start, std::int64_t n) const;
+    // Working days of first..last (first <= last) with the exceptions counted in.
+    std::int64_t rangeCount(std::int64_t first, std::int64_t last) const;
+    // The index of the first segment that ends on or after day.
+    std::size_t segmentFrom(std::int64_t day) const;
 
     bool m_work[7] = {}; // Monday first
     int m_perWeek = 0;
     int m_prefix[15] = {};   // working days among the first k days of a doubled week
     int m_offset[7][7] = {}; // offset of the j-th working day of a week starting at index i
+    std::shared_ptr<const Exceptions> m_exceptions; // null without holidays or extra days
+    // The segment found last: a recalculation asks about days in order, mostly near
+    // the one asked before.
+    mutable std::size_t m_segmentHint = 0;
 };
+
+/// The project's calendar: its working-days mask with its holidays and extra working
+/// days (settings rows 22 and 24). A list that does not read throws ConversionError
+/// naming its row.
+WorkWeek ProjectCalendar(const Project &project);
+/// The same for painting: a list that does not read counts as empty.
+WorkWeek ProjectCalendarForPainting(const Project &project);
 
 } // namespace morvaine

@@ -1,9 +1,12 @@
 #include "views/gantt_painter.h"
 
 #include "model/project.h"
+#include "schedule/calendar.h"
 #include "views/canvas.h"
 #include "views/gantt_pictures.h"
 #include "views/view_style.h"
+
+#include <optional>
 
 namespace morvaine {
 
@@ -33,7 +36,12 @@ void DrawTimescale(const Project &project, const TimeAxis &axis, int column, Can
     canvas.setFontStyle(FontStyle::Regular);
     if (axis.isValid()) {
         const QString label = axis.label(column);
-        const bool dayOff = axis.isDayOff(column, project.settings().workingDays());
+        // Holidays and extra working days colour the labels of the day scale only.
+        const std::optional<WorkWeek> calendar =
+            axis.scale() == DayScale ? std::optional(ProjectCalendarForPainting(project))
+                                     : std::nullopt;
+        const bool dayOff = axis.isDayOff(column, project.settings().workingDays(),
+                                          calendar ? &*calendar : nullptr);
         canvas.setFontColor(dayOff ? QColor(0xFF, 0x00, 0x00) : TextColor);
         canvas.textOut(left + (rect.width() - canvas.textWidth(label)) / 2, top, label);
         canvas.setFontColor(TextColor);

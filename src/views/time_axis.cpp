@@ -126,12 +126,15 @@ QString TimeAxis::label(qint64 column) const
     return QString::number(first.day) + QLatin1Char(' ') + MonthAndYear(first);
 }
 
-bool TimeAxis::isDayOff(qint64 column, const QString &workingDays) const
+bool TimeAxis::isDayOff(qint64 column, const QString &workingDays, const WorkWeek *calendar) const
 {
     if (m_scale != DayScale)
         return false;
+    const qint64 day = period(column).first;
+    if (const int exception = calendar ? calendar->exceptionAt(day) : 0)
+        return exception < 0;
     // The mask's letters run Monday to Sunday; weekday() counts from Sunday.
-    const int position = (WorkWeek::weekday(period(column).first) + 5) % 7;
+    const int position = (WorkWeek::weekday(day) + 5) % 7;
     return position < workingDays.size() && workingDays.at(position) == QLatin1Char('N');
 }
 

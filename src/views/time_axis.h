@@ -11,6 +11,7 @@
 namespace morvaine {
 
 class Project;
+class WorkWeek;
 
 /// Chart scales, the values of Project::GanttScale.
 enum GanttScaleValue : int { DayScale = 1, WeekScale = 2, MonthScale = 3 };
@@ -47,9 +48,11 @@ public:
     /// The timescale label of column c: "7 Jan 08" (day and week scale, the period's
     /// first day) or " Jan 08" (month scale, with its leading blank).
     QString label(qint64 column) const;
-    /// Whether column c's label is drawn as a day off: day scale only, when the
-    /// working-days mask (Monday first) has exactly "N" at the weekday of the day.
-    bool isDayOff(qint64 column, const QString &workingDays) const;
+    /// Whether column c's label is drawn as a day off: day scale only, when the day is
+    /// a holiday of calendar, or when the working-days mask (Monday first) has exactly
+    /// "N" at the weekday of the day and it is no extra working day of calendar.
+    bool isDayOff(qint64 column, const QString &workingDays,
+                  const WorkWeek *calendar = nullptr) const;
 
 private:
     bool m_valid = false;

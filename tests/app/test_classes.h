@@ -115,6 +115,10 @@ private slots:
     void typedStartDate_data();
     void typedStartDate();
     void textTooLongForACellIsRefused();
+    void exceptionListsAddSortAndMerge();
+    void okWithHolidaysMovesEndsOnce();
+    void cancelKeepsTheStoredLists();
+    void unreadableListIsKeptUntilRemoved();
 };
 
 class TestAboutBox : public QObject {

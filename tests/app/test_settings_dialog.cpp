@@ -5,13 +5,16 @@
 #include "model/new_project.h"
 #include "model/project_file.h"
 #include "recording_host.h"
+#include "schedule/date_list.h"
 #include "widgets/date_field.h"
 
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -58,6 +61,30 @@ struct Fixture {
     void clickOk() const { QTest::mouseClick(child<QPushButton>("ButtonOK"), Qt::LeftButton); }
 
     QString value(SettingsBlock::ValueRow row) const { return project.settings().value(row); }
+
+    /// Picks from and to in a list's date fields (the end follows a picked start) and
+    /// clicks its Add button; list is "Holiday" or "ExtraDay".
+    void add(const char *list, const QDate &from, const QDate &to = QDate()) const
+    {
+        const QByteArray name(list);
+        auto *start = child<DateField>(("DateTimePicker" + name + "From").constData());
+        auto *end = child<DateField>(("DateTimePicker" + name + "To").constData());
+        start->showCalendar();
+        emit start->calendarWidget()->clicked(from);
+        if (to.isValid()) {
+            end->lineEdit()->setText(to.toString(QStringLiteral("dd.MM.yyyy")));
+        }
+        QTest::mouseClick(child<QPushButton>(("ButtonAdd" + name).constData()), Qt::LeftButton);
+    }
+    QStringList items(const char *list) const
+    {
+        QStringList texts;
+        auto *box = child<QListWidget>((QByteArray("ListBox") + list + "s").constData());
+        for (int i = 0; i < box->count(); ++i)
+            texts << box->item(i)->text();
+        return texts;
+    }
+    QString cell(int row) const { return project.taskTable.cell(ColSettings, row); }
 };
 
 QDate monday2024()
@@ -368,4 +395,131 @@ void TestSettingsDialog::textTooLongForACellIsRefused()
     f.clickOk();
     QVERIFY(!f.dialog->isVisible());
     QCOMPARE(f.value(SettingsBlock::Author).size(), MaxCellBytes);
+}
+
+void TestSettingsDialog::exceptionListsAddSortAndMerge()
+{
+    Fixture f;
+    f.show();
+    f.add("Holiday", QDate(2026, 12, 25));
+    QCOMPARE(f.items("Holiday"), QStringList{"25.12.2026"});
+    // A range typed into the end field, overlapping the day before.
+    f.add("Holiday", QDate(2026, 12, 24), QDate(2026, 12, 26));
+    f.add("Holiday", QDate(2027, 1, 1));
+    f.add("Holiday", QDate(2026, 12, 1));
+    QCOMPARE(f.items("Holiday"),
+             (QStringList{"01.12.2026", "24.12.2026-26.12.2026", "01.01.2027"}));
+    // A touching day joins the range; an end before the start is turned round.
+    f.add("Holiday", QDate(2026, 12, 28), QDate(2026, 12, 27));
+    QCOMPARE(f.items("Holiday"),
+             (QStringList{"01.12.2026", "24.12.2026-28.12.2026", "01.01.2027"}));
+    // Removing the selected items.
+    auto *box = f.child<QListWidget>("ListBoxHolidays");
+    box->item(0)->setSelected(true);
+    box->item(2)->setSelected(true);
+    QTest::mouseClick(f.child<QPushButton>("ButtonRemoveHoliday"), Qt::LeftButton);
+    QCOMPARE(f.items("Holiday"), QStringList{"24.12.2026-28.12.2026"});
+    f.add("ExtraDay", QDate(2026, 12, 19));
+    QCOMPARE(f.items("ExtraDay"), QStringList{"19.12.2026"});
+    // A date typed that is no date is refused with a message, the list as it was.
+    f.child<DateField>("DateTimePickerExtraDayFrom")
+        ->lineEdit()
+        ->setText(QStringLiteral("31.02.2026"));
+    QTest::mouseClick(f.child<QPushButton>("ButtonAddExtraDay"), Qt::LeftButton);
+    QCOMPARE(f.host.texts(), QStringList{"'31.02.2026' is not a valid date"});
+    QCOMPARE(f.items("ExtraDay"), QStringList{"19.12.2026"});
+    // Nothing is written before OK.
+    QVERIFY(f.cell(HolidaysRow).isEmpty());
+}
+
+void TestSettingsDialog::okWithHolidaysMovesEndsOnce()
+{
+    Fixture f;
+    TaskTable &table = f.project.taskTable;
+    f.project.settings().setValue(SettingsBlock::StartDate, QStringLiteral("21.12.2026"));
+    table.setCell(ColTask, 1, QStringLiteral("Walls"));
+    table.setCell(ColDuration, 1, QStringLiteral("5 days"));
+    table.setCell(ColStart, 1, QStringLiteral("21.12.2026"));
+    table.setCell(ColEnd, 1, QStringLiteral("25.12.2026"));
+    table.setCell(ColTask, 2, QStringLiteral("Roof"));
+    table.setCell(ColDuration, 2, QStringLiteral("2 days"));
+    table.setCell(ColForerunner, 2, QStringLiteral(" 1;"));
+    table.setCell(ColStart, 2, QStringLiteral("26.12.2026"));
+    table.setCell(ColEnd, 2, QStringLiteral("29.12.2026"));
+    f.project.LastTaskRow = 2;
+    f.show();
+    f.add("Holiday", QDate(2026, 12, 24), QDate(2026, 12, 26));
+    f.add("ExtraDay", QDate(2026, 12, 27));
+    int recalculations = 0;
+    const int repaints = f.host.chartRepaints;
+    table.addListener([&](int column, int row, const QString &, const QString &) {
+        recalculations += column == ColEnd && row == 1;
+    });
+    f.clickOk();
+    QVERIFY(!f.dialog->isVisible());
+    QCOMPARE(f.cell(HolidaysKeyRow), QStringLiteral("Holidays"));
+    QCOMPARE(f.cell(HolidaysRow), QStringLiteral("24.12.2026-26.12.2026"));
+    QCOMPARE(f.cell(ExtraDaysKeyRow), QStringLiteral("Extra working days"));
+    QCOMPARE(f.cell(ExtraDaysRow), QStringLiteral("27.12.2026"));
+    // Mon 21, Tue 22, Wed 23, the Sunday worked, Mon 28.
+    QCOMPARE(table.cell(ColEnd, 1), QStringLiteral("28.12.2026"));
+    QCOMPARE(recalculations, 1);
+    QCOMPARE(table.cell(ColStart, 2), QStringLiteral("29.12.2026"));
+    QCOMPARE(table.cell(ColEnd, 2), QStringLiteral("30.12.2026"));
+    QVERIFY(f.host.chartRepaints > repaints);
+    QCOMPARE(f.value(SettingsBlock::Modify), QStringLiteral("Yes"));
+
+    // Shown again, the lists read back; emptied and confirmed, the four rows go.
+    f.show();
+    QCOMPARE(f.items("Holiday"), QStringList{"24.12.2026-26.12.2026"});
+    for (const char *list : {"Holiday", "ExtraDay"}) {
+        auto *box = f.child<QListWidget>((QByteArray("ListBox") + list + "s").constData());
+        box->selectAll();
+        QTest::mouseClick(f.child<QPushButton>((QByteArray("ButtonRemove") + list).constData()),
+                          Qt::LeftButton);
+    }
+    f.clickOk();
+    for (int row = HolidaysKeyRow; row <= ExtraDaysRow; ++row)
+        QVERIFY(f.cell(row).isEmpty());
+    QCOMPARE(table.cell(ColEnd, 1), QStringLiteral("25.12.2026"));
+}
+
+void TestSettingsDialog::cancelKeepsTheStoredLists()
+{
+    Fixture f;
+    SetCalendarExceptions(f.project, QStringLiteral("01.05.2026"), QString());
+    f.show();
+    f.add("Holiday", QDate(2026, 12, 25));
+    f.child<QListWidget>("ListBoxHolidays")->item(0)->setSelected(true);
+    QTest::mouseClick(f.child<QPushButton>("ButtonRemoveHoliday"), Qt::LeftButton);
+    QTest::mouseClick(f.child<QPushButton>("ButtonCancel"), Qt::LeftButton);
+    QCOMPARE(f.cell(HolidaysRow), QStringLiteral("01.05.2026"));
+    QVERIFY(f.cell(ExtraDaysRow).isEmpty());
+    QCOMPARE(f.value(SettingsBlock::Modify), QStringLiteral("No"));
+    f.show();
+    QCOMPARE(f.items("Holiday"), QStringList{"01.05.2026"});
+}
+
+void TestSettingsDialog::unreadableListIsKeptUntilRemoved()
+{
+    Fixture f;
+    SetCalendarExceptions(f.project, QStringLiteral("24.12.2026; 12/31/2026"),
+                          QStringLiteral("19.12.2026"));
+    ModalScript script;
+    script.cancel();
+    f.dialog->runModal();
+    QVERIFY(script.done());
+    QCOMPARE(f.host.texts(), QStringList{"'12/31/2026' is not a valid date\nRow 22, Settings."});
+    // Shown as stored, the other list read all the same.
+    QCOMPARE(f.items("Holiday"), QStringList{"24.12.2026; 12/31/2026"});
+    QCOMPARE(f.items("ExtraDay"), QStringList{"19.12.2026"});
+    QVERIFY(!f.child<QPushButton>("ButtonAddHoliday")->isEnabled());
+    // Removed as a whole, the list can be confirmed empty.
+    f.dialog->show();
+    f.child<QListWidget>("ListBoxHolidays")->item(0)->setSelected(true);
+    QTest::mouseClick(f.child<QPushButton>("ButtonRemoveHoliday"), Qt::LeftButton);
+    QVERIFY(f.items("Holiday").isEmpty());
+    f.clickOk();
+    QVERIFY(f.cell(HolidaysRow).isEmpty());
+    QCOMPARE(f.cell(ExtraDaysRow), QStringLiteral("19.12.2026"));
 }

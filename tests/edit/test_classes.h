@@ -56,6 +56,8 @@ class TestWorkingDays : public QObject {
 private slots:
     void changedWeekMovesEveryEndAndItsFollowers();
     void unchangedWeekWritesNothing();
+    void holidaysMoveEveryEndAndItsFollowers();
+    void calendarTravelsInTheFile();
 };
 
 class TestTaskStructure : public QObject {

@@ -121,6 +121,14 @@ private slots:
             table.setCell(ColStart, 1, start.toString(writerFormat));
             table.setCell(ColEnd, 1, end.toString(writerFormat));
             project.settings().setValue(SettingsBlock::StartDate, start.toString(writerFormat));
+            // The holidays and extra working days, a range among them.
+            table.setCell(ColSettings, 21, QStringLiteral("Holidays"));
+            table.setCell(ColSettings, 22,
+                          QDate(2007, 12, 24).toString(writerFormat) + u'-' +
+                              QDate(2007, 12, 26).toString(writerFormat) + u';' +
+                              QDate(2008, 1, 1).toString(writerFormat));
+            table.setCell(ColSettings, 23, QStringLiteral("Extra working days"));
+            table.setCell(ColSettings, 24, QDate(2008, 1, 5).toString(writerFormat));
             host.saveFileName = path;
             SaveProject(project, host, QStringLiteral("SaveAs"));
             QVERIFY(host.messages.isEmpty());
@@ -135,6 +143,10 @@ private slots:
         QCOMPARE(project.taskTable.cell(ColStart, 1), QStringLiteral("07.01.2008"));
         QCOMPARE(project.taskTable.cell(ColEnd, 1), QStringLiteral("25.01.2008"));
         QCOMPARE(project.settings().startDate(), QStringLiteral("07.01.2008"));
+        QCOMPARE(project.taskTable.cell(ColSettings, 22),
+                 QStringLiteral("24.12.2007-26.12.2007; 01.01.2008"));
+        QCOMPARE(project.taskTable.cell(ColSettings, 24), QStringLiteral("05.01.2008"));
+        QCOMPARE(project.taskTable.cell(ColSettings, 21), QStringLiteral("Holidays"));
         QVERIFY(project.settings().isModified());
     }
 };

@@ -3,6 +3,7 @@
 
 #include "edit/task_structure.h"
 #include "edit/undo_history.h"
+#include "edit/working_days.h"
 #include "model/new_project.h"
 #include "recording_host.h"
 #include "schedule/critical_path.h"
@@ -101,6 +102,7 @@ private slots:
         QTest::newRow("outdent") << "Outdent";
         QTest::newRow("resource renamed in tasks") << "Resources";
         QTest::newRow("half-failed command") << "Typing";
+        QTest::newRow("holidays") << "Settings";
     }
 
     void undoAndRedoRestoreExactState()
@@ -124,6 +126,12 @@ private slots:
              [&] {
                  p.resourceTable.setCell(ResColName, 1, QStringLiteral("Anne"));
                  p.taskTable.setCell(ColResource, 2, QStringLiteral(" Anne;"));
+             }},
+            {"holidays",
+             [&] {
+                 ApplyCalendar(p, host, QStringLiteral("YYYYYNN"),
+                               QStringLiteral("08.05.2024-09.05.2024"),
+                               QStringLiteral("11.05.2024"));
              }},
             {"half-failed command",
              [&] {

@@ -35,3 +35,15 @@ private slots:
     void agreesWithQtOnDocuments();
     void agreesWithQtOnMutatedDocuments();
 };
+
+class TestMsProjectCalendar : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void recurrencesAsMsProjectExpandsThem();
+    void realFileImportsWithItsExceptions();
+    void recurrences_data();
+    void recurrences();
+    void moreThanAThousandDatesTellOnce();
+    void exportAndRoundTrip();
+};

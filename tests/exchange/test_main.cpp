@@ -17,6 +17,10 @@ int main(int argc, char **argv)
         status |= QTest::qExec(&t, argc, argv);
     }
     {
+        TestMsProjectCalendar t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
+    {
         TestXmlPullReader t;
         status |= QTest::qExec(&t, argc, argv);
     }

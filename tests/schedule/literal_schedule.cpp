@@ -44,12 +44,30 @@ int Weekday(TDateTime date) // 1 = Sunday ... 7 = Saturday
     return static_cast<int>((index + 6) % 7) + 1;
 }
 
+// Whether a list of dates and ranges "FROM-TO" (settings row 22 or 24) holds date.
+// Read afresh at every call; the formats used here write no '-' of their own.
+bool InDateList(const Project &project, int row, TDateTime date)
+{
+    for (const QString &part : project.taskTable.cell(ColSettings, row).split(u';')) {
+        const QString item = part.trimmed();
+        if (item.isEmpty())
+            continue;
+        const qsizetype dash = item.indexOf(u'-');
+        const TDateTime from = StrToDate(dash < 0 ? item : item.left(dash));
+        const TDateTime to = dash < 0 ? from : StrToDate(item.mid(dash + 1));
+        if (std::min(from, to) <= date && date <= std::max(from, to))
+            return true;
+    }
+    return false;
+}
+
 bool IsWorkingDay(const Project &project, TDateTime date)
 {
     const QString mask = project.settings().workingDays();
     const int weekday = Weekday(date);
     const int position = weekday == 1 ? 7 : weekday - 1;
-    return position <= mask.size() && mask.at(position - 1) == QLatin1Char('Y');
+    const bool byMask = position <= mask.size() && mask.at(position - 1) == QLatin1Char('Y');
+    return (byMask || InDateList(project, 24, date)) && !InDateList(project, 22, date);
 }
 
 void CalcDuration(Project &project, int row)

@@ -83,6 +83,25 @@ void randomProject(ScheduleFixture &f, QRandomGenerator &random, QRandomGenerato
     }
 }
 
+// Holidays and extra working days over the weeks a random project covers, from a
+// generator of their own: single days and ranges, overlapping now and then.
+void randomExceptions(ScheduleFixture &f, QRandomGenerator &random)
+{
+    for (int row : {22, 24}) {
+        QStringList items;
+        const int count = random.bounded(5);
+        for (int i = 0; i < count; ++i) {
+            const int first = random.bounded(-2, 40);
+            const int length = random.bounded(3) ? 0 : random.bounded(1, 6);
+            items << (length == 0 ? MonText(first)
+                                  : MonText(first) + u'-' + MonText(first + length));
+        }
+        f.table().setCell(ColSettings, row, items.join(QStringLiteral("; ")));
+    }
+    f.table().setCell(ColSettings, 21, QStringLiteral("Holidays"));
+    f.table().setCell(ColSettings, 23, QStringLiteral("Extra working days"));
+}
+
 QStringList firstAppearances(const QStringList &texts)
 {
     QStringList once;
@@ -99,27 +118,31 @@ void TestScheduleDifferential::randomProjects_data()
     // Numeric formats are read and written by the engine itself, others through Qt.
     QTest::addColumn<QString>("format"); // empty: the system's
     QTest::addColumn<int>("projects");
-    QTest::newRow("system format") << QString() << 4000;
-    QTest::newRow("month names") << QStringLiteral("d MMM yyyy") << 1000;
-    QTest::newRow("unpadded numbers") << QStringLiteral("M/d/yyyy") << 1000;
+    QTest::addColumn<bool>("exceptions"); // random holidays and extra working days
+    QTest::newRow("system format") << QString() << 4000 << false;
+    QTest::newRow("month names") << QStringLiteral("d MMM yyyy") << 1000 << false;
+    QTest::newRow("unpadded numbers") << QStringLiteral("M/d/yyyy") << 1000 << false;
+    QTest::newRow("holidays") << QString() << 1500 << true;
+    QTest::newRow("holidays, month names") << QStringLiteral("d MMM yyyy") << 300 << true;
 }
 
 void TestScheduleDifferential::randomProjects()
 {
     QFETCH(QString, format);
     QFETCH(int, projects);
+    QFETCH(bool, exceptions);
     const QString systemFormat = ShortDateFormat();
     SetShortDateFormat(format.isEmpty() ? systemFormat : format);
     struct Restore {
         QString format;
         ~Restore() { SetShortDateFormat(format); }
     } restore{systemFormat};
-    QRandomGenerator random(20240101), extra(20261210);
+    QRandomGenerator random(20240101), extra(20261210), calendar(20271224);
     int compared = 0, chainsCompared = 0, chainsDiffer = 0, skipped = 0, withSkips = 0, errors = 0;
     const int from = qEnvironmentVariableIntValue("FROM");
     ScheduleFixture engine, slow;
     QStringList defaults;
-    for (int row = 1; row <= 20; ++row)
+    for (int row = 1; row <= 24; ++row)
         defaults << engine.cell(ColSettings, row);
     for (int n = 0; n < projects; ++n) {
         // Both projects back to the fixture's state.
@@ -128,7 +151,7 @@ void TestScheduleDifferential::randomProjects()
             f->table().clear(9, 9, 1, 16);
             for (int row = 1; row <= 16; ++row)
                 f->table().setCell(ColLevel, row, QStringLiteral("1"));
-            for (int row = 1; row <= 20; ++row)
+            for (int row = 1; row <= 24; ++row)
                 f->table().setCell(ColSettings, row, defaults[row - 1]);
             f->project.LastTaskRow = 0;
             std::fill(f->project.CriticalMarks.begin(), f->project.CriticalMarks.end(), -1);
@@ -136,6 +159,8 @@ void TestScheduleDifferential::randomProjects()
             f->host = RecordingHost();
         }
         randomProject(engine, random, extra);
+        if (exceptions)
+            randomExceptions(engine, calendar);
         if (n < from)
             continue;
         QStringList before;
@@ -148,7 +173,7 @@ void TestScheduleDifferential::randomProjects()
         for (int row = 1; row <= engine.project.LastTaskRow + 1; ++row)
             for (int column = 1; column < TaskTable::Columns; ++column)
                 slow.table().setCell(column, row, engine.cell(column, row));
-        for (int row = 1; row <= 20; ++row)
+        for (int row = 1; row <= 24; ++row)
             slow.table().setCell(ColSettings, row, engine.cell(ColSettings, row));
         slow.project.LastTaskRow = engine.project.LastTaskRow;
         slow.project.CriticalPathOn = engine.project.CriticalPathOn;

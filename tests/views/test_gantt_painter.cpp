@@ -5,6 +5,7 @@
 #include "image_probe.h"
 #include "recording_canvas.h"
 
+#include "schedule/date_list.h"
 #include "views/fonts.h"
 #include "views/gantt_painter.h"
 #include "views/gantt_pictures.h"
@@ -80,16 +81,40 @@ private slots:
         QTest::addColumn<QString>("mask");
         QTest::addColumn<int>("column");
         QTest::addColumn<bool>("red");
-        QTest::newRow("Wednesday") << 1 << "YYYYYNN" << 1 << false;
-        QTest::newRow("Saturday") << 1 << "YYYYYNN" << 4 << true;
-        QTest::newRow("Sunday") << 1 << "YYYYYNN" << 5 << true;
-        QTest::newRow("Monday") << 1 << "YYYYYNN" << 6 << false;
-        QTest::newRow("all working") << 1 << "YYYYYYY" << 5 << false;
-        QTest::newRow("none working") << 1 << "NNNNNNN" << 2 << true;
-        QTest::newRow("lower-case n") << 1 << "YYYYYnn" << 4 << false;
-        QTest::newRow("mask too short") << 1 << "YYY" << 5 << false;
-        QTest::newRow("week never red") << 2 << "NNNNNNN" << 1 << false;
-        QTest::newRow("month never red") << 3 << "NNNNNNN" << 1 << false;
+        QTest::addColumn<QString>("holidays");
+        QTest::addColumn<QString>("extraDays");
+        QTest::newRow("Wednesday") << 1 << "YYYYYNN" << 1 << false << QString() << QString();
+        QTest::newRow("Saturday") << 1 << "YYYYYNN" << 4 << true << QString() << QString();
+        QTest::newRow("Sunday") << 1 << "YYYYYNN" << 5 << true << QString() << QString();
+        QTest::newRow("Monday") << 1 << "YYYYYNN" << 6 << false << QString() << QString();
+        QTest::newRow("all working") << 1 << "YYYYYYY" << 5 << false << QString() << QString();
+        QTest::newRow("none working") << 1 << "NNNNNNN" << 2 << true << QString() << QString();
+        QTest::newRow("lower-case n") << 1 << "YYYYYnn" << 4 << false << QString() << QString();
+        QTest::newRow("mask too short") << 1 << "YYY" << 5 << false << QString() << QString();
+        QTest::newRow("week never red") << 2 << "NNNNNNN" << 1 << false << QString() << QString();
+        QTest::newRow("month never red") << 3 << "NNNNNNN" << 1 << false << QString() << QString();
+        // Holidays are red like days off, extra working days black; a holiday that is
+        // also an extra working day stays a holiday.
+        const QString week = QStringLiteral("YYYYYNN");
+        QTest::newRow("holiday on a Wednesday") << 1 << week << 1 << true << "02.01.2008"
+                                                << "";
+        QTest::newRow("holiday on a Saturday") << 1 << week << 4 << true << "05.01.2008"
+                                               << "";
+        QTest::newRow("extra working Saturday") << 1 << week << 4 << false << ""
+                                                << "05.01.2008";
+        QTest::newRow("holiday, all working") << 1 << "YYYYYYY" << 5 << true << "06.01.2008"
+                                              << "";
+        QTest::newRow("holiday and extra day") << 1 << week << 1 << true << "02.01.2008"
+                                               << "02.01.2008";
+        QTest::newRow("inside a range") << 1 << week << 2 << true << "01.01.2008-03.01.2008"
+                                        << "";
+        QTest::newRow("after a range") << 1 << week << 3 << false << "01.01.2008-03.01.2008"
+                                       << "";
+        QTest::newRow("holiday at week scale") << 2 << week << 1 << false << "31.12.2007"
+                                               << "";
+        QTest::newRow("unreadable list: the mask alone")
+            << 1 << week << 1 << false << "02.01.2008; x"
+            << "";
     }
     void timescaleColours()
     {
@@ -97,8 +122,11 @@ private slots:
         QFETCH(QString, mask);
         QFETCH(int, column);
         QFETCH(bool, red);
+        QFETCH(QString, holidays);
+        QFETCH(QString, extraDays);
         GanttFixture f(Jan(2), scale);
         f.project.settings().setValue(SettingsBlock::WorkingDays, mask);
+        SetCalendarExceptions(f.project, holidays, extraDays);
         const GanttIndex index(f.project);
         const QImage image =
             PaintCells(column, 1, 0, 1, [&](int c, int r, Canvas &canvas, const QRect &rect) {
