@@ -203,6 +203,8 @@ void GanttIndex::route(Link &link, const Row &pred, const Row &succ) const
     // Out of the predecessor's bar end, and into the successor's from outside its bar.
     const qint64 out = fromStart ? link.fromX - Stub : link.fromX + Stub;
     link.turnX = toStart ? qMin(out, link.toX - Stub) : qMax(out, link.toX + Stub);
+    link.stubX = out;
+    link.detour = fromStart ? link.turnX > out : link.turnX < out;
 }
 
 void GanttIndex::fileLinks()
@@ -256,7 +258,8 @@ void GanttIndex::fileLinks()
                     if (from <= to)
                         m_onRows.push_back({row, Span{id, from, to}});
                 };
-                file(p, link.fromX, link.turnX);
+                file(p, qMin(link.fromX, link.stubX), link.turnX);
+                file(p, qMax(link.fromX, link.stubX), link.turnX);
                 file(a, link.turnX, link.arrowRight ? link.toX - 1 : link.toX);
                 const qint64 turn = columnOf(link.turnX);
                 if (qAbs(a - p) > 1 && turn >= 0 && turn <= lastColumn)

@@ -84,6 +84,11 @@ public:
         // start), else it points left (at an end).
         qint64 fromX = 0, turnX = 0, toX = 0;
         bool arrowRight = false;
+        // When the way to the turn lies across the predecessor's own bar, the connector
+        // leaves the bar end by a stub (x stubX), drops to the row's edge towards the
+        // successor and runs along that edge instead.
+        bool detour = false;
+        qint64 stubX = 0;
     };
     /// Calls visit(link) for every link that may draw into cell (column, row); the
     /// cell still tests each rule itself.

@@ -416,8 +416,16 @@ private slots:
                             on(1, 12, 3, 11), off(1, 13, 55, 8)};
         QTest::newRow("lead between overlapping tasks")
             << 1 << QStringList{"7|9|3 days|", "9|10|2 days| 1-1;"}
-            << QList<Probe>{on(1, 8, 54, 14), on(1, 8, 54, 16), on(2, 8, 54, 0),
-                            on(2, 8, 59, 8),  on(2, 8, 56, 5),  off(2, 8, 53, 8)};
+            << QList<Probe>{on(1, 10, 3, 8),   on(1, 10, 6, 12), on(1, 9, 30, 16), on(1, 8, 54, 16),
+                            off(1, 8, 54, 14), off(1, 9, 30, 8), on(2, 8, 54, 0),  on(2, 8, 59, 8),
+                            on(2, 8, 56, 5),   off(2, 8, 53, 8)};
+        // The way to the turn would cross the predecessor's bar: round it along the
+        // row's bottom edge instead.
+        QTest::newRow("start-to-finish around the predecessor's bar")
+            << 1 << QStringList{"7|9|3 days|", "7|8|2 days| 1SF;"}
+            << QList<Probe>{on(1, 6, 57, 8), on(1, 6, 54, 12), on(1, 7, 30, 16), on(1, 9, 5, 16),
+                            on(1, 9, 6, 16), off(1, 9, 7, 16), off(1, 8, 30, 8), on(2, 9, 6, 0),
+                            on(2, 9, 6, 8),  on(2, 9, 0, 8),   on(2, 9, 3, 5),   off(2, 9, 7, 8)};
         QTest::newRow("finish-to-start lag draws as ever")
             << 1 << QStringList{"7|8|2 days|", "10|11|2 days| 1+1;"}
             << QList<Probe>{on(1, 9, 0, 8),   on(1, 9, 59, 8), on(1, 10, 12, 16),
