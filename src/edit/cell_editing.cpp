@@ -2,6 +2,7 @@
 
 #include "list_normalize.h"
 #include "model/project_file.h"
+#include "schedule/forerunner.h"
 #include "schedule/recalc.h"
 
 #include <QCoreApplication>
@@ -103,8 +104,9 @@ QString FilterTypedText(Project &project, Host &host, int column, int row, const
         if (column == ColDuration) {
             result = filterDuration(text);
         } else if (column == ColForerunner) {
-            const QChar last = text.back();
-            if (!isDigit(last) && last != QLatin1Char(' ') && last != QLatin1Char(';')) {
+            // Digits, blanks and ";" as ever, and the letters and signs of a link's type
+            // and lag ("3SS+2").
+            if (!IsForerunnerCharacter(text.back())) {
                 result.chop(1);
                 host.Beep();
             }

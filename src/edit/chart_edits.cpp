@@ -3,6 +3,7 @@
 #include "edit/cell_completion.h"
 #include "edit/list_normalize.h"
 #include "schedule/calendar.h"
+#include "schedule/forerunner.h"
 #include "schedule/recalc.h"
 
 #include <QCoreApplication>
@@ -42,23 +43,12 @@ int DurationOf(const TaskTable &table, int row)
     }
 }
 
-// The predecessor numbers a Forerunner list names: each item's digits after its first
-// character (a link type or lag after them is not part of the number). Items without
-// digits name nothing.
+// The predecessor rows a Forerunner list links to, of whatever type.
 std::vector<int> NamedPredecessors(const QString &list)
 {
     std::vector<int> rows;
-    for (QStringView item : QStringView(list).split(QLatin1Char(';'))) {
-        int number = 0, digits = 0;
-        for (QChar c : item.mid(1)) {
-            if (c < QLatin1Char('0') || c > QLatin1Char('9') || digits == 9)
-                break;
-            number = number * 10 + (c.unicode() - '0');
-            ++digits;
-        }
-        if (digits > 0)
-            rows.push_back(number);
-    }
+    for (const LinkItem &link : ParseLinks(list).links)
+        rows.push_back(link.row);
     return rows;
 }
 
@@ -193,9 +183,14 @@ bool ChangeTaskEnd(Project &project, Host &host, int row, TDateTime end)
     return true;
 }
 
-QString DrawnLinkItem(int predecessor, BarEnd, BarEnd)
+QString DrawnLinkItem(int predecessor, BarEnd from, BarEnd to)
 {
-    return QStringLiteral(" %1;").arg(predecessor);
+    LinkItem link{predecessor, LinkType::FS, 0};
+    if (from == BarEnd::Start)
+        link.type = to == BarEnd::Start ? LinkType::SS : LinkType::SF;
+    else if (to == BarEnd::End)
+        link.type = LinkType::FF;
+    return QLatin1Char(' ') + LinkItemText(link) + QLatin1Char(';');
 }
 
 bool LinkTasks(Project &project, Host &host, int predecessor, BarEnd from, int successor, BarEnd to)

@@ -50,8 +50,9 @@ bool MoveTask(Project &project, Host &host, int row, TDateTime start);
 bool ChangeTaskEnd(Project &project, Host &host, int row, TDateTime end);
 
 /// The Forerunner item a link drawn from the given end of predecessor to the given end
-/// of its successor adds to the successor's list: every drawn link is finish-to-start,
-/// the predecessor's bare number, whichever ends were chosen.
+/// of its successor adds to the successor's list: the ends choose the type (start to
+/// start " 3SS;", finish to finish " 3FF;", start to finish " 3SF;", finish to start the
+/// bare number " 3;").
 QString DrawnLinkItem(int predecessor, BarEnd from, BarEnd to);
 
 /// Links predecessor to successor (DrawnLinkItem appended to the successor's Forerunner

@@ -2,18 +2,11 @@
 
 #include "model/project_file.h"
 #include <QCoreApplication>
+#include "schedule/forerunner.h"
 
 namespace morvaine {
 
 namespace {
-
-bool hasDigit(const QString &text)
-{
-    for (const QChar ch : text)
-        if (ch >= QLatin1Char('0') && ch <= QLatin1Char('9'))
-            return true;
-    return false;
-}
 
 // The common tail of both lists: one blank after each ";", one blank in front and a
 // closing ";".
@@ -91,15 +84,18 @@ void NormalizeResourceList(Project &project, Host &host, int row)
 void NormalizeForerunnerList(Project &project, Host &host, int row)
 {
     TaskTable &table = project.taskTable;
-    QString text = table.cell(ColForerunner, row).trimmed();
-    if (!hasDigit(text)) {
-        table.setCell(ColForerunner, row, QString());
-        return;
+    QList<LinkItemError> malformed;
+    // An empty item (";;") names no row: it would fail every recalculation, so it goes.
+    const QString list = CanonicalForerunnerList(table.cell(ColForerunner, row), &malformed);
+    table.setCell(ColForerunner, row, list.isEmpty() ? list : fitList(host, list));
+    // A malformed item stays in the cell, as a link error does, and is not followed.
+    if (!malformed.isEmpty()) {
+        QStringList messages;
+        for (const LinkItemError &error : malformed)
+            messages << MalformedLinkMessage(row, error);
+        host.MessageBox(QStringLiteral("Error"), messages.join(QLatin1Char('\n')), MsgIcon::Error,
+                        MsgButtons::Ok);
     }
-    text.remove(QLatin1Char(' '));
-    // An empty item (";;") names no row: it would fail every recalculation.
-    text = text.split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(';'));
-    table.setCell(ColForerunner, row, fitList(host, finishList(text)));
 }
 
 } // namespace morvaine

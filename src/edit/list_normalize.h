@@ -16,8 +16,10 @@ namespace morvaine {
 void NormalizeResourceList(Project &project, Host &host, int row);
 
 /// Rewrites the Forerunner cell of row as a predecessor list ("1;3" -> " 1; 3;",
-/// "1 3" -> " 13;", ";;6" -> " 6;": empty items are dropped); a text without any
-/// digit empties the cell. Too long a list is cut as a resource list is.
+/// "1 3" -> " 13;", ";;6" -> " 6;": empty items are dropped; "3 ss + 2; 4fs" ->
+/// " 3SS+2; 4;"); a text without any digit empties the cell. Too long a list is cut as a
+/// resource list is. Malformed items (a bad type or lag) stay in the list and are named,
+/// with why, in one "Error" box.
 void NormalizeForerunnerList(Project &project, Host &host, int row);
 
 } // namespace morvaine

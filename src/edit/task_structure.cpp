@@ -1,6 +1,7 @@
 #include "task_structure.h"
 
 #include "cell_editing.h"
+#include "schedule/forerunner.h"
 #include "schedule/recalc.h"
 
 namespace morvaine {
@@ -12,28 +13,80 @@ constexpr int FirstTaskColumn = ColTask;
 constexpr int LastTaskColumn = ColVeha;
 
 struct ForerunnerItem {
-    QString numberText;
-    int number;
+    QString text; // between the item's first character and its ";"
+    int number;   // the predecessor's row; -1 when it has none that reads
+    bool plain;   // a number as StrToInt reads it
 };
 
+bool isPlainNumber(const QString &text)
+{
+    try {
+        StrToInt(text);
+        return true;
+    } catch (const ConversionError &) {
+        return false;
+    }
+}
+
+// The digits an item begins with (after blanks), -1 when there are none or too many.
+int leadingNumber(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    qsizetype end = 0;
+    while (end < trimmed.size() && trimmed[end] >= QLatin1Char('0') &&
+           trimmed[end] <= QLatin1Char('9'))
+        ++end;
+    return end > 0 && end <= 9 ? trimmed.left(end).toInt() : -1;
+}
+
 // Reads a Forerunner list item by item: the number sits between an item's first
-// character and its semicolon. Throws ConversionError for an item that is no number.
+// character and its semicolon, perhaps followed by a link type and lag. Throws
+// ConversionError for an item that has no task number.
 QList<ForerunnerItem> readForerunner(const QString &text)
 {
     QList<ForerunnerItem> items;
     QString rest = text;
     qsizetype semicolon;
     while ((semicolon = rest.indexOf(QLatin1Char(';'))) >= 0) {
-        const QString numberText = semicolon > 1 ? rest.mid(1, semicolon - 1) : QString();
-        items.append({numberText, StrToInt(numberText)});
+        const QString itemText = semicolon > 1 ? rest.mid(1, semicolon - 1) : QString();
+        LinkItem link;
+        QString why;
+        switch (ReadLinkItem(itemText, link, why)) {
+        case LinkItemKind::NotNumber:
+            StrToInt(itemText); // throws the conversion error of a plain list
+            break;
+        case LinkItemKind::Link:
+            items.append({itemText, link.row, isPlainNumber(itemText)});
+            break;
+        case LinkItemKind::Malformed:
+            // Still a task's number: it moves with the task, the rest stays as typed.
+            items.append({itemText, leadingNumber(itemText), false});
+            break;
+        }
         rest.remove(0, semicolon + 1);
     }
     return items;
 }
 
+// The item with its task number moved by delta: a plain number is written afresh, a link
+// of another type or with a lag keeps what follows its number.
+QString movedItem(const ForerunnerItem &item, int delta)
+{
+    const QString number = QString::number(item.number + delta);
+    if (item.plain)
+        return number;
+    const QString text = item.text.trimmed();
+    qsizetype digitsEnd = 0;
+    while (digitsEnd < text.size() && text[digitsEnd] >= QLatin1Char('0') &&
+           text[digitsEnd] <= QLatin1Char('9'))
+        ++digitsEnd;
+    return number + text.mid(digitsEnd);
+}
+
 // Renumbers every Forerunner of rows 1..LastTaskRow: item numbers from `first` on move
-// by `delta`, the others keep their text.
-void renumberForerunners(Project &project, int first, int delta)
+// by `delta`, the others keep their text. Links of other types or with a lag that name
+// `deleted` go with that task.
+void renumberForerunners(Project &project, int first, int delta, int deleted = 0)
 {
     TaskTable &table = project.taskTable;
     for (int row = 1; row <= project.LastTaskRow; ++row) {
@@ -42,8 +95,9 @@ void renumberForerunners(Project &project, int first, int delta)
             continue;
         QString list;
         for (const ForerunnerItem &item : readForerunner(text)) {
-            const QString number =
-                item.number >= first ? QString::number(item.number + delta) : item.numberText;
+            if (deleted > 0 && item.number == deleted && !item.plain)
+                continue;
+            const QString number = item.number >= first ? movedItem(item, delta) : item.text;
             list += QLatin1Char(' ') + number + QLatin1Char(';');
         }
         table.setCell(ColForerunner, row, list);
@@ -179,7 +233,7 @@ void DeleteTask(Project &project, Host &host, int row)
 
     for (int r = 1; r <= project.LastTaskRow; ++r)
         table.setCell(ColForerunner, r, QString(table.cell(ColForerunner, r)).remove(deletedItem));
-    renumberForerunners(project, row + 1, -1);
+    renumberForerunners(project, row + 1, -1, row);
     RetrackCell(project);
 
     project.settings().markModified();

@@ -3,6 +3,7 @@
 
 #include "ms_project_calendar.h"
 #include "ms_project_format.h"
+#include "ms_project_links.h"
 #include "ms_project_xml.h"
 
 #include "schedule/calendar.h"
@@ -45,19 +46,14 @@ struct WorkingDay {
     int end() const { return start + hours * 60 + lunch; }
 };
 
-// The rows a Forerunner list (" 3; 5;") names: each item's number stands between its
-// first character and its semicolon. Throws ConversionError for an item that is not one.
-std::vector<int> forerunnerRows(const QString &list)
+// The links a Forerunner list (" 3; 5SS+2;") names. Throws ConversionError for an item
+// that has no task number; malformed items are left out, as the schedule leaves them.
+QList<LinkItem> forerunnerLinks(const QString &list)
 {
-    std::vector<int> rows;
-    qsizetype from = 0;
-    for (qsizetype semicolon = list.indexOf(QLatin1Char(';')); semicolon >= 0;
-         semicolon = list.indexOf(QLatin1Char(';'), from)) {
-        if (semicolon > from)
-            rows.push_back(StrToInt(list.mid(from + 1, semicolon - from - 1)));
-        from = semicolon + 1;
-    }
-    return rows;
+    const ParsedLinks parsed = ParseLinks(list);
+    if (!parsed.error.isEmpty())
+        throw ConversionError(parsed.error);
+    return parsed.links;
 }
 
 // Makes the rename of a written file survive a power cut.
@@ -442,15 +438,18 @@ private:
             element("PercentComplete",
                     QString::number(StrToInt(completion.section(QLatin1Char('%'), 0, 0))));
         if (!m_table.cell(ColForerunner, row).isEmpty())
-            for (int predecessor : forerunnerRows(m_table.cell(ColForerunner, row))) {
+            for (const LinkItem &link : forerunnerLinks(m_table.cell(ColForerunner, row))) {
                 // MS Project links tasks only.
+                const int predecessor = link.row;
                 if (predecessor < 1 || predecessor > m_lastRow || predecessor == row ||
                     m_table.cell(ColTask, predecessor).isEmpty())
                     continue;
+                const msp::ExportedLink exported = msp::ExportedLinkOf(link, m_day.hours * 60);
                 m_xml.start("PredecessorLink");
                 element("PredecessorUID", qint64(predecessor));
-                element("Type", "1"); // finish-to-start
-                element("LinkLag", "0");
+                element("Type", qint64(exported.type));
+                element("LinkLag", exported.lag);
+                element("LagFormat", qint64(exported.lagFormat));
                 m_xml.end();
             }
         for (const QString &name : resources)

@@ -2,6 +2,7 @@
 // plain records first, then laid out as task rows in ID order into a new project, which
 // replaces the open one only when everything was read and recalculated.
 
+#include "ms_project_links.h"
 #include "ms_project_reader.h"
 #include "ms_project_xml.h"
 
@@ -31,12 +32,8 @@ constexpr qint64 MaxFileBytes = qint64(256) << 20; // 256 MiB
 using msp::Calendar;
 using msp::DefaultMinutesPerDay;
 using msp::Document;
-using msp::FinishToFinish;
-using msp::FinishToStart;
 using msp::Link;
 using msp::Resource;
-using msp::StartToFinish;
-using msp::StartToStart;
 using msp::Task;
 
 void showError(Prompts &prompts, const QString &text)
@@ -139,6 +136,15 @@ void appendForerunner(QString &list, int row)
     list.append(QStringView(item + at, int(std::size(item)) - at));
 }
 
+// Appends a link to a Forerunner list: " 12;" for a plain one, " 12SS+2;" otherwise.
+void appendLink(QString &list, const LinkItem &link)
+{
+    if (link.type == LinkType::FS && link.lag == 0)
+        appendForerunner(list, link.row);
+    else
+        list += QLatin1Char(' ') + LinkItemText(link) + QLatin1Char(';');
+}
+
 // The working-days mask ("YYYYYNN", Monday first) of the project calendar, with days a
 // derived calendar leaves open taken from its base calendar.
 QString workingDaysMask(const Document &doc)
@@ -174,9 +180,7 @@ QString workingDaysMask(const Document &doc)
 
 struct Notes {
     int links = 0;
-    int changedLinks = 0;
-    int byType[4] = {};
-    int lagged = 0;
+    msp::LinkChanges linkChanges;
     int droppedLinks = 0;
     int renamedResources = 0;
     int movedTasks = 0;
@@ -194,31 +198,9 @@ QString counted(int n, const char *one, const char *many)
 QString notesText(const Notes &notes)
 {
     QStringList lines;
-    if (notes.changedLinks > 0) {
-        QStringList how;
-        const char *const names[] = {QT_TRANSLATE_NOOP("MsProjectImport", "finish-to-finish"), "",
-                                     QT_TRANSLATE_NOOP("MsProjectImport", "start-to-finish"),
-                                     QT_TRANSLATE_NOOP("MsProjectImport", "start-to-start")};
-        for (int type : {StartToStart, FinishToFinish, StartToFinish})
-            if (notes.byType[type] > 0)
-                how << QStringLiteral("%1 %2")
-                           .arg(notes.byType[type])
-                           .arg(QCoreApplication::translate("MsProjectImport", names[type]));
-        if (notes.lagged > 0)
-            how << QCoreApplication::translate("MsProjectImport", "%1 with a lag or lead")
-                       .arg(notes.lagged);
-        lines << (notes.changedLinks == 1
-                      ? QCoreApplication::translate(
-                            "MsProjectImport",
-                            "%1 of %2 was changed to finish-to-start without lag (%3).")
-                      : QCoreApplication::translate(
-                            "MsProjectImport",
-                            "%1 of %2 were changed to finish-to-start without lag (%3)."))
-                     .arg(notes.changedLinks)
-                     .arg(counted(notes.links, QT_TRANSLATE_NOOP("MsProjectImport", "1 link"),
-                                  QT_TRANSLATE_N_NOOP("MsProjectImport", "%n links")),
-                          how.join(QLatin1String(", ")));
-    }
+    const QString links = msp::LinkChangesText(notes.linkChanges, notes.links);
+    if (!links.isEmpty())
+        lines << links;
     if (notes.droppedLinks > 0)
         lines << QCoreApplication::translate("MsProjectImport",
                                              "%1 to tasks outside the plan left out.")
@@ -336,26 +318,24 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
         table.setCell(ColDuration, row, durationTexts(days));
         if (task.percent >= 0)
             table.setCell(ColCompletion, row, completionTexts(task.percent));
-
+    }
+    // The links, once every Duration is known: a percent lag is a share of its
+    // predecessor's.
+    for (int row = 1; row <= lastRow; ++row) {
         QString forerunners;
         std::vector<int> named;
-        for (const Link &link : task.links) {
+        for (const Link &link : rows[row - 1]->links) {
             ++notes.links;
             const int predecessor = link.crossProject ? 0 : rowOfUid.value(link.predecessorUid);
             if (predecessor == 0 || predecessor == row) {
                 ++notes.droppedLinks;
                 continue;
             }
-            const bool otherType = link.type != FinishToStart;
-            if (otherType && link.type >= 0 && link.type <= 3)
-                ++notes.byType[link.type];
-            if (link.lag != 0)
-                ++notes.lagged;
-            if (otherType || link.lag != 0)
-                ++notes.changedLinks;
             if (std::find(named.begin(), named.end(), predecessor) == named.end()) {
                 named.push_back(predecessor);
-                appendForerunner(forerunners, predecessor);
+                appendLink(forerunners,
+                           msp::LinkItemOf(link, predecessor, durations[predecessor], minutesPerDay,
+                                           week.workingDaysPerWeek(), notes.linkChanges));
             }
         }
         table.setCell(ColForerunner, row, forerunners);
@@ -525,8 +505,8 @@ void ImportMsProjectXml(Project &project, Host &host, const QString &path)
     const QString text = notesText(notes);
     if (text.isEmpty())
         return;
-    const bool lost =
-        notes.changedLinks + notes.droppedLinks + notes.renamedResources > 0 || notes.noWorkingDay;
+    const bool lost = notes.linkChanges.changed + notes.droppedLinks + notes.renamedResources > 0 ||
+                      notes.noWorkingDay;
     host.MessageBox(lost ? QCoreApplication::translate("Messages", "Warning")
                          : QCoreApplication::translate("Messages", "Info"),
                     text, lost ? MsgIcon::Warning : MsgIcon::Information, MsgButtons::Ok);

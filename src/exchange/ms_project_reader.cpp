@@ -277,6 +277,8 @@ private:
                 link.type = integer();
             else if (is(name, u"LinkLag"))
                 link.lag = decimal();
+            else if (is(name, u"LagFormat"))
+                link.lagFormat = integer();
             else if (is(name, u"CrossProject"))
                 link.crossProject = boolean();
             else

@@ -24,7 +24,8 @@ enum LinkType { FinishToFinish = 0, FinishToStart = 1, StartToFinish = 2, StartT
 struct Link {
     int predecessorUid = -1;
     int type = FinishToStart;
-    double lag = 0; // tenths of a minute
+    double lag = 0;     // tenths of a minute, of working time or elapsed (lagFormat)
+    int lagFormat = -1; // a DurationFormat code; -1 when the file gives none
     bool crossProject = false;
 };
 

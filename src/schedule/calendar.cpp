@@ -256,6 +256,43 @@ std::optional<std::int64_t> WorkWeek::exceptionalNthWorkingDay(std::int64_t star
     return std::max(cursor, e.firsts[k]) + (remaining - gap) - 1;
 }
 
+std::optional<std::int64_t> WorkWeek::moveWorkingDays(std::int64_t day, std::int64_t k) const
+{
+    if (k == 0)
+        return day;
+    if (m_perWeek == 0)
+        return std::nullopt;
+    // The working days counted between the day and a candidate, in the direction of k:
+    // they never fall as the candidate moves away, so the first candidate that reaches
+    // |k| is found by widening the reach, then halving it.
+    const std::int64_t n = k < 0 ? -k : k;
+    const auto counted = [&](std::int64_t reach) {
+        return k > 0 ? count(day + 1, day + reach) : count(day - reach, day - 1);
+    };
+    constexpr std::int64_t MaxReach = std::int64_t(1) << 24; // beyond any date
+    std::int64_t low = 0;                                    // counts fewer than n
+    std::int64_t high = (n / m_perWeek + 1) * 7;             // counts n or more
+    while (counted(high) < n) {
+        low = high;
+        high *= 2;
+        if (high > MaxReach)
+            return std::nullopt;
+    }
+    while (high - low > 1) {
+        const std::int64_t middle = low + (high - low) / 2;
+        (counted(middle) < n ? low : high) = middle;
+    }
+    return k > 0 ? day + high : day - high;
+}
+
+std::optional<TDateTime> MoveWorkingDays(const Project &project, TDateTime date, int k)
+{
+    const auto moved = ProjectCalendar(project).moveWorkingDays(static_cast<std::int64_t>(date), k);
+    if (!moved)
+        return std::nullopt;
+    return static_cast<TDateTime>(*moved);
+}
+
 int CountWorkingDays(const Project &project, TDateTime first, TDateTime last)
 {
     return static_cast<int>(ProjectCalendar(project).count(static_cast<std::int64_t>(first),

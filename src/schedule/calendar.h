@@ -16,6 +16,10 @@ namespace morvaine {
 /// the Duration cell of that task row.
 int DurationDays(const QString &text, int row = 0);
 
+/// The date moved on k working days of the project's calendar (WorkWeek::moveWorkingDays);
+/// none when the calendar has no working day.
+std::optional<TDateTime> MoveWorkingDays(const Project &project, TDateTime date, int k);
+
 /// Working days from first to last, both included (first is always examined).
 int CountWorkingDays(const Project &project, TDateTime first, TDateTime last);
 
@@ -84,6 +88,12 @@ public:
     {
         return m_exceptions ? exceptionalNthWorkingDay(start, n) : maskNthWorkingDay(start, n);
     }
+
+    /// The day moved on k working days: step one day at a time (back for a negative k)
+    /// and count only working days until |k| are counted (a Monday moved on 2 is the
+    /// Wednesday, a Saturday moved on 1 the Monday, a Monday moved on -1 the Friday
+    /// before); k = 0 leaves the day. None without working days.
+    std::optional<std::int64_t> moveWorkingDays(std::int64_t day, std::int64_t k) const;
 
 private:
     struct Exceptions;

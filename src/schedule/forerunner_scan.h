@@ -1,5 +1,7 @@
 #pragma once
-// Reading the items of a Forerunner text (" 3; 5;") as row numbers.
+// Reading the items of a Forerunner text (" 3; 5;") as row numbers, fast.
+
+#include "forerunner.h"
 
 #include <QList>
 #include <QString>
@@ -7,20 +9,21 @@
 
 namespace morvaine {
 
-/// The items of a Forerunner text up to the first one that is not a number.
+/// The predecessor rows of a Forerunner text up to the first item that has no task
+/// number; malformed items (a bad type or lag) are passed over.
 struct ParsedForerunner {
     QList<int> items;
     QString error; // the conversion message of the bad item
 };
 ParsedForerunner ParseForerunner(const QString &text);
 
-/// The value of a Forerunner item that is not plain digits (StrToInt); false with the
-/// conversion message when it is no number.
-bool ForerunnerItemValue(QStringView number, int &value, QString &error);
+/// The predecessor row of a Forerunner item that is not plain digits (ReadLinkItem):
+/// NotNumber with the conversion message in error when it has no task number.
+LinkItemKind ForerunnerItemValue(QStringView number, int &value, QString &error);
 
-/// Calls item(row) for each item of a Forerunner text, in order, without building a
-/// list; stops at the first item that is not a number and returns false, its
-/// conversion message in error.
+/// Calls item(row) for the predecessor row of each link of a Forerunner text, in order,
+/// without building a list; malformed items are passed over. Stops at the first item
+/// that has no task number and returns false, its conversion message in error.
 template <typename Item> bool ScanForerunner(const QString &text, Item &&item, QString &error)
 {
     const char16_t *const begin = reinterpret_cast<const char16_t *>(text.constData());
@@ -43,9 +46,19 @@ template <typename Item> bool ScanForerunner(const QString &text, Item &&item, Q
             else
                 value = value * 10 + (*c - u'0');
         }
-        if (!digits && !ForerunnerItemValue(QStringView(first, semicolon - first), value, error))
-            return false;
-        item(value);
+        if (!digits) {
+            switch (ForerunnerItemValue(QStringView(first, semicolon - first), value, error)) {
+            case LinkItemKind::Link:
+                item(value);
+                break;
+            case LinkItemKind::Malformed:
+                break;
+            case LinkItemKind::NotNumber:
+                return false;
+            }
+        } else {
+            item(value);
+        }
         from = semicolon + 1;
     }
 }

@@ -153,23 +153,58 @@ GanttIndex::Row GanttIndex::readRow(const Project &project, const DateCodec &dat
     return row;
 }
 
-void GanttIndex::readForerunner(const QString &list, std::vector<int> &numbers)
+void GanttIndex::readForerunner(const QString &list, std::vector<LinkItem> &links)
 {
-    numbers.clear();
+    links.clear();
     qsizetype from = 0;
     for (;;) {
         const qsizetype semicolon = list.indexOf(QLatin1Char(';'), from);
         if (semicolon < 0)
             break;
-        // An item is a blank, the number and the semicolon: the first character is
+        // An item is a blank, the link and the semicolon: the first character is
         // skipped whatever it is.
         const qsizetype first = qMin(from + 1, semicolon);
-        int p = 0;
-        if (!ReadInt(QStringView(list).mid(first, semicolon - first), p))
-            break;
-        numbers.push_back(p);
+        const QStringView text = QStringView(list).mid(first, semicolon - first);
+        LinkItem link;
+        if (ReadInt(text, link.row)) {
+            links.push_back(link);
+        } else {
+            QString why;
+            const LinkItemKind kind = ReadLinkItem(text, link, why);
+            if (kind == LinkItemKind::NotNumber)
+                break;
+            if (kind == LinkItemKind::Link)
+                links.push_back(link);
+        }
         from = semicolon + 1;
     }
+}
+
+void GanttIndex::route(Link &link, const Row &pred, const Row &succ) const
+{
+    constexpr qint64 Width = 60; // a chart column's cells are laid out for 60 pixels
+    constexpr qint64 Stub = 6;   // how far a connector leaves or meets a bar end
+    // A bar's start is the left edge of its first column, its end the right edge of its
+    // last; a milestone's ends are those of its diamond against its column's right edge.
+    const auto startX = [&](const Row &row) {
+        const qint64 column = m_axis.columnOf(row.start);
+        return row.zeroDays ? (column + 1) * Width - 9 : column * Width;
+    };
+    const auto endX = [&](const Row &row) {
+        const qint64 column = m_axis.columnOf(row.zeroDays ? row.start : row.end);
+        return (column + 1) * Width;
+    };
+    const bool fromStart = link.type == LinkType::SS || link.type == LinkType::SF;
+    const bool toStart = link.type == LinkType::SS || link.type == LinkType::FS;
+    link.routed = true;
+    link.fromX = fromStart ? startX(pred) : endX(pred);
+    link.toX = toStart ? startX(succ) : endX(succ);
+    link.arrowRight = toStart;
+    // Out of the predecessor's bar end, and into the successor's from outside its bar.
+    const qint64 out = fromStart ? link.fromX - Stub : link.fromX + Stub;
+    link.turnX = toStart ? qMin(out, link.toX - Stub) : qMax(out, link.toX + Stub);
+    link.stubX = out;
+    link.detour = fromStart ? link.turnX > out : link.turnX < out;
 }
 
 void GanttIndex::fileLinks()
@@ -185,8 +220,10 @@ void GanttIndex::fileLinks()
     // The links, each filed under the cells it can draw into: its predecessor's row
     // from the column after the predecessor's end to the turning column, its
     // successor's row and the rows between in the turning column.
+    const qint64 lastColumn = GanttColumns - 1;
     for (int a = 1; a < static_cast<int>(m_forerunners.size()); ++a) {
-        for (int p : m_forerunners[a]) {
+        for (const LinkItem &item : m_forerunners[a]) {
+            const int p = item.row;
             if (p < 1 || p > TaskTable::LastRow || p == a || !m_rows[p].hasDuration)
                 continue;
             const Row &pred = m_rows[p];
@@ -194,23 +231,45 @@ void GanttIndex::fileLinks()
             // Links between tasks whose dates do not read are not drawn.
             if (!pred.startRead || !pred.endRead || !succ.startRead || !succ.endRead)
                 continue;
-            // Overlapping tasks are not linked on the chart, unless one is a milestone.
-            if (!pred.zeroDays && !succ.zeroDays &&
-                ((succ.start <= pred.start && pred.start <= succ.end) ||
-                 (pred.start <= succ.start && succ.start <= pred.end)))
-                continue;
             Link link;
             link.p = p;
             link.a = a;
             link.endP = pred.end;
             link.startA = succ.start;
             link.milestone = succ.zeroDays;
+            link.type = item.type;
+            // Overlapping tasks are not linked finish-to-start on the chart, unless one is
+            // a milestone; a lead makes them overlap, so its link is routed instead.
+            const bool overlap = !pred.zeroDays && !succ.zeroDays &&
+                                 ((succ.start <= pred.start && pred.start <= succ.end) ||
+                                  (pred.start <= succ.start && succ.start <= pred.end));
+            if (item.type != LinkType::FS || (overlap && item.lag < 0))
+                route(link, pred, succ);
+            else if (overlap)
+                continue;
             const int id = static_cast<int>(m_links.size());
             m_links.push_back(link);
 
+            if (link.routed) {
+                const auto columnOf = [](qint64 x) { return x >= 0 ? x / 60 : -1 - (-1 - x) / 60; };
+                const auto file = [&](int row, qint64 fromX, qint64 toX) {
+                    const qint64 from = qMax<qint64>(0, columnOf(qMin(fromX, toX)));
+                    const qint64 to = qMin(lastColumn, columnOf(qMax(fromX, toX)));
+                    if (from <= to)
+                        m_onRows.push_back({row, Span{id, from, to}});
+                };
+                file(p, qMin(link.fromX, link.stubX), link.turnX);
+                file(p, qMax(link.fromX, link.stubX), link.turnX);
+                file(a, link.turnX, link.arrowRight ? link.toX - 1 : link.toX);
+                const qint64 turn = columnOf(link.turnX);
+                if (qAbs(a - p) > 1 && turn >= 0 && turn <= lastColumn)
+                    m_inColumns.push_back(
+                        {static_cast<int>(turn), Span{id, qMin(a, p), qMax(a, p)}});
+                continue;
+            }
+
             const qint64 turn = m_axis.columnOf(link.startA) + (link.milestone ? 1 : 0);
             const qint64 lineFrom = qMin(m_axis.columnOf(link.endP) + 1, turn);
-            const qint64 lastColumn = GanttColumns - 1;
             if (turn < 0 || lineFrom > lastColumn)
                 continue;
             m_onRows.push_back({p, Span{id, qMax<qint64>(0, lineFrom), qMin(turn, lastColumn)}});

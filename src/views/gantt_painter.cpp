@@ -134,6 +134,57 @@ void Line(Canvas &canvas, int x1, int y1, int x2, int y2)
     canvas.lineTo(x2, y2);
 }
 
+// The segments of a routed link (see GanttIndex::Link) in cell (column, row): chart x
+// X lies in this cell at rect.x() + X - column * 60.
+void DrawRoutedLinkStep(const GanttIndex::Link &link, qint64 column, int row, Canvas &canvas,
+                        const QRect &rect)
+{
+    const qint64 left = column * 60, right = left + 60;
+    const int l = rect.x(), t = rect.y();
+    const int b = t + rect.height();
+    const int ym = t + rect.height() / 2;
+    const auto x = [&](qint64 chartX) { return l + static_cast<int>(chartX - left); };
+    const auto inCell = [&](qint64 chartX) { return left <= chartX && chartX < right; };
+    // The pixels from chart x from up to, not including, to along pixel row y.
+    const auto run = [&](qint64 from, qint64 to, int y) {
+        from = qMax(from, left);
+        to = qMin(to, right);
+        if (from < to)
+            Line(canvas, x(from), y, x(to), y);
+    };
+    const bool above = link.p < link.a; // the predecessor above the successor
+    const bool turns = inCell(link.turnX);
+    if (row == link.p && !link.detour) {
+        run(qMin(link.fromX, link.turnX), qMax(link.fromX, link.turnX), ym);
+        if (turns)
+            Line(canvas, x(link.turnX), ym, x(link.turnX), above ? b : t - 1);
+    }
+    if (row == link.p && link.detour) {
+        // Out of the bar end, down (or up) to the row's edge, along it to the turn.
+        const int edge = above ? b - 1 : t;
+        run(qMin(link.fromX, link.stubX), qMax(link.fromX, link.stubX), ym);
+        if (inCell(link.stubX))
+            Line(canvas, x(link.stubX), ym, x(link.stubX), above ? b : t - 1);
+        run(qMin(link.stubX, link.turnX), qMax(link.stubX, link.turnX), edge);
+        if (turns)
+            Line(canvas, x(link.turnX), edge, x(link.turnX), above ? b : t - 1);
+    }
+    if (turns && qMin(link.p, link.a) < row && row < qMax(link.p, link.a))
+        Line(canvas, x(link.turnX), t, x(link.turnX), b);
+    if (row != link.a)
+        return;
+    if (turns)
+        Line(canvas, x(link.turnX), above ? t : b - 1, x(link.turnX), above ? ym + 1 : ym - 1);
+    // The arrow's tip touches the bar: just before a start, just after an end.
+    const qint64 tip = link.arrowRight ? link.toX - 1 : link.toX;
+    run(qMin(link.turnX, tip), qMax(link.turnX, tip) + (link.arrowRight ? 1 : 0), ym);
+    if (inCell(tip)) {
+        const int wing = link.arrowRight ? -4 : 4;
+        Line(canvas, x(tip), ym, x(tip) + wing, ym - 4);
+        Line(canvas, x(tip), ym, x(tip) + wing, ym + 4);
+    }
+}
+
 // The segments of one link that pass through cell (column, row).
 void DrawLinkStep(const GanttIndex::Link &link, int row, const ColumnPeriod &period,
                   const ColumnPeriod &previous, int scale, Canvas &canvas, const QRect &rect)
@@ -229,7 +280,10 @@ void DrawGanttCell(const Project &project, const GanttIndex &index, int column, 
     const ColumnPeriod previous = axis.period(column - 1);
     canvas.setPenColor(TextColor);
     index.forLinksAt(column, row, [&](const GanttIndex::Link &link) {
-        DrawLinkStep(link, row, period, previous, axis.scale(), canvas, rect);
+        if (link.routed)
+            DrawRoutedLinkStep(link, column, row, canvas, rect);
+        else
+            DrawLinkStep(link, row, period, previous, axis.scale(), canvas, rect);
     });
 }
 

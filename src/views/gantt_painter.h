@@ -8,6 +8,7 @@
 // once into a GanttIndex: the rows' dates, durations and completions, and the links
 // filed by the rows and columns they can draw into.
 
+#include "schedule/forerunner.h"
 #include "views/time_axis.h"
 
 #include <QRect>
@@ -65,10 +66,29 @@ public:
     const Row &row(int row) const;
 
     /// A link that draws: predecessor row p, successor row a, and the dates it uses.
+    /// A finish-to-start link runs along the predecessor's row to the column where the
+    /// successor starts and turns there onto its bar. Every other link (start-to-start,
+    /// finish-to-finish, start-to-finish, and a lead between overlapping tasks) is routed:
+    /// out of the predecessor's bar end it binds, along the predecessor's row to x
+    /// turnX, through the rows to the successor's row, and along it to an arrowhead at
+    /// the successor's bar end it binds; the runs along the rows show the lag.
     struct Link {
         int p = 0, a = 0;
         qint64 endP = 0, startA = 0;
         bool milestone = false; // the successor's Duration is "0 days"
+        LinkType type = LinkType::FS;
+        bool routed = false;
+        // Chart x of a routed link (a column's cells lie at column * 60 .. + 59): the
+        // predecessor's bar end, the vertical run and the successor's bar end, where the
+        // arrow's tip meets the bar; arrowRight when the arrow points to the right (at a
+        // start), else it points left (at an end).
+        qint64 fromX = 0, turnX = 0, toX = 0;
+        bool arrowRight = false;
+        // When the way to the turn lies across the predecessor's own bar, the connector
+        // leaves the bar end by a stub (x stubX), drops to the row's edge towards the
+        // successor and runs along that edge instead.
+        bool detour = false;
+        qint64 stubX = 0;
     };
     /// Calls visit(link) for every link that may draw into cell (column, row); the
     /// cell still tests each rule itself.
@@ -86,9 +106,11 @@ private:
     };
 
     static Row readRow(const Project &project, const DateCodec &dates, int row);
-    /// The predecessor numbers of a Forerunner list, up to the first item that does not
-    /// read (a list that stops reading draws its items up to there).
-    static void readForerunner(const QString &list, std::vector<int> &numbers);
+    /// The links of a Forerunner list, up to the first item without a task number (a
+    /// list that stops reading draws its items up to there); malformed items draw nothing.
+    static void readForerunner(const QString &list, std::vector<LinkItem> &links);
+    /// Sets the chart x of a routed link between its two rows.
+    void route(Link &link, const Row &pred, const Row &succ) const;
     /// Files every link from the rows and lists read.
     void fileLinks();
 
@@ -96,7 +118,7 @@ private:
     int m_scale = DayScale;
     int m_lastTaskRow = -1;
     std::vector<Row> m_rows;
-    std::vector<std::vector<int>> m_forerunners; // of rows 1..m_lastTaskRow
+    std::vector<std::vector<LinkItem>> m_forerunners; // of rows 1..m_lastTaskRow
     std::vector<Link> m_links;
     // What filing collects before it fills the buckets, kept for the next filing.
     std::vector<std::pair<int, Span>> m_onRows, m_inColumns;

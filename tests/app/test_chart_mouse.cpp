@@ -322,7 +322,9 @@ private slots:
     }
 
     // A bar pulled down onto another links them, the first before the second; from the
-    // start handle the mouse may go any way.
+    // start handle the mouse may go any way. The ends choose the type: a link from the
+    // start handle starts at the predecessor's start, and one dropped on the right half
+    // of a bar binds its end (start-to-finish here).
     void barsPulledOntoEachOtherAreLinked()
     {
         drag(at(1, "07.05.2024", 30),
@@ -333,7 +335,7 @@ private slots:
         QCOMPARE(undo()->text(), QStringLiteral("Undo Link Tasks"));
 
         drag(at(5, "06.05.2024", 2), {at(2, "10.05.2024", 40)});
-        QCOMPARE(cell(ColForerunner, 2), QStringLiteral(" 1; 5;"));
+        QCOMPARE(cell(ColForerunner, 2), QStringLiteral(" 1; 5SF;"));
         undo()->trigger();
         QCOMPARE(cell(ColForerunner, 2), QStringLiteral(" 1;"));
         undo()->trigger();

@@ -45,6 +45,10 @@ void TestCellEditing::typingFilter_data()
                                                 << "2; 3" << false << "2; 3" << 0;
     QTest::newRow("forerunner letters") << 5 << ""
                                         << "ab" << false << "" << 2;
+    QTest::newRow("forerunner link type and lag") << 5 << ""
+                                                  << "3sS+2; 4Ff-1" << false << "3sS+2; 4Ff-1" << 0;
+    QTest::newRow("forerunner other letter") << 5 << ""
+                                             << "3SX" << false << "3S" << 1;
     QTest::newRow("completion capped") << 7 << ""
                                        << "150" << false << "100" << 0;
     QTest::newRow("completion fourth digit") << 7 << "099"
@@ -156,6 +160,12 @@ void TestCellEditing::forerunnerCommit_data()
                                        << " 6;";
     QTest::newRow("empty item between") << "1; ;3;;"
                                         << " 1; 3;";
+    QTest::newRow("link types upper-cased") << "3 ss + 2;4ff;5sf"
+                                            << " 3SS+2; 4FF; 5SF;";
+    QTest::newRow("FS and +0 left out") << "3fs;4SS+0"
+                                        << " 3; 4SS;";
+    QTest::newRow("lead") << "5FS - 1"
+                          << " 5-1;";
 }
 
 void TestCellEditing::forerunnerCommit()
@@ -166,6 +176,26 @@ void TestCellEditing::forerunnerCommit()
     f.enter(ColForerunner, 2, typed);
     QCOMPARE(f.cell(ColForerunner, 2), stored);
     QCOMPARE(f.host.beeps, 0);
+}
+
+// A malformed item stays in the list, is named with why in one "Error" box, and is not
+// followed; the rest of the list is.
+void TestCellEditing::malformedLinkIsReported()
+{
+    EditFixture f;
+    f.enter(ColTask, 1, QStringLiteral("A"));
+    f.enter(ColTask, 2, QStringLiteral("B"));
+    f.enter(ColForerunner, 2, QStringLiteral("1; 1sfs; 1ss+1000"));
+    QCOMPARE(f.cell(ColForerunner, 2), QStringLiteral(" 1; 1SFS; 1SS+1000;"));
+    QCOMPARE(f.host.messages.size(), 1);
+    QCOMPARE(f.host.messages[0].title, QStringLiteral("Error"));
+    QCOMPARE(f.host.messages[0].text,
+             QString::fromUtf8("Link error (Task #2, item '1SFS')\n'SFS' is not a link type; the "
+                               "types are FS, SS, FF and SF.\nThis link will be ignored.\n"
+                               "Link error (Task #2, item '1SS+1000')\nThe lag +1000 is beyond "
+                               "±999 working days.\nThis link will be ignored."));
+    // The good link is followed.
+    QCOMPARE(f.cell(ColStart, 2), QStringLiteral("07.05.2024"));
 }
 
 void TestCellEditing::resourceCommit_data()

@@ -366,21 +366,23 @@ private slots:
         QCOMPARE(f.project.settings().modify(), QStringLiteral("Yes"));
     }
 
-    // Every pair of ends draws the same link for now; the link is written in the list
-    // form the table uses, whatever form the list was in.
-    void drawnLinkIsFinishToStartFromEitherEnd_data()
+    // A drawn link's ends choose its type; it is written in the list form the table
+    // uses, whatever form the list was in.
+    void drawnLinkTypeFollowsItsEnds_data()
     {
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("to");
-        for (int from : {0, 1})
-            for (int to : {0, 1})
-                QTest::addRow("%s to %s", from ? "end" : "start", to ? "end" : "start")
-                    << from << to;
+        QTest::addColumn<QString>("list");
+        QTest::newRow("finish to start") << int(BarEnd::End) << int(BarEnd::Start) << " 2; 1;";
+        QTest::newRow("start to start") << int(BarEnd::Start) << int(BarEnd::Start) << " 2; 1SS;";
+        QTest::newRow("finish to finish") << int(BarEnd::End) << int(BarEnd::End) << " 2; 1FF;";
+        QTest::newRow("start to finish") << int(BarEnd::Start) << int(BarEnd::End) << " 2; 1SF;";
     }
-    void drawnLinkIsFinishToStartFromEitherEnd()
+    void drawnLinkTypeFollowsItsEnds()
     {
         QFETCH(int, from);
         QFETCH(int, to);
+        QFETCH(QString, list);
         ChartFixture f;
         f.task(1, QStringLiteral("2 days"), QStringLiteral("06.05.2024"),
                QStringLiteral("07.05.2024"));
@@ -389,10 +391,13 @@ private slots:
         f.task(3, QStringLiteral("1 day"), QStringLiteral("06.05.2024"),
                QStringLiteral("06.05.2024"), QStringLiteral(" 2"));
         f.settle();
-        QVERIFY(LinkTasks(f.project, f.host, 1, from ? BarEnd::End : BarEnd::Start, 3,
-                          to ? BarEnd::End : BarEnd::Start));
-        QCOMPARE(f.cell(ColForerunner, 3), QStringLiteral(" 2; 1;"));
-        QCOMPARE(f.cell(ColStart, 3), QStringLiteral("08.05.2024"));
+        QVERIFY(LinkTasks(f.project, f.host, 1, BarEnd(from), 3, BarEnd(to)));
+        QCOMPARE(f.cell(ColForerunner, 3), list);
+        if (BarEnd(from) == BarEnd::End && BarEnd(to) == BarEnd::Start)
+            QCOMPARE(f.cell(ColStart, 3), QStringLiteral("08.05.2024"));
+        // A link of another type to a task the list names already is refused.
+        QVERIFY(!LinkTasks(f.project, f.host, 1, BarEnd::End, 3, BarEnd::Start));
+        QCOMPARE(f.cell(ColForerunner, 3), list);
     }
 };
 

@@ -13,6 +13,7 @@ private slots:
     void anyTypedColumnMakesOneDayTask();
     void forerunnerCommit_data();
     void forerunnerCommit();
+    void malformedLinkIsReported();
     void resourceCommit_data();
     void resourceCommit();
     void fullResourceTableStillHandlesRestOfList();
@@ -72,6 +73,8 @@ private slots:
     void badForerunnerStopsInsertBeforeAnythingMoves();
     void deleteDropsLinksAndRenumbers_data();
     void deleteDropsLinksAndRenumbers();
+    void renumberingKeepsTypesAndLags_data();
+    void renumberingKeepsTypesAndLags();
     void deletingOnlyTaskEmptiesTable();
     void deletingLastTaskFindsPreviousTaskRow_data();
     void deletingLastTaskFindsPreviousTaskRow();

@@ -192,6 +192,46 @@ void TestTaskStructure::deleteDropsLinksAndRenumbers()
     QCOMPARE(f.host.chartRepaints, 1);
 }
 
+void TestTaskStructure::renumberingKeepsTypesAndLags_data()
+{
+    QTest::addColumn<bool>("insert");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("forerunner"); // of row 4 before; of its row after
+    QTest::addColumn<QString>("renumbered");
+    const QString list = QStringLiteral(" 1SS+2; 2FF-1; 3; 3SF;");
+    QTest::newRow("insert above all") << true << 1 << list << " 2SS+2; 3FF-1; 4; 4SF;";
+    QTest::newRow("insert in between") << true << 3 << list << " 1SS+2; 2FF-1; 4; 4SF;";
+    QTest::newRow("delete the first") << false << 1 << list << " 1FF-1; 2; 2SF;";
+    QTest::newRow("delete the second") << false << 2 << list << " 1SS+2; 2; 2SF;";
+    QTest::newRow("delete the third") << false << 3 << list << " 1SS+2; 2FF-1;";
+    QTest::newRow("plain items as ever") << false << 2 << " 03; 2; 3;"
+                                         << " 2; 2;";
+    QTest::newRow("malformed item moves too") << true << 2 << " 3SX+1; 1;"
+                                              << " 4SX+1; 1;";
+}
+
+void TestTaskStructure::renumberingKeepsTypesAndLags()
+{
+    QFETCH(bool, insert);
+    QFETCH(int, row);
+    QFETCH(QString, forerunner);
+    QFETCH(QString, renumbered);
+    EditFixture f;
+    for (int r = 1; r <= 4; ++r)
+        f.enter(ColTask, r, QString(QChar(u'A' + r - 1)));
+    f.table.setCell(ColForerunner, 4, forerunner);
+    f.settle();
+
+    if (insert)
+        InsertTask(f.project, f.host, row);
+    else
+        DeleteTask(f.project, f.host, row);
+
+    const int moved = insert ? 5 : 3;
+    QCOMPARE(f.cell(ColTask, moved), QStringLiteral("D"));
+    QCOMPARE(f.cell(ColForerunner, moved), renumbered);
+}
+
 void TestTaskStructure::deletingOnlyTaskEmptiesTable()
 {
     EditFixture f;

@@ -1,6 +1,8 @@
 // Undo and redo over the real editing operations: each command undone puts back every
 // cell, LastTaskRow and the critical marks exactly; redone, it gives the same state again.
 
+#include "edit/chart_edits.h"
+#include "edit/list_normalize.h"
 #include "edit/task_structure.h"
 #include "edit/undo_history.h"
 #include "edit/working_days.h"
@@ -103,6 +105,10 @@ private slots:
         QTest::newRow("resource renamed in tasks") << "Resources";
         QTest::newRow("half-failed command") << "Typing";
         QTest::newRow("holidays") << "Settings";
+        QTest::newRow("typed link with type and lag") << "Typing";
+        QTest::newRow("insert over typed links") << "Insert New Task";
+        QTest::newRow("delete over typed links") << "Delete Task";
+        QTest::newRow("drawn start-to-start link") << "Link Tasks";
     }
 
     void undoAndRedoRestoreExactState()
@@ -139,6 +145,24 @@ private slots:
                  p.taskTable.setCell(ColForerunner, 4, QStringLiteral(" x;"));
                  RecalcSchedule(p, host); // fails on the bad link after writing cells
              }},
+            {"typed link with type and lag",
+             [&] {
+                 p.taskTable.setCell(ColForerunner, 5, QStringLiteral("3 ss + 2; 4ff"));
+                 NormalizeForerunnerList(p, host, 5);
+                 RecalcSchedule(p, host);
+             }},
+            {"insert over typed links",
+             [&] {
+                 p.taskTable.setCell(ColForerunner, 5, QStringLiteral(" 2SS+1; 4FF-1;"));
+                 InsertTask(p, host, 3);
+             }},
+            {"delete over typed links",
+             [&] {
+                 p.taskTable.setCell(ColForerunner, 5, QStringLiteral(" 3SS+1; 4FF-1;"));
+                 DeleteTask(p, host, 3);
+             }},
+            {"drawn start-to-start link",
+             [&] { LinkTasks(p, host, 2, BarEnd::Start, 5, BarEnd::Start); }},
         };
         const State before = Snapshot(p);
         plan.step(name, commands.at(QString::fromLatin1(QTest::currentDataTag())));

@@ -9,6 +9,8 @@ private slots:
     void planWrittenByMsProject();
     void mapping_data();
     void mapping();
+    void linkTypesAndLags_data();
+    void linkTypesAndLags();
     void recognisedByContent_data();
     void recognisedByContent();
     void refusedDocumentLeavesProjectAsItWas_data();
@@ -22,6 +24,8 @@ class TestMsProjectExport : public QObject {
 private slots:
     void init();
     void roundTripKeepsCells();
+    void roundTripKeepsLinkTypesAndLags_data();
+    void roundTripKeepsLinkTypesAndLags();
     void documentForOtherPlanners();
     void workingDayLayout_data();
     void workingDayLayout();

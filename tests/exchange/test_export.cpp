@@ -52,6 +52,58 @@ void TestMsProjectExport::roundTripKeepsCells()
         QCOMPARE(copy.project.settings().value(value), source.project.settings().value(value));
 }
 
+// Every type with lags and leads comes back as it went out, and the file says it the
+// way MS Project does: Type 0 FF, 1 FS, 2 SF, 3 SS, LinkLag in tenths of a minute of
+// working time, LagFormat 7 (days).
+void TestMsProjectExport::roundTripKeepsLinkTypesAndLags_data()
+{
+    QTest::addColumn<QString>("check");     // the Forerunner of "Check", row 3
+    QTest::addColumn<QString>("followUp");  // of "Follow-up", row 5
+    QTest::addColumn<QStringList>("links"); // parts of the document
+    QTest::newRow("start-to-start, finish-to-finish")
+        << " 2SS+1;"
+        << " 2FF; 4SS-2;"
+        << QStringList{"<PredecessorUID>2</PredecessorUID><Type>3</Type><LinkLag>6000</LinkLag>"
+                       "<LagFormat>7</LagFormat>",
+                       "<PredecessorUID>2</PredecessorUID><Type>0</Type><LinkLag>0</LinkLag>",
+                       "<PredecessorUID>4</PredecessorUID><Type>3</Type><LinkLag>-12000</LinkLag>"};
+    QTest::newRow("start-to-finish, lags of finish-to-start")
+        << " 2SF+3;"
+        << " 2+999; 4-1;"
+        << QStringList{"<Type>2</Type><LinkLag>18000</LinkLag>",
+                       "<Type>1</Type><LinkLag>5994000</LinkLag>",
+                       "<Type>1</Type><LinkLag>-6000</LinkLag>"};
+}
+
+void TestMsProjectExport::roundTripKeepsLinkTypesAndLags()
+{
+    QFETCH(QString, check);
+    QFETCH(QString, followUp);
+    QFETCH(QStringList, links);
+    ExchangeFixture source;
+    makePlan(source);
+    source.project.taskTable.setCell(ColForerunner, 3, check);
+    source.project.taskTable.setCell(ColForerunner, 5, followUp);
+    RecalcSchedule(source.project, source.host);
+    source.project.taskTable.setCell(ColDuration, 1,
+                                     source.cell(ColDuration, 1) + QLatin1String(" days"));
+    const QString path = source.dir.filePath(QStringLiteral("plan.xml"));
+    ExportMsProjectXml(source.project, source.host, path);
+    QVERIFY(source.host.messages.isEmpty());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString xml = QString::fromUtf8(file.readAll());
+    for (const QString &part : links)
+        QVERIFY2(xml.contains(part), qPrintable(part));
+
+    ExchangeFixture copy;
+    copy.import(path);
+    QCOMPARE(copy.host.texts(), QStringList());
+    for (int row = 1; row <= 5; ++row)
+        for (int column = ColTask; column <= ColVeha; ++column)
+            QCOMPARE(copy.cell(column, row), source.cell(column, row));
+}
+
 void TestMsProjectExport::documentForOtherPlanners()
 {
     ExchangeFixture f;
@@ -77,6 +129,7 @@ void TestMsProjectExport::documentForOtherPlanners()
         "<Finish>2026-12-11T19:00:00</Finish><Duration>PT20H0M0S</Duration>"
         "<Work>PT0H0M0S</Work><Milestone>0</Milestone><Summary>0</Summary>"
         "<PredecessorLink><PredecessorUID>2</PredecessorUID><Type>1</Type><LinkLag>0</LinkLag>"
+        "<LagFormat>7</LagFormat>"
         "</PredecessorLink></Task>",
         "<Name>Phase A</Name><Type>1</Type><OutlineNumber>1</OutlineNumber>",
         "<Summary>1</Summary>",

@@ -43,11 +43,10 @@ void TestMsProjectImport::planWrittenByMsProject()
         {"Planning", "4 days", "07.12.2026", "10.12.2026", "", "", "60 %", "1", "v"},
         {"Survey the rooms", "2 days", "07.12.2026", "08.12.2026", "", " Crane  hired;", "100 %",
          "2", ""},
-        {"Draw the floor plan", "2 days", "09.12.2026", "10.12.2026", " 2;", "", "0 %", "2", ""},
+        {"Draw the floor plan", "2 days", "09.12.2026", "10.12.2026", " 2+1;", "", "0 %", "2", ""},
         {"Approval", "0 days", "10.12.2026", "10.12.2026", " 3;", "", "0 %", "1", ""},
-        // Start-to-start became finish-to-start: the move waits for the approval, and
-        // the Saturday of the six-day week counts.
-        {"Move the furniture", "3 days", "11.12.2026", "14.12.2026", " 4;", " Anna; Bob;", "0 %",
+        // The links keep their types and lags; the Saturday of the six-day week counts.
+        {"Move the furniture", "3 days", "11.12.2026", "14.12.2026", " 4SS;", " Anna; Bob;", "0 %",
          "1", ""},
         {"Task 7", "1 day", "07.12.2026", "07.12.2026", "", "", "0 %", "1", ""},
     };
@@ -81,13 +80,91 @@ void TestMsProjectImport::planWrittenByMsProject()
     QCOMPARE(f.host.messages.size(), 1);
     QCOMPARE(f.host.messages[0].title, QStringLiteral("Warning"));
     QCOMPARE(f.host.messages[0].text,
-             QStringLiteral("2 of 4 links were changed to finish-to-start without lag "
-                            "(1 start-to-start, 1 with a lag or lead).\n"
-                            "1 link to tasks outside the plan left out.\n"
+             QStringLiteral("1 link to tasks outside the plan left out.\n"
                             "2 resources renamed: the characters ', . ; :' became blanks, and "
                             "names were made unique.\n"
                             "Dates of 1 task moved to agree with the working calendar and the "
                             "links."));
+}
+
+void TestMsProjectImport::linkTypesAndLags_data()
+{
+    QTest::addColumn<QString>("link"); // the PredecessorLink's elements after its UID
+    QTest::addColumn<QString>("forerunner");
+    QTest::addColumn<QString>("changed"); // the message's line about links, if any
+    const auto lag = [](const char *type, qint64 lag, int format) {
+        return QStringLiteral("<Type>%1</Type><LinkLag>%2</LinkLag><LagFormat>%3</LagFormat>")
+            .arg(QLatin1String(type))
+            .arg(lag)
+            .arg(format);
+    };
+    const qint64 day = 480 * 10; // a working day in tenths of a minute
+    QTest::newRow("finish-to-finish") << "<Type>0</Type>"
+                                      << " 1FF;"
+                                      << "";
+    QTest::newRow("finish-to-start") << "<Type>1</Type>"
+                                     << " 1;"
+                                     << "";
+    QTest::newRow("start-to-finish") << "<Type>2</Type>"
+                                     << " 1SF;"
+                                     << "";
+    QTest::newRow("start-to-start") << "<Type>3</Type>"
+                                    << " 1SS;"
+                                    << "";
+    QTest::newRow("no type") << ""
+                             << " 1;"
+                             << "";
+    QTest::newRow("lag in days") << lag("3", 2 * day, 7) << " 1SS+2;"
+                                 << "";
+    QTest::newRow("lead in days") << lag("1", -day, 7) << " 1-1;"
+                                  << "";
+    QTest::newRow("lag in whole days of hours") << lag("0", 3 * day, 5) << " 1FF+3;"
+                                                << "";
+    QTest::newRow("estimated lag") << lag("0", day, 39) << " 1FF+1;"
+                                   << "";
+    QTest::newRow("part of a day rounds to the nearest")
+        << lag("1", day * 14 / 10, 5) << " 1+1;"
+        << "1 of 1 link was changed: 1 lag of part of a day rounded to whole working days.";
+    QTest::newRow("part of a day is at least one day")
+        << lag("3", -day / 4, 5) << " 1SS-1;"
+        << "1 of 1 link was changed: 1 lag of part of a day rounded to whole working days.";
+    // Two elapsed days hold 2 * 5/7 working days of a five-day week.
+    QTest::newRow("elapsed lag") << lag("3", 2 * 24 * 60 * 10, 8) << " 1SS+1;"
+                                 << "1 of 1 link was changed: 1 lag in elapsed time taken as "
+                                    "working days.";
+    // Half of the predecessor's 4 days.
+    QTest::newRow("percent lag") << lag("1", 50, 19) << " 1+2;"
+                                 << "1 of 1 link was changed: 1 lag in percent taken as working "
+                                    "days of the predecessor.";
+    QTest::newRow("lag beyond 999 days")
+        << lag("1", 1200 * day, 7) << " 1+999;"
+        << "1 of 1 link was changed: 1 lag beyond 999 working days cut to 999.";
+    QTest::newRow("unknown type") << "<Type>7</Type>"
+                                  << " 1;"
+                                  << "1 of 1 link was changed: 1 link of an unknown type made "
+                                     "finish-to-start.";
+}
+
+void TestMsProjectImport::linkTypesAndLags()
+{
+    QFETCH(QString, link);
+    QFETCH(QString, forerunner);
+    QFETCH(QString, changed);
+    ExchangeFixture f;
+    f.importText(QStringLiteral("<Project xmlns=\"http://schemas.microsoft.com/project\">") +
+                 tasks(task(1, Start + "<Duration>PT32H0M0S</Duration>") +
+                       task(2, Start +
+                                   "<Duration>PT8H0M0S</Duration><PredecessorLink>"
+                                   "<PredecessorUID>1</PredecessorUID>" +
+                                   link + "</PredecessorLink>")) +
+                 QStringLiteral("</Project>"));
+    QCOMPARE(f.cell(ColForerunner, 2), forerunner);
+    QStringList linkLines;
+    for (const QString &text : f.host.texts())
+        for (const QString &line : text.split(QLatin1Char('\n')))
+            if (line.contains(QLatin1String("changed")))
+                linkLines << line;
+    QCOMPARE(linkLines, changed.isEmpty() ? QStringList() : QStringList{changed});
 }
 
 void TestMsProjectImport::mapping_data()

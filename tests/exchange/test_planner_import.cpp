@@ -5,6 +5,8 @@
 
 #include "exchange_fixture.h"
 
+#include "schedule/forerunner.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
@@ -93,6 +95,10 @@ void TestPlannerImport::exportedPlanOpensInPlanner()
 {
     ExchangeFixture f;
     makePlan(f);
+    // Links of every type, with a lag and a lead.
+    f.project.taskTable.setCell(ColForerunner, 3, QStringLiteral(" 2SS+1;"));
+    f.project.taskTable.setCell(ColForerunner, 5, QStringLiteral(" 2FF-1; 4SF;"));
+    RecalcSchedule(f.project, f.host);
     const QString exported = f.dir.filePath(QStringLiteral("plan.xml"));
     const QString converted = f.dir.filePath(QStringLiteral("plan.planner"));
     ExportMsProjectXml(f.project, f.host, exported);
@@ -115,10 +121,13 @@ void TestPlannerImport::exportedPlanOpensInPlanner()
         QCOMPARE(task.type, DurationDays(f.cell(ColDuration, row)) == 0
                                 ? QStringLiteral("milestone")
                                 : QStringLiteral("normal"));
+        // Planner counts a lag in seconds of working time.
         QStringList predecessors;
-        for (const QString &item :
-             f.cell(ColForerunner, row).split(QLatin1Char(';'), Qt::SkipEmptyParts))
-            predecessors << QStringLiteral("%1 FS 0").arg(item.trimmed());
+        for (const LinkItem &link : ParseLinks(f.cell(ColForerunner, row)).links)
+            predecessors << QStringLiteral("%1 %2 %3")
+                                .arg(link.row)
+                                .arg(LinkTypeName(link.type))
+                                .arg(qint64(link.lag) * hours * 3600);
         QCOMPARE(task.predecessors, predecessors);
     }
     QCOMPARE(resources, QStringList({"Anna/25", "Bob/12.5", "Cid/"}));

@@ -19,6 +19,9 @@ private slots:
     void calcEndDate_data();
     void calcEndDate();
     void closedFormEqualsDayByDay();
+    void moveWorkingDays_data();
+    void moveWorkingDays();
+    void moveWorkingDaysEqualsDayByDay();
     void calcDuration_data();
     void calcDuration();
     void endAfterYear9999IsAnError();
@@ -176,6 +179,81 @@ void TestCalendar::closedFormEqualsDayByDay()
                 QCOMPARE(CountWorkingDays(f.project, Mon(start), Mon(start + span)),
                          literal::CountWorkingDays(f.project, Mon(start), Mon(start + span)));
         }
+    }
+}
+
+namespace {
+
+std::int64_t dayOf(const QDate &date)
+{
+    return QDate(1899, 12, 30).daysTo(date);
+}
+
+} // namespace
+
+void TestCalendar::moveWorkingDays_data()
+{
+    QTest::addColumn<QString>("mask");
+    QTest::addColumn<QDate>("day");
+    QTest::addColumn<int>("k");
+    QTest::addColumn<QDate>("moved"); // invalid: none
+    const QString week = QStringLiteral("YYYYYNN");
+    // 7 January 2008 is a Monday.
+    QTest::newRow("Monday on 2 is Wednesday")
+        << week << QDate(2008, 1, 7) << 2 << QDate(2008, 1, 9);
+    QTest::newRow("on 0 stays") << week << QDate(2008, 1, 12) << 0 << QDate(2008, 1, 12);
+    QTest::newRow("Friday on 1 is Monday") << week << QDate(2008, 1, 11) << 1 << QDate(2008, 1, 14);
+    QTest::newRow("Saturday on 1 is Monday")
+        << week << QDate(2008, 1, 12) << 1 << QDate(2008, 1, 14);
+    QTest::newRow("Sunday on 1 is Monday") << week << QDate(2008, 1, 13) << 1 << QDate(2008, 1, 14);
+    QTest::newRow("Thursday on 5 crosses a weekend")
+        << week << QDate(2008, 1, 10) << 5 << QDate(2008, 1, 17);
+    QTest::newRow("Monday on -1 is Friday")
+        << week << QDate(2008, 1, 14) << -1 << QDate(2008, 1, 11);
+    QTest::newRow("Sunday on -1 is Friday")
+        << week << QDate(2008, 1, 13) << -1 << QDate(2008, 1, 11);
+    QTest::newRow("Wednesday on -2 is Monday")
+        << week << QDate(2008, 1, 9) << -2 << QDate(2008, 1, 7);
+    QTest::newRow("Tuesday on -7 crosses two weekends")
+        << week << QDate(2008, 1, 15) << -7 << QDate(2008, 1, 4);
+    QTest::newRow("999 working days") << week << QDate(2008, 1, 7) << 999 << QDate(2011, 11, 4);
+    QTest::newRow("one working day a week")
+        << QStringLiteral("NNYNNNN") << QDate(2008, 1, 7) << 3 << QDate(2008, 1, 23);
+    QTest::newRow("one working day a week, back")
+        << QStringLiteral("NNYNNNN") << QDate(2008, 1, 9) << -1 << QDate(2008, 1, 2);
+    QTest::newRow("no working day")
+        << QStringLiteral("NNNNNNN") << QDate(2008, 1, 7) << 1 << QDate();
+}
+
+void TestCalendar::moveWorkingDays()
+{
+    QFETCH(QString, mask);
+    QFETCH(QDate, day);
+    QFETCH(int, k);
+    QFETCH(QDate, moved);
+    const auto result = WorkWeek(mask).moveWorkingDays(dayOf(day), k);
+    QCOMPARE(result.has_value(), moved.isValid());
+    if (result)
+        QCOMPARE(QDate(1899, 12, 30).addDays(*result), moved);
+}
+
+// Stepping one day at a time, as the rule is worded, for every mask and many days.
+void TestCalendar::moveWorkingDaysEqualsDayByDay()
+{
+    const std::int64_t monday = dayOf(QDate(2008, 1, 7));
+    for (int bits = 1; bits < 128; ++bits) {
+        QString mask;
+        for (int i = 0; i < 7; ++i)
+            mask += bits & (1 << i) ? QLatin1Char('Y') : QLatin1Char('N');
+        const WorkWeek week(mask);
+        for (std::int64_t day = monday; day < monday + 7; ++day)
+            for (int k : {-23, -8, -3, -1, 1, 2, 5, 9, 30}) {
+                std::int64_t expected = day;
+                for (int counted = 0; counted < std::abs(k);)
+                    if (week.isWorkingDay(expected += k > 0 ? 1 : -1))
+                        ++counted;
+                QCOMPARE(week.moveWorkingDays(day, k).value(), expected);
+            }
     }
 }
 

@@ -17,9 +17,10 @@ using namespace morvaine;
 
 namespace {
 
+// Day `day` counted from 1 January 2008 (32 is 1 February).
 QDate Jan(int day)
 {
-    return QDate(2008, 1, day);
+    return QDate(2008, 1, 1).addDays(day - 1);
 }
 
 // One cell of row `row` in the column that holds day.
@@ -416,6 +417,61 @@ private slots:
                             on(3, 12, 12, 0),  on(3, 12, 12, 8),  on(3, 12, 0, 8),
                             on(3, 12, 11, 8),  on(3, 12, 3, 11),  on(3, 12, 3, 5),
                             off(3, 12, 12, 9), off(3, 12, 4, 12), on(3, 11, 55, 8)};
+
+        // Links of the other types leave the predecessor's bar at the end they bind
+        // (6 pixels out), run through the rows at the turn and meet the successor's bar
+        // end from outside with an arrow along the row; the runs along the rows show
+        // the lag. 7 January 2008 is a Monday.
+        QTest::newRow("start-to-start, lag on the successor's row")
+            << 1 << QStringList{"7|9|3 days|", "9|10|2 days| 1SS+2;"}
+            << QList<Probe>{on(1, 6, 54, 8),  on(1, 6, 59, 8),  on(1, 6, 54, 16), off(1, 6, 53, 8),
+                            off(1, 6, 54, 7), on(2, 6, 54, 0),  on(2, 6, 54, 8),  on(2, 6, 59, 8),
+                            off(2, 6, 53, 8), off(2, 6, 54, 9), on(2, 7, 0, 8),   on(2, 7, 59, 8),
+                            on(2, 8, 59, 8),  on(2, 8, 56, 5),  on(2, 8, 56, 11), off(2, 8, 59, 9),
+                            off(2, 8, 59, 7)};
+        QTest::newRow("finish-to-finish, lag on the predecessor's row")
+            << 1 << QStringList{"7|8|2 days|", "7|10|4 days| 1FF+2;"}
+            << QList<Probe>{on(1, 9, 0, 8),   on(1, 10, 59, 8), on(1, 11, 5, 8),  on(1, 11, 6, 8),
+                            on(1, 11, 6, 16), off(1, 11, 7, 8), off(1, 11, 6, 7), on(2, 11, 6, 0),
+                            on(2, 11, 6, 8),  on(2, 11, 0, 8),  on(2, 11, 3, 5),  on(2, 11, 3, 11),
+                            off(2, 11, 7, 8), off(2, 11, 6, 9), off(2, 9, 30, 8)};
+        QTest::newRow("start-to-finish, successor above")
+            << 1 << QStringList{"10|11|2 days| 2SF;", "14|15|2 days|"}
+            << QList<Probe>{on(2, 13, 54, 8), on(2, 13, 59, 8),  off(2, 13, 53, 8),
+                            on(2, 13, 54, 0), off(2, 13, 54, 9), on(1, 13, 54, 16),
+                            on(1, 13, 54, 8), off(1, 13, 54, 7), on(1, 13, 0, 8),
+                            on(1, 12, 59, 8), on(1, 12, 0, 8),   on(1, 12, 3, 5),
+                            on(1, 12, 3, 11), off(1, 13, 55, 8)};
+        QTest::newRow("lead between overlapping tasks")
+            << 1 << QStringList{"7|9|3 days|", "9|10|2 days| 1-1;"}
+            << QList<Probe>{on(1, 10, 3, 8),   on(1, 10, 6, 12), on(1, 9, 30, 16), on(1, 8, 54, 16),
+                            off(1, 8, 54, 14), off(1, 9, 30, 8), on(2, 8, 54, 0),  on(2, 8, 59, 8),
+                            on(2, 8, 56, 5),   off(2, 8, 53, 8)};
+        // The way to the turn would cross the predecessor's bar: round it along the
+        // row's bottom edge instead.
+        QTest::newRow("start-to-finish around the predecessor's bar")
+            << 1 << QStringList{"7|9|3 days|", "7|8|2 days| 1SF;"}
+            << QList<Probe>{on(1, 6, 57, 8), on(1, 6, 54, 12), on(1, 7, 30, 16), on(1, 9, 5, 16),
+                            on(1, 9, 6, 16), off(1, 9, 7, 16), off(1, 8, 30, 8), on(2, 9, 6, 0),
+                            on(2, 9, 6, 8),  on(2, 9, 0, 8),   on(2, 9, 3, 5),   off(2, 9, 7, 8)};
+        QTest::newRow("finish-to-start lag draws as ever")
+            << 1 << QStringList{"7|8|2 days|", "10|11|2 days| 1+1;"}
+            << QList<Probe>{on(1, 9, 0, 8),   on(1, 9, 59, 8), on(1, 10, 12, 16),
+                            on(2, 10, 12, 0), on(2, 10, 8, 0), off(1, 8, 59, 16)};
+        QTest::newRow("week scale, start-to-start")
+            << 2 << QStringList{"7|9|3 days|", "14|15|2 days| 1SS+5;"}
+            << QList<Probe>{on(1, 3, 54, 8),  on(1, 3, 54, 16), off(1, 3, 53, 8), on(2, 3, 54, 0),
+                            on(2, 3, 59, 8),  on(2, 7, 0, 8),   on(2, 7, 59, 8),  on(2, 7, 56, 5),
+                            on(2, 7, 56, 11), off(2, 7, 59, 9)};
+        QTest::newRow("month scale, finish-to-finish in one month")
+            << 3 << QStringList{"7|8|2 days|", "7|10|4 days| 1FF;"}
+            << QList<Probe>{on(1, 32, 0, 8),  on(1, 32, 6, 8),  on(1, 32, 6, 16),
+                            off(1, 32, 7, 8), on(2, 32, 6, 0),  on(2, 32, 0, 8),
+                            on(2, 32, 3, 5),  on(2, 32, 3, 11), off(2, 32, 7, 8)};
+        QTest::newRow("milestone successor, start-to-start")
+            << 1 << QStringList{"7|8|2 days|", "9|9|0 days| 1SS+2;"}
+            << QList<Probe>{on(1, 6, 54, 8), on(1, 6, 54, 16), on(2, 6, 54, 0), on(2, 7, 59, 8),
+                            on(2, 9, 0, 8),  on(2, 9, 50, 8),  on(2, 9, 47, 5), off(2, 9, 50, 9)};
     }
     void connectors()
     {
