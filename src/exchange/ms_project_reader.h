@@ -6,7 +6,7 @@
 
 #include "model/project.h"
 
-#include <QByteArray>
+#include <QIODevice>
 #include <QString>
 
 #include <optional>
@@ -24,7 +24,8 @@ enum LinkType { FinishToFinish = 0, FinishToStart = 1, StartToFinish = 2, StartT
 struct Link {
     int predecessorUid = -1;
     int type = FinishToStart;
-    double lag = 0; // tenths of a minute
+    double lag = 0;     // tenths of a minute, of working time or elapsed (lagFormat)
+    int lagFormat = -1; // a DurationFormat code; -1 when the file gives none
     bool crossProject = false;
 };
 
@@ -36,7 +37,8 @@ struct Task {
     bool isNull = false;
     int outlineLevel = -1;
     bool milestone = false;
-    std::optional<double> minutes;
+    std::optional<IsoDuration> duration;
+    int durationFormat = -1; // -1 when the file gives none
     std::optional<DateTime> start;
     std::optional<DateTime> finish;
     int percent = -1;
@@ -77,21 +79,26 @@ bool IsProjectSummary(const Task &task);
 /// The null resource (UID 0 without a name) stands for "no resource".
 bool IsResource(const Resource &resource);
 
-/// How reading a document ended; message, line and column tell why it failed.
+/// How reading a document ended, and where: line and column (from 1) of the place.
 struct ReadResult {
-    enum Kind { Read, NotMsProjectXml, Malformed, Refused } kind = Read;
-    QString message;
+    enum Kind {
+        Read,
+        NotMsProjectXml, // well-formed so far, but the first element is no MSPDI <Project>
+        Malformed,       // not well-formed XML
+        DocumentType,    // a document type declaration, which is never read
+        TooDeep,         // elements nested deeper than any plan's
+        Refused,         // a value or a count the planner cannot take
+        ReadFailed,      // the file could not be read, or not in memory
+    } kind = Read;
+    QString message; // NotMsProjectXml: the first element's name; Malformed: expat's reason;
+                     // Refused: the whole message
     qint64 line = 0;
     qint64 column = 0;
 };
 
-/// Reads the document's bytes into doc, skipping every element the planner does not
-/// use. More than MaxTasks tasks or MaxResources resources, or a value that does not
-/// read, is Refused with a message of its own.
-ReadResult ReadDocument(const QByteArray &bytes, Document &doc);
-
-/// Whether the bytes begin an MS Project XML document: the first element is <Project>
-/// in the MS Project namespace.
-bool BeginsMsProjectDocument(const QByteArray &bytes);
+/// Reads the document from input into doc, in chunks, skipping every element the
+/// planner does not use. More than MaxTasks tasks or MaxResources resources, or a
+/// value that does not read, is Refused with a message of its own.
+ReadResult ReadDocument(QIODevice &input, Document &doc);
 
 } // namespace morvaine::msp

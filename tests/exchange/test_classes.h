@@ -9,10 +9,10 @@ private slots:
     void planWrittenByMsProject();
     void mapping_data();
     void mapping();
-    void recognisedByContent_data();
-    void recognisedByContent();
     void refusedDocumentLeavesProjectAsItWas_data();
     void refusedDocumentLeavesProjectAsItWas();
+    void ratesTheReportCannotShowAreCapped_data();
+    void ratesTheReportCannotShowAreCapped();
     void limits_data();
     void limits();
 };
@@ -28,10 +28,16 @@ private slots:
     void unwritableFileReportsAndKeepsOldFile();
 };
 
-class TestXmlPullReader : public QObject {
+class TestXmlDocuments : public QObject {
     Q_OBJECT
 private slots:
-    void agreesWithQtOnDocuments_data();
-    void agreesWithQtOnDocuments();
-    void agreesWithQtOnMutatedDocuments();
+    void init();
+    void everyEncodingKeepsNames_data();
+    void everyEncodingKeepsNames();
+    void recognisedByContent_data();
+    void recognisedByContent();
+    void refusedLeavesProjectAsItWas_data();
+    void refusedLeavesProjectAsItWas();
+    void hostileShapesImport_data();
+    void hostileShapesImport();
 };
