@@ -31,13 +31,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static char *argv[] = {name, nullptr};
     static QCoreApplication app(argc, argv);
     static SilentHost host;
+    // One project serves every input: a read import replaces all of it, a refused one
+    // leaves it alone, so what an input meets is a project as Open leaves one.
+    static Project project;
+    static const bool initialised = (InitNewProject(project, host), true);
+    Q_UNUSED(initialised);
 
     QByteArray bytes =
         QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
     QBuffer input(&bytes);
     input.open(QIODevice::ReadOnly);
-    Project project;
-    InitNewProject(project, host);
     ImportMsProjectXml(project, host, input, QStringLiteral("fuzz.xml"));
     return 0;
 }

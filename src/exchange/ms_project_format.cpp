@@ -141,14 +141,9 @@ std::optional<IsoDuration> ParseDuration(std::string_view input)
 
 bool IsElapsedFormat(int code)
 {
-    // em, eh, ed, ew, emo, e% and their estimated forms (with "?").
-    switch (code) {
-    case 4: case 6: case 8: case 10: case 12: case 20:
-    case 36: case 38: case 40: case 42: case 44: case 52:
-        return true;
-    default:
-        return false;
-    }
+    // em, eh, ed, ew, emo and e%; their estimated forms ("?") are 32 codes further on.
+    const int plain = code > 32 ? code - 32 : code;
+    return plain == 4 || plain == 6 || plain == 8 || plain == 10 || plain == 12 || plain == 20;
 }
 
 QString FormatDurationHours(qint64 hours)

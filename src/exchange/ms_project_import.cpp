@@ -189,8 +189,7 @@ int durationDays(const msp::IsoDuration &duration, int format, int minutesPerDay
     const double minutes = duration.totalMinutes(CalendarDay, 7);
     if (minutes <= 0)
         return 0;
-    const auto calendarDays =
-        qint64(std::clamp(std::ceil(minutes / CalendarDay - 1e-9), 1.0, 1e7));
+    const auto calendarDays = qint64(std::clamp(std::ceil(minutes / CalendarDay - 1e-9), 1.0, 1e7));
     return int(std::max<qint64>(1, week.count(start, start + calendarDays - 1)));
 }
 
@@ -411,8 +410,8 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
         if (assigned.contains(pair))
             continue;
         assigned.insert(pair);
-        resourceLists[row] += QLatin1Char(' ') +
-                              fresh.resourceTable.cell(ResColName, resource) + QLatin1Char(';');
+        resourceLists[row] +=
+            QLatin1Char(' ') + fresh.resourceTable.cell(ResColName, resource) + QLatin1Char(';');
     }
     for (int row = 1; row <= lastRow; ++row)
         table.setCell(ColResource, row, resourceLists[row]);
@@ -507,8 +506,7 @@ void ImportMsProjectXml(Project &project, Host &host, QIODevice &input, const QS
         showError(host, QStringLiteral("The file '%1' is not an MS Project XML document. Its "
                                        "first element is <%2> (line %3, column %4), not "
                                        "<Project> in the namespace %5.")
-                            .arg(path, read.message, line, column,
-                                 QLatin1String(msp::Namespace)));
+                            .arg(path, read.message, line, column, QLatin1String(msp::Namespace)));
         return;
     case msp::ReadResult::Malformed:
         showError(host,
@@ -549,10 +547,9 @@ void ImportMsProjectXml(Project &project, Host &host, QIODevice &input, const QS
     const QString text = notesText(notes);
     if (text.isEmpty())
         return;
-    const bool lost = notes.changedLinks + notes.droppedLinks + notes.renamedResources +
-                              notes.cappedRates >
-                          0 ||
-                      notes.noWorkingDay;
+    const bool lost =
+        notes.changedLinks + notes.droppedLinks + notes.renamedResources + notes.cappedRates > 0 ||
+        notes.noWorkingDay;
     host.MessageBox(lost ? QStringLiteral("Warning") : QStringLiteral("Info"), text,
                     lost ? MsgIcon::Warning : MsgIcon::Information, MsgButtons::Ok);
 }

@@ -548,7 +548,8 @@ private:
         if (value.size() > 1 && value.front() == '+' && value[1] != '-')
             value.remove_prefix(1);
         int result = 0;
-        const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), result);
+        const auto [end, error] =
+            std::from_chars(value.data(), value.data() + value.size(), result);
         if (value.empty() || error != std::errc() || end != value.data() + value.size())
             invalidValue();
         return result;
@@ -560,7 +561,8 @@ private:
         if (value.size() > 1 && value.front() == '+' && value[1] != '-')
             value.remove_prefix(1);
         double result = 0;
-        const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), result);
+        const auto [end, error] =
+            std::from_chars(value.data(), value.data() + value.size(), result);
         if (value.empty() || error != std::errc() || end != value.data() + value.size() ||
             !std::isfinite(result)) {
             invalidValue();

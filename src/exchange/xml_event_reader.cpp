@@ -3,7 +3,7 @@
 #include <expat.h>
 
 #include <algorithm>
-#include <vector>
+#include <memory>
 
 namespace morvaine {
 
@@ -149,13 +149,14 @@ XmlEventReader::~XmlEventReader() = default;
 XmlEventReader::Outcome XmlEventReader::read(QIODevice &input, XmlEventHandler &handler)
 {
     Parser &p = *m_parser;
-    std::vector<char> chunk(FirstChunk);
-    qint64 size = input.read(chunk.data(), FirstChunk);
+    qint64 capacity = FirstChunk;
+    auto chunk = std::make_unique_for_overwrite<char[]>(std::size_t(capacity));
+    qint64 size = input.read(chunk.get(), capacity);
     if (size < 0)
         return Outcome::ReadFailed;
 
     p.handler = &handler;
-    p.xml = XML_ParserCreateNS(bomlessUtf16(chunk.data(), size), NamespaceSeparator);
+    p.xml = XML_ParserCreateNS(bomlessUtf16(chunk.get(), size), NamespaceSeparator);
     if (!p.xml)
         return Outcome::OutOfMemory;
     XML_SetUserData(p.xml, &p);
@@ -172,11 +173,11 @@ XmlEventReader::Outcome XmlEventReader::read(QIODevice &input, XmlEventHandler &
     for (;;) {
         const bool last = size == 0;
         p.progress = false;
-        if (XML_Parse(p.xml, chunk.data(), int(size), last) != XML_STATUS_OK) {
+        if (XML_Parse(p.xml, chunk.get(), int(size), last) != XML_STATUS_OK) {
             if (p.stopped)
                 return p.stoppedFor;
             return XML_GetErrorCode(p.xml) == XML_ERROR_NO_MEMORY ? Outcome::OutOfMemory
-                                                                : Outcome::Malformed;
+                                                                  : Outcome::Malformed;
         }
         if (last)
             return Outcome::Read;
@@ -184,9 +185,11 @@ XmlEventReader::Outcome XmlEventReader::read(QIODevice &input, XmlEventHandler &
         // attributes, a long comment), which expat scans again from its start with every
         // chunk: doubling the chunks keeps that to a few scans of the token.
         wanted = p.progress ? FirstChunk : std::min(wanted * 2, LargestChunk);
-        if (qint64(chunk.size()) < wanted)
-            chunk.resize(std::size_t(wanted));
-        size = input.read(chunk.data(), wanted);
+        if (capacity < wanted) {
+            capacity = wanted;
+            chunk = std::make_unique_for_overwrite<char[]>(std::size_t(capacity));
+        }
+        size = input.read(chunk.get(), wanted);
         if (size < 0)
             return Outcome::ReadFailed;
     }

@@ -26,6 +26,7 @@ private slots:
     void workingDayLayout_data();
     void workingDayLayout();
     void unwritableFileReportsAndKeepsOldFile();
+    void fullDiskStopsAtFirstFailedWrite();
 };
 
 class TestXmlDocuments : public QObject {

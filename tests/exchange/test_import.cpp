@@ -127,8 +127,7 @@ void TestMsProjectImport::mapping_data()
                                  .arg(format)));
     };
     add("elapsed day", elapsed("2026-12-07", "PT24H0M0S", 8), ColDuration, 1, "1 day");
-    add("elapsed day on a Friday", elapsed("2026-12-11", "PT24H0M0S", 8), ColDuration, 1,
-        "1 day");
+    add("elapsed day on a Friday", elapsed("2026-12-11", "PT24H0M0S", 8), ColDuration, 1, "1 day");
     add("elapsed hours into a second day", elapsed("2026-12-07", "PT30H0M0S", 6), ColDuration, 1,
         "2 days");
     add("elapsed week", elapsed("2026-12-07", "PT168H0M0S", 10), ColDuration, 1, "5 days");
@@ -281,10 +280,16 @@ void TestMsProjectImport::ratesTheReportCannotShowAreCapped_data()
 
     const QString capped =
         QStringLiteral("1 hourly rate above 999999999 per hour was taken as 999999999.");
-    QTest::newRow("largest kept") << "999999999" << "999999999" << "";
-    QTest::newRow("just above") << "999999999.5" << "999999999" << capped;
-    QTest::newRow("1e308") << "1e308" << "999999999" << capped;
-    QTest::newRow("negative is none") << "-5" << "0" << "";
+    QTest::newRow("largest kept") << "999999999"
+                                  << "999999999"
+                                  << "";
+    QTest::newRow("just above") << "999999999.5"
+                                << "999999999" << capped;
+    QTest::newRow("1e308") << "1e308"
+                           << "999999999" << capped;
+    QTest::newRow("negative is none") << "-5"
+                                      << "0"
+                                      << "";
 }
 
 void TestMsProjectImport::ratesTheReportCannotShowAreCapped()

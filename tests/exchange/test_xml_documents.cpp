@@ -22,11 +22,12 @@ QString namedPlan(const QString &encoding)
     QString text;
     if (!encoding.isEmpty())
         text = QStringLiteral("<?xml version=\"1.0\" encoding=\"%1\"?>\n").arg(encoding);
-    return text + QStringLiteral("<Project %1><Title>Vermessung Grüße</Title><Tasks><Task><UID>1</UID>"
-                                 "<ID>1</ID><Name>Vermessung Grüße</Name></Task></Tasks>"
-                                 "<Resources><Resource><UID>1</UID><ID>1</ID><Name>Zoë</Name>"
-                                 "</Resource></Resources></Project>\n")
-                      .arg(QString::fromLatin1(Namespace));
+    return text +
+           QStringLiteral("<Project %1><Title>Vermessung Grüße</Title><Tasks><Task><UID>1</UID>"
+                          "<ID>1</ID><Name>Vermessung Grüße</Name></Task></Tasks>"
+                          "<Resources><Resource><UID>1</UID><ID>1</ID><Name>Zoë</Name>"
+                          "</Resource></Resources></Project>\n")
+               .arg(QString::fromLatin1(Namespace));
 }
 
 QByteArray utf16(const QString &text, bool bigEndian, bool byteOrderMark)
@@ -141,21 +142,22 @@ void TestXmlDocuments::recognisedByContent_data()
     QTest::newRow("MS Project XML") << "plan.xml" << plan << true << "";
     QTest::newRow("whatever the extension") << "plan.mrv" << plan << true << "";
     QTest::newRow("70 KB comment first")
-        << "plan.xml" << "<!-- " + QByteArray(70000, 'c') + " -->\n" + msProject("") << true << "";
+        << "plan.xml"
+        << "<!-- " + QByteArray(70000, 'c') + " -->\n" + msProject("") << true << "";
     QTest::newRow("project file") << "plan.xml" << mrv.readAll() << false << "";
     QTest::newRow("empty") << "plan.xml" << QByteArray() << false << "";
     QTest::newRow("blanks only") << "plan.xml" << QByteArray(" \n\t\r\n") << false << "";
     QTest::newRow("text") << "plan.xml" << QByteArray("Project plan") << false << "";
-    QTest::newRow("byte-order mark, then text") << "plan.xml" << QByteArray("\xEF\xBB\xBFplan")
-                                                << false << "";
-    QTest::newRow("no namespace") << "plan.xml" << QByteArray("<Project><Tasks/></Project>")
-                                  << true << notMsProject.arg("%1", "Project");
+    QTest::newRow("byte-order mark, then text")
+        << "plan.xml" << QByteArray("\xEF\xBB\xBFplan") << false << "";
+    QTest::newRow("no namespace") << "plan.xml" << QByteArray("<Project><Tasks/></Project>") << true
+                                  << notMsProject.arg("%1", "Project");
     QTest::newRow("other XML") << "page.xml"
                                << QByteArray("<html xmlns=\"http://www.w3.org/1999/xhtml\"/>")
                                << true << notMsProject.arg("%1", "html");
-    QTest::newRow("document type declaration")
-        << "plan.xml" << "<!DOCTYPE Project>" + msProject("") << true
-        << "The file '%1' has a document type declaration";
+    QTest::newRow("document type declaration") << "plan.xml"
+                                               << "<!DOCTYPE Project>" + msProject("") << true
+                                               << "The file '%1' has a document type declaration";
     QTest::newRow("invalid UTF-8 early")
         << "plan.xml" << QByteArray("<Project \xC3\x28") << true
         << "The file '%1' is not well-formed XML: not well-formed (invalid token) (line 1, "
@@ -287,8 +289,8 @@ void TestXmlDocuments::hostileShapesImport_data()
         << "<Project " + Namespace + attributes + ">" + task + "</Project>" << 1 << 0;
     QByteArray declarations;
     for (int i = 0; i < 150000; ++i)
-        declarations += " xmlns:p" + QByteArray::number(i) + "=\"urn:p" + QByteArray::number(i) +
-                        "\"";
+        declarations +=
+            " xmlns:p" + QByteArray::number(i) + "=\"urn:p" + QByteArray::number(i) + "\"";
     QTest::newRow("150,000 namespace declarations of one element")
         << "<Project " + Namespace + declarations + ">" + task + "</Project>" << 1 << 0;
     QTest::newRow("30,000 assignments of long names") << longNamedAssignments(30000) << 2 << 999;
