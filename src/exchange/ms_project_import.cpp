@@ -26,8 +26,8 @@ namespace morvaine {
 namespace {
 
 constexpr qint64 MaxFileBytes = qint64(256) << 20; // 256 MiB
-// The highest hourly rate taken over: the report's totals of a full plan at this rate
-// stay exact whole numbers.
+// The highest hourly rate taken over, nine digits: far above any real rate, and far from
+// where the report's sums over a full plan would overflow.
 constexpr double MaxRate = 999999999;
 
 using msp::Calendar;
