@@ -6,6 +6,9 @@
 #include "bench_support.h"
 
 #include "exchange/ms_project_xml.h"
+#include "exchange/ms_project_reader.h"
+#include "exchange/xml_event_reader.h"
+#include <expat.h>
 #include "model/new_project.h"
 #include "model/project_file.h"
 #include "schedule/calendar.h"
@@ -228,6 +231,68 @@ void BM_ImportHostile(benchmark::State &state)
     state.counters["file_mb"] = double(document.size()) / 1e6;
 }
 
+struct NullHandler : morvaine::XmlEventHandler {
+    void startElement(const char *) override {}
+    void endElement() override {}
+    void characters(const char *, int) override {}
+};
+void BM_Parts(benchmark::State &state)
+{
+    BigPlan &b = big();
+    double parse = 0, read = 0, whole = 0, load = 0, fresh = 0, plain = 0, ns = 0, nsbuf = 0;
+    QFile all(b.xmlPath); all.open(QIODevice::ReadOnly); const QByteArray bytes = all.readAll();
+    auto run = [&](bool useNs, int chunk, bool count) {
+        XML_Parser p = useNs ? XML_ParserCreateNS(nullptr, '\x01') : XML_ParserCreate(nullptr);
+        static long n = 0;
+        if (count) {
+            XML_SetElementHandler(p, [](void *, const XML_Char *, const XML_Char **) { ++n; },
+                                  [](void *, const XML_Char *) { ++n; });
+            XML_SetCharacterDataHandler(p, [](void *, const XML_Char *, int) { ++n; });
+        }
+        for (qsizetype at = 0; at < bytes.size(); at += chunk)
+            XML_Parse(p, bytes.constData() + at, int(std::min<qsizetype>(chunk, bytes.size() - at)), 0);
+        XML_Parse(p, nullptr, 0, 1);
+        XML_ParserFree(p);
+    };
+    for (auto _ : state) {
+        plain += bench::SecondsOf([&] { run(false, 65536, true); });
+        ns += bench::SecondsOf([&] { run(true, 65536, true); });
+        nsbuf += bench::SecondsOf([&] { run(true, 1 << 18, true); });
+        parse += bench::SecondsOf([&] {
+            QFile f(b.xmlPath); f.open(QIODevice::ReadOnly);
+            morvaine::XmlEventReader x; NullHandler h; x.read(f, h);
+        });
+        read += bench::SecondsOf([&] {
+            QFile f(b.xmlPath); f.open(QIODevice::ReadOnly);
+            morvaine::msp::Document doc; morvaine::msp::ReadDocument(f, doc);
+        });
+        whole += bench::SecondsOf([&] {
+            Project imported;
+            InitNewProject(imported, b.host);
+            ImportMsProjectXml(imported, b.host, b.xmlPath);
+        });
+        fresh += bench::SecondsOf([&] {
+            Project imported;
+            InitNewProject(imported, b.host);
+            benchmark::DoNotOptimize(imported.LastTaskRow);
+        });
+        load += bench::SecondsOf([&] {
+            Project loaded;
+            InitNewProject(loaded, b.host);
+            LoadProject(loaded, b.host, b.host.path);
+        });
+    }
+    const double n = double(state.iterations());
+    state.counters["parse"] = 1000 * parse / n;
+    state.counters["plain"] = 1000 * plain / n;
+    state.counters["ns"] = 1000 * ns / n;
+    state.counters["ns_256K"] = 1000 * nsbuf / n;
+    state.counters["read"] = 1000 * read / n;
+    state.counters["whole"] = 1000 * whole / n;
+    state.counters["fresh"] = 1000 * fresh / n;
+    state.counters["load"] = 1000 * load / n;
+}
+BENCHMARK(BM_Parts)->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK(BM_ExportMsProjectXml)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_ImportMsProjectXml)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_ImportHostile)

@@ -478,8 +478,9 @@ bool IsMsProjectXml(const QString &path)
 
 void ImportMsProjectXml(Project &project, Host &host, const QString &path)
 {
+    // Read in chunks of its own, so Qt's buffer would only add a copy.
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         showError(host, QStringLiteral("Cannot open the file '%1'.").arg(path));
         return;
     }

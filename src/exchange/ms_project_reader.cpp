@@ -312,6 +312,8 @@ private:
     }
 
     QString line() const { return QString::number(m_xml.line()); }
+    // The task being read, kept in place at the end of the document's tasks.
+    Task &task() { return m_doc.tasks.back(); }
     QString fieldName() const { return QString::fromLatin1(m_fieldName); }
     QString text() const { return QString::fromUtf8(m_text); }
 
@@ -327,8 +329,7 @@ private:
             m_dayWorking = -1;
             break;
         case Scope::Task:
-            m_task = Task();
-            m_task.order = int(m_doc.tasks.size());
+            m_doc.tasks.emplace_back().order = int(m_doc.tasks.size()) - 1;
             break;
         case Scope::PredecessorLink:
             m_link = Link();
@@ -356,13 +357,12 @@ private:
                 m_calendar.working[m_dayType] = m_dayWorking;
             break;
         case Scope::Task:
-            if (!m_task.isNull && !IsProjectSummary(m_task) && ++m_taskRows > MaxTasks)
+            if (!task().isNull && !IsProjectSummary(task()) && ++m_taskRows > MaxTasks)
                 refuse(QStringLiteral("The plan has more than %1 tasks; Morvaine holds at most %1.")
                            .arg(MaxTasks));
-            m_doc.tasks.push_back(std::move(m_task));
             break;
         case Scope::PredecessorLink:
-            m_task.links.push_back(m_link);
+            task().links.push_back(m_link);
             break;
         case Scope::Resource:
             if (IsResource(m_resource) && ++m_resourceRows > MaxResources)
@@ -447,41 +447,42 @@ private:
 
     void storeTaskField()
     {
+        Task &task = this->task();
         switch (m_field) {
         case Field::Uid:
-            m_task.uid = integer();
+            task.uid = integer();
             break;
         case Field::Id:
-            m_task.id = integer();
+            task.id = integer();
             break;
         case Field::Name:
-            m_task.name = text();
+            task.name = text();
             break;
         case Field::IsNull:
-            m_task.isNull = boolean();
+            task.isNull = boolean();
             break;
         case Field::OutlineLevel:
-            m_task.outlineLevel = integer();
+            task.outlineLevel = integer();
             break;
         case Field::Milestone:
-            m_task.milestone = boolean();
+            task.milestone = boolean();
             break;
         case Field::Start:
-            m_task.start = dateTime();
+            task.start = dateTime();
             break;
         case Field::Finish:
-            m_task.finish = dateTime();
+            task.finish = dateTime();
             break;
         case Field::PercentComplete:
-            m_task.percent = integer();
+            task.percent = integer();
             break;
         case Field::Duration:
-            m_task.duration = ParseDuration(m_text);
-            if (!m_task.duration)
+            task.duration = ParseDuration(m_text);
+            if (!task.duration)
                 invalidValue();
             break;
         case Field::DurationFormat:
-            m_task.durationFormat = integer();
+            task.durationFormat = integer();
             break;
         default:
             break;
@@ -603,7 +604,6 @@ private:
     Calendar m_calendar;
     int m_dayType = -1;
     int m_dayWorking = -1;
-    Task m_task;
     Link m_link;
     Resource m_resource;
     int m_taskUid = -1;

@@ -9,6 +9,7 @@
 #include <QIODevice>
 #include <QString>
 
+#include <deque>
 #include <optional>
 #include <vector>
 
@@ -69,7 +70,7 @@ struct Document {
     int minutesPerDay = DefaultMinutesPerDay;
     int calendarUid = -1;
     std::vector<Calendar> calendars;
-    std::vector<Task> tasks;
+    std::deque<Task> tasks; // grows without moving the tasks read so far
     std::vector<Resource> resources;
     std::vector<std::pair<int, int>> assignments; // task UID, resource UID
 };

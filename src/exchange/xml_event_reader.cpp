@@ -149,14 +149,10 @@ XmlEventReader::~XmlEventReader() = default;
 XmlEventReader::Outcome XmlEventReader::read(QIODevice &input, XmlEventHandler &handler)
 {
     Parser &p = *m_parser;
-    qint64 capacity = FirstChunk;
-    auto chunk = std::make_unique_for_overwrite<char[]>(std::size_t(capacity));
-    qint64 size = input.read(chunk.get(), capacity);
-    if (size < 0)
-        return Outcome::ReadFailed;
-
+    char head[2] = {};
     p.handler = &handler;
-    p.xml = XML_ParserCreateNS(bomlessUtf16(chunk.get(), size), NamespaceSeparator);
+    p.xml = XML_ParserCreateNS(bomlessUtf16(head, input.peek(head, sizeof head)),
+                               NamespaceSeparator);
     if (!p.xml)
         return Outcome::OutOfMemory;
     XML_SetUserData(p.xml, &p);
@@ -169,11 +165,18 @@ XmlEventReader::Outcome XmlEventReader::read(QIODevice &input, XmlEventHandler &
     // reader); expat's limits on entity amplification stay as they are.
     XML_SetParamEntityParsing(p.xml, XML_PARAM_ENTITY_PARSING_NEVER);
 
+    // The file is read straight into expat's own buffer.
     qint64 wanted = FirstChunk;
     for (;;) {
+        void *buffer = XML_GetBuffer(p.xml, int(wanted));
+        if (!buffer)
+            return Outcome::OutOfMemory;
+        const qint64 size = input.read(static_cast<char *>(buffer), wanted);
+        if (size < 0)
+            return Outcome::ReadFailed;
         const bool last = size == 0;
         p.progress = false;
-        if (XML_Parse(p.xml, chunk.get(), int(size), last) != XML_STATUS_OK) {
+        if (XML_ParseBuffer(p.xml, int(size), last) != XML_STATUS_OK) {
             if (p.stopped)
                 return p.stoppedFor;
             return XML_GetErrorCode(p.xml) == XML_ERROR_NO_MEMORY ? Outcome::OutOfMemory
@@ -185,13 +188,6 @@ XmlEventReader::Outcome XmlEventReader::read(QIODevice &input, XmlEventHandler &
         // attributes, a long comment), which expat scans again from its start with every
         // chunk: doubling the chunks keeps that to a few scans of the token.
         wanted = p.progress ? FirstChunk : std::min(wanted * 2, LargestChunk);
-        if (capacity < wanted) {
-            capacity = wanted;
-            chunk = std::make_unique_for_overwrite<char[]>(std::size_t(capacity));
-        }
-        size = input.read(chunk.get(), wanted);
-        if (size < 0)
-            return Outcome::ReadFailed;
     }
 }
 
