@@ -329,7 +329,7 @@ private:
             m_dayWorking = -1;
             break;
         case Scope::Task:
-            m_doc.tasks.emplace_back().order = int(m_doc.tasks.size()) - 1;
+            m_doc.tasks.emplace_back().order = m_taskOrder++;
             break;
         case Scope::PredecessorLink:
             m_link = Link();
@@ -357,7 +357,11 @@ private:
                 m_calendar.working[m_dayType] = m_dayWorking;
             break;
         case Scope::Task:
-            if (!task().isNull && !IsProjectSummary(task()) && ++m_taskRows > MaxTasks)
+            // Null tasks and the project summary become no row: they are not kept, so
+            // that a file of nothing else takes no memory however long it is.
+            if (task().isNull || IsProjectSummary(task()))
+                m_doc.tasks.pop_back();
+            else if (++m_taskRows > MaxTasks)
                 refuse(QStringLiteral("The plan has more than %1 tasks; Morvaine holds at most %1.")
                            .arg(MaxTasks));
             break;
@@ -365,7 +369,9 @@ private:
             task().links.push_back(m_link);
             break;
         case Scope::Resource:
-            if (IsResource(m_resource) && ++m_resourceRows > MaxResources)
+            if (!IsResource(m_resource))
+                break; // the null resource, kept as no row either
+            if (++m_resourceRows > MaxResources)
                 refuse(QStringLiteral(
                            "The plan has more than %1 resources; Morvaine holds at most %1.")
                            .arg(MaxResources));
@@ -598,6 +604,7 @@ private:
     std::string m_text; // the field's text so far, UTF-8
     int m_skip = 0;     // depth inside an element that is skipped
     int m_taskRows = 0;
+    int m_taskOrder = 0; // tasks read so far, those not kept too
     int m_resourceRows = 0;
 
     // The records being read.

@@ -70,8 +70,10 @@ struct Document {
     int minutesPerDay = DefaultMinutesPerDay;
     int calendarUid = -1;
     std::vector<Calendar> calendars;
-    std::deque<Task> tasks; // grows without moving the tasks read so far
-    std::vector<Resource> resources;
+    // The task rows, without null tasks and the project summary; a deque, so the task
+    // being read stays in place while the list grows.
+    std::deque<Task> tasks;
+    std::vector<Resource> resources;              // without the null resource
     std::vector<std::pair<int, int>> assignments; // task UID, resource UID
 };
 
@@ -98,8 +100,9 @@ struct ReadResult {
 };
 
 /// Reads the document from input into doc, in chunks, skipping every element the
-/// planner does not use. More than MaxTasks tasks or MaxResources resources, or a
-/// value that does not read, is Refused with a message of its own.
+/// planner does not use and every record that becomes no row. More than MaxTasks tasks
+/// or MaxResources resources, or a value that does not read, is Refused with a message
+/// of its own.
 ReadResult ReadDocument(QIODevice &input, Document &doc);
 
 } // namespace morvaine::msp

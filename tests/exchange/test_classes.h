@@ -41,4 +41,5 @@ private slots:
     void refusedLeavesProjectAsItWas();
     void hostileShapesImport_data();
     void hostileShapesImport();
+    void recordsWithoutRowsAreNotKept();
 };

@@ -7,6 +7,10 @@
 
 #include "exchange_fixture.h"
 
+#include "exchange/ms_project_reader.h"
+
+#include <QBuffer>
+
 #include <QTest>
 
 using namespace morvaine;
@@ -316,4 +320,25 @@ void TestXmlDocuments::hostileShapesImport()
         QVERIFY(resources.startsWith(QLatin1String(" 1nnn")));
         QVERIFY(resources.endsWith(QLatin1String("n;")));
     }
+}
+
+// Null tasks, project summaries and null resources become no row; a document of nothing
+// else, as long as a file may be, must not fill the memory with them.
+void TestXmlDocuments::recordsWithoutRowsAreNotKept()
+{
+    const QByteArray nothing = repeated(
+        "<Task><IsNull>1</IsNull></Task><Task><OutlineLevel>0</OutlineLevel></Task>", 50000);
+    QByteArray document = msProject(
+        "<Tasks>" + nothing + "<Task><UID>7</UID><Name>Kept</Name></Task>" + nothing +
+        "</Tasks><Resources>" + repeated("<Resource><IsNull>1</IsNull></Resource>", 100000) +
+        "<Resource><UID>3</UID><Name>Zoë</Name></Resource></Resources>");
+    QBuffer input(&document);
+    QVERIFY(input.open(QIODevice::ReadOnly));
+    msp::Document doc;
+    QCOMPARE(msp::ReadDocument(input, doc).kind, msp::ReadResult::Read);
+    QCOMPARE(doc.tasks.size(), std::size_t(1));
+    QCOMPARE(doc.tasks[0].name, QStringLiteral("Kept"));
+    QCOMPARE(doc.tasks[0].order, 100000); // its place among all the tasks read
+    QCOMPARE(doc.resources.size(), std::size_t(1));
+    QCOMPARE(doc.resources[0].uid, 3);
 }
