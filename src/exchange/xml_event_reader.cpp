@@ -151,8 +151,8 @@ XmlEventReader::Outcome XmlEventReader::read(QIODevice &input, XmlEventHandler &
     Parser &p = *m_parser;
     char head[2] = {};
     p.handler = &handler;
-    p.xml = XML_ParserCreateNS(bomlessUtf16(head, input.peek(head, sizeof head)),
-                               NamespaceSeparator);
+    p.xml =
+        XML_ParserCreateNS(bomlessUtf16(head, input.peek(head, sizeof head)), NamespaceSeparator);
     if (!p.xml)
         return Outcome::OutOfMemory;
     XML_SetUserData(p.xml, &p);
