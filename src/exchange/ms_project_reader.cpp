@@ -349,7 +349,12 @@ private:
     {
         switch (m_scope) {
         case Scope::Calendar:
-            m_doc.calendars.push_back(m_calendar);
+            if (m_doc.calendars.size() == std::size_t(MaxCalendars))
+                refuse(QStringLiteral("The plan has more than %1 calendars; no plan that "
+                                      "Morvaine holds has that many.")
+                           .arg(MaxCalendars));
+            else
+                m_doc.calendars.push_back(m_calendar);
             break;
         case Scope::WeekDay:
             // Day type 0 holds an exception (a holiday); the planner has only the week.

@@ -18,6 +18,9 @@ namespace morvaine::msp {
 /// The most tasks and resources the planner's tables hold.
 inline constexpr int MaxTasks = TaskTable::LastRow;          // 9999
 inline constexpr int MaxResources = ResourceTable::Rows - 1; // 999
+/// Far more calendars than a plan that fits has (a few base calendars and one for each
+/// resource); only the project's calendar and its bases are used.
+inline constexpr int MaxCalendars = 10000;
 inline constexpr int DefaultMinutesPerDay = 480;
 
 enum LinkType { FinishToFinish = 0, FinishToStart = 1, StartToFinish = 2, StartToStart = 3 };
@@ -100,9 +103,9 @@ struct ReadResult {
 };
 
 /// Reads the document from input into doc, in chunks, skipping every element the
-/// planner does not use and every record that becomes no row. More than MaxTasks tasks
-/// or MaxResources resources, or a value that does not read, is Refused with a message
-/// of its own.
+/// planner does not use and every record that becomes no row. More than MaxTasks tasks,
+/// MaxResources resources or MaxCalendars calendars, or a value that does not read, is
+/// Refused with a message of its own.
 ReadResult ReadDocument(QIODevice &input, Document &doc);
 
 } // namespace morvaine::msp

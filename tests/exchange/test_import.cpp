@@ -313,25 +313,35 @@ void TestMsProjectImport::limits_data()
 {
     QTest::addColumn<int>("taskCount");
     QTest::addColumn<int>("resourceCount");
+    QTest::addColumn<int>("calendarCount");
     QTest::addColumn<QString>("error");
 
-    QTest::newRow("9999 tasks") << 9999 << 0 << "";
+    QTest::newRow("9999 tasks") << 9999 << 0 << 0 << "";
     QTest::newRow("10000 tasks")
-        << 10000 << 0 << "The plan has more than 9999 tasks; Morvaine holds at most 9999.";
-    QTest::newRow("999 resources") << 1 << 999 << "";
+        << 10000 << 0 << 0 << "The plan has more than 9999 tasks; Morvaine holds at most 9999.";
+    QTest::newRow("999 resources") << 1 << 999 << 0 << "";
     QTest::newRow("1000 resources")
-        << 1 << 1000 << "The plan has more than 999 resources; Morvaine holds at most 999.";
+        << 1 << 1000 << 0 << "The plan has more than 999 resources; Morvaine holds at most 999.";
+    QTest::newRow("10000 calendars") << 1 << 0 << 10000 << "";
+    QTest::newRow("10001 calendars")
+        << 1 << 0 << 10001
+        << "The plan has more than 10000 calendars; no plan that Morvaine holds has that many.";
 }
 
 void TestMsProjectImport::limits()
 {
     QFETCH(int, taskCount);
     QFETCH(int, resourceCount);
+    QFETCH(int, calendarCount);
     QFETCH(QString, error);
 
+    QString body = QStringLiteral("<Calendars>");
+    for (int i = 1; i <= calendarCount; ++i)
+        body += QStringLiteral("<Calendar><UID>%1</UID></Calendar>").arg(i);
     // Null tasks and the project summary task count for nothing.
-    QString body = QStringLiteral("<Tasks><Task><UID>0</UID><OutlineLevel>0</OutlineLevel></Task>"
-                                  "<Task><UID>90000</UID><IsNull>1</IsNull></Task>");
+    body +=
+        QStringLiteral("</Calendars><Tasks><Task><UID>0</UID><OutlineLevel>0</OutlineLevel></Task>"
+                       "<Task><UID>90000</UID><IsNull>1</IsNull></Task>");
     for (int i = 1; i <= taskCount; ++i)
         body += QStringLiteral("<Task><UID>%1</UID><ID>%1</ID><Name>T%1</Name></Task>").arg(i);
     body += QStringLiteral("</Tasks><Resources><Resource><UID>0</UID></Resource>");
