@@ -50,21 +50,25 @@ bench: deps
 	done
 
 # libFuzzer run of a reader for FUZZ_TIME seconds (0: no limit) or FUZZ_RUNS inputs,
-# seeded with the fixtures: FUZZ_TARGET=project_file (the default) or ms_project_xml.
-# Inputs may reach 64 KiB, so mutations of the 200-task fixture (about 19 KB) are whole
-# multi-task files, not cut-off heads.
+# seeded with the fixtures, under AddressSanitizer and UBSan (every finding fatal):
+# FUZZ_TARGET=project_file (the default) or ms_project_xml. Project files may reach
+# 64 KiB, so mutations of the 200-task fixture (about 19 KB) are whole multi-task files;
+# MS Project XML inputs go through the whole import and may reach 1 MiB, and one that
+# takes over 5 seconds is a finding.
 FUZZ_TARGET ?= project_file
 FUZZ_SEEDS_project_file   := tests/fixtures/*.mrv
 FUZZ_SEEDS_ms_project_xml := tests/fixtures/ms_project/*.xml
-FUZZ_DICT_ms_project_xml  := -dict=fuzz/ms_project_xml.dict
+FUZZ_OPTS_project_file    := -max_len=65536
+FUZZ_OPTS_ms_project_xml  := -max_len=1048576 -timeout=5 -dict=fuzz/ms_project_xml.dict
 fuzz:
 	bash scripts/install-deps.sh clang libclang-rt-14-dev
 	CXX=clang++ cmake -S . -B build-fuzz $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMORVAINE_TESTS=OFF -DMORVAINE_FUZZ=ON
 	cmake --build build-fuzz -j $(JOBS) --target fuzz_$(FUZZ_TARGET)
 	mkdir -p build-fuzz/corpus-$(FUZZ_TARGET)
 	cp $(FUZZ_SEEDS_$(FUZZ_TARGET)) build-fuzz/corpus-$(FUZZ_TARGET)/
-	./build-fuzz/fuzz/fuzz_$(FUZZ_TARGET) -max_len=65536 -max_total_time=$(FUZZ_TIME) -runs=$(FUZZ_RUNS) \
-		$(FUZZ_DICT_$(FUZZ_TARGET)) -print_final_stats=1 build-fuzz/corpus-$(FUZZ_TARGET)
+	UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:suppressions=$(CURDIR)/tests/ubsan.supp \
+	./build-fuzz/fuzz/fuzz_$(FUZZ_TARGET) $(FUZZ_OPTS_$(FUZZ_TARGET)) -max_total_time=$(FUZZ_TIME) \
+		-runs=$(FUZZ_RUNS) -print_final_stats=1 build-fuzz/corpus-$(FUZZ_TARGET)
 
 # Every test under AddressSanitizer and UBSan, in build-asan/.
 sanitize: deps

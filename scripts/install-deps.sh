@@ -13,7 +13,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build make
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6
-    libjpeg-dev libbenchmark-dev
+    libjpeg-dev libexpat1-dev libbenchmark-dev
     fonts-liberation
     xvfb xauth xdotool imagemagick
     planner xsltproc libxml2-utils

@@ -2,7 +2,7 @@
 
 #include "schedule/date_list.h"
 
-#include <QXmlStreamReader>
+#include <QBuffer>
 
 #include <algorithm>
 #include <climits>
@@ -10,142 +10,6 @@
 namespace morvaine::msp {
 
 namespace {
-
-// An exception as the document states it, before it is expanded into days.
-struct ExceptionRecord {
-    qint64 from = -1;
-    qint64 to = -1;
-    int type = 1; // 1 daily, 2 yearly by date, 3 yearly by position, 4 monthly by date,
-                  // 5 monthly by position, 6 weekly, 7 by day count, 8 by weekday count
-    int period = 1;
-    int occurrences = 0;
-    bool byOccurrences = false;
-    int daysOfWeek = 0;    // bit 0 Sunday .. bit 6 Saturday
-    int monthItem = 0;     // 0 day, 1 weekday, 2 weekend day, 3 Sunday .. 9 Saturday
-    int monthPosition = 0; // 0 first .. 3 fourth, 4 last
-    int month = 0;         // 0 January .. 11 December
-    int monthDay = 1;
-    bool working = false;
-};
-
-struct CalendarRecord {
-    int uid = -1;
-    int baseUid = -1;
-    bool isBase = false;
-    std::vector<ExceptionRecord> exceptions;
-};
-
-int toInt(const QString &text, int fallback)
-{
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    return ok ? value : fallback;
-}
-
-qint64 toDay(const QString &text)
-{
-    const std::optional<DateTime> value = ParseDateTime(text);
-    return value ? DayOf(value->date) : -1;
-}
-
-// The calendars of the document, read from its <Calendars> element only.
-std::vector<CalendarRecord> readCalendars(const QByteArray &bytes)
-{
-    std::vector<CalendarRecord> calendars;
-    QXmlStreamReader xml(bytes);
-    QStringList path;
-    QString text;
-    ExceptionRecord current;
-    int dayType = -1;
-    while (!xml.atEnd()) {
-        switch (xml.readNext()) {
-        case QXmlStreamReader::StartElement: {
-            const QString name = xml.name().toString();
-            if (path.size() == 1 && name == QLatin1String("Tasks"))
-                return calendars; // the calendars come before the tasks
-            path << name;
-            text.clear();
-            if (path.size() == 3 && name == QLatin1String("Calendar"))
-                calendars.emplace_back();
-            else if (path.size() == 5 &&
-                     (name == QLatin1String("Exception") || name == QLatin1String("WeekDay"))) {
-                current = ExceptionRecord();
-                dayType = -1;
-            }
-            break;
-        }
-        case QXmlStreamReader::Characters:
-            text += xml.text();
-            break;
-        case QXmlStreamReader::EndElement: {
-            if (path.isEmpty())
-                break;
-            const QString name = path.takeLast();
-            if (path.size() < 2 || path.at(1) != QLatin1String("Calendars") || calendars.empty()) {
-                if (path.size() == 1 && name == QLatin1String("Calendars"))
-                    return calendars;
-                break;
-            }
-            CalendarRecord &calendar = calendars.back();
-            const int depth = path.size(); // of the element that ended, counted from 0
-            if (depth == 3) {
-                if (name == QLatin1String("UID"))
-                    calendar.uid = toInt(text, -1);
-                else if (name == QLatin1String("BaseCalendarUID"))
-                    calendar.baseUid = toInt(text, -1);
-                else if (name == QLatin1String("IsBaseCalendar"))
-                    calendar.isBase = toInt(text, 0) != 0;
-                break;
-            }
-            if (depth < 4 || (path.at(3) != QLatin1String("Exceptions") &&
-                              path.at(3) != QLatin1String("WeekDays")))
-                break;
-            const bool weekDay = path.at(3) == QLatin1String("WeekDays");
-            if (depth == 4) {
-                // A week day of type 0 with a time period is an exception of MS Project
-                // 2003: its days, every one of them.
-                if (!weekDay || dayType == 0)
-                    calendar.exceptions.push_back(current);
-            } else if (depth == 6 && path.at(5) == QLatin1String("TimePeriod")) {
-                if (name == QLatin1String("FromDate"))
-                    current.from = toDay(text);
-                else if (name == QLatin1String("ToDate"))
-                    current.to = toDay(text);
-            } else if (depth == 5) {
-                const int value = toInt(text, -1);
-                if (name == QLatin1String("DayWorking"))
-                    current.working = value == 1;
-                else if (weekDay && name == QLatin1String("DayType"))
-                    dayType = value;
-                else if (weekDay)
-                    break;
-                else if (name == QLatin1String("Type"))
-                    current.type = value;
-                else if (name == QLatin1String("Period"))
-                    current.period = std::max(1, value);
-                else if (name == QLatin1String("Occurrences"))
-                    current.occurrences = value;
-                else if (name == QLatin1String("EnteredByOccurrences"))
-                    current.byOccurrences = value == 1;
-                else if (name == QLatin1String("DaysOfWeek"))
-                    current.daysOfWeek = value;
-                else if (name == QLatin1String("MonthItem"))
-                    current.monthItem = value;
-                else if (name == QLatin1String("MonthPosition"))
-                    current.monthPosition = value;
-                else if (name == QLatin1String("Month"))
-                    current.month = value;
-                else if (name == QLatin1String("MonthDay"))
-                    current.monthDay = value;
-            }
-            break;
-        }
-        default:
-            break;
-        }
-    }
-    return calendars;
-}
 
 // 0 = Sunday .. 6 = Saturday.
 int sundayIndex(qint64 day)
@@ -184,8 +48,8 @@ qint64 dayOfMonth(int year, int month, int day)
 
 // The days of an exception within lo..hi, handed to add. Each candidate costs one unit
 // of budget; false when the budget ran out.
-bool expand(const ExceptionRecord &e, qint64 lo, qint64 hi, const std::function<void(qint64)> &add,
-            qint64 &budget)
+bool expand(const CalendarException &e, qint64 lo, qint64 hi,
+            const std::function<void(qint64)> &add, qint64 &budget)
 {
     if (e.from < 0)
         return true;
@@ -263,25 +127,24 @@ bool expand(const ExceptionRecord &e, qint64 lo, qint64 hi, const std::function<
 }
 
 // The calendar the plan follows and those it derives from, nearest first.
-std::vector<const CalendarRecord *> projectCalendars(const std::vector<CalendarRecord> &calendars,
-                                                     int uid)
+std::vector<const Calendar *> projectCalendars(const std::vector<Calendar> &calendars, int uid)
 {
-    const CalendarRecord *calendar = nullptr;
-    for (const CalendarRecord &c : calendars)
+    const Calendar *calendar = nullptr;
+    for (const Calendar &c : calendars)
         if (c.uid == uid)
             calendar = &c;
     if (!calendar)
-        for (const CalendarRecord &c : calendars)
+        for (const Calendar &c : calendars)
             if (c.isBase) {
                 calendar = &c;
                 break;
             }
-    std::vector<const CalendarRecord *> chain;
+    std::vector<const Calendar *> chain;
     while (calendar && chain.size() < 16 &&
            std::find(chain.begin(), chain.end(), calendar) == chain.end()) {
         chain.push_back(calendar);
-        const CalendarRecord *base = nullptr;
-        for (const CalendarRecord &c : calendars)
+        const Calendar *base = nullptr;
+        for (const Calendar &c : calendars)
             if (calendar->baseUid >= 0 && c.uid == calendar->baseUid)
                 base = &c;
         calendar = base;
@@ -299,18 +162,18 @@ DayRanges rangesOf(const std::vector<qint64> &days)
 
 } // namespace
 
-CalendarExceptions ReadCalendarExceptions(const QByteArray &bytes, int calendarUid, qint64 firstDay,
-                                          qint64 lastDay)
+CalendarExceptions CalendarExceptionsOf(const Document &doc, int calendarUid, qint64 firstDay,
+                                        qint64 lastDay)
 {
-    const std::vector<CalendarRecord> calendars = readCalendars(bytes);
+    const std::vector<Calendar> &calendars = doc.calendars;
     // A day a derived calendar states is not taken again from its base.
     std::vector<std::pair<qint64, bool>> days; // day, working
     qint64 budget = 20'000'000;
     bool outOfBudget = false;
     std::vector<qint64> stated;
-    for (const CalendarRecord *calendar : projectCalendars(calendars, calendarUid)) {
+    for (const Calendar *calendar : projectCalendars(calendars, calendarUid)) {
         std::vector<qint64> own;
-        for (const ExceptionRecord &e : calendar->exceptions) {
+        for (const CalendarException &e : calendar->exceptions) {
             const bool done = expand(
                 e, firstDay, lastDay,
                 [&](qint64 day) {
@@ -346,7 +209,18 @@ CalendarExceptions ReadCalendarExceptions(const QByteArray &bytes, int calendarU
     return result;
 }
 
-QString ImportCalendarExceptions(const QByteArray &bytes, const Document &doc, Project &project)
+CalendarExceptions ReadCalendarExceptions(const QByteArray &bytes, int calendarUid, qint64 firstDay,
+                                          qint64 lastDay)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    Document doc;
+    ReadDocument(buffer, doc);
+    return CalendarExceptionsOf(doc, calendarUid, firstDay, lastDay);
+}
+
+QString ImportCalendarExceptions(const Document &doc, Project &project)
 {
     // The years of the plan: its start and every task's dates.
     int firstYear = 9999, lastYear = 1;
@@ -368,8 +242,7 @@ QString ImportCalendarExceptions(const QByteArray &bytes, const Document &doc, P
         cover(QDate::currentDate());
     const qint64 first = DayOf(QDate(std::max(1, firstYear - 1), 1, 1));
     const qint64 last = DayOf(QDate(std::min(9999, lastYear + 1), 12, 31));
-    const CalendarExceptions exceptions =
-        ReadCalendarExceptions(bytes, doc.calendarUid, first, last);
+    const CalendarExceptions exceptions = CalendarExceptionsOf(doc, doc.calendarUid, first, last);
     SetCalendarExceptions(project, WriteDateList(exceptions.holidays),
                           WriteDateList(exceptions.extraDays));
     if (exceptions.leftOut == 0)

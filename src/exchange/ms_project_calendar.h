@@ -27,14 +27,17 @@ struct CalendarExceptions {
 /// The exceptions of the calendar calendarUid (else of the first base calendar) and of
 /// the calendars it derives from, within firstDay..lastDay: non-working ones as
 /// holidays, working ones as extra working days, at most MaxImportedExceptionDays dates
-/// (the earliest). Only the <Calendars> part of the document is read.
+/// (the earliest).
+CalendarExceptions CalendarExceptionsOf(const Document &doc, int calendarUid, qint64 firstDay,
+                                        qint64 lastDay);
+/// The same, of a whole document in memory.
 CalendarExceptions ReadCalendarExceptions(const QByteArray &bytes, int calendarUid, qint64 firstDay,
                                           qint64 lastDay);
 
 /// Puts the exceptions of the document's project calendar, over the years its plan
 /// covers and one year on either side, into the settings rows of project. Returns the
 /// text of an "Info" when dates were left out, else the empty text.
-QString ImportCalendarExceptions(const QByteArray &bytes, const Document &doc, Project &project);
+QString ImportCalendarExceptions(const Document &doc, Project &project);
 
 /// One run of days the export writes as an exception.
 struct ExportedException {

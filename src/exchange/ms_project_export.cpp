@@ -20,6 +20,8 @@
 
 #include <QCoreApplication>
 #include <charconv>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -71,29 +73,33 @@ void syncFolder(const QString &path)
 #endif
 }
 
-// The document's UTF-8 bytes, built directly: elements without attributes (but the
-// root's namespace) and escaped text.
+// A write to the file that failed; it ends the export at once.
+struct WriteFailed {};
+
+// The document's UTF-8 bytes, written directly through a buffer of a fixed size into
+// the file: elements without attributes (but the root's namespace) and escaped text.
+// Throws WriteFailed when the file takes less than it was given.
 class XmlOut {
 public:
-    XmlOut() { m_out.reserve(1 << 20); }
-    void declaration() { m_out += "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"; }
+    explicit XmlOut(QIODevice &file) : m_file(file), m_buffer(new char[Capacity]) {}
+    void declaration() { append("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>"); }
     void start(const char *name, const char *xmlns = nullptr)
     {
-        m_out += '<';
-        m_out += name;
+        append('<');
+        append(name);
         if (xmlns) {
-            m_out += " xmlns=\"";
-            m_out += xmlns;
-            m_out += '"';
+            append(" xmlns=\"");
+            append(xmlns);
+            append('"');
         }
-        m_out += '>';
+        append('>');
         m_open.push_back(name);
     }
     void end()
     {
-        m_out += "</";
-        m_out += m_open.back();
-        m_out += '>';
+        append("</");
+        append(m_open.back());
+        append('>');
         m_open.pop_back();
     }
     void element(const char *name, const QString &text)
@@ -106,16 +112,16 @@ public:
     void element(const char *name, const char *text)
     {
         start(name);
-        m_out += text;
+        append(text);
         end();
     }
     /// A duration of whole hours, "PT16H0M0S".
     void duration(const char *name, qint64 hours)
     {
         start(name);
-        m_out += "PT";
+        append("PT");
         appendNumber(hours);
-        m_out += "H0M0S";
+        append("H0M0S");
         end();
     }
     void element(const char *name, qint64 number)
@@ -133,7 +139,7 @@ public:
         }
         int year = 0, month = 0, dayOfMonth = 0;
         msp::DateOf(day).getDate(&year, &month, &dayOfMonth);
-        char text[20];
+        char text[24];
         const int values[] = {year / 100, year % 100,   month,
                               dayOfMonth, minutes / 60, minutes % 60};
         const char separators[] = {0, 0, '-', '-', 'T', ':'};
@@ -144,34 +150,58 @@ public:
             text[at++] = char('0' + values[i] / 10);
             text[at++] = char('0' + values[i] % 10);
         }
+        std::memcpy(text + at, ":00", 3);
         start(name);
-        m_out.append(text, at);
-        m_out.append(":00", 3);
+        append(text, std::size_t(at) + 3);
         end();
     }
-    QByteArray bytes() const { return QByteArray(m_out.data(), qsizetype(m_out.size())); }
+    /// Writes what the buffer holds.
+    void flush()
+    {
+        if (m_used > 0 && m_file.write(m_buffer.get(), qint64(m_used)) != qint64(m_used))
+            throw WriteFailed();
+        m_used = 0;
+    }
 
 private:
+    static constexpr std::size_t Capacity = 64 * 1024;
+
+    void append(const char *data, std::size_t size)
+    {
+        if (size > Capacity - m_used) {
+            flush();
+            if (size > Capacity) {
+                if (m_file.write(data, qint64(size)) != qint64(size))
+                    throw WriteFailed();
+                return;
+            }
+        }
+        std::memcpy(m_buffer.get() + m_used, data, size);
+        m_used += size;
+    }
+    void append(const char *text) { append(text, std::strlen(text)); }
+    void append(char c)
+    {
+        if (m_used == Capacity)
+            flush();
+        m_buffer[m_used++] = c;
+    }
     void appendNumber(qint64 number)
     {
         char digits[24];
         const auto result = std::to_chars(digits, digits + sizeof digits, number);
-        m_out.append(digits, std::size_t(result.ptr - digits));
+        append(digits, std::size_t(result.ptr - digits));
     }
     void appendEscaped(const QString &text)
     {
-        // Most texts are plain ASCII: their bytes go as they are.
-        const std::size_t from = m_out.size();
-        m_out.resize(from + std::size_t(text.size()));
-        char *to = m_out.data() + from;
+        // Most texts are plain ASCII: their characters go as they are.
         qsizetype i = 0;
         for (; i < text.size(); ++i) {
             const char16_t c = text.at(i).unicode();
             if (c >= 0x80 || c < 0x20 || c == u'&' || c == u'<' || c == u'>')
                 break;
-            to[i] = char(c);
+            append(char(c));
         }
-        m_out.resize(from + std::size_t(i));
         if (i == text.size())
             return;
         QString escaped;
@@ -190,22 +220,26 @@ private:
             else
                 escaped += c;
         }
-        m_out += escaped.toStdString();
+        const QByteArray utf8 = escaped.toUtf8();
+        append(utf8.constData(), std::size_t(utf8.size()));
     }
 
-    std::string m_out; // appending a character is cheaper than to a QByteArray
+    QIODevice &m_file;
+    std::unique_ptr<char[]> m_buffer;
+    std::size_t m_used = 0;
     std::vector<const char *> m_open;
 };
 
 class DocumentWriter {
 public:
-    explicit DocumentWriter(const Project &project)
-        : m_project(project), m_table(project.taskTable),
+    DocumentWriter(const Project &project, QIODevice &file)
+        : m_project(project), m_table(project.taskTable), m_xml(file),
           m_day(StrToIntOr(project.settings().workingTime(), 8))
     {
     }
 
-    // Throws ConversionError for a date or number cell that does not read.
+    // Throws ConversionError for a date or number cell that does not read, WriteFailed
+    // when the file takes less than it is given.
     void write(const QString &fileName)
     {
         const ConstSettingsBlock settings = m_project.settings();
@@ -240,9 +274,8 @@ public:
         writeResources();
         writeAssignments();
         m_xml.end();
+        m_xml.flush();
     }
-
-    QByteArray bytes() const { return m_xml.bytes(); }
 
 private:
     static int StrToIntOr(const QString &text, int fallback)
@@ -521,24 +554,26 @@ void showError(Prompts &prompts, const QString &text)
 
 void ExportMsProjectXml(const Project &project, Prompts &prompts, const QString &path)
 {
-    DocumentWriter writer(project);
-    try {
-        writer.write(QFileInfo(path).fileName());
-    } catch (const ConversionError &e) {
-        showError(prompts, e.message());
-        return;
-    }
     // Written beside its final place and renamed over it only when complete, so a
     // failed export never destroys a file of the same name.
     QSaveFile file(path);
-    const QByteArray bytes = writer.bytes();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
-        file.error() != QFileDevice::NoError || !file.commit()) {
+    const auto cannotWrite = [&] {
         file.cancelWriting();
-        showError(prompts,
-                  QCoreApplication::translate("Export", "Cannot write the file '%1'.").arg(path));
+        showError(prompts, QCoreApplication::translate("Export", "Cannot write the file '%1'.").arg(path));
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return cannotWrite();
+    try {
+        DocumentWriter(project, file).write(QFileInfo(path).fileName());
+    } catch (const ConversionError &e) {
+        file.cancelWriting();
+        showError(prompts, e.message());
         return;
+    } catch (const WriteFailed &) {
+        return cannotWrite();
     }
+    if (!file.flush() || file.error() != QFileDevice::NoError || !file.commit())
+        return cannotWrite();
     syncFolder(path);
 }
 

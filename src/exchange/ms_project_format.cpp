@@ -1,6 +1,7 @@
 #include "ms_project_format.h"
 
-#include <algorithm>
+#include <charconv>
+#include <cmath>
 
 namespace morvaine::msp {
 
@@ -10,16 +11,26 @@ namespace {
 constexpr qint64 EpochJulianDay = 2415019;
 
 // Reads the digits at text[from, from + count) as a number; -1 when any is not a digit.
-int digits(QStringView text, int from, int count)
+int digits(std::string_view text, std::size_t from, std::size_t count)
 {
     int value = 0;
-    for (int i = from; i < from + count; ++i) {
-        const char16_t c = text.at(i).unicode();
-        if (c < u'0' || c > u'9')
+    for (std::size_t i = from; i < from + count; ++i) {
+        const char c = text[i];
+        if (c < '0' || c > '9')
             return -1;
-        value = value * 10 + (c - u'0');
+        value = value * 10 + (c - '0');
     }
     return value;
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 
 QString twoDigits(int value)
@@ -39,11 +50,11 @@ QDate DateOf(qint64 day)
     return QDate::fromJulianDay(day + EpochJulianDay);
 }
 
-std::optional<DateTime> ParseDateTime(QStringView input)
+std::optional<DateTime> ParseDateTime(std::string_view input)
 {
-    const QStringView text = input.trimmed();
+    const std::string_view text = trimmed(input);
     // yyyy-MM-dd, then optionally T and HH:mm[:ss[.fff]]
-    if (text.size() < 10 || text.at(4) != QLatin1Char('-') || text.at(7) != QLatin1Char('-'))
+    if (text.size() < 10 || text[4] != '-' || text[7] != '-')
         return std::nullopt;
     const int year = digits(text, 0, 4);
     const int month = digits(text, 5, 2);
@@ -56,7 +67,7 @@ std::optional<DateTime> ParseDateTime(QStringView input)
         return std::nullopt;
     if (text.size() == 10)
         return result;
-    if (text.size() < 16 || text.at(10) != QLatin1Char('T') || text.at(13) != QLatin1Char(':'))
+    if (text.size() < 16 || text[10] != 'T' || text[13] != ':')
         return std::nullopt;
     const int hours = digits(text, 11, 2);
     const int minutes = digits(text, 14, 2);
@@ -73,68 +84,66 @@ QString FormatTime(int minutes)
            QLatin1String(":00");
 }
 
-std::optional<double> ParseDurationMinutes(QStringView input, int minutesPerDay)
+double IsoDuration::totalMinutes(double minutesPerDay, double daysPerWeek) const
 {
-    const QStringView text = input.trimmed();
-    int i = 0;
-    bool negative = false;
-    if (i < text.size() && text.at(i) == QLatin1Char('-')) {
-        negative = true;
-        ++i;
+    const double total = (weeks * daysPerWeek + days) * minutesPerDay + minutes;
+    return negative ? -total : total;
+}
+
+std::optional<IsoDuration> ParseDuration(std::string_view input)
+{
+    std::string_view text = trimmed(input);
+    IsoDuration result;
+    if (!text.empty() && text.front() == '-') {
+        result.negative = true;
+        text.remove_prefix(1);
     }
-    if (i >= text.size() || text.at(i) != QLatin1Char('P'))
+    if (text.empty() || text.front() != 'P')
         return std::nullopt;
-    ++i;
+    text.remove_prefix(1);
     bool inTime = false;
     bool anyPart = false;
-    double minutes = 0;
-    while (i < text.size()) {
-        if (text.at(i) == QLatin1Char('T')) {
+    while (!text.empty()) {
+        if (text.front() == 'T') {
             if (inTime)
                 return std::nullopt;
             inTime = true;
-            ++i;
+            text.remove_prefix(1);
             continue;
         }
-        const int from = i;
-        while (i < text.size() && (text.at(i).isDigit() || text.at(i) == QLatin1Char('.')))
-            ++i;
-        if (i == from || i >= text.size())
-            return std::nullopt;
-        // Whole numbers, by far the most common, are read here; fractions by Qt.
+        // A number in the C locale's form, then its unit.
         double value = 0;
-        const QStringView number = text.mid(from, i - from);
-        const bool whole =
-            number.size() <= 15 && std::all_of(number.begin(), number.end(), [](QChar c) {
-                return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-            });
-        if (whole) {
-            for (const QChar digit : number)
-                value = value * 10 + (digit.unicode() - u'0');
-        } else {
-            bool ok = false;
-            value = number.toDouble(&ok);
-            if (!ok)
-                return std::nullopt;
-        }
-        const QChar unit = text.at(i++);
-        if (inTime && unit == QLatin1Char('H'))
-            minutes += value * 60;
-        else if (inTime && unit == QLatin1Char('M'))
-            minutes += value;
-        else if (inTime && unit == QLatin1Char('S'))
-            minutes += value / 60;
-        else if (!inTime && unit == QLatin1Char('D'))
-            minutes += value * minutesPerDay;
-        else if (!inTime && unit == QLatin1Char('W'))
-            minutes += value * 5 * minutesPerDay;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value,
+                                                  std::chars_format::fixed);
+        if (error != std::errc() || end == text.data() || value < 0 || !std::isfinite(value) ||
+            end == text.data() + text.size())
+            return std::nullopt;
+        const char unit = *end;
+        text.remove_prefix(std::size_t(end - text.data()) + 1);
+        if (inTime && unit == 'H')
+            result.minutes += value * 60;
+        else if (inTime && unit == 'M')
+            result.minutes += value;
+        else if (inTime && unit == 'S')
+            result.minutes += value / 60;
+        else if (!inTime && unit == 'D')
+            result.days += value;
+        else if (!inTime && unit == 'W')
+            result.weeks += value;
         else
             return std::nullopt;
         anyPart = true;
     }
     if (!anyPart)
         return std::nullopt;
-    return negative ? -minutes : minutes;
+    return result;
+}
+
+bool IsElapsedFormat(int code)
+{
+    // em, eh, ed, ew, emo and e%; their estimated forms ("?") are 32 codes further on.
+    const int plain = code > 32 ? code - 32 : code;
+    return plain == 4 || plain == 6 || plain == 8 || plain == 10 || plain == 12 || plain == 20;
 }
 
 QString FormatDurationHours(qint64 hours)

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <optional>
+#include <string_view>
 
 namespace morvaine::msp {
 
@@ -23,14 +24,30 @@ struct DateTime {
     QDate date;
     int minutes = 0;
 };
-std::optional<DateTime> ParseDateTime(QStringView text);
+std::optional<DateTime> ParseDateTime(std::string_view text);
 
 /// "08:00:00" from minutes after midnight (1440 is written as "00:00:00").
 QString FormatTime(int minutes);
 
-/// The minutes of an ISO 8601 duration "PT40H0M0S" ("P2D" counts minutesPerDay per
-/// day and "P1W" five days); nothing for a text that is not a duration.
-std::optional<double> ParseDurationMinutes(QStringView text, int minutesPerDay);
+/// An ISO 8601 duration "PT40H0M0S" or "-P2DT4H" taken apart: how long a day or a week
+/// is depends on the calendar it is counted in, so those parts stay apart from the time.
+struct IsoDuration {
+    double weeks = 0;
+    double days = 0;
+    double minutes = 0; // hours, minutes and seconds
+    bool negative = false;
+    /// The whole duration in minutes, a day counted as minutesPerDay and a week as
+    /// daysPerWeek days.
+    double totalMinutes(double minutesPerDay, double daysPerWeek) const;
+};
+/// Nothing for a text that is not a duration (years and months are not read: their
+/// length is no fixed number of days).
+std::optional<IsoDuration> ParseDuration(std::string_view text);
+
+/// Whether a DurationFormat or LagFormat code counts elapsed time, every hour of every
+/// day (elapsed minutes, hours, days, weeks, months, percent, also when estimated),
+/// rather than working time.
+bool IsElapsedFormat(int code);
 /// "PT40H0M0S" from whole hours.
 QString FormatDurationHours(qint64 hours);
 

@@ -1,10 +1,11 @@
-// Reading an MS Project XML document into a project. The document is read whole into
-// plain records first, then laid out as task rows in ID order into a new project, which
+// Reading an MS Project XML document into a project. The document is read into plain
+// records first, then laid out as task rows in ID order into a new project, which
 // replaces the open one only when everything was read and recalculated.
 
 #include "ms_project_links.h"
 #include "ms_project_reader.h"
 #include "ms_project_xml.h"
+#include "xml_event_reader.h"
 
 #include "model/new_project.h"
 #include "ms_project_calendar.h"
@@ -28,6 +29,9 @@ namespace morvaine {
 namespace {
 
 constexpr qint64 MaxFileBytes = qint64(256) << 20; // 256 MiB
+// The highest hourly rate taken over, nine digits: far above any real rate, and far from
+// where the report's sums over a full plan would overflow.
+constexpr double MaxRate = 999999999;
 
 using msp::Calendar;
 using msp::DefaultMinutesPerDay;
@@ -178,9 +182,30 @@ QString workingDaysMask(const Document &doc)
     return mask;
 }
 
+// Whole working days of a task's Duration. Working time counts minutesPerDay a day and
+// five days a week, rounded up to whole days. Elapsed time runs on every hour of every
+// day from the task's start: it lasts the working days among the calendar days it spans.
+int durationDays(const msp::IsoDuration &duration, int format, int minutesPerDay,
+                 const WorkWeek &week, qint64 start)
+{
+    constexpr double CalendarDay = 24 * 60;
+    if (!msp::IsElapsedFormat(format)) {
+        const double minutes = duration.totalMinutes(minutesPerDay, 5);
+        if (minutes <= 0)
+            return 0;
+        return int(std::clamp(std::ceil(minutes / minutesPerDay - 1e-9), 1.0, 1e9));
+    }
+    const double minutes = duration.totalMinutes(CalendarDay, 7);
+    if (minutes <= 0)
+        return 0;
+    const auto calendarDays = qint64(std::clamp(std::ceil(minutes / CalendarDay - 1e-9), 1.0, 1e7));
+    return int(std::max<qint64>(1, week.count(start, start + calendarDays - 1)));
+}
+
 struct Notes {
     int links = 0;
     msp::LinkChanges linkChanges;
+    int cappedRates = 0;
     int droppedLinks = 0;
     int renamedResources = 0;
     int movedTasks = 0;
@@ -214,6 +239,16 @@ QString notesText(const Notes &notes)
                      .arg(counted(notes.renamedResources,
                                   QT_TRANSLATE_NOOP("MsProjectImport", "1 resource"),
                                   QT_TRANSLATE_N_NOOP("MsProjectImport", "%n resources")));
+    if (notes.cappedRates > 0)
+        lines << (notes.cappedRates == 1
+                      ? QCoreApplication::translate("MsProjectImport",
+                                                    "1 hourly rate above %1 per hour was taken "
+                                                    "as %1.")
+                      : QCoreApplication::translate("MsProjectImport",
+                                                    "%n hourly rates above %1 per hour were "
+                                                    "taken as %1.",
+                                                    nullptr, notes.cappedRates))
+                     .arg(costText(MaxRate));
     if (notes.noWorkingDay)
         lines << QCoreApplication::translate(
             "MsProjectImport", "The calendar has no working day; Monday to Friday are used.");
@@ -285,6 +320,7 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
     std::vector<QString> fileStart(lastRow + 1), fileEnd(lastRow + 1);
     std::vector<qint64> startDay(lastRow + 1);
     std::vector<int> levels(lastRow + 2, 0), durations(lastRow + 1);
+    std::vector<int> namedBy(lastRow + 1, 0); // the row whose list last named a predecessor
     for (int row = 1; row <= lastRow; ++row) {
         const Task &task = *rows[row - 1];
         table.setCell(ColTask, row,
@@ -308,10 +344,11 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
             table.setCell(ColEnd, row, fileEnd[row] = dateText(finish));
 
         int days = 1; // what MS Project gives a task without a duration
-        if (task.milestone || (task.minutes && *task.minutes <= 0))
+        if (task.milestone)
             days = 0;
-        else if (task.minutes)
-            days = int(std::clamp(std::ceil(*task.minutes / minutesPerDay - 1e-9), 1.0, 1e9));
+        else if (task.duration)
+            days = durationDays(*task.duration, task.durationFormat, minutesPerDay, week,
+                                startDay[row]);
         else if (hasStart && task.finish)
             days = int(std::max<qint64>(1, week.count(startDay[row], finish)));
         durations[row] = days;
@@ -323,7 +360,6 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
     // predecessor's.
     for (int row = 1; row <= lastRow; ++row) {
         QString forerunners;
-        std::vector<int> named;
         for (const Link &link : rows[row - 1]->links) {
             ++notes.links;
             const int predecessor = link.crossProject ? 0 : rowOfUid.value(link.predecessorUid);
@@ -331,8 +367,8 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
                 ++notes.droppedLinks;
                 continue;
             }
-            if (std::find(named.begin(), named.end(), predecessor) == named.end()) {
-                named.push_back(predecessor);
+            if (namedBy[predecessor] != row) {
+                namedBy[predecessor] = row;
                 appendLink(forerunners,
                            msp::LinkItemOf(link, predecessor, durations[predecessor], minutesPerDay,
                                            week.workingDaysPerWeek(), notes.linkChanges));
@@ -352,27 +388,38 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
     std::stable_sort(resources.begin(), resources.end(),
                      [](const Resource *a, const Resource *b) { return a->id < b->id; });
     QSet<QString> taken;
-    QHash<int, QString> nameOfUid;
+    QHash<int, int> resourceOfUid; // resource table row by UID
     for (int i = 0; i < int(resources.size()); ++i) {
         const Resource &resource = *resources[i];
         const QString name = acceptableName(resource, taken);
         if (name != resource.name)
             ++notes.renamedResources;
         taken.insert(name);
-        nameOfUid.insert(resource.uid, name);
+        resourceOfUid.insert(resource.uid, i + 1);
         fresh.resourceTable.setCell(ResColName, i + 1, name);
-        if (resource.rate)
-            fresh.resourceTable.setCell(ResColCost, i + 1, costText(*resource.rate));
+        if (resource.rate) {
+            double rate = *resource.rate;
+            if (rate > MaxRate) {
+                rate = MaxRate;
+                ++notes.cappedRates;
+            }
+            fresh.resourceTable.setCell(ResColCost, i + 1, costText(rate));
+        }
     }
+    // Each resource once in a task's list, in the order the assignments name them.
     std::vector<QString> resourceLists(lastRow + 1);
+    QSet<qint64> assigned; // task row and resource table row
     for (const auto &[taskUid, resourceUid] : doc.assignments) {
         const int row = rowOfUid.value(taskUid);
-        const auto name = nameOfUid.constFind(resourceUid);
-        if (row == 0 || name == nameOfUid.constEnd())
+        const int resource = resourceOfUid.value(resourceUid);
+        if (row == 0 || resource == 0)
             continue;
-        const QString item = QLatin1Char(' ') + *name + QLatin1Char(';');
-        if (!resourceLists[row].contains(item))
-            resourceLists[row] += item;
+        const qint64 pair = qint64(row) * ResourceTable::Rows + resource;
+        if (assigned.contains(pair))
+            continue;
+        assigned.insert(pair);
+        resourceLists[row] +=
+            QLatin1Char(' ') + fresh.resourceTable.cell(ResColName, resource) + QLatin1Char(';');
     }
     for (int row = 1; row <= lastRow; ++row)
         table.setCell(ColResource, row, resourceLists[row]);
@@ -380,11 +427,13 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
     // The dates are made to agree with the planner's own calendar and links: every
     // task's End follows from its Start and Duration, then one recalculation.
     // (The End is the Duration's n-th working day counted from the Start, as
-    // CalcEndDate counts it; a group task's dates come from its sub-tasks.)
+    // CalcEndDate counts it.)
     fresh.LastTaskRow = lastRow;
     const qint64 lastDay = static_cast<qint64>(MaxDateValue());
     for (int row = 1; row <= lastRow; ++row) {
-        if (levels[row + 1] > levels[row])
+        // A group task's dates come from its sub-tasks; one without a Finish in the file
+        // starts from its own until the recalculation fits it.
+        if (levels[row + 1] > levels[row] && !table.cell(ColEnd, row).isEmpty())
             continue;
         const qint64 end = durations[row] == 0
                                ? startDay[row]
@@ -438,19 +487,15 @@ bool IsMsProjectXml(const QString &path)
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return false;
-    // The root element comes first; a '>' byte never falls inside a UTF-8 character.
-    QByteArray head = file.read(64 * 1024);
-    head.truncate(head.lastIndexOf('>') + 1);
-    return msp::BeginsMsProjectDocument(head);
+    return BeginsAsXml(file);
 }
 
 void ImportMsProjectXml(Project &project, Host &host, const QString &path)
 {
+    // Read in chunks of its own, so Qt's buffer would only add a copy.
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        showError(
-            host,
-            QCoreApplication::translate("MsProjectImport", "Cannot open the file '%1'.").arg(path));
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        showError(host, QStringLiteral("Cannot open the file '%1'.").arg(path));
         return;
     }
     // Far beyond any plan the tables can hold (a 9,999-task plan with baselines and
@@ -461,35 +506,53 @@ void ImportMsProjectXml(Project &project, Host &host, const QString &path)
                             .arg(path));
         return;
     }
+    ImportMsProjectXml(project, host, file, path);
+}
+
+void ImportMsProjectXml(Project &project, Host &host, QIODevice &input, const QString &path)
+{
     Document doc;
-    const QByteArray bytes = file.readAll();
-    const msp::ReadResult read = msp::ReadDocument(bytes, doc);
-    file.close();
+    const msp::ReadResult read = msp::ReadDocument(input, doc);
+    // Each message is filled in one pass, so a path holding "%1" stays as it is.
+    const QString line = QString::number(read.line);
+    const QString column = QString::number(read.column);
     switch (read.kind) {
     case msp::ReadResult::Read:
         break;
     case msp::ReadResult::NotMsProjectXml:
-        showError(host, QCoreApplication::translate(
-                            "MsProjectImport", "The file '%1' is not an MS Project XML document.")
-                            .arg(path));
+        showError(host, QStringLiteral("The file '%1' is not an MS Project XML document. Its "
+                                       "first element is <%2> (line %3, column %4), not "
+                                       "<Project> in the namespace %5.")
+                            .arg(path, read.message, line, column, QLatin1String(msp::Namespace)));
+        return;
+    case msp::ReadResult::Malformed:
+        showError(host,
+                  QStringLiteral("The file '%1' is not well-formed XML: %2 (line %3, column %4).")
+                      .arg(path, read.message, line, column));
+        return;
+    case msp::ReadResult::DocumentType:
+        showError(host, QStringLiteral("The file '%1' has a document type declaration (line %2, "
+                                       "column %3). MS Project XML documents have none, and "
+                                       "Morvaine does not read one.")
+                            .arg(path, line, column));
+        return;
+    case msp::ReadResult::TooDeep:
+        showError(host, QStringLiteral("The file '%1' nests elements more than %2 deep (line %3, "
+                                       "column %4); no plan is that deep.")
+                            .arg(path, QString::number(XmlEventReader::MaxDepth), line, column));
         return;
     case msp::ReadResult::Refused:
         showError(host, read.message);
         return;
-    case msp::ReadResult::Malformed:
-        showError(host, QCoreApplication::translate(
-                            "MsProjectImport", "The file '%1' is not well-formed XML: %2 (line %3, "
-                                               "column %4).")
-                            .arg(path, read.message)
-                            .arg(read.line)
-                            .arg(read.column));
+    case msp::ReadResult::ReadFailed:
+        showError(host, QStringLiteral("Cannot read the file '%1'.").arg(path));
         return;
     }
 
     auto fresh = std::make_unique<Project>();
     ImportHost importHost(host);
     InitNewProject(*fresh, importHost);
-    const QString exceptionsNote = msp::ImportCalendarExceptions(bytes, doc, *fresh);
+    const QString exceptionsNote = msp::ImportCalendarExceptions(doc, *fresh);
     Notes notes;
     try {
         buildProject(doc, *fresh, importHost, notes);
@@ -505,7 +568,9 @@ void ImportMsProjectXml(Project &project, Host &host, const QString &path)
     const QString text = notesText(notes);
     if (text.isEmpty())
         return;
-    const bool lost = notes.linkChanges.changed + notes.droppedLinks + notes.renamedResources > 0 ||
+    const bool lost = notes.linkChanges.changed + notes.droppedLinks + notes.renamedResources +
+                              notes.cappedRates >
+                          0 ||
                       notes.noWorkingDay;
     host.MessageBox(lost ? QCoreApplication::translate("Messages", "Warning")
                          : QCoreApplication::translate("Messages", "Info"),

@@ -1,343 +1,762 @@
-// Reading an MS Project XML document into plain records.
+// Reading an MS Project XML document into plain records. Expat reports the elements as
+// it reads them, and a small state machine follows their path: the scope says which
+// record is being read (the project, a calendar, a week day, a task, one of its links,
+// a resource, an assignment), the field which value's text is being collected, and an
+// element that no scope reads is skipped with all it holds (views, extended attributes,
+// baselines, time-phased data...). Each scope lists the children it reads below; a new
+// value or a new record is one more line there and one more case where it is stored.
 
 #include "ms_project_reader.h"
 
-#include <algorithm>
+#include "xml_event_reader.h"
 
-#include "xml_pull_reader.h"
-
-#include <QCoreApplication>
+#include <charconv>
 #include <cmath>
+#include <cstring>
+#include <span>
+#include <string>
+#include <string_view>
 
 namespace morvaine::msp {
 
 namespace {
 
-// Whether an element's name is the given one; inline, as every element read is told
-// apart by a row of these.
-template <std::size_t N> bool is(QStringView name, const char16_t (&literal)[N])
+// No value the planner reads comes near this; a longer text is not held in memory.
+constexpr std::size_t MaxTextBytes = 1 << 20;
+
+enum class Scope : quint8 {
+    Document,
+    Project,
+    Calendars,
+    Calendar,
+    WeekDays,
+    WeekDay,
+    WeekDayPeriod,
+    Exceptions,
+    Exception,
+    ExceptionPeriod,
+    Tasks,
+    Task,
+    PredecessorLink,
+    Resources,
+    Resource,
+    Assignments,
+    Assignment,
+};
+
+enum class Field : quint8 {
+    None,
+    Name,
+    Title,
+    Author,
+    CurrencySymbol,
+    StartDate,
+    MinutesPerDay,
+    CalendarUid,
+    Uid,
+    Id,
+    BaseCalendarUid,
+    IsBaseCalendar,
+    DayType,
+    DayWorking,
+    FromDate,
+    ToDate,
+    Period,
+    Occurrences,
+    EnteredByOccurrences,
+    DaysOfWeek,
+    MonthItem,
+    MonthPosition,
+    Month,
+    MonthDay,
+    IsNull,
+    OutlineLevel,
+    Milestone,
+    Start,
+    Finish,
+    PercentComplete,
+    Duration,
+    DurationFormat,
+    PredecessorUid,
+    Type,
+    LinkLag,
+    LagFormat,
+    CrossProject,
+    StandardRate,
+    TaskUid,
+    ResourceUid,
+};
+
+// A child element that a scope reads: a value (field) or a scope of its own.
+struct Child {
+    constexpr Child(std::string_view n, Field f) : name(n), field(f) {}
+    constexpr Child(std::string_view n, Scope s) : name(n), scope(s) {}
+    std::string_view name;
+    Field field = Field::None;
+    Scope scope = Scope::Document;
+};
+
+constexpr Child ProjectChildren[] = {
+    {"Name", Field::Name},
+    {"Title", Field::Title},
+    {"Author", Field::Author},
+    {"CurrencySymbol", Field::CurrencySymbol},
+    {"StartDate", Field::StartDate},
+    {"MinutesPerDay", Field::MinutesPerDay},
+    {"CalendarUID", Field::CalendarUid},
+    {"Calendars", Scope::Calendars},
+    {"Tasks", Scope::Tasks},
+    {"Resources", Scope::Resources},
+    {"Assignments", Scope::Assignments},
+};
+constexpr Child CalendarsChildren[] = {{"Calendar", Scope::Calendar}};
+constexpr Child CalendarChildren[] = {
+    {"UID", Field::Uid},
+    {"BaseCalendarUID", Field::BaseCalendarUid},
+    {"IsBaseCalendar", Field::IsBaseCalendar},
+    {"WeekDays", Scope::WeekDays},
+    {"Exceptions", Scope::Exceptions},
+};
+constexpr Child WeekDaysChildren[] = {{"WeekDay", Scope::WeekDay}};
+constexpr Child WeekDayChildren[] = {
+    {"DayType", Field::DayType},
+    {"DayWorking", Field::DayWorking},
+    {"TimePeriod", Scope::WeekDayPeriod},
+};
+constexpr Child TimePeriodChildren[] = {
+    {"FromDate", Field::FromDate},
+    {"ToDate", Field::ToDate},
+};
+constexpr Child ExceptionsChildren[] = {{"Exception", Scope::Exception}};
+constexpr Child ExceptionChildren[] = {
+    {"DayWorking", Field::DayWorking},
+    {"TimePeriod", Scope::ExceptionPeriod},
+    {"Type", Field::Type},
+    {"Period", Field::Period},
+    {"Occurrences", Field::Occurrences},
+    {"EnteredByOccurrences", Field::EnteredByOccurrences},
+    {"DaysOfWeek", Field::DaysOfWeek},
+    {"MonthItem", Field::MonthItem},
+    {"MonthPosition", Field::MonthPosition},
+    {"Month", Field::Month},
+    {"MonthDay", Field::MonthDay},
+};
+constexpr Child TasksChildren[] = {{"Task", Scope::Task}};
+constexpr Child TaskChildren[] = {
+    {"UID", Field::Uid},
+    {"ID", Field::Id},
+    {"Name", Field::Name},
+    {"IsNull", Field::IsNull},
+    {"OutlineLevel", Field::OutlineLevel},
+    {"Milestone", Field::Milestone},
+    {"Start", Field::Start},
+    {"Finish", Field::Finish},
+    {"PercentComplete", Field::PercentComplete},
+    {"Duration", Field::Duration},
+    {"DurationFormat", Field::DurationFormat},
+    {"PredecessorLink", Scope::PredecessorLink},
+};
+constexpr Child PredecessorLinkChildren[] = {
+    {"PredecessorUID", Field::PredecessorUid},
+    {"Type", Field::Type},
+    {"LinkLag", Field::LinkLag},
+    {"LagFormat", Field::LagFormat},
+    {"CrossProject", Field::CrossProject},
+};
+constexpr Child ResourcesChildren[] = {{"Resource", Scope::Resource}};
+constexpr Child ResourceChildren[] = {
+    {"UID", Field::Uid},
+    {"ID", Field::Id},
+    {"Name", Field::Name},
+    {"IsNull", Field::IsNull},
+    {"StandardRate", Field::StandardRate},
+};
+constexpr Child AssignmentsChildren[] = {{"Assignment", Scope::Assignment}};
+constexpr Child AssignmentChildren[] = {
+    {"TaskUID", Field::TaskUid},
+    {"ResourceUID", Field::ResourceUid},
+};
+
+std::span<const Child> childrenOf(Scope scope)
 {
-    return name.size() == qsizetype(N - 1) && std::equal(literal, literal + N - 1, name.utf16());
+    switch (scope) {
+    case Scope::Document:
+        break;
+    case Scope::Project:
+        return ProjectChildren;
+    case Scope::Calendars:
+        return CalendarsChildren;
+    case Scope::Calendar:
+        return CalendarChildren;
+    case Scope::WeekDays:
+        return WeekDaysChildren;
+    case Scope::WeekDay:
+        return WeekDayChildren;
+    case Scope::WeekDayPeriod:
+    case Scope::ExceptionPeriod:
+        return TimePeriodChildren;
+    case Scope::Exceptions:
+        return ExceptionsChildren;
+    case Scope::Exception:
+        return ExceptionChildren;
+    case Scope::Tasks:
+        return TasksChildren;
+    case Scope::Task:
+        return TaskChildren;
+    case Scope::PredecessorLink:
+        return PredecessorLinkChildren;
+    case Scope::Resources:
+        return ResourcesChildren;
+    case Scope::Resource:
+        return ResourceChildren;
+    case Scope::Assignments:
+        return AssignmentsChildren;
+    case Scope::Assignment:
+        return AssignmentChildren;
+    }
+    return {};
 }
 
-// Reads the elements the planner uses and skips every other one (views, extended
-// attributes, baselines, time-phased data...). A value that cannot be read ends the
-// reading with a message of its own.
-class DocumentReader {
+Scope parentOf(Scope scope)
+{
+    switch (scope) {
+    case Scope::Document:
+    case Scope::Project:
+        return Scope::Document;
+    case Scope::Calendars:
+    case Scope::Tasks:
+    case Scope::Resources:
+    case Scope::Assignments:
+        return Scope::Project;
+    case Scope::Calendar:
+        return Scope::Calendars;
+    case Scope::WeekDays:
+    case Scope::Exceptions:
+        return Scope::Calendar;
+    case Scope::WeekDay:
+        return Scope::WeekDays;
+    case Scope::WeekDayPeriod:
+        return Scope::WeekDay;
+    case Scope::Exception:
+        return Scope::Exceptions;
+    case Scope::ExceptionPeriod:
+        return Scope::Exception;
+    case Scope::Task:
+        return Scope::Tasks;
+    case Scope::PredecessorLink:
+        return Scope::Task;
+    case Scope::Resource:
+        return Scope::Resources;
+    case Scope::Assignment:
+        return Scope::Assignments;
+    }
+    return Scope::Document;
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Follows the document's element path and stores what it reads in doc. A value that
+// cannot be read stops the reading with a message of its own.
+class DocumentParser final : public XmlEventHandler {
 public:
-    explicit DocumentReader(const QByteArray &bytes) : m_xml(bytes) {}
+    DocumentParser(XmlEventReader &xml, Document &doc) : m_xml(xml), m_doc(doc) {}
 
-    ReadResult read(Document &doc)
+    void startElement(const char *name) override
     {
-        ReadResult result;
-        if (readRoot())
-            children([&](QStringView name) { return readProjectElement(name, doc); });
-        if (m_notMsp || m_xml.hasDocumentType())
-            result.kind = ReadResult::NotMsProjectXml;
-        else if (!m_problem.isEmpty())
-            result.kind = ReadResult::Refused;
-        else if (m_xml.hasError())
-            result.kind = ReadResult::Malformed;
-        result.message = m_problem.isEmpty() ? m_xml.errorString() : m_problem;
-        result.line = m_xml.lineNumber();
-        result.column = m_xml.columnNumber();
-        return result;
+        // An element inside a skipped one, or inside a value (whose text goes on after it).
+        if (m_skip > 0 || m_field != Field::None) {
+            ++m_skip;
+            return;
+        }
+        const std::string_view local = localName(name);
+        if (m_scope == Scope::Document) {
+            if (local == "Project") {
+                m_scope = Scope::Project;
+            } else {
+                const char *separator = std::strchr(name, XmlEventReader::NamespaceSeparator);
+                m_result.kind = ReadResult::NotMsProjectXml;
+                m_result.message = QString::fromUtf8(separator ? separator + 1 : name);
+                stop();
+            }
+            return;
+        }
+        for (const Child &child : childrenOf(m_scope)) {
+            if (child.name != local)
+                continue;
+            if (child.field != Field::None) {
+                m_field = child.field;
+                m_fieldName = child.name;
+                m_text.clear();
+            } else {
+                enter(child.scope);
+            }
+            return;
+        }
+        m_skip = 1;
     }
 
-    // The first element, without reading further: whether it is an MS Project <Project>.
-    bool readRoot()
+    void endElement() override
     {
-        if (!m_xml.readNextStartElement())
-            return false;
-        if (m_xml.name() == QLatin1String("Project") &&
-            m_xml.namespaceUri() == QLatin1String(Namespace))
-            return true;
-        m_notMsp = true;
-        return false;
+        if (m_skip > 0) {
+            --m_skip;
+        } else if (m_field != Field::None) {
+            storeField();
+            m_field = Field::None;
+        } else {
+            leave();
+        }
     }
+
+    void characters(const char *text, int length) override
+    {
+        if (m_field == Field::None || m_skip > 0)
+            return;
+        if (m_text.size() + std::size_t(length) > MaxTextBytes) {
+            refuse(QStringLiteral("The text of <%1> on line %2 is longer than any value of a "
+                                  "plan (1 MiB).")
+                       .arg(fieldName(), line()));
+            return;
+        }
+        m_text.append(text, std::size_t(length));
+    }
+
+    // How the reading ended for this parser: NotMsProjectXml or Refused when it stopped
+    // the reading, otherwise Read.
+    const ReadResult &result() const { return m_result; }
 
 private:
-    template <typename Handler> void children(Handler &&handler)
+    // The local name of an element in the MS Project namespace; empty for any other.
+    static std::string_view localName(const char *name)
     {
-        while (m_xml.readNextStartElement()) {
-            if (!handler(m_xml.name()))
-                m_xml.skipCurrentElement();
+        static const std::size_t length = std::strlen(Namespace);
+        if (std::strncmp(name, Namespace, length) != 0 ||
+            name[length] != XmlEventReader::NamespaceSeparator)
+            return {};
+        return name + length + 1;
+    }
+
+    void stop()
+    {
+        m_result.line = m_xml.line();
+        m_result.column = m_xml.column();
+        m_xml.stop();
+    }
+
+    void refuse(const QString &message)
+    {
+        if (m_result.kind != ReadResult::Read)
+            return;
+        m_result.kind = ReadResult::Refused;
+        m_result.message = message;
+        stop();
+    }
+
+    QString line() const { return QString::number(m_xml.line()); }
+    // The task being read, kept in place at the end of the document's tasks.
+    Task &task() { return m_doc.tasks.back(); }
+    QString fieldName() const { return QString::fromLatin1(m_fieldName); }
+    QString text() const { return QString::fromUtf8(m_text); }
+
+    void enter(Scope scope)
+    {
+        m_scope = scope;
+        switch (scope) {
+        case Scope::Calendar:
+            m_calendar = Calendar();
+            break;
+        case Scope::WeekDay:
+            m_dayType = -1;
+            m_dayWorking = -1;
+            m_exception = CalendarException();
+            break;
+        case Scope::Exception:
+            m_exception = CalendarException();
+            break;
+        case Scope::Task:
+            m_doc.tasks.emplace_back().order = m_taskOrder++;
+            break;
+        case Scope::PredecessorLink:
+            m_link = Link();
+            break;
+        case Scope::Resource:
+            m_resource = Resource();
+            break;
+        case Scope::Assignment:
+            m_taskUid = m_resourceUid = -1;
+            break;
+        default:
+            break;
         }
     }
 
-    QString text() { return m_xml.readElementTextView().toString(); }
-    QStringView textView() { return m_xml.readElementTextView(); }
-
-    void fail(const QString &message)
+    void leave()
     {
-        if (m_problem.isEmpty())
-            m_problem = message;
-        m_xml.raiseError(message);
+        switch (m_scope) {
+        case Scope::Calendar:
+            if (m_doc.calendars.size() == std::size_t(MaxCalendars))
+                refuse(QStringLiteral("The plan has more than %1 calendars; no plan that "
+                                      "Morvaine holds has that many.")
+                           .arg(MaxCalendars));
+            else
+                m_doc.calendars.push_back(std::move(m_calendar));
+            break;
+        case Scope::WeekDay:
+            // Day type 0 holds an exception of the 2003 form: every day of its period.
+            if (m_dayType >= 1 && m_dayType <= 7 && m_dayWorking >= 0)
+                m_calendar.working[m_dayType] = m_dayWorking;
+            else if (m_dayType == 0)
+                keepException(m_dayWorking == 1);
+            break;
+        case Scope::Exception:
+            keepException(m_exception.working);
+            break;
+        case Scope::Task:
+            // Null tasks and the project summary become no row: they are not kept, so
+            // that a file of nothing else takes no memory however long it is.
+            if (task().isNull || IsProjectSummary(task()))
+                m_doc.tasks.pop_back();
+            else if (++m_taskRows > MaxTasks)
+                refuse(QStringLiteral("The plan has more than %1 tasks; Morvaine holds at most %1.")
+                           .arg(MaxTasks));
+            break;
+        case Scope::PredecessorLink:
+            task().links.push_back(m_link);
+            break;
+        case Scope::Resource:
+            if (!IsResource(m_resource))
+                break; // the null resource, kept as no row either
+            if (++m_resourceRows > MaxResources)
+                refuse(QStringLiteral(
+                           "The plan has more than %1 resources; Morvaine holds at most %1.")
+                           .arg(MaxResources));
+            m_doc.resources.push_back(std::move(m_resource));
+            break;
+        case Scope::Assignment:
+            m_doc.assignments.emplace_back(m_taskUid, m_resourceUid);
+            break;
+        default:
+            break;
+        }
+        m_scope = parentOf(m_scope);
     }
 
-    // The line of the element being read, counted only when a message needs it.
-    QString line() const { return QString::number(m_xml.currentLine()); }
-
-    // A plain whole number ("-12", "480"), the most common text of a plan, read without
-    // the locale machinery of Qt's conversions; false for anything else.
-    static bool plainWhole(QStringView text, int maxDigits, qint64 &value)
+    void storeField()
     {
-        const qsizetype sign = !text.isEmpty() && text.front() == QLatin1Char('-') ? 1 : 0;
-        if (text.size() == sign || text.size() - sign > maxDigits)
-            return false;
-        value = 0;
-        for (qsizetype i = sign; i < text.size(); ++i) {
-            const unsigned digit = text[i].unicode() - u'0';
-            if (digit > 9)
-                return false;
-            value = value * 10 + digit;
+        switch (m_scope) {
+        case Scope::Project:
+            return storeProjectField();
+        case Scope::Calendar:
+            if (m_field == Field::Uid)
+                m_calendar.uid = integer();
+            else if (m_field == Field::BaseCalendarUid)
+                m_calendar.baseUid = integer();
+            else if (m_field == Field::IsBaseCalendar)
+                m_calendar.isBase = boolean();
+            return;
+        case Scope::WeekDay:
+            if (m_field == Field::DayType)
+                m_dayType = integer();
+            else if (m_field == Field::DayWorking)
+                m_dayWorking = boolean() ? 1 : 0;
+            return;
+        case Scope::WeekDayPeriod:
+        case Scope::ExceptionPeriod:
+            if (m_field == Field::FromDate)
+                m_exception.from = day();
+            else if (m_field == Field::ToDate)
+                m_exception.to = day();
+            return;
+        case Scope::Exception:
+            return storeExceptionField();
+        case Scope::Task:
+            return storeTaskField();
+        case Scope::PredecessorLink:
+            return storeLinkField();
+        case Scope::Resource:
+            return storeResourceField();
+        case Scope::Assignment:
+            if (m_field == Field::TaskUid)
+                m_taskUid = integer();
+            else if (m_field == Field::ResourceUid)
+                m_resourceUid = integer();
+            return;
+        default:
+            return;
         }
-        if (sign)
-            value = -value;
-        return true;
+    }
+
+    // Exceptions are read leniently: a value that does not read leaves its default, as a
+    // calendar the planner cannot use is no reason to refuse the plan.
+    void storeExceptionField()
+    {
+        CalendarException &e = m_exception;
+        const int value = lenientInteger();
+        switch (m_field) {
+        case Field::DayWorking:
+            e.working = value == 1;
+            break;
+        case Field::Type:
+            e.type = value;
+            break;
+        case Field::Period:
+            e.period = std::max(1, value);
+            break;
+        case Field::Occurrences:
+            e.occurrences = value;
+            break;
+        case Field::EnteredByOccurrences:
+            e.byOccurrences = value == 1;
+            break;
+        case Field::DaysOfWeek:
+            e.daysOfWeek = value;
+            break;
+        case Field::MonthItem:
+            e.monthItem = value;
+            break;
+        case Field::MonthPosition:
+            e.monthPosition = value;
+            break;
+        case Field::Month:
+            e.month = value;
+            break;
+        case Field::MonthDay:
+            e.monthDay = value;
+            break;
+        default:
+            break;
+        }
+    }
+
+    int lenientInteger() const
+    {
+        const std::string_view value = trimmed(m_text);
+        int result = -1;
+        const auto [end, error] =
+            std::from_chars(value.data(), value.data() + value.size(), result);
+        return error == std::errc() && end == value.data() + value.size() ? result : -1;
+    }
+
+    qint64 day() const
+    {
+        const std::optional<DateTime> value = ParseDateTime(m_text);
+        return value ? DayOf(value->date) : -1;
+    }
+
+    void keepException(bool working)
+    {
+        if (++m_exceptions > MaxCalendarExceptions) {
+            refuse(QStringLiteral("The plan has more than %1 calendar exceptions; no plan that "
+                                  "Morvaine holds has that many.")
+                       .arg(MaxCalendarExceptions));
+            return;
+        }
+        m_exception.working = working;
+        m_calendar.exceptions.push_back(m_exception);
+    }
+
+    void storeProjectField()
+    {
+        switch (m_field) {
+        case Field::Name:
+            m_doc.name = text();
+            break;
+        case Field::Title:
+            m_doc.title = text();
+            break;
+        case Field::Author:
+            m_doc.author = text();
+            break;
+        case Field::CurrencySymbol:
+            m_doc.currency = text().trimmed();
+            break;
+        case Field::StartDate:
+            m_doc.startDate = dateTime();
+            break;
+        case Field::MinutesPerDay:
+            m_doc.minutesPerDay = integer();
+            break;
+        case Field::CalendarUid:
+            m_doc.calendarUid = integer();
+            break;
+        default:
+            break;
+        }
+    }
+
+    void storeTaskField()
+    {
+        Task &task = this->task();
+        switch (m_field) {
+        case Field::Uid:
+            task.uid = integer();
+            break;
+        case Field::Id:
+            task.id = integer();
+            break;
+        case Field::Name:
+            task.name = text();
+            break;
+        case Field::IsNull:
+            task.isNull = boolean();
+            break;
+        case Field::OutlineLevel:
+            task.outlineLevel = integer();
+            break;
+        case Field::Milestone:
+            task.milestone = boolean();
+            break;
+        case Field::Start:
+            task.start = dateTime();
+            break;
+        case Field::Finish:
+            task.finish = dateTime();
+            break;
+        case Field::PercentComplete:
+            task.percent = integer();
+            break;
+        case Field::Duration:
+            task.duration = ParseDuration(m_text);
+            if (!task.duration)
+                invalidValue();
+            break;
+        case Field::DurationFormat:
+            task.durationFormat = integer();
+            break;
+        default:
+            break;
+        }
+    }
+
+    // The link's Type and LinkLag are kept as the file has them; the import decides
+    // what the planner's finish-to-start links make of them.
+    void storeLinkField()
+    {
+        switch (m_field) {
+        case Field::PredecessorUid:
+            m_link.predecessorUid = integer();
+            break;
+        case Field::Type:
+            m_link.type = integer();
+            break;
+        case Field::LinkLag:
+            m_link.lag = decimal();
+            break;
+        case Field::LagFormat:
+            m_link.lagFormat = integer();
+            break;
+        case Field::CrossProject:
+            m_link.crossProject = boolean();
+            break;
+        default:
+            break;
+        }
+    }
+
+    void storeResourceField()
+    {
+        switch (m_field) {
+        case Field::Uid:
+            m_resource.uid = integer();
+            break;
+        case Field::Id:
+            m_resource.id = integer();
+            break;
+        case Field::Name:
+            m_resource.name = text();
+            break;
+        case Field::IsNull:
+            m_resource.isNull = boolean();
+            break;
+        case Field::StandardRate:
+            m_resource.rate = decimal();
+            break;
+        default:
+            break;
+        }
+    }
+
+    void invalidValue()
+    {
+        refuse(QStringLiteral("'%1' on line %2 is not a valid value of <%3>.")
+                   .arg(text(), line(), fieldName()));
     }
 
     int integer()
     {
-        const QStringView value = textView();
-        qint64 whole = 0;
-        if (plainWhole(value, 9, whole))
-            return int(whole);
-        bool ok = false;
-        const int result = value.trimmed().toInt(&ok);
-        if (!ok)
-            fail(QCoreApplication::translate("MsProjectImport",
-                                             "'%1' on line %2 is not a valid value of <%3>.")
-                     .arg(value, line(), m_xml.name()));
+        std::string_view value = trimmed(m_text);
+        if (value.size() > 1 && value.front() == '+' && value[1] != '-')
+            value.remove_prefix(1);
+        int result = 0;
+        const auto [end, error] =
+            std::from_chars(value.data(), value.data() + value.size(), result);
+        if (value.empty() || error != std::errc() || end != value.data() + value.size())
+            invalidValue();
         return result;
     }
 
     double decimal()
     {
-        const QStringView value = textView();
-        qint64 whole = 0;
-        if (plainWhole(value, 15, whole))
-            return double(whole);
-        bool ok = false;
-        const double result = value.trimmed().toDouble(&ok);
-        if (!ok || !std::isfinite(result))
-            fail(QCoreApplication::translate("MsProjectImport",
-                                             "'%1' on line %2 is not a valid value of <%3>.")
-                     .arg(value, line(), m_xml.name()));
-        return ok && std::isfinite(result) ? result : 0;
+        std::string_view value = trimmed(m_text);
+        if (value.size() > 1 && value.front() == '+' && value[1] != '-')
+            value.remove_prefix(1);
+        double result = 0;
+        const auto [end, error] =
+            std::from_chars(value.data(), value.data() + value.size(), result);
+        if (value.empty() || error != std::errc() || end != value.data() + value.size() ||
+            !std::isfinite(result)) {
+            invalidValue();
+            return 0;
+        }
+        return result;
     }
 
-    bool boolean()
+    bool boolean() const
     {
-        const QStringView value = textView().trimmed();
-        return value == QLatin1String("1") || value == QLatin1String("true");
+        const std::string_view value = trimmed(m_text);
+        return value == "1" || value == "true";
     }
 
     std::optional<DateTime> dateTime()
     {
-        const QStringView value = textView();
-        const std::optional<DateTime> result = ParseDateTime(value);
+        const std::optional<DateTime> result = ParseDateTime(m_text);
         if (!result || result->date.year() < 1 || result->date.year() > 9999) {
-            fail(QCoreApplication::translate(
-                     "MsProjectImport",
-                     "The date '%1' on line %2 is not a date of the years 1 to 9999.")
-                     .arg(value.trimmed(), line()));
+            refuse(QStringLiteral("The date '%1' on line %2 is not a date of the years 1 to 9999.")
+                       .arg(text().trimmed(), line()));
             return std::nullopt;
         }
         return result;
     }
 
-    bool readProjectElement(QStringView name, Document &doc)
-    {
-        if (is(name, u"Name"))
-            doc.name = text();
-        else if (is(name, u"Title"))
-            doc.title = text();
-        else if (is(name, u"Author"))
-            doc.author = text();
-        else if (is(name, u"CurrencySymbol"))
-            doc.currency = text().trimmed();
-        else if (is(name, u"StartDate"))
-            doc.startDate = dateTime();
-        else if (is(name, u"MinutesPerDay"))
-            doc.minutesPerDay = integer();
-        else if (is(name, u"CalendarUID"))
-            doc.calendarUid = integer();
-        else if (is(name, u"Calendars"))
-            children([&](QStringView n) { return is(n, u"Calendar") && readCalendar(doc); });
-        else if (is(name, u"Tasks"))
-            children([&](QStringView n) { return is(n, u"Task") && readTask(doc); });
-        else if (is(name, u"Resources"))
-            children([&](QStringView n) { return is(n, u"Resource") && readResource(doc); });
-        else if (is(name, u"Assignments"))
-            children([&](QStringView n) { return is(n, u"Assignment") && readAssignment(doc); });
-        else
-            return false;
-        return true;
-    }
-
-    bool readCalendar(Document &doc)
-    {
-        Calendar calendar;
-        children([&](QStringView name) {
-            if (is(name, u"UID"))
-                calendar.uid = integer();
-            else if (is(name, u"BaseCalendarUID"))
-                calendar.baseUid = integer();
-            else if (is(name, u"IsBaseCalendar"))
-                calendar.isBase = boolean();
-            else if (is(name, u"WeekDays"))
-                children([&](QStringView n) { return is(n, u"WeekDay") && readWeekDay(calendar); });
-            else
-                return false;
-            return true;
-        });
-        doc.calendars.push_back(calendar);
-        return true;
-    }
-
-    bool readWeekDay(Calendar &calendar)
-    {
-        int dayType = -1;
-        int working = -1;
-        children([&](QStringView name) {
-            if (is(name, u"DayType"))
-                dayType = integer();
-            else if (is(name, u"DayWorking"))
-                working = boolean() ? 1 : 0;
-            else
-                return false;
-            return true;
-        });
-        // Day type 0 holds an exception (a holiday); the planner has only the week.
-        if (dayType >= 1 && dayType <= 7 && working >= 0)
-            calendar.working[dayType] = working;
-        return true;
-    }
-
-    bool readTask(Document &doc)
-    {
-        Task task;
-        task.order = static_cast<int>(doc.tasks.size());
-        children([&](QStringView name) {
-            if (is(name, u"UID"))
-                task.uid = integer();
-            else if (is(name, u"ID"))
-                task.id = integer();
-            else if (is(name, u"Name"))
-                task.name = text();
-            else if (is(name, u"IsNull"))
-                task.isNull = boolean();
-            else if (is(name, u"OutlineLevel"))
-                task.outlineLevel = integer();
-            else if (is(name, u"Milestone"))
-                task.milestone = boolean();
-            else if (is(name, u"Start"))
-                task.start = dateTime();
-            else if (is(name, u"Finish"))
-                task.finish = dateTime();
-            else if (is(name, u"PercentComplete"))
-                task.percent = integer();
-            else if (is(name, u"Duration"))
-                task.minutes = duration(doc.minutesPerDay);
-            else if (is(name, u"PredecessorLink"))
-                task.links.push_back(readLink());
-            else
-                return false;
-            return true;
-        });
-        if (!task.isNull && !IsProjectSummary(task) && ++m_taskRows > MaxTasks)
-            fail(QCoreApplication::translate(
-                     "MsProjectImport",
-                     "The plan has more than %1 tasks; Morvaine holds at most %1.")
-                     .arg(MaxTasks));
-        doc.tasks.push_back(std::move(task));
-        return true;
-    }
-
-    std::optional<double> duration(int minutesPerDay)
-    {
-        const QStringView value = textView();
-        const std::optional<double> minutes =
-            ParseDurationMinutes(value, std::max(minutesPerDay, 1));
-        if (!minutes)
-            fail(QCoreApplication::translate("MsProjectImport",
-                                             "'%1' on line %2 is not a valid value of <Duration>.")
-                     .arg(value, line()));
-        return minutes;
-    }
-
-    Link readLink()
-    {
-        Link link;
-        children([&](QStringView name) {
-            if (is(name, u"PredecessorUID"))
-                link.predecessorUid = integer();
-            else if (is(name, u"Type"))
-                link.type = integer();
-            else if (is(name, u"LinkLag"))
-                link.lag = decimal();
-            else if (is(name, u"LagFormat"))
-                link.lagFormat = integer();
-            else if (is(name, u"CrossProject"))
-                link.crossProject = boolean();
-            else
-                return false;
-            return true;
-        });
-        return link;
-    }
-
-    bool readResource(Document &doc)
-    {
-        Resource resource;
-        children([&](QStringView name) {
-            if (is(name, u"UID"))
-                resource.uid = integer();
-            else if (is(name, u"ID"))
-                resource.id = integer();
-            else if (is(name, u"Name"))
-                resource.name = text();
-            else if (is(name, u"IsNull"))
-                resource.isNull = boolean();
-            else if (is(name, u"StandardRate"))
-                resource.rate = decimal();
-            else
-                return false;
-            return true;
-        });
-        if (IsResource(resource) && ++m_resourceRows > MaxResources)
-            fail(QCoreApplication::translate(
-                     "MsProjectImport",
-                     "The plan has more than %1 resources; Morvaine holds at most %1.")
-                     .arg(MaxResources));
-        doc.resources.push_back(std::move(resource));
-        return true;
-    }
-
-    bool readAssignment(Document &doc)
-    {
-        int taskUid = -1;
-        int resourceUid = -1;
-        children([&](QStringView name) {
-            if (is(name, u"TaskUID"))
-                taskUid = integer();
-            else if (is(name, u"ResourceUID"))
-                resourceUid = integer();
-            else
-                return false;
-            return true;
-        });
-        doc.assignments.emplace_back(taskUid, resourceUid);
-        return true;
-    }
-
-private:
-    XmlPullReader m_xml;
-    QString m_problem;
-    bool m_notMsp = false;
+    XmlEventReader &m_xml;
+    Document &m_doc;
+    ReadResult m_result;
+    Scope m_scope = Scope::Document;
+    Field m_field = Field::None;
+    std::string_view m_fieldName;
+    std::string m_text; // the field's text so far, UTF-8
+    int m_skip = 0;     // depth inside an element that is skipped
     int m_taskRows = 0;
+    int m_taskOrder = 0; // tasks read so far, those not kept too
     int m_resourceRows = 0;
+
+    // The records being read.
+    Calendar m_calendar;
+    int m_dayType = -1;
+    int m_dayWorking = -1;
+    CalendarException m_exception;
+    int m_exceptions = 0; // of every calendar
+    Link m_link;
+    Resource m_resource;
+    int m_taskUid = -1;
+    int m_resourceUid = -1;
 };
 
 } // namespace
@@ -352,16 +771,36 @@ bool IsResource(const Resource &resource)
     return !resource.isNull && !(resource.uid == 0 && resource.name.trimmed().isEmpty());
 }
 
-ReadResult ReadDocument(const QByteArray &bytes, Document &doc)
+ReadResult ReadDocument(QIODevice &input, Document &doc)
 {
-    DocumentReader reader(bytes);
-    return reader.read(doc);
-}
-
-bool BeginsMsProjectDocument(const QByteArray &bytes)
-{
-    DocumentReader reader(bytes);
-    return reader.readRoot();
+    XmlEventReader xml;
+    DocumentParser parser(xml, doc);
+    const XmlEventReader::Outcome outcome = xml.read(input, parser);
+    if (outcome == XmlEventReader::Outcome::Stopped)
+        return parser.result();
+    ReadResult result;
+    result.line = xml.line();
+    result.column = xml.column();
+    switch (outcome) {
+    case XmlEventReader::Outcome::Read:
+    case XmlEventReader::Outcome::Stopped:
+        break;
+    case XmlEventReader::Outcome::Malformed:
+        result.kind = ReadResult::Malformed;
+        result.message = xml.reason();
+        break;
+    case XmlEventReader::Outcome::DocumentType:
+        result.kind = ReadResult::DocumentType;
+        break;
+    case XmlEventReader::Outcome::TooDeep:
+        result.kind = ReadResult::TooDeep;
+        break;
+    case XmlEventReader::Outcome::ReadFailed:
+    case XmlEventReader::Outcome::OutOfMemory:
+        result.kind = ReadResult::ReadFailed;
+        break;
+    }
+    return result;
 }
 
 } // namespace morvaine::msp

@@ -5,12 +5,15 @@
 #include "model/host.h"
 #include "model/project.h"
 
+#include <QIODevice>
 #include <QString>
 
 namespace morvaine {
 
-/// Whether the file's content is an MS Project XML document: its first element is
-/// <Project> in the MS Project namespace, whatever the file's name.
+/// Whether the file is to be read as MS Project XML rather than as a project file,
+/// whatever its name: after a byte-order mark and blanks its content begins with "<"
+/// in any encoding (a project file begins with its magic number). Whether it really is
+/// an MS Project document is for ImportMsProjectXml to tell, with line and column.
 bool IsMsProjectXml(const QString &path);
 
 /// Reads the MS Project XML document at path into the project, replacing it. The
@@ -19,6 +22,8 @@ bool IsMsProjectXml(const QString &path);
 /// unsaved and modified, recalculated once, and one box tells what did not carry over
 /// (links that became finish-to-start, renamed resources, moved dates).
 void ImportMsProjectXml(Project &project, Host &host, const QString &path);
+/// ImportMsProjectXml from an open device; path names the document in messages.
+void ImportMsProjectXml(Project &project, Host &host, QIODevice &input, const QString &path);
 
 /// Writes the project as an MS Project XML document in UTF-8 at path, replacing the
 /// file only once everything is written. Errors are shown through the host.

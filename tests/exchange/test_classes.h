@@ -11,10 +11,10 @@ private slots:
     void mapping();
     void linkTypesAndLags_data();
     void linkTypesAndLags();
-    void recognisedByContent_data();
-    void recognisedByContent();
     void refusedDocumentLeavesProjectAsItWas_data();
     void refusedDocumentLeavesProjectAsItWas();
+    void ratesTheReportCannotShowAreCapped_data();
+    void ratesTheReportCannotShowAreCapped();
     void limits_data();
     void limits();
 };
@@ -30,14 +30,22 @@ private slots:
     void workingDayLayout_data();
     void workingDayLayout();
     void unwritableFileReportsAndKeepsOldFile();
+    void fullDiskStopsAtFirstFailedWrite();
 };
 
-class TestXmlPullReader : public QObject {
+class TestXmlDocuments : public QObject {
     Q_OBJECT
 private slots:
-    void agreesWithQtOnDocuments_data();
-    void agreesWithQtOnDocuments();
-    void agreesWithQtOnMutatedDocuments();
+    void init();
+    void everyEncodingKeepsNames_data();
+    void everyEncodingKeepsNames();
+    void recognisedByContent_data();
+    void recognisedByContent();
+    void refusedLeavesProjectAsItWas_data();
+    void refusedLeavesProjectAsItWas();
+    void hostileShapesImport_data();
+    void hostileShapesImport();
+    void recordsWithoutRowsAreNotKept();
 };
 
 class TestMsProjectCalendar : public QObject {

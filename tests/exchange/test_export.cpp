@@ -2,11 +2,49 @@
 
 #include "exchange_fixture.h"
 
+#include <QDir>
 #include <QTest>
+
+#include <sys/resource.h>
+
+#include <csignal>
 
 using namespace morvaine;
 
 namespace {
+
+volatile std::sig_atomic_t refusedWrites = 0;
+
+extern "C" void countRefusedWrite(int)
+{
+    refusedWrites = refusedWrites + 1;
+}
+
+// While it lives, files may grow to at most `bytes`: a write beyond fails as on a full
+// disk, and raises SIGXFSZ, which is counted instead of ending the process.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        refusedWrites = 0;
+        struct sigaction action {};
+        action.sa_handler = countRefusedWrite;
+        sigaction(SIGXFSZ, &action, &m_oldAction);
+        getrlimit(RLIMIT_FSIZE, &m_oldLimit);
+        rlimit limit = m_oldLimit;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_oldLimit);
+        sigaction(SIGXFSZ, &m_oldAction, nullptr);
+    }
+
+private:
+    rlimit m_oldLimit{};
+    struct sigaction m_oldAction {};
+};
 
 QString exportText(ExchangeFixture &f)
 {
@@ -214,4 +252,36 @@ void TestMsProjectExport::unwritableFileReportsAndKeepsOldFile()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("old contents"));
     QCOMPARE(f.host.messages[0].title, QStringLiteral("Error"));
+}
+
+void TestMsProjectExport::fullDiskStopsAtFirstFailedWrite()
+{
+    // A plan of some megabytes of XML, onto a disk that takes 128 KiB.
+    ExchangeFixture f;
+    makePlan(f);
+    TaskTable &t = f.project.taskTable;
+    for (int row = 6; row <= 4000; ++row) {
+        t.setCell(ColTask, row, QStringLiteral("Task %1").arg(row));
+        t.setCell(ColDuration, row, QStringLiteral("2 days"));
+        t.setCell(ColStart, row, QStringLiteral("07.12.2026"));
+        t.setCell(ColEnd, row, QStringLiteral("08.12.2026"));
+    }
+    f.project.LastTaskRow = 4000;
+    const QString path = f.write("out.xml", "old contents");
+    {
+        FileSizeLimit limit(128 * 1024);
+        ExportMsProjectXml(f.project, f.host, path);
+    }
+    QCOMPARE(f.host.texts(), QStringList{QStringLiteral("Cannot write the file '%1'.").arg(path)});
+    // No write was tried after the first that failed; the old file is whole, and the
+    // unfinished one is gone.
+    QCOMPARE(int(refusedWrites), 1);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("old contents"));
+    QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files), QStringList{"out.xml"});
+
+    // With room enough the same plan is written whole.
+    ExportMsProjectXml(f.project, f.host, path);
+    QVERIFY(QFileInfo(path).size() > 1024 * 1024);
 }

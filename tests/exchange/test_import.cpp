@@ -197,8 +197,31 @@ void TestMsProjectImport::mapping_data()
         ColDuration, 1, "0 days");
     add("zero duration", tasks(task(1, Start + "<Duration>PT0H0M0S</Duration>")), ColDuration, 1,
         "0 days");
+    // Elapsed time runs on every day: the working days among the calendar days it spans.
+    const auto elapsed = [](const char *start, const char *duration, int format) {
+        return tasks(task(1, QStringLiteral("<Start>%1T08:00:00</Start><Duration>%2</Duration>"
+                                            "<DurationFormat>%3</DurationFormat>")
+                                 .arg(QLatin1String(start), QLatin1String(duration))
+                                 .arg(format)));
+    };
+    add("elapsed day", elapsed("2026-12-07", "PT24H0M0S", 8), ColDuration, 1, "1 day");
+    add("elapsed day on a Friday", elapsed("2026-12-11", "PT24H0M0S", 8), ColDuration, 1, "1 day");
+    add("elapsed hours into a second day", elapsed("2026-12-07", "PT30H0M0S", 6), ColDuration, 1,
+        "2 days");
+    add("elapsed week", elapsed("2026-12-07", "PT168H0M0S", 10), ColDuration, 1, "5 days");
+    add("elapsed week ends on its last working day", elapsed("2026-12-07", "PT168H0M0S", 10),
+        ColEnd, 1, "11.12.2026");
+    add("estimated elapsed days over a weekend", elapsed("2026-12-09", "PT96H0M0S", 40),
+        ColDuration, 1, "3 days");
+    add("elapsed minutes", elapsed("2026-12-07", "PT90M0S", 4), ColDuration, 1, "1 day");
+    add("working days stay working days", elapsed("2026-12-07", "PT24H0M0S", 7), ColDuration, 1,
+        "3 days");
+    add("day part of a working duration", elapsed("2026-12-07", "P2DT4H0M0S", 7), ColDuration, 1,
+        "3 days");
     add("completion", tasks(task(1, "<PercentComplete>45</PercentComplete>")), ColCompletion, 1,
         "45 %");
+    add("completion above 100", tasks(task(1, "<PercentComplete>250</PercentComplete>")),
+        ColCompletion, 1, "100 %");
     add("start date",
         tasks(task(1, "<Start>2026-12-08T13:00:00</Start><Duration>PT8H0M0S</Duration>")), ColStart,
         1, "08.12.2026");
@@ -207,6 +230,12 @@ void TestMsProjectImport::mapping_data()
         ColEnd, 1, "08.12.2026");
     add("level rises by one at most", tasks(task(1, "") + task(2, "", 3)), ColLevel, 2, "2");
     add("summary is a group task", tasks(task(1, "") + task(2, "", 2)), ColVeha, 1, "v");
+    // Finish is optional: a group without one is fitted to its sub-tasks.
+    const QString noFinish = tasks(task(1, Start) + task(2, Start, 2) +
+                                   task(3, Start + "<Duration>PT16H0M0S</Duration>", 3));
+    add("three levels without Finish", noFinish, ColEnd, 1, "08.12.2026");
+    add("three levels without Finish, middle group", noFinish, ColEnd, 2, "08.12.2026");
+    add("leaf without Finish", noFinish, ColEnd, 3, "08.12.2026");
     add("links to one task once",
         tasks(task(1, Start + "<Duration>PT8H0M0S</Duration>") +
               task(2, "<PredecessorLink><PredecessorUID>1</PredecessorUID></PredecessorLink>"
@@ -249,6 +278,12 @@ void TestMsProjectImport::mapping_data()
         "</Resource></Resources>",
         ResColCost, 1, "12.5", true);
     add("no rate", "<Resources>" + bob + "</Resources>", ResColCost, 1, "", true);
+    add("assigned twice, listed once",
+        tasks(task(1, "")) + "<Resources>" + bob +
+            "</Resources><Assignments><Assignment><TaskUID>1</TaskUID><ResourceUID>1</ResourceUID>"
+            "</Assignment><Assignment><TaskUID>1</TaskUID><ResourceUID>1</ResourceUID>"
+            "</Assignment></Assignments>",
+        ColResource, 1, " Bob;");
 }
 
 void TestMsProjectImport::mapping()
@@ -266,61 +301,14 @@ void TestMsProjectImport::mapping()
     QCOMPARE(resourceTable ? f.resource(column, row) : f.cell(column, row), expected);
 }
 
-void TestMsProjectImport::recognisedByContent_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("isMsProjectXml");
-
-    QFile mrv(fixturePath(QStringLiteral("small.mrv")));
-    QVERIFY(mrv.open(QIODevice::ReadOnly));
-    QTest::newRow("MS Project XML") << "plan.xml" << msProjectDocument("").toUtf8() << true;
-    QTest::newRow("whatever the extension") << "plan.mrv" << msProjectDocument("").toUtf8() << true;
-    QTest::newRow("project file") << "plan.xml" << mrv.readAll() << false;
-    QTest::newRow("no namespace") << "plan.xml" << QByteArray("<Project><Tasks/></Project>")
-                                  << false;
-    QTest::newRow("other XML") << "page.xml"
-                               << QByteArray("<html xmlns=\"http://www.w3.org/1999/xhtml\"/>")
-                               << false;
-}
-
-void TestMsProjectImport::recognisedByContent()
-{
-    QFETCH(QString, name);
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, isMsProjectXml);
-    ExchangeFixture f;
-    QCOMPARE(IsMsProjectXml(f.write(name, bytes)), isMsProjectXml);
-}
-
 void TestMsProjectImport::refusedDocumentLeavesProjectAsItWas_data()
 {
     QTest::addColumn<QByteArray>("document");
     QTest::addColumn<QString>("message"); // %1 is the file's path; empty: any "Error"
 
-    const QString ns = QStringLiteral("xmlns=\"http://schemas.microsoft.com/project\"");
     const auto add = [](const char *name, const QString &document, const QString &message) {
         QTest::newRow(name) << document.toUtf8() << message;
     };
-    const QString malformed = QStringLiteral("The file '%1' is not well-formed XML: ");
-    add("tags do not match", "<Project " + ns + ">\n<Tasks>\n<Task>\n</Tasks>\n</Project>",
-        malformed + "the end tag </Tasks> does not match <Task> (line 4, column 1).");
-    add("ends early", "<Project " + ns + ">\n<Title>Plan</Title>\n",
-        malformed + "the document ends before </Project> (line 3, column 1).");
-    add("undeclared entity", "<Project " + ns + "><Title>A&nbsp;B</Title></Project>",
-        malformed + "the entity '&nbsp;' is not declared (line 1, column 63).");
-    QTest::newRow("not UTF-8") << QByteArray("<Project>\xff</Project>")
-                               << malformed +
-                                      "the file is not valid UTF-8 text (line 1, column 1).";
-    add("not MS Project", "<Project><Tasks/></Project>",
-        "The file '%1' is not an MS Project XML document.");
-    add("internal entity",
-        "<!DOCTYPE Project [<!ENTITY t \"Boom\">]><Project " + ns + "><Title>&t;</Title></Project>",
-        "The file '%1' is not an MS Project XML document.");
-    add("external entity",
-        "<!DOCTYPE Project [<!ENTITY t SYSTEM \"file:///etc/hostname\">]><Project " + ns +
-            "><Title>&t;</Title></Project>",
-        "The file '%1' is not an MS Project XML document.");
     add("year after 9999", msProjectDocument(tasks(task(1, "<Start>10000-01-01T08:00:00</Start>"))),
         "The date '10000-01-01T08:00:00' on line 3 is not a date of the years 1 to 9999.");
     add("year 0", msProjectDocument("<StartDate>0000-06-01T08:00:00</StartDate>"),
@@ -332,6 +320,10 @@ void TestMsProjectImport::refusedDocumentLeavesProjectAsItWas_data()
     add("end after 9999",
         msProjectDocument(
             tasks(task(1, "<Start>9999-12-01T08:00:00</Start><Duration>PT800H0M0S</Duration>"))),
+        QString());
+    add("elapsed end after 9999",
+        msProjectDocument(tasks(task(1, "<Start>9999-12-01T08:00:00</Start><Duration>PT2000H0M0S"
+                                        "</Duration><DurationFormat>8</DurationFormat>"))),
         QString());
 }
 
@@ -351,36 +343,83 @@ void TestMsProjectImport::refusedDocumentLeavesProjectAsItWas()
     QCOMPARE(f.host.messages.size(), 1);
     QCOMPARE(f.host.messages[0].title, QStringLiteral("Error"));
     if (!message.isEmpty())
-        QCOMPARE(f.host.messages[0].text, message.arg(path));
+        QCOMPARE(f.host.messages[0].text, QString(message).replace(QLatin1String("%1"), path));
     QCOMPARE(f.cell(ColTask, 1), QStringLiteral("Keep me"));
     QCOMPARE(f.cell(ColDuration, 1), QStringLiteral("2 days"));
     QCOMPARE(f.project.settings().projectName(), QStringLiteral("Mine"));
     QCOMPARE(f.project.LastTaskRow, 1);
 }
 
+void TestMsProjectImport::ratesTheReportCannotShowAreCapped_data()
+{
+    QTest::addColumn<QString>("rate");
+    QTest::addColumn<QString>("cost");
+    QTest::addColumn<QString>("message");
+
+    const QString capped =
+        QStringLiteral("1 hourly rate above 999999999 per hour was taken as 999999999.");
+    QTest::newRow("largest kept") << "999999999"
+                                  << "999999999"
+                                  << "";
+    QTest::newRow("just above") << "999999999.5"
+                                << "999999999" << capped;
+    QTest::newRow("1e308") << "1e308"
+                           << "999999999" << capped;
+    QTest::newRow("negative is none") << "-5"
+                                      << "0"
+                                      << "";
+}
+
+void TestMsProjectImport::ratesTheReportCannotShowAreCapped()
+{
+    QFETCH(QString, rate);
+    QFETCH(QString, cost);
+    QFETCH(QString, message);
+
+    ExchangeFixture f;
+    f.importText(msProjectDocument(
+        QStringLiteral("<Resources><Resource><UID>1</UID><ID>1</ID><Name>Bob</Name>"
+                       "<StandardRate>%1</StandardRate></Resource></Resources>")
+            .arg(rate)));
+    QCOMPARE(f.host.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+    if (!message.isEmpty())
+        QCOMPARE(f.host.messages[0].title, QStringLiteral("Warning"));
+    QCOMPARE(f.resource(ResColCost, 1), cost);
+}
+
 void TestMsProjectImport::limits_data()
 {
     QTest::addColumn<int>("taskCount");
     QTest::addColumn<int>("resourceCount");
+    QTest::addColumn<int>("calendarCount");
     QTest::addColumn<QString>("error");
 
-    QTest::newRow("9999 tasks") << 9999 << 0 << "";
+    QTest::newRow("9999 tasks") << 9999 << 0 << 0 << "";
     QTest::newRow("10000 tasks")
-        << 10000 << 0 << "The plan has more than 9999 tasks; Morvaine holds at most 9999.";
-    QTest::newRow("999 resources") << 1 << 999 << "";
+        << 10000 << 0 << 0 << "The plan has more than 9999 tasks; Morvaine holds at most 9999.";
+    QTest::newRow("999 resources") << 1 << 999 << 0 << "";
     QTest::newRow("1000 resources")
-        << 1 << 1000 << "The plan has more than 999 resources; Morvaine holds at most 999.";
+        << 1 << 1000 << 0 << "The plan has more than 999 resources; Morvaine holds at most 999.";
+    QTest::newRow("10000 calendars") << 1 << 0 << 10000 << "";
+    QTest::newRow("10001 calendars")
+        << 1 << 0 << 10001
+        << "The plan has more than 10000 calendars; no plan that Morvaine holds has that many.";
 }
 
 void TestMsProjectImport::limits()
 {
     QFETCH(int, taskCount);
     QFETCH(int, resourceCount);
+    QFETCH(int, calendarCount);
     QFETCH(QString, error);
 
+    QString body = QStringLiteral("<Calendars>");
+    for (int i = 1; i <= calendarCount; ++i)
+        body += QStringLiteral("<Calendar><UID>%1</UID></Calendar>").arg(i);
     // Null tasks and the project summary task count for nothing.
-    QString body = QStringLiteral("<Tasks><Task><UID>0</UID><OutlineLevel>0</OutlineLevel></Task>"
-                                  "<Task><UID>90000</UID><IsNull>1</IsNull></Task>");
+    body +=
+        QStringLiteral("</Calendars><Tasks><Task><UID>0</UID><OutlineLevel>0</OutlineLevel></Task>"
+                       "<Task><UID>90000</UID><IsNull>1</IsNull></Task>");
     for (int i = 1; i <= taskCount; ++i)
         body += QStringLiteral("<Task><UID>%1</UID><ID>%1</ID><Name>T%1</Name></Task>").arg(i);
     body += QStringLiteral("</Tasks><Resources><Resource><UID>0</UID></Resource>");

@@ -21,7 +21,7 @@ int main(int argc, char **argv)
         status |= QTest::qExec(&t, argc, argv);
     }
     {
-        TestXmlPullReader t;
+        TestXmlDocuments t;
         status |= QTest::qExec(&t, argc, argv);
     }
     return status;

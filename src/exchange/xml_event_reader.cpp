@@ -1,0 +1,221 @@
+#include "xml_event_reader.h"
+
+#include <expat.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace morvaine {
+
+namespace {
+
+constexpr qint64 FirstChunk = 64 * 1024;
+constexpr qint64 LargestChunk = 64 * 1024 * 1024;
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// Expat tells UTF-16 without a byte-order mark by its first character, "<"; a document
+// that begins with blanks instead is told here by where its zero bytes fall.
+const char *bomlessUtf16(const char *data, qint64 size)
+{
+    if (size < 2)
+        return nullptr;
+    if (data[0] == 0 && isBlank(data[1]))
+        return "UTF-16BE";
+    if (data[1] == 0 && isBlank(data[0]))
+        return "UTF-16LE";
+    return nullptr;
+}
+
+} // namespace
+
+bool BeginsAsXml(QIODevice &input)
+{
+    constexpr qint64 Block = 4096;
+    QByteArray bytes = input.read(Block);
+    qsizetype at = 0;
+    int unit = 1; // bytes per character
+    bool bigEndian = false;
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        at = 3;
+    } else if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        unit = 2;
+        bigEndian = bytes.at(0) == '\xFE';
+        at = 2;
+    } else if (bytes.size() >= 2 && (bytes.at(0) == 0) != (bytes.at(1) == 0)) {
+        unit = 2;
+        bigEndian = bytes.at(0) == 0;
+    }
+    for (;;) {
+        for (; at + unit <= bytes.size(); at += unit) {
+            char c = bytes.at(at);
+            if (unit == 2) {
+                const char high = bigEndian ? bytes.at(at) : bytes.at(at + 1);
+                if (high != 0)
+                    return false;
+                c = bigEndian ? bytes.at(at + 1) : bytes.at(at);
+            }
+            if (c == '<')
+                return true;
+            if (!isBlank(c))
+                return false;
+        }
+        const QByteArray more = input.read(Block);
+        if (more.isEmpty())
+            return false;
+        bytes = bytes.mid(at) + more;
+        at = 0;
+    }
+}
+
+struct XmlEventReader::Parser {
+    XML_Parser xml = nullptr;
+    XmlEventHandler *handler = nullptr;
+    int depth = 0;
+    bool progress = false; // an event was reported since the last chunk was fed
+    bool stopped = false;
+    Outcome stoppedFor = Outcome::Stopped;
+    qint64 stoppedLine = 0; // where the reading was stopped
+    qint64 stoppedColumn = 0;
+
+    ~Parser()
+    {
+        if (xml)
+            XML_ParserFree(xml);
+    }
+
+    void halt(Outcome why)
+    {
+        if (stopped)
+            return;
+        stopped = true;
+        stoppedFor = why;
+        stoppedLine = qint64(XML_GetCurrentLineNumber(xml));
+        stoppedColumn = qint64(XML_GetCurrentColumnNumber(xml)) + 1;
+        XML_StopParser(xml, XML_FALSE);
+    }
+
+    // Expat may still report an event or two after a stop; they are dropped.
+    static void XMLCALL onStart(void *data, const XML_Char *name, const XML_Char **)
+    {
+        auto *p = static_cast<Parser *>(data);
+        p->progress = true;
+        if (p->stopped)
+            return;
+        if (++p->depth > MaxDepth) {
+            p->halt(Outcome::TooDeep);
+            return;
+        }
+        p->handler->startElement(name);
+    }
+    static void XMLCALL onEnd(void *data, const XML_Char *)
+    {
+        auto *p = static_cast<Parser *>(data);
+        p->progress = true;
+        if (p->stopped)
+            return;
+        --p->depth;
+        p->handler->endElement();
+    }
+    static void XMLCALL onCharacters(void *data, const XML_Char *text, int length)
+    {
+        auto *p = static_cast<Parser *>(data);
+        p->progress = true;
+        if (!p->stopped)
+            p->handler->characters(text, length);
+    }
+    static void XMLCALL onComment(void *data, const XML_Char *)
+    {
+        static_cast<Parser *>(data)->progress = true;
+    }
+    static void XMLCALL onProcessingInstruction(void *data, const XML_Char *, const XML_Char *)
+    {
+        static_cast<Parser *>(data)->progress = true;
+    }
+    static void XMLCALL onDocumentType(void *data, const XML_Char *, const XML_Char *,
+                                       const XML_Char *, int)
+    {
+        static_cast<Parser *>(data)->halt(Outcome::DocumentType);
+    }
+};
+
+XmlEventReader::XmlEventReader() : m_parser(std::make_unique<Parser>()) {}
+
+XmlEventReader::~XmlEventReader() = default;
+
+XmlEventReader::Outcome XmlEventReader::read(QIODevice &input, XmlEventHandler &handler)
+{
+    Parser &p = *m_parser;
+    char head[2] = {};
+    p.handler = &handler;
+    p.xml =
+        XML_ParserCreateNS(bomlessUtf16(head, input.peek(head, sizeof head)), NamespaceSeparator);
+    if (!p.xml)
+        return Outcome::OutOfMemory;
+    XML_SetUserData(p.xml, &p);
+    XML_SetElementHandler(p.xml, &Parser::onStart, &Parser::onEnd);
+    XML_SetCharacterDataHandler(p.xml, &Parser::onCharacters);
+    XML_SetCommentHandler(p.xml, &Parser::onComment);
+    XML_SetProcessingInstructionHandler(p.xml, &Parser::onProcessingInstruction);
+    XML_SetStartDoctypeDeclHandler(p.xml, &Parser::onDocumentType);
+    // Never an external DTD or parameter entity (expat's default, said here for the
+    // reader); expat's limits on entity amplification stay as they are.
+    XML_SetParamEntityParsing(p.xml, XML_PARAM_ENTITY_PARSING_NEVER);
+
+    // The file is read straight into expat's own buffer.
+    qint64 wanted = FirstChunk;
+    for (;;) {
+        void *buffer = XML_GetBuffer(p.xml, int(wanted));
+        if (!buffer)
+            return Outcome::OutOfMemory;
+        const qint64 size = input.read(static_cast<char *>(buffer), wanted);
+        if (size < 0)
+            return Outcome::ReadFailed;
+        const bool last = size == 0;
+        p.progress = false;
+        if (XML_ParseBuffer(p.xml, int(size), last) != XML_STATUS_OK) {
+            if (p.stopped)
+                return p.stoppedFor;
+            return XML_GetErrorCode(p.xml) == XML_ERROR_NO_MEMORY ? Outcome::OutOfMemory
+                                                                  : Outcome::Malformed;
+        }
+        if (last)
+            return Outcome::Read;
+        // A chunk without any event lies inside one long token (a start tag with many
+        // attributes, a long comment), which expat scans again from its start with every
+        // chunk: doubling the chunks keeps that to a few scans of the token.
+        wanted = p.progress ? FirstChunk : std::min(wanted * 2, LargestChunk);
+    }
+}
+
+void XmlEventReader::stop()
+{
+    m_parser->halt(Outcome::Stopped);
+}
+
+qint64 XmlEventReader::line() const
+{
+    const Parser &p = *m_parser;
+    if (p.stopped)
+        return p.stoppedLine;
+    return p.xml ? qint64(XML_GetCurrentLineNumber(p.xml)) : 0;
+}
+
+qint64 XmlEventReader::column() const
+{
+    const Parser &p = *m_parser;
+    if (p.stopped)
+        return p.stoppedColumn;
+    return p.xml ? qint64(XML_GetCurrentColumnNumber(p.xml)) + 1 : 0;
+}
+
+QString XmlEventReader::reason() const
+{
+    return m_parser->xml ? QString::fromUtf8(XML_ErrorString(XML_GetErrorCode(m_parser->xml)))
+                         : QString();
+}
+
+} // namespace morvaine
