@@ -63,6 +63,7 @@ private slots:
     void openedFileStartsAtFirstCell();
     void currentCellWearsFocusFrame();
     void shownCellsAreCompletedBeforePainting();
+    void linkErrorsShowInOneBox();
 };
 
 class TestDatePicker : public QObject {
