@@ -44,6 +44,8 @@ bool ScheduleEngine::linkClosesCycle(int s) const
     // successors are being followed would be walked inside its own walk.
     if (m_rows[s].walk & Active)
         return true;
+    if (m_groupsActive == 0)
+        return false;
     for (int row = s; m_rows[row].offLevelOne;) {
         const int parent = m_parent[row];
         if (parent == 0 || !m_rows[parent].isGroup)
@@ -61,6 +63,7 @@ bool ScheduleEngine::layOutWalk(bool errors)
         m_rows[row].walk = 0;
     m_linkKept.assign(m_succ.size(), 0);
     m_roots.clear();
+    m_groupsActive = 0;
     bool intoGroup = false;
     std::vector<LayoutFrame> stack;
     for (int r = 1; r <= m_last; ++r) {
@@ -76,13 +79,23 @@ bool ScheduleEngine::layOutWalk(bool errors)
             if (!frame.expanding) {
                 // The enclosing group tasks are refitted and their successors followed
                 // before the row's own.
-                const int q = climbParent(frame.cursor);
+                const int q =
+                    (m_rows[frame.cursor].walk & ClimbDone) ? 0 : climbParent(frame.cursor);
                 if (q != 0 && !(m_rows[q].walk & Active)) {
                     m_rows[q].walk |= Visited | Climbed;
                     frame.cursor = q;
                     if (!(m_rows[q].walk & Expanded))
                         stack.push_back({q, -1, true});
                     continue;
+                }
+                if (q == 0) {
+                    // The climb reached the top: the rows it passed need no climb again
+                    // (a deep outline would otherwise be climbed from every row in it).
+                    for (int x = row; x != 0 && !(m_rows[x].walk & ClimbDone); x = climbParent(x)) {
+                        m_rows[x].walk |= ClimbDone;
+                        if (x == frame.cursor)
+                            break;
+                    }
                 }
                 if (m_rows[row].walk & Expanded) {
                     stack.pop_back();
@@ -92,6 +105,7 @@ bool ScheduleEngine::layOutWalk(bool errors)
             }
             if (frame.cursor < 0) {
                 m_rows[row].walk |= Expanded | Active;
+                m_groupsActive += m_rows[row].isGroup;
                 frame.cursor = durationEmpty(row) ? m_succFirst[row + 1] : m_succFirst[row];
             }
             bool pushed = false;
@@ -114,6 +128,7 @@ bool ScheduleEngine::layOutWalk(bool errors)
             }
             if (!pushed) {
                 m_rows[row].walk &= ~unsigned(Active);
+                m_groupsActive -= m_rows[row].isGroup;
                 stack.pop_back();
             }
         }

@@ -71,6 +71,9 @@ struct ScheduleArrays {
         Expanded = 8, // its successors were followed
         Active = 16,  // its successors are being followed
         Root = 32,    // a root of the walk
+        // Every group task its refit climbs to was refitted and had its successors
+        // followed: climbing from it again changes nothing.
+        ClimbDone = 64,
     };
     std::vector<int> m_roots;
     std::vector<unsigned char> m_linkKept;

@@ -268,6 +268,7 @@ private:
     // follow is reported. False when a link leads to a group task.
     bool layOutWalk(bool errors);
     bool linkClosesCycle(int s) const;
+    int m_groupsActive = 0; // group tasks whose successors the layout is following
     bool walkInOrder();
     bool groupsSpanTheirSubTasks();
     bool computeInOrder(std::vector<int> &order);
