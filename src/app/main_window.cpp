@@ -154,6 +154,8 @@ void MainWindow::createToolBar()
 MsgAnswer MainWindow::MessageBox(const QString &title, const QString &text, MsgIcon icon,
                                  MsgButtons buttons)
 {
+    // The windows repaint while the box is up: they hear of the cells changed so far.
+    CellBatch::deliver();
     return ShowMessageBox(title, text, icon, buttons);
 }
 

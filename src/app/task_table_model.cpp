@@ -1,14 +1,16 @@
 #include "task_table_model.h"
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace morvaine {
 
 TaskTableModel::TaskTableModel(CellTable &table, QObject *parent)
     : QAbstractTableModel(parent), m_table(table)
 {
-    m_listener = m_table.addListener([this](int column, int row, const QString &, const QString &) {
-        cellWritten(column, row);
-    });
+    m_listener = m_table.addListener(
+        [this](int column, int row, const QString &, const QString &) { cellWritten(column, row); },
+        [this] { batchTold(); });
 }
 
 TaskTableModel::~TaskTableModel()
@@ -65,12 +67,34 @@ QVariant TaskTableModel::headerData(int section, Qt::Orientation orientation, in
 
 void TaskTableModel::cellWritten(int column, int row)
 {
+    // The thousands of cells one recalculation moves are told as one range.
+    if (CellTable::telling() && row != 0 && column != 0) {
+        if (m_top < 0) {
+            m_top = m_bottom = row;
+            m_left = m_right = column;
+        } else {
+            m_top = std::min(m_top, row);
+            m_bottom = std::max(m_bottom, row);
+            m_left = std::min(m_left, column);
+            m_right = std::max(m_right, column);
+        }
+        return;
+    }
     const QModelIndex cell = index(row, column);
     emit dataChanged(cell, cell, {Qt::DisplayRole, Qt::EditRole});
     if (row == 0)
         emit headerDataChanged(Qt::Horizontal, column, column);
     if (column == 0)
         emit headerDataChanged(Qt::Vertical, row, row);
+}
+
+void TaskTableModel::batchTold()
+{
+    if (m_top < 0)
+        return;
+    emit dataChanged(index(m_top, m_left), index(m_bottom, m_right),
+                     {Qt::DisplayRole, Qt::EditRole});
+    m_top = m_bottom = m_left = m_right = -1;
 }
 
 } // namespace morvaine

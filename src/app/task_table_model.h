@@ -27,9 +27,12 @@ public:
 
 private:
     void cellWritten(int column, int row);
+    void batchTold();
 
     CellTable &m_table;
     int m_listener = 0;
+    // The cells a batch of changes touched: told to the views as one range at its end.
+    int m_top = -1, m_bottom = -1, m_left = -1, m_right = -1;
 };
 
 } // namespace morvaine

@@ -57,6 +57,7 @@ CommandScope::CommandScope(CommandKind kind)
 {
     if (depth++ > 0)
         return;
+    m_cells = std::make_unique<CellBatch>();
     currentName.clear();
     currentKind = kind;
     // A copy: a listener may come or go while the others are told.
@@ -70,6 +71,7 @@ CommandScope::~CommandScope()
 {
     if (--depth > 0)
         return;
+    m_cells.reset(); // the changed cells are told before the command ends
     const std::vector<CommandListener *> all = listeners();
     for (auto it = all.rbegin(); it != all.rend(); ++it)
         if (stillListening(*it))
@@ -103,6 +105,7 @@ void RunCommand(Prompts &prompts, const std::function<void()> &command, CommandK
     try {
         command();
     } catch (...) {
+        CellBatch::deliver(); // the windows show the cells as the failure left them
         prompts.MessageBox(QCoreApplication::translate("Messages", "Error"),
                            ErrorMessage(std::current_exception()), MsgIcon::Error, MsgButtons::Ok);
     }

@@ -5,9 +5,11 @@
 // another command (a save asked for while New runs) belong to the outer one.
 
 #include "model/host.h"
+#include "model/project.h"
 
 #include <exception>
 #include <functional>
+#include <memory>
 
 namespace morvaine {
 
@@ -39,7 +41,8 @@ public:
 
 /// Marks one user command for its lifetime. The outermost scope tells every listener
 /// that a command begins and, when it goes, that the command ended; inner scopes
-/// belong to it and tell nothing.
+/// belong to it and tell nothing. The cells the command writes are told to the tables'
+/// listeners once each, before the command is told to have ended (CellBatch).
 class CommandScope {
 public:
     /// kind counts when this scope is the outermost.
@@ -50,6 +53,9 @@ public:
 
     /// Whether a command is running now.
     static bool active();
+
+private:
+    std::unique_ptr<CellBatch> m_cells;
 };
 
 /// Names the user command in progress for the steps of the undo history ("Insert New

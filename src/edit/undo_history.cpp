@@ -201,7 +201,9 @@ QString UndoHistory::redoName() const
 
 std::pair<int, int> UndoHistory::undo()
 {
-    // Undo runs as a command of its own: its step stays empty and is dropped.
+    // Undo runs as a command of its own: its step stays empty and is dropped. What the
+    // command changed before (a cell being typed, committed first) is taken in now.
+    CellBatch::deliver();
     closeOpenStep();
     if (!canUndo())
         return {-1, -1};
@@ -212,6 +214,7 @@ std::pair<int, int> UndoHistory::undo()
 
 std::pair<int, int> UndoHistory::redo()
 {
+    CellBatch::deliver();
     closeOpenStep();
     if (!canRedo())
         return {-1, -1};
@@ -270,6 +273,8 @@ void UndoHistory::apply(const Step &step, bool forward)
     m_project.CriticalChain = derived.chain;
     m_project.settings().setValue(SettingsBlock::Modify,
                                   atSavedState() ? QStringLiteral("No") : QStringLiteral("Yes"));
+    // The cells written back are told while they are known to be no new change.
+    CellBatch::deliver();
     m_replaying = false;
 }
 

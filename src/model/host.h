@@ -24,6 +24,12 @@ public:
                                  MsgButtons buttons) = 0;
     /// The system's default beep for a refused keystroke or command.
     virtual void Beep() {}
+    /// Tells of the links a recalculation ignores, one box for all of them; the
+    /// recalculation has gone on without them.
+    virtual void ShowLinkErrors(const QString &text)
+    {
+        MessageBox(QStringLiteral("Error"), text, MsgIcon::Error, MsgButtons::Ok);
+    }
     /// Asks for a project file to save to ("Morvaine Files (*.mrv)|*.mrv|All Files|*.*",
     /// default extension "mrv"); empty when the user cancels.
     virtual QString AskSaveFileName() { return {}; }

@@ -31,6 +31,11 @@ enum TaskColumn : int {
 enum ResourceColumn : int { ResColName = 1, ResColCost = 2, ResColAddress = 3 };
 
 /// A fixed-size rectangle of text cells; the empty text means no value.
+///
+/// Listeners hear of every cell whose text changes. While a CellBatch is open (one
+/// user command), a cell written several times is told once, with the text it held
+/// before the first write and the one it holds at the end, when the batch closes (or
+/// CellBatch::deliver is called); a cell written back to its old text is not told.
 class CellTable {
 public:
     /// Hears of a cell write: the cell, the text it held and the text it holds now.
@@ -43,6 +48,7 @@ public:
         : m_columns(other.m_columns), m_rows(other.m_rows), m_cells(other.m_cells)
     {
     }
+    ~CellTable();
     /// Takes the cells of a table of the same size, telling no listener.
     CellTable &operator=(const CellTable &other)
     {
@@ -62,11 +68,30 @@ public:
     void clear(int firstColumn, int lastColumn, int firstRow, int lastRow);
     /// Adds a listener, heard after those added before it; returns its id for
     /// removeListener. Listeners are not added or removed while one is being told.
-    int addListener(Listener listener);
+    /// batchTold, when given, is called once after the changes of a batch were told.
+    int addListener(Listener listener, std::function<void()> batchTold = {});
     /// Removes the listener with id; an unknown id is ignored.
     void removeListener(int id);
+    /// Whether the changes of a batch are being told now (each listener then hears
+    /// them one after the other, and batchTold after the last).
+    static bool telling();
 
 private:
+    friend class CellBatch;
+    struct Entry {
+        int id;
+        Listener listener;
+        std::function<void()> batchTold;
+    };
+    // A cell changed while a batch is open, with the text it held before.
+    struct Change {
+        int column;
+        int row;
+        QString oldText;
+    };
+    void keep(int column, int row, QString &&old);
+    void tellKept();
+
     std::size_t index(int column, int row) const
     {
         return static_cast<std::size_t>(column) * static_cast<std::size_t>(m_rows) +
@@ -79,8 +104,27 @@ private:
     int m_columns;
     int m_rows;
     std::vector<QString> m_cells; // column after column
-    std::vector<std::pair<int, Listener>> m_listeners;
+    std::vector<Entry> m_listeners;
     int m_nextListenerId = 1;
+    std::vector<Change> m_kept; // in the order the cells first changed
+    std::vector<int> m_keptAt;  // per cell: its index in m_kept + 1, 0 when not kept
+};
+
+/// Groups the cell writes of one user command for the listeners of every table: while
+/// one is open (they nest), each changed cell is told once, when the outermost closes.
+/// Everything runs on one thread; the batch is the thread's.
+class CellBatch {
+public:
+    CellBatch();
+    ~CellBatch();
+    CellBatch(const CellBatch &) = delete;
+    CellBatch &operator=(const CellBatch &) = delete;
+
+    /// Whether a batch is open.
+    static bool open();
+    /// Tells every listener now of the changes kept so far (before a message box, which
+    /// lets the windows repaint, or before undo takes a step back); the batch stays open.
+    static void deliver();
 };
 
 /// The task table: 11 columns by 10000 rows; row 0 the headers, column 0 row numbers.

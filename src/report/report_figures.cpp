@@ -3,6 +3,7 @@
 #include "model/convert.h"
 #include "schedule/calendar.h"
 #include "schedule/date_text.h"
+#include "schedule/recalc.h"
 
 #include <QLocale>
 
@@ -177,17 +178,19 @@ double ResourceCosts::averageCost() const
 double ProjectCompletion(const Project &project)
 {
     const TDateTime start = DateCodec().read(project.settings().startDate());
-    return ProjectCompletion(project, start, ProjectEndDate(project));
+    const TDateTime end = ProjectEndDate(project);
+    return ProjectCompletion(project, start, end, CriticalChainOf(project));
 }
 
-double ProjectCompletion(const Project &project, TDateTime start, TDateTime end)
+double ProjectCompletion(const Project &project, TDateTime start, TDateTime end,
+                         const QList<int> &chain)
 {
     const TaskTable &table = project.taskTable;
     const DateCodec dates;
     const int days = CountWorkingDays(project, start, end);
 
     double done = 0;
-    for (const int row : project.CriticalChain) {
+    for (const int row : chain) {
         const int percent = CompletionPercent(table.cell(ColCompletion, row));
         done += DurationDays(table.cell(ColDuration, row)) * percent * 0.01;
         if (percent < 100)

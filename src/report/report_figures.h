@@ -69,9 +69,13 @@ private:
 /// The project's completion in percent: the completed days of the critical chain up to
 /// its first unfinished task, halved together with each task that spans the whole
 /// project, over the project's working days. E is the project end date, D the working
-/// days from the project start to E (0 gives 0).
+/// days from the project start to E (0 gives 0). The chain is the one the dates hold
+/// now (CriticalChainOf), so a plan reports the same figures whether or not it was
+/// recalculated since it was opened.
 double ProjectCompletion(const Project &project);
-/// ProjectCompletion with the project's start and end dates already read.
-double ProjectCompletion(const Project &project, TDateTime start, TDateTime end);
+/// ProjectCompletion with the project's start and end dates already read and its
+/// critical chain.
+double ProjectCompletion(const Project &project, TDateTime start, TDateTime end,
+                         const QList<int> &chain);
 
 } // namespace morvaine

@@ -3,6 +3,7 @@
 #include "model/convert.h"
 #include "report/report_figures.h"
 #include "schedule/calendar.h"
+#include "schedule/recalc.h"
 
 #include <QTextStream>
 
@@ -154,7 +155,9 @@ void BuildTotalReport(const Project &project, ReportGrid &grid)
     }
     set(2, 11, currency + FormatAmount(current));
     set(4, 11, currency + FormatAmount(total));
-    set(6, 11, FormatAmount(ProjectCompletion(project, start, end)) + QLatin1String(" %"));
+    set(6, 11,
+        FormatAmount(ProjectCompletion(project, start, end, CriticalChainOf(project))) +
+            QLatin1String(" %"));
     set(2, 18, QString::number(groups));
     if (unreadableDuration)
         DurationDays(table.cell(ColDuration, unreadableDuration)); // throws its error

@@ -75,11 +75,9 @@ int ScheduleEngine::throwRowFor(int p)
 
 void ScheduleEngine::report(int p, int s)
 {
-    if (!m_reported.insert({p, s}).second)
-        return;
-    flushPending(); // the window may paint the grid while the message is up
-    if (m_linkErrors)
-        m_linkErrors(LinkErrorMessage(p, s));
+    // Collected, and handed on once the walk is over.
+    if (m_reported.insert({p, s}).second)
+        m_errors << LinkErrorMessage(p, s);
 }
 
 void ScheduleEngine::reportUnreachedCycles()

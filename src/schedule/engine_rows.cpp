@@ -12,11 +12,15 @@ void ScheduleArrays::clear()
 {
     for (auto *bytes : {&m_levelBad, &m_subStopBad, &m_hasItems, &m_noForerunner})
         bytes->clear();
-    for (auto *ints : {&m_pendingRows, &m_level, &m_subEnd, &m_parent, &m_succFirst, &m_succ,
-                       &m_scratch, &m_scratch2, &m_scratch3, &m_chain, &m_chainPos})
+    for (auto *bytes : {&m_linkKept, &m_traced})
+        bytes->clear();
+    for (auto *ints :
+         {&m_pendingRows, &m_level, &m_subEnd, &m_parent, &m_succFirst, &m_succ, &m_scratch,
+          &m_scratch2, &m_scratch3, &m_chain, &m_roots, &m_waiting, &m_pusher, &m_tracedAt})
         ints->clear();
+    m_newStart.clear();
+    m_newEnd.clear();
     m_links.clear();
-    m_seen.clear();
     // The group span trees are reset before their first use, the rows by the engine.
 }
 
@@ -198,7 +202,6 @@ void ScheduleEngine::setEnd(int row, const QString &value, DateState known, TDat
 
 void ScheduleEngine::writeStart(int row, const QString *value, DateState known, TDateTime day)
 {
-    remember(row);
     if (value) {
         m_table.setCell(ColStart, row, *value);
         m_rows[row].pending &= static_cast<unsigned char>(~PendingStart);
@@ -215,13 +218,11 @@ void ScheduleEngine::writeStart(int row, const QString *value, DateState known, 
         else
             m_invalidStart.insert(row);
     }
-    updateMarkRows(row);
     afterWrite(row);
 }
 
 void ScheduleEngine::writeEnd(int row, const QString *value, DateState known, TDateTime day)
 {
-    remember(row);
     const bool counted = m_endTreeBuilt && !m_rows[row].dirty;
     if (counted)
         uncountEnd(row);
@@ -243,7 +244,6 @@ void ScheduleEngine::writeEnd(int row, const QString *value, DateState known, TD
     }
     if (counted)
         countEnd(row);
-    updateMarkRows(row);
     afterWrite(row);
 }
 

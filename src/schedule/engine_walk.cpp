@@ -26,14 +26,10 @@ void ScheduleEngine::followLink(int p, int s)
         moved = true;
     }
     m_rows[s].visited = 1;
-    trackCriticalChain(p, s);
     if (!moved && m_rows[s].settled == m_generation + 1) {
         // Everything behind s was propagated since the last change that could matter.
-        if (m_stats) {
+        if (m_stats)
             ++m_stats->revisitsSkipped;
-            if (!chainReachesEnd())
-                ++m_stats->chainSensitiveSkips;
-        }
         return;
     }
     follow(s);
@@ -86,7 +82,6 @@ void ScheduleEngine::moveTo(int row, TDateTime day)
     const bool endMoves = !sameDay(row, PendingEnd, end);
     if (!startMoves && !endMoves)
         return;
-    remember(row);
     if (endMoves && m_endTreeBuilt && !m_rows[row].dirty) {
         uncountEnd(row);
         endAdded(end);
@@ -111,7 +106,6 @@ void ScheduleEngine::moveTo(int row, TDateTime day)
             m_invalidEnd.erase(row);
         }
     }
-    updateMarkRows(row);
     afterWrite(row);
 }
 

@@ -4,6 +4,8 @@
 #include "model/host.h"
 #include "model/project.h"
 
+#include <QStringList>
+
 #include <functional>
 
 namespace morvaine {
@@ -13,12 +15,17 @@ namespace morvaine {
 void RecalcRow(Project &project, Host &host, int column, int row);
 
 /// Receives the message of each link a recalculation will not follow, in the order
-/// the recalculation meets them. A message box shown from here may repaint the windows:
-/// the cells are up to date whenever it is called.
+/// the recalculation meets them, once the recalculation is over (or has failed): the
+/// cells are up to date whenever it is called.
 using LinkErrorSink = std::function<void(const QString &message)>;
 
 /// "Link error (Task #p -> Task #s)\nThis link will be ignored."
 QString LinkErrorMessage(int p, int s);
+
+/// The text of the one box that tells of the links a recalculation ignores: a single
+/// message as it is, several one per line (their line break a blank), the first 20
+/// followed by "and N more".
+QString LinkErrorsText(const QStringList &messages);
 
 /// Figures of one recalculation, for tests and benchmarks.
 struct RecalcStats {
@@ -26,9 +33,9 @@ struct RecalcStats {
     long long linksFollowed = 0;
     /// Successors whose further propagation was skipped because it could change nothing.
     long long revisitsSkipped = 0;
-    /// Of those, skips taken while the critical chain did not yet reach the project end,
-    /// where the skipped walk could have rerouted the chain.
-    long long chainSensitiveSkips = 0;
+    /// Whether every task was moved once, after its predecessors (rather than walked
+    /// again along every path to it).
+    bool walkedInOrder = false;
     /// The most rows whose date texts were kept back at once; never more than the rows
     /// the recalculation covers, as a row is kept back once until its texts are written.
     long long peakRowsKeptBack = 0;
@@ -41,9 +48,15 @@ struct RecalcStats {
 void RecalcSchedule(Project &project, int firstVisibleRow, const LinkErrorSink &linkErrors,
                     ViewNotifications &view, RecalcStats *stats = nullptr);
 
-/// RecalcSchedule for a command: the first visible row from the task grid, each bad
-/// link shown in an "Error" box as it is met.
+/// RecalcSchedule for a command: the first visible row from the task grid; the links
+/// it ignores are shown together once it is over (Prompts::ShowLinkErrors), those of a
+/// Forerunner cell just typed first.
 void RecalcSchedule(Project &project, Host &host);
+
+/// The critical chain traced on the dates the cells hold now, as a recalculation that
+/// moves nothing keeps it, without changing any cell; throws ConversionError where the
+/// project end date does not read.
+QList<int> CriticalChainOf(const Project &project);
 
 /// RecalcSchedule for a command, reporting its figures into stats.
 void RecalcSchedule(Project &project, Host &host, RecalcStats &stats);

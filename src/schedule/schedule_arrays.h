@@ -31,7 +31,7 @@ struct ScheduleArrays {
         // moved sub-tasks were open when the innermost one began.
         int active = 0, activeSince = 0;
         unsigned settled = 0; // generation + 1 at which the row was settled
-        unsigned seenAt = 0;  // the chain step that last remembered the row
+        unsigned walk = 0;    // WalkFlags of the laid-out walk
         DateState startState = DateState::Unknown, endState = DateState::Unknown;
         unsigned char pending = 0; // PendingStart | PendingEnd
         unsigned char durationKnown = 0;
@@ -62,16 +62,31 @@ struct ScheduleArrays {
     // Group spans.
     MinTree m_startTree, m_endTree;
 
-    // Critical chain, and the dates of rows written since the last chain step as that
-    // step saw them.
-    std::vector<int> m_chain;
-    std::vector<int> m_chainPos;
-    struct Seen {
-        int row;
-        DateState startState, endState;
-        TDateTime start, end;
+    // The laid-out walk: the roots in the order they are followed, and whether each
+    // link of the successor index is followed (not a link error, not closing a cycle).
+    enum WalkFlags : unsigned {
+        Visited = 1,  // reached by a link or by a group refit climbing to it
+        Followed = 2, // reached by a link: moved behind its predecessors
+        Climbed = 4,  // a group task refitted when a row inside it was reached
+        Expanded = 8, // its successors were followed
+        Active = 16,  // its successors are being followed
+        Root = 32,    // a root of the walk
+        // Every group task its refit climbs to was refitted and had its successors
+        // followed: climbing from it again changes nothing.
+        ClimbDone = 64,
     };
-    std::vector<Seen> m_seen;
+    std::vector<int> m_roots;
+    std::vector<unsigned char> m_linkKept;
+    // The walk in order: waiting predecessors per row, and the dates worked out before
+    // any is written.
+    std::vector<int> m_waiting;
+    std::vector<TDateTime> m_newStart, m_newEnd;
+    std::vector<int> m_pusher; // the predecessor whose End a moved milestone starts on
+
+    // Critical chain, and what tracing it found from each row.
+    std::vector<int> m_chain;
+    std::vector<unsigned char> m_traced; // per row and chain state, and per row's climb
+    std::vector<int> m_tracedAt;         // the link where a chain was found, per row and state
 };
 
 } // namespace morvaine

@@ -41,7 +41,6 @@ ScheduleEngine::ScheduleEngine(Project &project, int firstVisibleRow,
     // Every field of a row starts at zero: clearing them all is one memset.
     m_rows.resize(rows);
     std::memset(static_cast<void *>(m_rows.data()), 0, rows * sizeof(Row));
-    m_chainPos.assign(TaskTable::Rows + 1, -1);
     m_pendingRows.resize(rows); // a row is listed once until the texts are written
 }
 
@@ -71,6 +70,14 @@ void ScheduleEngine::recalcGroupTasks()
             refit(g);
 }
 
+void ScheduleEngine::handOnErrors()
+{
+    if (m_linkErrors)
+        for (const QString &message : std::as_const(m_errors))
+            m_linkErrors(message);
+    m_errors.clear();
+}
+
 void ScheduleEngine::recalcSchedule()
 {
     m_project.CriticalChain.clear();
@@ -78,11 +85,13 @@ void ScheduleEngine::recalcSchedule()
         buildOutline();
         recalcGroupTasks();
         buildIndex();
-        for (int r = 1; r <= m_last; ++r) {
-            if (!isRoot(r))
-                continue;
-            follow(r);
-            run();
+        if (!walkInOrder()) {
+            for (int r = 1; r <= m_last; ++r) {
+                if (!isRoot(r))
+                    continue;
+                follow(r);
+                run();
+            }
         }
         flushDirty(1, m_last);
         reportUnreachedCycles();
@@ -93,14 +102,22 @@ void ScheduleEngine::recalcSchedule()
             flushDirty(1, m_last);
         } catch (const ConversionError &) {
         }
-        marksAfterFailure();
         flushPending();
-        m_project.CriticalChain = QList<int>(m_chain.begin(), m_chain.end());
+        handOnErrors();
         throw;
     }
     flushPending();
-    m_project.CriticalChain = QList<int>(m_chain.begin(), m_chain.end());
+    handOnErrors();
     m_view.RepaintChart();
+}
+
+QList<int> ScheduleEngine::traceChain()
+{
+    buildOutline();
+    buildIndex();
+    const TDateTime end = projectEnd();
+    traceCriticalChain(projectStart(), end);
+    return QList<int>(m_chain.begin(), m_chain.end());
 }
 
 } // namespace morvaine

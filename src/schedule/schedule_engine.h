@@ -13,6 +13,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
 #include <cstdint>
@@ -35,6 +36,8 @@ public:
 
     /// Runs the recalculation; throws ConversionError at a cell that does not read.
     void recalcSchedule();
+    /// The critical chain on the dates as they are; writes no cell.
+    QList<int> traceChain();
 
 private:
     void recalcGroupTasks();
@@ -253,37 +256,23 @@ private:
     }
     TDateTime slowProjectEnd();
     void buildEndTree();
-    Q_ALWAYS_INLINE void trackCriticalChain(int p, int s)
-    {
-        const TDateTime end = projectEnd();
-        const TDateTime start = projectStart();
-        if (!m_chain.empty() && endOf(m_chain.back()) == end)
-            return; // the chain already reaches the end of the project
-        chainStep(p, s, start, end);
-    }
-    void chainStep(int p, int s, TDateTime start, TDateTime end);
-    void setChain(int p, int s);
-    void truncateChain(int length);
-    Q_ALWAYS_INLINE bool chainReachesEnd()
-    {
-        if (m_chain.empty())
-            return false;
-        const int last = m_chain.back();
-        return endState(last) == DateState::Valid && m_badEnds.empty() &&
-               m_rows[last].end == projectEnd();
-    }
     void markCriticalPath();
-    Q_ALWAYS_INLINE void updateMarkRows(int row)
-    {
-        if (!m_markRowsBuilt)
-            return;
-        const DateState start = startState(row);
-        m_markStartFails.set(row, start == DateState::Invalid);
-        m_markEndFails.set(row, start == DateState::Valid && m_rows[row].start == m_projectStart &&
-                                    endState(row) != DateState::Valid);
-    }
-    void checkMarksReadable();
-    void marksAfterFailure();
+    void traceCriticalChain(TDateTime start, TDateTime end);
+    bool drives(int p, int s) const;
+
+    // The walk in the order of the links: the structure of the walk is laid out first
+    // (which links are followed, in which order rows are reached, which links close a
+    // cycle), then every task is moved once, after all its predecessors.
+    bool tableIsClean() const;
+    // Lays out the walk from the current cells; with errors, each link it will not
+    // follow is reported. False when a link leads to a group task.
+    bool layOutWalk(bool errors);
+    bool linkClosesCycle(int s) const;
+    int m_groupsActive = 0; // group tasks whose successors the layout is following
+    bool walkInOrder();
+    bool groupsSpanTheirSubTasks();
+    bool computeInOrder(std::vector<int> &order);
+    void writeInOrder(const std::vector<int> &order);
 
     void run();
     void stepFollow(std::size_t at);
@@ -359,21 +348,11 @@ private:
     // Critical chain.
     bool m_startRead = false;
     TDateTime m_projectStart = 0;
-    // Rows the marks of each chain step would fail to read: a Start that is not a
-    // date, or an End that is not one on a row starting on the project start date.
-    bool m_markRowsBuilt = false;
-    RowSet m_markStartFails, m_markEndFails;
-    unsigned m_steps = 0;
-    Q_ALWAYS_INLINE void remember(int row)
-    {
-        if (!m_tracked || m_rows[row].seenAt == m_steps)
-            return;
-        m_rows[row].seenAt = m_steps;
-        m_seen.push_back({row, startState(row), endState(row), m_rows[row].start, m_rows[row].end});
-    }
-    bool m_tracked = false;
-    bool m_marksFailed = false;
-    TDateTime m_trackedEnd = 0;
+    // Link errors met, in order, handed on once the walk is over.
+    QStringList m_errors;
+    void handOnErrors();
+    // The walk was laid out and taken in order: the layout holds for the final cells.
+    bool m_laidOut = false;
 };
 
 } // namespace morvaine

@@ -67,6 +67,7 @@ private slots:
     void newTaskShowsItsBarAtOnce();
     void groupDurationShowsItsUnit();
     void pastedTextTooLongIsCut();
+    void linkErrorsShowInOneBox();
 };
 
 class TestDatePicker : public QObject {

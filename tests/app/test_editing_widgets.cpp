@@ -556,3 +556,44 @@ void TestEditingWidgets::pastedTextTooLongIsCut()
     QCOMPARE(project.taskTable.cell(ColTask, 1),
              QLatin1Char('a') + QString(MaxCellBytes - 1, QLatin1Char('x')));
 }
+
+void TestEditingWidgets::linkErrorsShowInOneBox()
+{
+    auto window = startWindow<Window>();
+    Project &project = window->project();
+    // Nine tasks one behind the other; typing 9 as the first one's predecessor closes a
+    // cycle of nine links, none of them reached from a task without predecessors.
+    QStringList names;
+    for (int row = 1; row <= 9; ++row)
+        names << QStringLiteral("Step %1").arg(row);
+    putTasks(project, names);
+    for (int row = 2; row <= 9; ++row)
+        project.taskTable.setCell(ColForerunner, row, QStringLiteral(" %1;").arg(row - 1));
+    QStringList lines{QStringLiteral("Link error (Task #9 -> Task #1) This link will be ignored.")};
+    for (int row = 1; row <= 8; ++row)
+        lines << QStringLiteral("Link error (Task #%1 -> Task #%2) This link will be ignored.")
+                     .arg(row)
+                     .arg(row + 1);
+    session.dialogs->answer(QMessageBox::Ok).answer(QMessageBox::Ok);
+
+    window->SelectCell(ColForerunner, 1);
+    type(QStringLiteral("9"));
+    press(Qt::Key_Return);
+    QTRY_COMPARE(session.dialogs->boxes.size(), 1);
+    // One box, a line per link, the link just typed first.
+    QCOMPARE(session.dialogs->boxes.front(), QStringLiteral("Error|") + lines.join('\n'));
+    QCOMPARE(session.dialogs->icons.front(), QMessageBox::Critical);
+    QCOMPARE(project.taskTable.cell(ColForerunner, 1), QStringLiteral(" 9;"));
+
+    // A later edit still ignores the links: one box again, now in the order of the rows.
+    // (The offscreen platform gives the keyboard back to no window after a box.)
+    QApplication::setActiveWindow(window.get());
+    window->taskGrid()->setFocus();
+    window->SelectCell(ColTask, 10);
+    type(QStringLiteral("Paint"));
+    press(Qt::Key_Return);
+    QTRY_COMPARE(session.dialogs->boxes.size(), 2);
+    lines.move(0, 8);
+    QCOMPARE(session.dialogs->boxes.back(), QStringLiteral("Error|") + lines.join('\n'));
+    QVERIFY(session.dialogs->done());
+}

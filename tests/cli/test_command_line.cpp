@@ -232,8 +232,46 @@ private slots:
         QCOMPARE(
             r.err,
             QStringLiteral("Error: Link error (Task #3 -> Task #3)\nThis link will be ignored.\n"));
-        QCOMPARE(r.status, 1);
+        // The link is ignored, as the message says, and the export goes on: no failure.
+        QCOMPARE(r.status, 0);
         QVERIFY(readAll(out).contains("2,Roof,2 days,10.12.2026,11.12.2026"));
+    }
+
+    // A cycle of nine links is told once, one line per link, and the command goes on
+    // without them; the same for the report.
+    void ignoredLinksAreToldOnce()
+    {
+        Project project;
+        RecordingHost host;
+        InitNewProject(project, host);
+        project.settings().setValue(SettingsBlock::StartDate, QStringLiteral("07.12.2026"));
+        TaskTable &t = project.taskTable;
+        QStringList lines;
+        for (int row = 1; row <= 9; ++row) {
+            t.setCell(ColTask, row, QStringLiteral("Step %1").arg(row));
+            t.setCell(ColDuration, row, QStringLiteral("1 day"));
+            t.setCell(ColStart, row, QStringLiteral("07.12.2026"));
+            t.setCell(ColEnd, row, QStringLiteral("07.12.2026"));
+            t.setCell(ColForerunner, row, QStringLiteral(" %1;").arg(row == 1 ? 9 : row - 1));
+            lines << QStringLiteral("Link error (Task #%1 -> Task #%2) This link will be ignored.")
+                         .arg(row)
+                         .arg(row == 9 ? 1 : row + 1);
+        }
+        project.LastTaskRow = 9;
+        const QString source = path(QStringLiteral("cycle.mrv"));
+        host.saveFileName = source;
+        SaveProject(project, host, QStringLiteral("SaveAs"));
+
+        const QString told = QStringLiteral("Error: ") + lines.join('\n') + '\n';
+        const QString out = path(QStringLiteral("cycle.csv"));
+        const Result exported = run({"--recalc", "--export", out, source});
+        QCOMPARE(exported.err, told);
+        QCOMPARE(exported.status, 0);
+        QVERIFY(readAll(out).contains("9,Step 9,1 day,07.12.2026,07.12.2026"));
+        const Result report = run({"--report", "--recalc", source});
+        QCOMPARE(report.err, told);
+        QCOMPARE(report.status, 0);
+        QVERIFY(report.out.startsWith(QStringLiteral("Project Report: ")));
     }
 
     // A plan from a machine with month-first dates is read in this machine's format,
@@ -316,6 +354,14 @@ private slots:
         QVERIFY2(recalculated.out.startsWith(head + QStringLiteral("End Date: 11.12.2026\n"
                                                                    "Diration: 5 days\n")),
                  qPrintable(recalculated.out));
+        // Saved as recalculated, the plan reports the same figures with or without
+        // --recalc: the walls, done, lead the critical chain.
+        const QString settled = path(QStringLiteral("settled.mrv"));
+        QCOMPARE(run({"--recalc", "--export", settled, source}).status, 0);
+        const Result opened = run({"--report", settled});
+        QCOMPARE(opened.status, 0);
+        QVERIFY2(opened.out.contains(QStringLiteral("Completion: 60 %\n")), qPrintable(opened.out));
+        QCOMPARE(run({"--report", "--recalc", settled}).out, opened.out);
 
         t.setCell(ColDuration, 2, QStringLiteral("2x"));
         SaveProject(project, host, QStringLiteral("Save"));

@@ -268,6 +268,59 @@ private slots:
         QVERIFY(!plan.history.canUndo());
     }
 
+    // A command's cells are told once, when it ends (CellBatch): a recalculation that
+    // writes a cell many times leaves one change per cell, its first old text and its
+    // last new one.
+    void batchedCommandRecordsEachCellOnce()
+    {
+        Plan plan;
+        Project &p = plan.project;
+        const State before = Snapshot(p);
+        QStringList changed;
+        const int listener = p.taskTable.addListener(
+            [&changed](int column, int row, const QString &, const QString &) {
+                changed << QStringLiteral("%1,%2").arg(column).arg(row);
+            });
+        plan.history.begin(QStringLiteral("Typing"), 2, 2);
+        {
+            const CellBatch command;
+            p.taskTable.setCell(ColDuration, 2, QStringLiteral("10"));
+            RecalcRow(p, plan.host, ColDuration, 2);
+            RecalcSchedule(p, plan.host);
+            RecalcSchedule(p, plan.host); // nothing new: no second change
+        }
+        plan.history.end();
+        p.taskTable.removeListener(listener);
+        QCOMPARE(changed.removeDuplicates(), 0);
+        QCOMPARE(plan.history.recordedCells(), std::size_t(changed.size()));
+        QVERIFY(changed.contains(QStringLiteral("4,5"))); // the milestone at the end moved
+        const State after = Snapshot(p);
+        plan.history.undo();
+        QVERIFY(Snapshot(p) == before);
+        plan.history.redo();
+        QVERIFY(Snapshot(p) == after);
+    }
+
+    // Undo in the command that committed a typed cell first takes back that commit,
+    // though its cells were not told yet.
+    void undoInsideABatchTakesBackItsCommit()
+    {
+        Plan plan;
+        TaskTable &t = plan.project.taskTable;
+        plan.history.begin(QString(), 1, 6);
+        {
+            const CellBatch command;
+            t.setCell(ColTask, 6, QStringLiteral("Paint"));
+            QCOMPARE(plan.history.undo(), std::make_pair(1, 6));
+        }
+        plan.history.end();
+        QVERIFY(t.cell(ColTask, 6).isEmpty());
+        QVERIFY(plan.history.canRedo());
+        QVERIFY(!plan.history.canUndo());
+        plan.history.redo();
+        QCOMPARE(t.cell(ColTask, 6), QStringLiteral("Paint"));
+    }
+
     void nestedBeginsMakeOneStep()
     {
         Plan plan;

@@ -9,6 +9,7 @@ private slots:
     void clearProjectEmptiesTaskCellsAndResources();
     void cellWritesNotifyOnlyOnChange();
     void everyListenerHearsUntilRemoved();
+    void batchTellsEachChangedCellOnce();
     void integerConversion_data();
     void integerConversion();
     void dateTextRoundTripAndError();

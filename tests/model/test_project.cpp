@@ -149,6 +149,61 @@ void TestProject::everyListenerHearsUntilRemoved()
              (QStringList{"first >a", "second >a", "first a>b", "second a>b", "second b>c"}));
 }
 
+void TestProject::batchTellsEachChangedCellOnce()
+{
+    TaskTable tasks;
+    ResourceTable resources;
+    QStringList heard;
+    int told = 0;
+    const auto record = [&heard](const char *table) {
+        return
+            [&heard, table](int column, int row, const QString &oldText, const QString &newText) {
+                heard << QStringLiteral("%1 %2,%3: '%4' -> '%5'")
+                             .arg(QLatin1String(table))
+                             .arg(column)
+                             .arg(row)
+                             .arg(oldText, newText);
+            };
+    };
+    tasks.addListener(record("task"), [&told] { ++told; });
+    resources.addListener(record("resource"));
+    tasks.setCell(3, 2, QStringLiteral("x"));
+    {
+        const CellBatch command;
+        tasks.setCell(3, 7, QStringLiteral("a"));
+        tasks.setCell(3, 7, QStringLiteral("b"));
+        {
+            const CellBatch inner; // belongs to the outer one
+            tasks.setCell(3, 7, QStringLiteral("c"));
+            tasks.setCell(4, 1, QStringLiteral("d"));
+        }
+        resources.setCell(1, 1, QStringLiteral("Anna"));
+        tasks.setCell(3, 2, QStringLiteral("y"));
+        tasks.replaceCell(3, 2, QStringLiteral("x")); // back as it was: no change
+        QCOMPARE(heard, QStringList({"task 3,2: '' -> 'x'"}));
+        QVERIFY(CellBatch::open());
+    }
+    QVERIFY(!CellBatch::open());
+    // Once per changed cell, the first old text and the last new one, in the order the
+    // cells first changed; then batchTold once.
+    QCOMPARE(heard, QStringList({"task 3,2: '' -> 'x'", "task 3,7: '' -> 'c'",
+                                 "task 4,1: '' -> 'd'", "resource 1,1: '' -> 'Anna'"}));
+    QCOMPARE(told, 1);
+
+    // Told on demand (before a message box): the batch goes on and tells the rest later.
+    heard.clear();
+    {
+        const CellBatch command;
+        tasks.setCell(3, 7, QStringLiteral("e"));
+        CellBatch::deliver();
+        QCOMPARE(heard, QStringList({"task 3,7: 'c' -> 'e'"}));
+        tasks.setCell(3, 7, QStringLiteral("f"));
+        tasks.setCell(3, 7, QStringLiteral("g"));
+    }
+    QCOMPARE(heard, QStringList({"task 3,7: 'c' -> 'e'", "task 3,7: 'e' -> 'g'"}));
+    QCOMPARE(told, 3);
+}
+
 void TestProject::integerConversion_data()
 {
     QTest::addColumn<QString>("text");

@@ -18,6 +18,7 @@ private slots:
     void smallCostIsCutNotRounded();
     void wholeSpanTaskIsHalved();
     void criticalChainCountsUpToFirstUnfinishedTask();
+    void sameFiguresWithOrWithoutARecalculation();
     void durationInWorkingDays_data();
     void durationInWorkingDays();
     void countsGroupsTasksAndMilestones();

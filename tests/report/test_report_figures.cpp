@@ -4,6 +4,7 @@
 #include "report/report_figures.h"
 #include "report/total_report.h"
 #include "report_fixture.h"
+#include "schedule/recalc.h"
 #include "test_classes.h"
 
 #include <QLocale>
@@ -170,11 +171,33 @@ void TestReportFigures::criticalChainCountsUpToFirstUnfinishedTask()
            {}, QStringLiteral("50 %"));
     f.task(3, QStringLiteral("5 days"), QStringLiteral("20.05.2024"), QStringLiteral("24.05.2024"),
            {}, QStringLiteral("100 %"));
-    f.project.CriticalChain = {1, 2, 3};
+    const TDateTime start = StrToDate(QStringLiteral("06.05.2024"));
+    const TDateTime end = StrToDate(QStringLiteral("24.05.2024"));
     // 5 days done and 2.5 of the second; the third is not reached: 7.5 of 15 days.
-    QCOMPARE(ProjectCompletion(f.project), 50.0);
-    f.project.CriticalChain.clear();
+    QCOMPARE(ProjectCompletion(f.project, start, end, {1, 2, 3}), 50.0);
+    QCOMPARE(ProjectCompletion(f.project, start, end, {}), 0.0);
+    // Unlinked, the tasks make no chain of their own.
     QCOMPARE(ProjectCompletion(f.project), 0.0);
+}
+
+void TestReportFigures::sameFiguresWithOrWithoutARecalculation()
+{
+    // A settled plan as a file holds it: Walls, then Roof behind it, Walls done.
+    ReportFixture f;
+    f.task(1, QStringLiteral("3 days"), QStringLiteral("06.05.2024"), QStringLiteral("08.05.2024"),
+           {}, QStringLiteral("100 %"));
+    f.task(2, QStringLiteral("2 days"), QStringLiteral("09.05.2024"), QStringLiteral("10.05.2024"),
+           {}, QStringLiteral("50 %"));
+    f.project.taskTable.setCell(ColForerunner, 2, QStringLiteral(" 1;"));
+    // Right after opening no recalculation has run: the chain comes from the dates.
+    const QString opened = TotalReportText(f.project);
+    QVERIFY(f.project.CriticalChain.isEmpty());
+    QVERIFY2(opened.contains(QStringLiteral("Completion: 80 %\n")), qPrintable(opened));
+    RecalcSchedule(f.project, f.host);
+    QCOMPARE(f.project.CriticalChain, QList<int>({1, 2}));
+    QCOMPARE(TotalReportText(f.project), opened);
+    // The report changes no cell.
+    QCOMPARE(f.taskCell(ColStart, 2), QStringLiteral("09.05.2024"));
 }
 
 void TestReportFigures::durationInWorkingDays_data()

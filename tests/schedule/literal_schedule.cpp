@@ -2,6 +2,8 @@
 
 #include "model/convert.h"
 
+#include <QHash>
+
 #include <algorithm>
 
 namespace morvaine::literal {
@@ -22,6 +24,39 @@ template <typename Read> auto located(int column, int row, Read &&read)
             error.message() +
             QStringLiteral("\nRow %1, %2.").arg(row).arg(QLatin1String(ColumnNames[column])));
     }
+}
+
+// StrToDate and DateToStr, their results kept for the format in use: the conversions
+// are Qt's own, only not repeated (the walk reads the same few dates over and over).
+TDateTime ReadDate(const QString &text)
+{
+    static QString format;
+    static QHash<QString, TDateTime> read;
+    if (format != ShortDateFormat()) {
+        format = ShortDateFormat();
+        read.clear();
+    }
+    const auto known = read.constFind(text);
+    if (known != read.constEnd())
+        return *known;
+    const TDateTime day = StrToDate(text); // throws for a text that is no date
+    read.insert(text, day);
+    return day;
+}
+
+QString WriteDate(TDateTime day)
+{
+    static QString format;
+    static QHash<qint64, QString> written;
+    if (format != ShortDateFormat()) {
+        format = ShortDateFormat();
+        written.clear();
+    }
+    const auto key = static_cast<qint64>(day);
+    const auto known = written.constFind(key);
+    if (known != written.constEnd())
+        return *known;
+    return *written.insert(key, DateToStr(day));
 }
 
 int DurationDays(const QString &text)
@@ -73,18 +108,17 @@ bool IsWorkingDay(const Project &project, TDateTime date)
 void CalcDuration(Project &project, int row)
 {
     TaskTable &t = project.taskTable;
-    const TDateTime start =
-        located(ColStart, row, [&] { return StrToDate(t.cell(ColStart, row)); });
-    const TDateTime end = located(ColEnd, row, [&] { return StrToDate(t.cell(ColEnd, row)); });
+    const TDateTime start = located(ColStart, row, [&] { return ReadDate(t.cell(ColStart, row)); });
+    const TDateTime end = located(ColEnd, row, [&] { return ReadDate(t.cell(ColEnd, row)); });
     t.setCell(ColDuration, row, QString::number(CountWorkingDays(project, start, end)));
 }
 
 TDateTime ProjectEndDate(const Project &project)
 {
-    TDateTime result = StrToDate(project.settings().startDate());
+    TDateTime result = ReadDate(project.settings().startDate());
     for (int row = 1; row <= project.LastTaskRow; ++row) {
         const QString &end = project.taskTable.cell(ColEnd, row);
-        const auto day = [&] { return located(ColEnd, row, [&] { return StrToDate(end); }); };
+        const auto day = [&] { return located(ColEnd, row, [&] { return ReadDate(end); }); };
         if (!end.isEmpty() && day() > result)
             result = day();
     }
@@ -208,11 +242,11 @@ public:
     }
     TDateTime start(int row)
     {
-        return located(ColStart, row, [&] { return StrToDate(cell(ColStart, row)); });
+        return located(ColStart, row, [&] { return ReadDate(cell(ColStart, row)); });
     }
     TDateTime end(int row)
     {
-        return located(ColEnd, row, [&] { return StrToDate(cell(ColEnd, row)); });
+        return located(ColEnd, row, [&] { return ReadDate(cell(ColEnd, row)); });
     }
 
     bool LinkAllowed(int pred, int succ)
@@ -298,11 +332,10 @@ public:
                         CalcEndDate(p, s);
                     }
                 } else if (end(pred) >= start(s)) {
-                    t.setCell(ColStart, s, DateToStr(end(pred) + 1));
+                    t.setCell(ColStart, s, WriteDate(end(pred) + 1));
                     CalcEndDate(p, s);
                 }
                 visited[s] = true;
-                TrackCriticalChain(pred, s);
                 AdjustGroups(s);
                 PropagateLinks(s);
             } else {
@@ -334,7 +367,7 @@ public:
                     PropagateLinks(c);
             }
             if (latest < end(r)) {
-                t.setCell(ColEnd, r, DateToStr(latest));
+                t.setCell(ColEnd, r, WriteDate(latest));
                 CalcDuration(p, r);
             }
         }
@@ -367,51 +400,140 @@ public:
         AdjustGroups(q);
     }
 
-    void TrackCriticalChain(int pred, int succ)
+    // The critical chain, traced once the dates are final: depth first along the walk,
+    // the chain so far runs from the last task on the project start date through links
+    // that drive their successors; the first to reach a task ending on the project end
+    // date is the chain. Empty when a Level or a Forerunner item does not read.
+    bool dateOf(int column, int row, TDateTime &day) const
     {
-        const TDateTime e = ProjectEndDate(p);
-        const TDateTime s0 = StrToDate(p.settings().startDate());
-        QList<int> &chain = p.CriticalChain;
-        if (!chain.isEmpty() && end(chain.last()) == e)
-            return;
-        if (start(pred) == s0) {
-            if (start(succ) - end(pred) <= 1)
-                chain = {pred, succ};
-        } else {
-            const qsizetype k = chain.indexOf(pred);
-            if (k >= 0) {
-                chain.resize(k + 1);
-                chain.append(succ);
+        try {
+            day = ReadDate(cell(column, row));
+            return true;
+        } catch (const ConversionError &) {
+            return false;
+        }
+    }
+    bool onDay(int column, int row, TDateTime day) const
+    {
+        TDateTime value = 0;
+        return dateOf(column, row, value) && value == day;
+    }
+    // No working day lies between the predecessor's End and the successor's Start.
+    bool drives(int pred, int succ) const
+    {
+        TDateTime end = 0, start = 0;
+        if (!dateOf(ColEnd, pred, end) || !dateOf(ColStart, succ, start))
+            return false;
+        for (TDateTime day = end + 1; day < start; day = day + 1)
+            if (IsWorkingDay(p, day))
+                return false;
+        return true;
+    }
+    bool readsWhole()
+    {
+        for (int row = 1; row <= p.LastTaskRow; ++row) {
+            try {
+                level(row);
+                QString rest = cell(ColForerunner, row);
+                for (qsizetype semicolon = rest.indexOf(QLatin1Char(';')); semicolon >= 0;
+                     semicolon = rest.indexOf(QLatin1Char(';'))) {
+                    item(row, rest, semicolon);
+                    rest = rest.mid(semicolon + 1);
+                }
+            } catch (const ConversionError &) {
+                return false;
             }
         }
-        std::vector<int> &marks = p.CriticalMarks;
-        std::fill(marks.begin(), marks.end(), -1);
-        if (p.CriticalPathOn) {
-            for (int row = 1; row <= p.LastTaskRow; ++row)
-                if (!cell(ColStart, row).isEmpty() && start(row) == s0 && end(row) == e)
-                    marks[row] = 1;
-            for (int row : chain)
-                marks[row] = 1;
+        return true;
+    }
+    TDateTime s0 = 0, e = 0;
+    QList<int> chainFound;
+    bool found = false;
+    std::vector<bool> tracing;
+    void TraceClimb(int row)
+    {
+        for (int r = row;;) {
+            if (cell(ColLevel, r) == QLatin1String("1"))
+                return;
+            const int own = level(r);
+            int q = r - 1;
+            while (q >= 1 && level(q) >= own)
+                --q;
+            if (q < 1 || !isGroup(q))
+                return;
+            visited[q] = true;
+            TraceLinks(q, {});
+            if (found)
+                return;
+            r = q;
         }
+    }
+    void TraceLinks(int pred, QList<int> tail)
+    {
+        const Step counted(*this);
+        if (cell(ColDuration, pred).isEmpty())
+            return;
+        if (tracing[pred])
+            throw BudgetExceeded();
+        tracing[pred] = true;
+        struct Done {
+            std::vector<bool> &flags;
+            int row;
+            ~Done() { flags[row] = false; }
+        } done{tracing, pred};
+        if (onDay(ColStart, pred, s0))
+            tail = {pred};
+        for (int s = 1; s <= p.LastTaskRow; ++s) {
+            if (!namedRows(s).contains(pred) || !LinkAllowed(pred, s))
+                continue;
+            visited[s] = true;
+            const bool driving = !tail.isEmpty() && drives(pred, s);
+            if (driving && onDay(ColEnd, s, e)) {
+                chainFound = tail + QList<int>{s};
+                found = true;
+                return;
+            }
+            TraceClimb(s);
+            if (found)
+                return;
+            TraceLinks(s, driving ? tail + QList<int>{s} : QList<int>{});
+            if (found)
+                return;
+        }
+    }
+    QList<int> CriticalChain()
+    {
+        chainFound.clear();
+        found = false;
+        if (!readsWhole())
+            return {};
+        visited.assign(static_cast<std::size_t>(p.LastTaskRow) + 2, false);
+        tracing.assign(static_cast<std::size_t>(p.LastTaskRow) + 2, false);
+        for (int r = 1; r <= p.LastTaskRow && !found; ++r) {
+            if (!IsRoot(r))
+                continue;
+            TraceClimb(r);
+            if (!found)
+                TraceLinks(r, {});
+        }
+        return chainFound;
     }
 
     void MarkCriticalPath()
     {
-        const TDateTime e = ProjectEndDate(p);
-        const TDateTime s0 = StrToDate(p.settings().startDate());
+        e = ProjectEndDate(p);
+        s0 = ReadDate(p.settings().startDate());
+        QList<int> &chain = p.CriticalChain;
+        chain = CriticalChain();
         std::vector<int> &marks = p.CriticalMarks;
         if (p.CriticalPathOn) {
             std::fill(marks.begin(), marks.end(), -1);
             for (int row = 1; row <= p.LastTaskRow; ++row)
                 if (!cell(ColStart, row).isEmpty() && start(row) == s0 && end(row) == e)
                     marks[row] = 1;
-        }
-        QList<int> &chain = p.CriticalChain;
-        if (!chain.isEmpty() && end(chain.last()) != e)
-            chain.clear();
-        if (!chain.isEmpty() && p.CriticalPathOn)
             for (int row : chain)
                 marks[row] = 1;
+        }
     }
 
     bool IsRoot(int r)
@@ -444,7 +566,6 @@ public:
             }
         }
         ReportUnreachedCycles();
-        visited.clear();
         MarkCriticalPath();
         host.RepaintChart();
     }
@@ -474,7 +595,7 @@ void CalcEndDate(Project &project, int row)
     }
     if (n < 0)
         return;
-    TDateTime d = located(ColStart, row, [&] { return StrToDate(t.cell(ColStart, row)); });
+    TDateTime d = located(ColStart, row, [&] { return ReadDate(t.cell(ColStart, row)); });
     int k = 1;
     do {
         const bool working = IsWorkingDay(project, d);
@@ -482,7 +603,7 @@ void CalcEndDate(Project &project, int row)
         if (working)
             ++k;
     } while (k <= n);
-    t.setCell(ColEnd, row, DateToStr(d - 1));
+    t.setCell(ColEnd, row, WriteDate(d - 1));
 }
 
 void RecalcSchedule(Project &project, Host &host, long long stepBudget)

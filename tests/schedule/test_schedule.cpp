@@ -18,6 +18,7 @@ private slots:
     void successorDoesNotMoveBackWhenPredecessorShrinks();
     void badLinksAreReportedOncePerRecalculation();
     void cycleIsReportedOnceAndSkipped();
+    void ignoredLinksShowInOneBox();
     void unreachedCycleLinksAreReported_data();
     void unreachedCycleLinksAreReported();
     void conversionErrorKeepsWrittenCells();
@@ -110,13 +111,18 @@ void TestSchedule::badLinksAreReportedOncePerRecalculation()
         QStringLiteral("Link error (Task #5 -> Task #6)\nThis link will be ignored.");
     const QString empty =
         QStringLiteral("Link error (Task #4 -> Task #7)\nThis link will be ignored.");
+    // One box for the recalculation, a line per link in the order the walk met them.
     RecalcSchedule(f.project, f.host);
-    QCOMPARE(f.host.texts(), QStringList({self, group, empty}));
+    QCOMPARE(f.host.texts(), QStringList(LinkErrorsText({self, group, empty})));
+    QCOMPARE(f.host.texts().front().split('\n'),
+             QStringList({"Link error (Task #4 -> Task #4) This link will be ignored.",
+                          "Link error (Task #5 -> Task #6) This link will be ignored.",
+                          "Link error (Task #4 -> Task #7) This link will be ignored."}));
     QCOMPARE(f.host.messages[0].title, QStringLiteral("Error"));
     QCOMPARE(f.host.messages[0].icon, MsgIcon::Error);
     QCOMPARE(f.host.messages[0].buttons, MsgButtons::Ok);
     RecalcSchedule(f.project, f.host);
-    QCOMPARE(f.host.messages.size(), 6);
+    QCOMPARE(f.host.messages.size(), 2);
     QCOMPARE(f.startOffset(6), 3); // the link from row 4 is followed
 }
 
@@ -133,6 +139,35 @@ void TestSchedule::cycleIsReportedOnceAndSkipped()
     QCOMPARE(f.startOffset(2), 1);
     QCOMPARE(f.startOffset(3), 2);
     QCOMPARE(f.startOffset(4), 3);
+}
+
+void TestSchedule::ignoredLinksShowInOneBox()
+{
+    // Twenty-five tasks, each naming itself: one box, twenty lines and the rest counted.
+    ScheduleFixture f;
+    for (int row = 1; row <= 25; ++row)
+        f.task(row, "1", 0, 0, {row});
+    const auto line = [](int row) {
+        return QStringLiteral("Link error (Task #%1 -> Task #%1) This link will be ignored.")
+            .arg(row);
+    };
+    RecalcSchedule(f.project, f.host);
+    QCOMPARE(f.host.messages.size(), 1);
+    QStringList lines = f.host.messages[0].text.split('\n');
+    QCOMPARE(lines.size(), 21);
+    QCOMPARE(lines.front(), line(1));
+    QCOMPARE(lines[19], line(20));
+    QCOMPARE(lines.back(), QStringLiteral("and 5 more"));
+
+    // The link just typed comes first: row 25's Forerunner committed, naming 25 anew.
+    f.project.Edit.TrackedCol = ColForerunner;
+    f.project.Edit.TrackedRow = 25;
+    f.project.Edit.TrackedText = QStringLiteral(" 3;");
+    f.project.Edit.CellChanged = true;
+    RecalcSchedule(f.project, f.host);
+    lines = f.host.messages[1].text.split('\n');
+    QCOMPARE(lines.front(), line(25));
+    QCOMPARE(lines[1], line(1));
 }
 
 void TestSchedule::unreachedCycleLinksAreReported_data()
@@ -158,10 +193,12 @@ void TestSchedule::unreachedCycleLinksAreReported()
     f.task(2, "1", 0, 0, {1});
     for (int row = 3; row <= 5; ++row)
         f.task(row, "1", 0, 0, predecessors[row - 3]);
-    QStringList expected;
+    QStringList messages;
     for (const QString &link : links)
-        expected << QStringLiteral("Link error (Task #%1 -> Task #%2)\nThis link will be ignored.")
-                        .arg(link.section(' ', 0, 0), link.section(' ', 1, 1));
+        messages << LinkErrorMessage(link.section(' ', 0, 0).toInt(),
+                                     link.section(' ', 1, 1).toInt());
+    const QStringList expected =
+        messages.isEmpty() ? QStringList() : QStringList(LinkErrorsText(messages));
     for (int pass = 1; pass <= 2; ++pass) { // once per recalculation
         f.host.messages.clear();
         RecalcSchedule(f.project, f.host);
@@ -189,7 +226,11 @@ void TestSchedule::conversionErrorKeepsWrittenCells()
     }
     QCOMPARE(f.startOffset(2), 2); // written before the failure
     QCOMPARE(f.host.chartRepaints, 0);
-    QCOMPARE(f.project.CriticalChain, QList<int>({1, 2}));
+    // The chain is traced on final dates only: a failed recalculation leaves none, and
+    // the marks as they were.
+    QVERIFY(f.project.CriticalChain.isEmpty());
+    QVERIFY(std::all_of(f.project.CriticalMarks.begin(), f.project.CriticalMarks.end(),
+                        [](int mark) { return mark == -1; }));
 }
 
 void TestSchedule::conversionErrorNamesTheCell_data()
@@ -341,9 +382,23 @@ void TestSchedule::criticalPath_data()
         << "3,0,2,;2,3,4,1" << QList<int>{1, 2} << QList<int>{1, 2};
     QTest::newRow("unlinked task ends later")
         << "3,0,2,;2,3,4,1;10,0,11," << QList<int>{3} << QList<int>{};
-    QTest::newRow("gap after friday") << "5,0,4,;2,7,8,1" << QList<int>{} << QList<int>{};
+    // Only links that drive their successor carry the chain: the successor starts on
+    // the next day, or on the next working day with none between.
+    QTest::newRow("monday after friday")
+        << "5,0,4,;2,7,8,1" << QList<int>{1, 2} << QList<int>{1, 2};
+    QTest::newRow("a working day between") << "5,0,4,;2,8,9,1" << QList<int>{} << QList<int>{};
     QTest::newRow("chain through three")
         << "1,0,0,;1,1,1,1;2,2,3,2;1,0,0," << QList<int>{1, 2, 3} << QList<int>{1, 2, 3};
+    QTest::newRow("across a weekend")
+        << "3,0,2,;2,0,1,1;2,7,8,2;1,0,0,3" << QList<int>{1, 2, 3, 4} << QList<int>{1, 2, 3, 4};
+    // Design review, then Backend (5 days) and Frontend (6 days), then Integration:
+    // Frontend drives Integration, Backend has a day of slack.
+    QTest::newRow("fork") << "2,0,1,;5,0,4,1;6,0,5,1;1,0,0,2.3" << QList<int>{1, 3, 4}
+                          << QList<int>{1, 3, 4};
+    QTest::newRow("milestone on the chain")
+        << "3,0,2,;0,0,0,1;2,0,1,2" << QList<int>{1, 2, 3} << QList<int>{1, 2, 3};
+    QTest::newRow("a later link with slack breaks the chain")
+        << "2,0,1,;2,0,1,1;1,9,9,2" << QList<int>{} << QList<int>{};
 }
 
 void TestSchedule::criticalPath()
@@ -361,15 +416,18 @@ void TestSchedule::criticalPath()
             preds << p.toInt();
         f.task(i + 1, parts[0], parts[1].toInt(), parts[2].toInt(), preds);
     }
-    RecalcSchedule(f.project, f.host);
-    QList<int> got;
-    for (int row = 1; row < TaskTable::Rows; ++row)
-        if (f.project.CriticalMarks[row] == 1)
-            got << row;
-        else
-            QCOMPARE(f.project.CriticalMarks[row], -1);
-    QCOMPARE(got, marked);
-    QCOMPARE(f.project.CriticalChain, chain);
+    // The same chain whether the tasks moved on the way or stood settled already.
+    for (int pass = 1; pass <= 2; ++pass) {
+        RecalcSchedule(f.project, f.host);
+        QList<int> got;
+        for (int row = 1; row < TaskTable::Rows; ++row)
+            if (f.project.CriticalMarks[row] == 1)
+                got << row;
+            else
+                QCOMPARE(f.project.CriticalMarks[row], -1);
+        QCOMPARE(got, marked);
+        QCOMPARE(f.project.CriticalChain, chain);
+    }
 }
 
 void TestSchedule::toggleCriticalPath()
