@@ -5,6 +5,7 @@
 #include "edit/chart_edits.h"
 #include "edit_fixture.h"
 #include "schedule/calendar.h"
+#include "schedule/date_list.h"
 #include "schedule/recalc.h"
 
 #include <QtTest>
@@ -242,6 +243,83 @@ private slots:
         QCOMPARE(f.cell(ColEnd, 1), end2);
         QCOMPARE(f.cell(ColDuration, 1), duration2);
         QCOMPARE(f.project.settings().modify(), QStringLiteral("Yes"));
+        QVERIFY(f.host.messages.isEmpty());
+        QVERIFY(shown);
+        QCOMPARE(DateToStr(shown->end), end2);
+        QCOMPARE(shown->days, DurationDays(duration2));
+    }
+
+    // With Wednesday and Thursday 8-9 May holidays and Saturday 11 May worked, a drag
+    // counts the days the calendar counts, in the outline and in the cells.
+    void dragsFollowHolidaysAndExtraDays_data()
+    {
+        QTest::addColumn<bool>("move"); // else the End is dragged
+        QTest::addColumn<QString>("duration");
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("start2");
+        QTest::addColumn<QString>("end2");
+        QTest::addColumn<QString>("duration2");
+        QTest::newRow("moved across the holidays onto the worked Saturday") << true << "3 days"
+                                                                            << "06.05.2024"
+                                                                            << "08.05.2024"
+                                                                            << "07.05.2024"
+                                                                            << "07.05.2024"
+                                                                            << "11.05.2024"
+                                                                            << "3 days";
+        QTest::newRow("moved onto a holiday: counted from the next working day") << true << "2 days"
+                                                                                 << "06.05.2024"
+                                                                                 << "07.05.2024"
+                                                                                 << "08.05.2024"
+                                                                                 << "08.05.2024"
+                                                                                 << "11.05.2024"
+                                                                                 << "2 days";
+        QTest::newRow("stretched over the holidays") << false << "1 day"
+                                                     << "06.05.2024"
+                                                     << "06.05.2024"
+                                                     << "10.05.2024"
+                                                     << "06.05.2024"
+                                                     << "10.05.2024"
+                                                     << "3 days";
+        QTest::newRow("stretched onto a holiday: ends on the working day before")
+            << false << "1 day"
+            << "06.05.2024"
+            << "06.05.2024"
+            << "09.05.2024"
+            << "06.05.2024"
+            << "07.05.2024"
+            << "2 days";
+        QTest::newRow("stretched onto the worked Saturday") << false << "1 day"
+                                                            << "06.05.2024"
+                                                            << "06.05.2024"
+                                                            << "11.05.2024"
+                                                            << "06.05.2024"
+                                                            << "11.05.2024"
+                                                            << "4 days";
+    }
+    void dragsFollowHolidaysAndExtraDays()
+    {
+        QFETCH(bool, move);
+        QFETCH(QString, duration);
+        QFETCH(QString, start);
+        QFETCH(QString, end);
+        QFETCH(QString, to);
+        QFETCH(QString, start2);
+        QFETCH(QString, end2);
+        QFETCH(QString, duration2);
+        ChartFixture f;
+        SetCalendarExceptions(f.project, QStringLiteral("08.05.2024-09.05.2024"),
+                              QStringLiteral("11.05.2024"));
+        f.task(1, duration, start, end);
+        f.settle();
+        const std::optional<TaskDates> shown = move ? MovedTaskDates(f.project, 1, Day(to))
+                                                    : StretchedTaskDates(f.project, 1, Day(to));
+        QVERIFY(move ? MoveTask(f.project, f.host, 1, Day(to))
+                     : ChangeTaskEnd(f.project, f.host, 1, Day(to)));
+        QCOMPARE(f.cell(ColStart, 1), start2);
+        QCOMPARE(f.cell(ColEnd, 1), end2);
+        QCOMPARE(f.cell(ColDuration, 1), duration2);
         QVERIFY(f.host.messages.isEmpty());
         QVERIFY(shown);
         QCOMPARE(DateToStr(shown->end), end2);
