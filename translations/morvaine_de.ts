@@ -398,33 +398,13 @@ Die Adresse lautet %1</translation>
         <source>Confirm</source>
         <translation>Bestätigen</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
 </context>
 <context>
     <name>MsProjectImport</name>
-    <message>
-        <source>finish-to-finish</source>
-        <translation>Ende-Ende</translation>
-    </message>
-    <message>
-        <source>start-to-finish</source>
-        <translation>Anfang-Ende</translation>
-    </message>
-    <message>
-        <source>start-to-start</source>
-        <translation>Anfang-Anfang</translation>
-    </message>
-    <message>
-        <source>%1 with a lag or lead</source>
-        <translation>%1 mit Verzögerung oder Vorlauf</translation>
-    </message>
-    <message>
-        <source>%1 of %2 was changed to finish-to-start without lag (%3).</source>
-        <translation>%1 von %2 wurde in Ende-Anfang ohne Verzögerung geändert (%3).</translation>
-    </message>
-    <message>
-        <source>%1 of %2 were changed to finish-to-start without lag (%3).</source>
-        <translation>%1 von %2 wurden in Ende-Anfang ohne Verzögerung geändert (%3).</translation>
-    </message>
     <message>
         <source>1 link</source>
         <translation>1 Verknüpfung</translation>
@@ -483,10 +463,6 @@ Die Adresse lautet %1</translation>
         <translation>Die Datei &apos;%1&apos; ist zu groß für einen Plan.</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; is not an MS Project XML document.</source>
-        <translation>Die Datei &apos;%1&apos; ist kein MS-Project-XML-Dokument.</translation>
-    </message>
-    <message>
         <source>The file &apos;%1&apos; is not well-formed XML: %2 (line %3, column %4).</source>
         <translation>Die Datei &apos;%1&apos; ist kein wohlgeformtes XML: %2 (Zeile %3, Spalte %4).</translation>
     </message>
@@ -503,12 +479,90 @@ Die Adresse lautet %1</translation>
         <translation>Der Plan hat mehr als %1 Vorgänge; Morvaine fasst höchstens %1.</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; on line %2 is not a valid value of &lt;Duration&gt;.</source>
-        <translation>&apos;%1&apos; in Zeile %2 ist kein gültiger Wert von &lt;Duration&gt;.</translation>
-    </message>
-    <message>
         <source>The plan has more than %1 resources; Morvaine holds at most %1.</source>
         <translation>Der Plan hat mehr als %1 Ressourcen; Morvaine fasst höchstens %1.</translation>
+    </message>
+    <message>
+        <source>The calendar has more holidays and extra working days in the years %1 to %2 than a plan keeps: the first %3 were taken, %4 left out.</source>
+        <translation>Der Kalender hat in den Jahren %1 bis %2 mehr Feiertage und zusätzliche Arbeitstage, als ein Plan fasst: Die ersten %3 wurden übernommen, %4 ausgelassen.</translation>
+    </message>
+    <message>
+        <source>1 hourly rate above %1 per hour was taken as %1.</source>
+        <translation>1 Stundensatz über %1 pro Stunde wurde als %1 übernommen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hourly rates above %1 per hour were taken as %1.</source>
+        <translation>
+            <numerusform>%n Stundensatz über %1 pro Stunde wurde als %1 übernommen.</numerusform>
+            <numerusform>%n Stundensätze über %1 pro Stunde wurden als %1 übernommen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not an MS Project XML document. Its first element is &lt;%2&gt; (line %3, column %4), not &lt;Project&gt; in the namespace %5.</source>
+        <translation>Die Datei &apos;%1&apos; ist kein MS-Project-XML-Dokument. Ihr erstes Element ist &lt;%2&gt; (Zeile %3, Spalte %4), nicht &lt;Project&gt; im Namensraum %5.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; has a document type declaration (line %2, column %3). MS Project XML documents have none, and Morvaine does not read one.</source>
+        <translation>Die Datei &apos;%1&apos; hat eine Dokumenttyp-Deklaration (Zeile %2, Spalte %3). MS-Project-XML-Dokumente haben keine, und Morvaine liest keine.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; nests elements more than %2 deep (line %3, column %4); no plan is that deep.</source>
+        <translation>Die Datei &apos;%1&apos; verschachtelt Elemente tiefer als %2 Ebenen (Zeile %3, Spalte %4); kein Plan ist so tief.</translation>
+    </message>
+    <message>
+        <source>Cannot read the file &apos;%1&apos;.</source>
+        <translation>Die Datei &apos;%1&apos; kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>1 lag</source>
+        <translation>1 Verzögerung</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lags</source>
+        <translation>
+            <numerusform>%n Verzögerung</numerusform>
+            <numerusform>%n Verzögerungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 in elapsed time taken as working days</source>
+        <translation>%1 in fortlaufender Zeit als Arbeitstage übernommen</translation>
+    </message>
+    <message>
+        <source>%1 in percent taken as working days of the predecessor</source>
+        <translation>%1 in Prozent als Arbeitstage des Vorgängers übernommen</translation>
+    </message>
+    <message>
+        <source>%1 of part of a day rounded to whole working days</source>
+        <translation>%1 von Teilen eines Tages auf ganze Arbeitstage gerundet</translation>
+    </message>
+    <message>
+        <source>%1 beyond %2 working days cut to %2</source>
+        <translation>%1 über %2 Arbeitstage auf %2 gekürzt</translation>
+    </message>
+    <message>
+        <source>%1 of an unknown type made finish-to-start</source>
+        <translation>%1 unbekannten Typs zu Ende-Anfang gemacht</translation>
+    </message>
+    <message>
+        <source>%1 of %2 was changed: %3.</source>
+        <translation>%1 von %2 wurde geändert: %3.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 were changed: %3.</source>
+        <translation>%1 von %2 wurden geändert: %3.</translation>
+    </message>
+    <message>
+        <source>The text of &lt;%1&gt; on line %2 is longer than any value of a plan (1 MiB).</source>
+        <translation>Der Text von &lt;%1&gt; in Zeile %2 ist länger als jeder Wert eines Plans (1 MiB).</translation>
+    </message>
+    <message>
+        <source>The plan has more than %1 calendars; no plan that Morvaine holds has that many.</source>
+        <translation>Der Plan hat mehr als %1 Kalender; kein Plan, den Morvaine fasst, hat so viele.</translation>
+    </message>
+    <message>
+        <source>The plan has more than %1 calendar exceptions; no plan that Morvaine holds has that many.</source>
+        <translation>Der Plan hat mehr als %1 Kalenderausnahmen; kein Plan, den Morvaine fasst, hat so viele.</translation>
     </message>
 </context>
 <context>
@@ -696,6 +750,34 @@ Den Projektbeginn ändern?</translation>
         <source>Link error (Task #%1 -&gt; Task #%2)
 This link will be ignored.</source>
         <translation>Verknüpfungsfehler (Vorgang #%1 -&gt; Vorgang #%2)
+Diese Verknüpfung wird ignoriert.</translation>
+    </message>
+    <message>
+        <source>The task number %1 is too large.</source>
+        <translation>Die Vorgangsnummer %1 ist zu groß.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a link type; the types are FS, SS, FF and SF.</source>
+        <translation>&apos;%1&apos; ist kein Verknüpfungstyp; die Typen sind FS, SS, FF und SF.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no lag; a lag is +k or -k working days.</source>
+        <translation>&apos;%1&apos; ist keine Verzögerung; eine Verzögerung ist +k oder -k Arbeitstage.</translation>
+    </message>
+    <message>
+        <source>The lag &apos;%1%2&apos; is not a whole number of working days.</source>
+        <translation>Die Verzögerung &apos;%1%2&apos; ist keine ganze Zahl von Arbeitstagen.</translation>
+    </message>
+    <message>
+        <source>The lag %1%2 is beyond %3 working days.</source>
+        <translation>Die Verzögerung %1%2 liegt außerhalb von %3 Arbeitstagen.</translation>
+    </message>
+    <message>
+        <source>Link error (Task #%1, item &apos;%2&apos;)
+%3
+This link will be ignored.</source>
+        <translation>Verknüpfungsfehler (Vorgang #%1, Eintrag &apos;%2&apos;)
+%3
 Diese Verknüpfung wird ignoriert.</translation>
     </message>
 </context>
@@ -888,112 +970,136 @@ Diese Verknüpfung wird ignoriert.</translation>
 <context>
     <name>XmlReader</name>
     <message>
-        <source>the character U+%1 is not allowed in XML</source>
-        <translation>das Zeichen U+%1 ist in XML nicht erlaubt</translation>
+        <source>out of memory</source>
+        <translation>zu wenig Speicher</translation>
     </message>
     <message>
-        <source>the file is not valid %1 text</source>
-        <translation>die Datei ist kein gültiger %1-Text</translation>
+        <source>syntax error</source>
+        <translation>Syntaxfehler</translation>
     </message>
     <message>
-        <source>a name was expected</source>
-        <translation>ein Name wurde erwartet</translation>
+        <source>no element found</source>
+        <translation>kein Element gefunden</translation>
     </message>
     <message>
-        <source>the %1 is not closed</source>
-        <translation>%1 ist nicht abgeschlossen</translation>
+        <source>not well-formed (invalid token)</source>
+        <translation>nicht wohlgeformt (ungültiges Token)</translation>
     </message>
     <message>
-        <source>&apos;]]&gt;&apos; outside a CDATA section</source>
-        <translation>&apos;]]&gt;&apos; außerhalb eines CDATA-Abschnitts</translation>
+        <source>unclosed token</source>
+        <translation>nicht abgeschlossenes Token</translation>
     </message>
     <message>
-        <source>&apos;&amp;%1;&apos; is not a character</source>
-        <translation>&apos;&amp;%1;&apos; ist kein Zeichen</translation>
+        <source>partial character</source>
+        <translation>unvollständiges Zeichen</translation>
     </message>
     <message>
-        <source>the entity &apos;&amp;%1;&apos; is not declared</source>
-        <translation>die Entität &apos;&amp;%1;&apos; ist nicht deklariert</translation>
+        <source>mismatched tag</source>
+        <translation>nicht passendes Tag</translation>
     </message>
     <message>
-        <source>there is more than one root element</source>
-        <translation>es gibt mehr als ein Wurzelelement</translation>
+        <source>duplicate attribute</source>
+        <translation>doppeltes Attribut</translation>
     </message>
     <message>
-        <source>the tag &lt;%1&gt; is not closed</source>
-        <translation>das Tag &lt;%1&gt; ist nicht geschlossen</translation>
+        <source>junk after document element</source>
+        <translation>Überschuss nach dem Dokumentelement</translation>
     </message>
     <message>
-        <source>&apos;&gt;&apos; was expected</source>
-        <translation>&apos;&gt;&apos; wurde erwartet</translation>
+        <source>illegal parameter entity reference</source>
+        <translation>unzulässiger Verweis auf eine Parameter-Entität</translation>
     </message>
     <message>
-        <source>an attribute was expected</source>
-        <translation>ein Attribut wurde erwartet</translation>
+        <source>undefined entity</source>
+        <translation>nicht definierte Entität</translation>
     </message>
     <message>
-        <source>the attribute &apos;%1&apos; is repeated</source>
-        <translation>das Attribut &apos;%1&apos; ist wiederholt</translation>
+        <source>recursive entity reference</source>
+        <translation>rekursiver Entitätsverweis</translation>
     </message>
     <message>
-        <source>&apos;=&apos; was expected</source>
-        <translation>&apos;=&apos; wurde erwartet</translation>
+        <source>asynchronous entity</source>
+        <translation>asynchrone Entität</translation>
     </message>
     <message>
-        <source>a quoted value was expected</source>
-        <translation>ein Wert in Anführungszeichen wurde erwartet</translation>
+        <source>reference to invalid character number</source>
+        <translation>Verweis auf eine ungültige Zeichennummer</translation>
     </message>
     <message>
-        <source>the value of &apos;%1&apos; is not closed</source>
-        <translation>der Wert von &apos;%1&apos; ist nicht abgeschlossen</translation>
+        <source>reference to binary entity</source>
+        <translation>Verweis auf eine binäre Entität</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid name</source>
-        <translation>&apos;%1&apos; ist kein gültiger Name</translation>
+        <source>reference to external entity in attribute</source>
+        <translation>Verweis auf eine externe Entität in einem Attribut</translation>
     </message>
     <message>
-        <source>the namespace prefix &apos;%1&apos; is not declared</source>
-        <translation>das Namensraum-Präfix &apos;%1&apos; ist nicht deklariert</translation>
+        <source>XML or text declaration not at start of entity</source>
+        <translation>XML- oder Textdeklaration nicht am Anfang der Entität</translation>
     </message>
     <message>
-        <source>the end tag &lt;/%1&gt; has no start tag</source>
-        <translation>das End-Tag &lt;/%1&gt; hat kein Start-Tag</translation>
+        <source>unknown encoding</source>
+        <translation>unbekannte Kodierung</translation>
     </message>
     <message>
-        <source>the end tag &lt;/%1&gt; does not match &lt;%2&gt;</source>
-        <translation>das End-Tag &lt;/%1&gt; passt nicht zu &lt;%2&gt;</translation>
+        <source>encoding specified in XML declaration is incorrect</source>
+        <translation>die in der XML-Deklaration angegebene Kodierung ist falsch</translation>
     </message>
     <message>
-        <source>the document ends before &lt;/%1&gt;</source>
-        <translation>das Dokument endet vor &lt;/%1&gt;</translation>
+        <source>unclosed CDATA section</source>
+        <translation>nicht abgeschlossener CDATA-Abschnitt</translation>
     </message>
     <message>
-        <source>the document has no element</source>
-        <translation>das Dokument hat kein Element</translation>
+        <source>error in processing external entity reference</source>
+        <translation>Fehler beim Verarbeiten eines externen Entitätsverweises</translation>
     </message>
     <message>
-        <source>text outside the root element</source>
-        <translation>Text außerhalb des Wurzelelements</translation>
+        <source>document is not standalone</source>
+        <translation>das Dokument ist nicht eigenständig</translation>
     </message>
     <message>
-        <source>processing instruction</source>
-        <translation>die Verarbeitungsanweisung</translation>
+        <source>entity declared in parameter entity</source>
+        <translation>Entität in einer Parameter-Entität deklariert</translation>
     </message>
     <message>
-        <source>comment</source>
-        <translation>der Kommentar</translation>
+        <source>unbound prefix</source>
+        <translation>nicht gebundenes Präfix</translation>
     </message>
     <message>
-        <source>&apos;--&apos; inside a comment</source>
-        <translation>&apos;--&apos; in einem Kommentar</translation>
+        <source>must not undeclare prefix</source>
+        <translation>ein Präfix darf nicht aufgehoben werden</translation>
     </message>
     <message>
-        <source>CDATA section</source>
-        <translation>der CDATA-Abschnitt</translation>
+        <source>incomplete markup in parameter entity</source>
+        <translation>unvollständiges Markup in einer Parameter-Entität</translation>
     </message>
     <message>
-        <source>the document has a document type declaration</source>
-        <translation>das Dokument hat eine Dokumenttyp-Deklaration</translation>
+        <source>XML declaration not well-formed</source>
+        <translation>XML-Deklaration nicht wohlgeformt</translation>
+    </message>
+    <message>
+        <source>text declaration not well-formed</source>
+        <translation>Textdeklaration nicht wohlgeformt</translation>
+    </message>
+    <message>
+        <source>illegal character(s) in public id</source>
+        <translation>unzulässige Zeichen in der öffentlichen ID</translation>
+    </message>
+    <message>
+        <source>reserved prefix (xml) must not be undeclared or bound to another namespace name</source>
+        <translation>das reservierte Präfix (xml) darf nicht aufgehoben oder an einen anderen Namensraum gebunden werden</translation>
+    </message>
+    <message>
+        <source>reserved prefix (xmlns) must not be declared or undeclared</source>
+        <translation>das reservierte Präfix (xmlns) darf weder deklariert noch aufgehoben werden</translation>
+    </message>
+    <message>
+        <source>prefix must not be bound to one of the reserved namespace names</source>
+        <translation>ein Präfix darf nicht an einen der reservierten Namensräume gebunden werden</translation>
+    </message>
+    <message>
+        <source>limit on input amplification factor (from DTD and entities) breached</source>
+        <translation>Grenze für den Verstärkungsfaktor der Eingabe (durch DTD und Entitäten) überschritten</translation>
     </message>
 </context>
 <context>
@@ -1406,6 +1512,42 @@ Fertig: %5</translation>
     <message>
         <source>Error</source>
         <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Projekt</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Kalender</translation>
+    </message>
+    <message>
+        <source> Holidays </source>
+        <translation> Feiertage </translation>
+    </message>
+    <message>
+        <source> Extra working days </source>
+        <translation> Zusätzliche Arbeitstage </translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Von:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Bis:</translation>
+    </message>
+    <message>
+        <source>Sorry, the list is too long: a project file holds at most %1 bytes in a cell.</source>
+        <translation>Die Liste ist leider zu lang: Eine Projektdatei fasst höchstens %1 Bytes in einer Zelle.</translation>
     </message>
 </context>
 <context>

@@ -398,33 +398,13 @@ The address is %1</source>
         <source>Confirm</source>
         <translation>Подтверждение</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>и ещё %1</translation>
+    </message>
 </context>
 <context>
     <name>MsProjectImport</name>
-    <message>
-        <source>finish-to-finish</source>
-        <translation>окончание-окончание</translation>
-    </message>
-    <message>
-        <source>start-to-finish</source>
-        <translation>начало-окончание</translation>
-    </message>
-    <message>
-        <source>start-to-start</source>
-        <translation>начало-начало</translation>
-    </message>
-    <message>
-        <source>%1 with a lag or lead</source>
-        <translation>%1 с запаздыванием или опережением</translation>
-    </message>
-    <message>
-        <source>%1 of %2 was changed to finish-to-start without lag (%3).</source>
-        <translation>Изменено на «окончание-начало» без запаздывания: %1 (всего %2; %3).</translation>
-    </message>
-    <message>
-        <source>%1 of %2 were changed to finish-to-start without lag (%3).</source>
-        <translation>Изменено на «окончание-начало» без запаздывания: %1 (всего %2; %3).</translation>
-    </message>
     <message>
         <source>1 link</source>
         <translation>1 связь</translation>
@@ -486,10 +466,6 @@ The address is %1</source>
         <translation>Файл &apos;%1&apos; слишком велик для плана.</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; is not an MS Project XML document.</source>
-        <translation>Файл &apos;%1&apos; не является документом MS Project XML.</translation>
-    </message>
-    <message>
         <source>The file &apos;%1&apos; is not well-formed XML: %2 (line %3, column %4).</source>
         <translation>Файл &apos;%1&apos; не является корректным XML: %2 (строка %3, столбец %4).</translation>
     </message>
@@ -506,12 +482,92 @@ The address is %1</source>
         <translation>В плане более %1 задач; Morvaine вмещает не более %1.</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; on line %2 is not a valid value of &lt;Duration&gt;.</source>
-        <translation>&apos;%1&apos; в строке %2 не является допустимым значением &lt;Duration&gt;.</translation>
-    </message>
-    <message>
         <source>The plan has more than %1 resources; Morvaine holds at most %1.</source>
         <translation>В плане более %1 ресурсов; Morvaine вмещает не более %1.</translation>
+    </message>
+    <message>
+        <source>The calendar has more holidays and extra working days in the years %1 to %2 than a plan keeps: the first %3 were taken, %4 left out.</source>
+        <translation>В календаре за %1–%2 годы больше праздников и дополнительных рабочих дней, чем вмещает план: взяты первые %3, пропущено %4.</translation>
+    </message>
+    <message>
+        <source>1 hourly rate above %1 per hour was taken as %1.</source>
+        <translation>1 почасовая ставка выше %1 в час принята равной %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hourly rates above %1 per hour were taken as %1.</source>
+        <translation>
+            <numerusform>%n почасовая ставка выше %1 в час принята равной %1.</numerusform>
+            <numerusform>%n почасовые ставки выше %1 в час приняты равными %1.</numerusform>
+            <numerusform>%n почасовых ставок выше %1 в час приняты равными %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is not an MS Project XML document. Its first element is &lt;%2&gt; (line %3, column %4), not &lt;Project&gt; in the namespace %5.</source>
+        <translation>Файл &apos;%1&apos; не является документом MS Project XML. Его первый элемент — &lt;%2&gt; (строка %3, столбец %4), а не &lt;Project&gt; в пространстве имён %5.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; has a document type declaration (line %2, column %3). MS Project XML documents have none, and Morvaine does not read one.</source>
+        <translation>В файле &apos;%1&apos; есть объявление типа документа (строка %2, столбец %3). В документах MS Project XML его нет, и Morvaine его не читает.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; nests elements more than %2 deep (line %3, column %4); no plan is that deep.</source>
+        <translation>В файле &apos;%1&apos; элементы вложены глубже %2 уровней (строка %3, столбец %4); ни один план не бывает такой глубины.</translation>
+    </message>
+    <message>
+        <source>Cannot read the file &apos;%1&apos;.</source>
+        <translation>Не удаётся прочитать файл &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>1 lag</source>
+        <translation>1 запаздывание</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lags</source>
+        <translation>
+            <numerusform>%n запаздывание</numerusform>
+            <numerusform>%n запаздывания</numerusform>
+            <numerusform>%n запаздываний</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 in elapsed time taken as working days</source>
+        <translation>в календарном времени, приняты как рабочие дни: %1</translation>
+    </message>
+    <message>
+        <source>%1 in percent taken as working days of the predecessor</source>
+        <translation>в процентах, приняты как рабочие дни предшественника: %1</translation>
+    </message>
+    <message>
+        <source>%1 of part of a day rounded to whole working days</source>
+        <translation>с долей дня, округлены до целых рабочих дней: %1</translation>
+    </message>
+    <message>
+        <source>%1 beyond %2 working days cut to %2</source>
+        <translation>больше %2 рабочих дней, сокращены до %2: %1</translation>
+    </message>
+    <message>
+        <source>%1 of an unknown type made finish-to-start</source>
+        <translation>неизвестного типа, сделаны «окончание-начало»: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 was changed: %3.</source>
+        <translation>Изменено: %1 (всего %2; %3).</translation>
+    </message>
+    <message>
+        <source>%1 of %2 were changed: %3.</source>
+        <translation>Изменено: %1 (всего %2; %3).</translation>
+    </message>
+    <message>
+        <source>The text of &lt;%1&gt; on line %2 is longer than any value of a plan (1 MiB).</source>
+        <translation>Текст &lt;%1&gt; в строке %2 длиннее любого значения плана (1 МиБ).</translation>
+    </message>
+    <message>
+        <source>The plan has more than %1 calendars; no plan that Morvaine holds has that many.</source>
+        <translation>В плане больше %1 календарей; ни в одном плане, который вмещает Morvaine, их столько нет.</translation>
+    </message>
+    <message>
+        <source>The plan has more than %1 calendar exceptions; no plan that Morvaine holds has that many.</source>
+        <translation>В плане больше %1 исключений календаря; ни в одном плане, который вмещает Morvaine, их столько нет.</translation>
     </message>
 </context>
 <context>
@@ -700,6 +756,34 @@ Change the project start date?</source>
         <source>Link error (Task #%1 -&gt; Task #%2)
 This link will be ignored.</source>
         <translation>Ошибка связи (задача #%1 -&gt; задача #%2)
+Эта связь будет пропущена.</translation>
+    </message>
+    <message>
+        <source>The task number %1 is too large.</source>
+        <translation>Номер задачи %1 слишком велик.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a link type; the types are FS, SS, FF and SF.</source>
+        <translation>&apos;%1&apos; не является типом связи; типы: FS, SS, FF и SF.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no lag; a lag is +k or -k working days.</source>
+        <translation>&apos;%1&apos; не является запаздыванием; запаздывание — это +k или -k рабочих дней.</translation>
+    </message>
+    <message>
+        <source>The lag &apos;%1%2&apos; is not a whole number of working days.</source>
+        <translation>Запаздывание &apos;%1%2&apos; не является целым числом рабочих дней.</translation>
+    </message>
+    <message>
+        <source>The lag %1%2 is beyond %3 working days.</source>
+        <translation>Запаздывание %1%2 выходит за пределы %3 рабочих дней.</translation>
+    </message>
+    <message>
+        <source>Link error (Task #%1, item &apos;%2&apos;)
+%3
+This link will be ignored.</source>
+        <translation>Ошибка связи (задача #%1, элемент &apos;%2&apos;)
+%3
 Эта связь будет пропущена.</translation>
     </message>
 </context>
@@ -894,112 +978,136 @@ This link will be ignored.</source>
 <context>
     <name>XmlReader</name>
     <message>
-        <source>the character U+%1 is not allowed in XML</source>
-        <translation>символ U+%1 недопустим в XML</translation>
+        <source>out of memory</source>
+        <translation>недостаточно памяти</translation>
     </message>
     <message>
-        <source>the file is not valid %1 text</source>
-        <translation>файл не является допустимым текстом %1</translation>
+        <source>syntax error</source>
+        <translation>синтаксическая ошибка</translation>
     </message>
     <message>
-        <source>a name was expected</source>
-        <translation>ожидалось имя</translation>
+        <source>no element found</source>
+        <translation>элемент не найден</translation>
     </message>
     <message>
-        <source>the %1 is not closed</source>
-        <translation>не закрыт элемент: %1</translation>
+        <source>not well-formed (invalid token)</source>
+        <translation>нарушена правильность (недопустимая лексема)</translation>
     </message>
     <message>
-        <source>&apos;]]&gt;&apos; outside a CDATA section</source>
-        <translation>&apos;]]&gt;&apos; вне раздела CDATA</translation>
+        <source>unclosed token</source>
+        <translation>незакрытая лексема</translation>
     </message>
     <message>
-        <source>&apos;&amp;%1;&apos; is not a character</source>
-        <translation>&apos;&amp;%1;&apos; не является символом</translation>
+        <source>partial character</source>
+        <translation>неполный символ</translation>
     </message>
     <message>
-        <source>the entity &apos;&amp;%1;&apos; is not declared</source>
-        <translation>сущность &apos;&amp;%1;&apos; не объявлена</translation>
+        <source>mismatched tag</source>
+        <translation>несоответствующий тег</translation>
     </message>
     <message>
-        <source>there is more than one root element</source>
-        <translation>имеется более одного корневого элемента</translation>
+        <source>duplicate attribute</source>
+        <translation>повторяющийся атрибут</translation>
     </message>
     <message>
-        <source>the tag &lt;%1&gt; is not closed</source>
-        <translation>тег &lt;%1&gt; не закрыт</translation>
+        <source>junk after document element</source>
+        <translation>лишние данные после элемента документа</translation>
     </message>
     <message>
-        <source>&apos;&gt;&apos; was expected</source>
-        <translation>ожидался символ &apos;&gt;&apos;</translation>
+        <source>illegal parameter entity reference</source>
+        <translation>недопустимая ссылка на параметрическую сущность</translation>
     </message>
     <message>
-        <source>an attribute was expected</source>
-        <translation>ожидался атрибут</translation>
+        <source>undefined entity</source>
+        <translation>неопределённая сущность</translation>
     </message>
     <message>
-        <source>the attribute &apos;%1&apos; is repeated</source>
-        <translation>атрибут &apos;%1&apos; повторяется</translation>
+        <source>recursive entity reference</source>
+        <translation>рекурсивная ссылка на сущность</translation>
     </message>
     <message>
-        <source>&apos;=&apos; was expected</source>
-        <translation>ожидался символ &apos;=&apos;</translation>
+        <source>asynchronous entity</source>
+        <translation>асинхронная сущность</translation>
     </message>
     <message>
-        <source>a quoted value was expected</source>
-        <translation>ожидалось значение в кавычках</translation>
+        <source>reference to invalid character number</source>
+        <translation>ссылка на недопустимый номер символа</translation>
     </message>
     <message>
-        <source>the value of &apos;%1&apos; is not closed</source>
-        <translation>значение &apos;%1&apos; не закрыто</translation>
+        <source>reference to binary entity</source>
+        <translation>ссылка на двоичную сущность</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid name</source>
-        <translation>&apos;%1&apos; не является допустимым именем</translation>
+        <source>reference to external entity in attribute</source>
+        <translation>ссылка на внешнюю сущность в атрибуте</translation>
     </message>
     <message>
-        <source>the namespace prefix &apos;%1&apos; is not declared</source>
-        <translation>префикс пространства имён &apos;%1&apos; не объявлен</translation>
+        <source>XML or text declaration not at start of entity</source>
+        <translation>объявление XML или текста не в начале сущности</translation>
     </message>
     <message>
-        <source>the end tag &lt;/%1&gt; has no start tag</source>
-        <translation>у закрывающего тега &lt;/%1&gt; нет открывающего</translation>
+        <source>unknown encoding</source>
+        <translation>неизвестная кодировка</translation>
     </message>
     <message>
-        <source>the end tag &lt;/%1&gt; does not match &lt;%2&gt;</source>
-        <translation>закрывающий тег &lt;/%1&gt; не соответствует &lt;%2&gt;</translation>
+        <source>encoding specified in XML declaration is incorrect</source>
+        <translation>кодировка, указанная в объявлении XML, неверна</translation>
     </message>
     <message>
-        <source>the document ends before &lt;/%1&gt;</source>
-        <translation>документ заканчивается до &lt;/%1&gt;</translation>
+        <source>unclosed CDATA section</source>
+        <translation>незакрытый раздел CDATA</translation>
     </message>
     <message>
-        <source>the document has no element</source>
-        <translation>в документе нет элементов</translation>
+        <source>error in processing external entity reference</source>
+        <translation>ошибка при обработке ссылки на внешнюю сущность</translation>
     </message>
     <message>
-        <source>text outside the root element</source>
-        <translation>текст вне корневого элемента</translation>
+        <source>document is not standalone</source>
+        <translation>документ не является автономным</translation>
     </message>
     <message>
-        <source>processing instruction</source>
-        <translation>инструкция обработки</translation>
+        <source>entity declared in parameter entity</source>
+        <translation>сущность объявлена в параметрической сущности</translation>
     </message>
     <message>
-        <source>comment</source>
-        <translation>комментарий</translation>
+        <source>unbound prefix</source>
+        <translation>несвязанный префикс</translation>
     </message>
     <message>
-        <source>&apos;--&apos; inside a comment</source>
-        <translation>&apos;--&apos; внутри комментария</translation>
+        <source>must not undeclare prefix</source>
+        <translation>нельзя отменять объявление префикса</translation>
     </message>
     <message>
-        <source>CDATA section</source>
-        <translation>раздел CDATA</translation>
+        <source>incomplete markup in parameter entity</source>
+        <translation>неполная разметка в параметрической сущности</translation>
     </message>
     <message>
-        <source>the document has a document type declaration</source>
-        <translation>документ содержит объявление типа документа</translation>
+        <source>XML declaration not well-formed</source>
+        <translation>объявление XML составлено неправильно</translation>
+    </message>
+    <message>
+        <source>text declaration not well-formed</source>
+        <translation>объявление текста составлено неправильно</translation>
+    </message>
+    <message>
+        <source>illegal character(s) in public id</source>
+        <translation>недопустимые символы в публичном идентификаторе</translation>
+    </message>
+    <message>
+        <source>reserved prefix (xml) must not be undeclared or bound to another namespace name</source>
+        <translation>зарезервированный префикс (xml) нельзя отменять или связывать с другим пространством имён</translation>
+    </message>
+    <message>
+        <source>reserved prefix (xmlns) must not be declared or undeclared</source>
+        <translation>зарезервированный префикс (xmlns) нельзя объявлять или отменять</translation>
+    </message>
+    <message>
+        <source>prefix must not be bound to one of the reserved namespace names</source>
+        <translation>префикс нельзя связывать с одним из зарезервированных пространств имён</translation>
+    </message>
+    <message>
+        <source>limit on input amplification factor (from DTD and entities) breached</source>
+        <translation>превышен предел коэффициента усиления входных данных (из DTD и сущностей)</translation>
     </message>
 </context>
 <context>
@@ -1413,6 +1521,42 @@ Completion: %5</source>
     <message>
         <source>Error</source>
         <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Project</source>
+        <translation>Проект</translation>
+    </message>
+    <message>
+        <source>Calendar</source>
+        <translation>Календарь</translation>
+    </message>
+    <message>
+        <source> Holidays </source>
+        <translation> Праздники </translation>
+    </message>
+    <message>
+        <source> Extra working days </source>
+        <translation> Дополнительные рабочие дни </translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Добавить</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>С:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>По:</translation>
+    </message>
+    <message>
+        <source>Sorry, the list is too long: a project file holds at most %1 bytes in a cell.</source>
+        <translation>Извините, список слишком длинный: файл проекта вмещает в ячейке не более %1 байт.</translation>
     </message>
 </context>
 <context>

@@ -72,7 +72,10 @@ public:
     }
     // The links a recalculation ignores are told once; the command goes on without
     // them, as the message says, so they are no failure of the command.
-    void ShowLinkErrors(const QString &text) override { m_err << "Error: " << text << Qt::endl; }
+    void ShowLinkErrors(const QString &text) override
+    {
+        m_err << QCoreApplication::translate("Messages", "Error") << ": " << text << Qt::endl;
+    }
     QString AskSaveFileName() override { return m_saveName; }
     void SetCaption(const QString &text) override { m_caption = text; }
     /// The caption the window would show: the title of printed pages.

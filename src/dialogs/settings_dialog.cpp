@@ -179,8 +179,8 @@ SettingsDialog::SettingsDialog(Project &project, Host &host, QWidget *mainWindow
     projectPage->setObjectName(QStringLiteral("TabSheetProject"));
     auto *calendarPage = new QWidget(tabs);
     calendarPage->setObjectName(QStringLiteral("TabSheetCalendar"));
-    tabs->addTab(projectPage, QStringLiteral("Project"));
-    tabs->addTab(calendarPage, QStringLiteral("Calendar"));
+    tabs->addTab(projectPage, tr("Project"));
+    tabs->addTab(calendarPage, tr("Calendar"));
     for (QWidget *widget : {static_cast<QWidget *>(infoGroup), static_cast<QWidget *>(picture),
                             static_cast<QWidget *>(settingsGroup),
                             static_cast<QWidget *>(daysGroup), static_cast<QWidget *>(timeGroup)})
@@ -219,8 +219,7 @@ QWidget *SettingsDialog::buildExceptionGroup(ExceptionList list, QWidget *parent
 {
     const bool holidays = list == Holidays;
     const QString name = holidays ? QStringLiteral("Holiday") : QStringLiteral("ExtraDay");
-    auto *group = new QGroupBox(
-        holidays ? QStringLiteral(" Holidays ") : QStringLiteral(" Extra working days "), parent);
+    auto *group = new QGroupBox(holidays ? tr(" Holidays ") : tr(" Extra working days "), parent);
     group->setObjectName(QStringLiteral("GroupBox") + name + QLatin1Char('s'));
     ExceptionControls &controls = m_exceptions[list];
     controls.list = new QListWidget(group);
@@ -232,9 +231,9 @@ QWidget *SettingsDialog::buildExceptionGroup(ExceptionList list, QWidget *parent
     controls.to->setObjectName(QStringLiteral("DateTimePicker") + name + QStringLiteral("To"));
     for (DateField *field : {controls.from, controls.to})
         field->setFixedSize(110, m_projectNameEdit->sizeHint().height());
-    controls.add = new QPushButton(QStringLiteral("Add"), group);
+    controls.add = new QPushButton(tr("Add"), group);
     controls.add->setObjectName(QStringLiteral("ButtonAdd") + name);
-    controls.remove = new QPushButton(QStringLiteral("Remove"), group);
+    controls.remove = new QPushButton(tr("Remove"), group);
     controls.remove->setObjectName(QStringLiteral("ButtonRemove") + name);
     // A single day is the common case: the end follows the start until changed.
     connect(controls.from, &DateField::dateChosen, this,
@@ -245,8 +244,8 @@ QWidget *SettingsDialog::buildExceptionGroup(ExceptionList list, QWidget *parent
             [this, list] { onRemoveExceptions(list); });
 
     auto *fields = new QFormLayout;
-    fields->addRow(QStringLiteral("From:"), controls.from);
-    fields->addRow(QStringLiteral("To:"), controls.to);
+    fields->addRow(tr("From:"), controls.from);
+    fields->addRow(tr("To:"), controls.to);
     auto *side = new QVBoxLayout;
     side->addLayout(fields);
     side->addWidget(controls.add);
@@ -282,9 +281,10 @@ void SettingsDialog::onAddException(ExceptionList list)
             const QString typed = field->lineEdit()->text();
             field->revert();
             field->setFocus();
-            m_host.MessageBox(QStringLiteral("Error"),
-                              QStringLiteral("'%1' is not a valid date").arg(typed), MsgIcon::Error,
-                              MsgButtons::Ok);
+            m_host.MessageBox(
+                tr("Error"),
+                QCoreApplication::translate("Conversion", "'%1' is not a valid date").arg(typed),
+                MsgIcon::Error, MsgButtons::Ok);
             return;
         }
     }
@@ -296,9 +296,9 @@ void SettingsDialog::onAddException(ExceptionList list)
     controls.ranges.push_back({std::min(first, last), std::max(first, last)});
     controls.ranges = MergeDayRanges(std::move(controls.ranges));
     if (!FitsProjectFileCell(WriteDateList(controls.ranges))) {
-        m_host.MessageBox(QStringLiteral("Attention!"),
-                          QStringLiteral("Sorry, the list is too long: a project file holds at "
-                                         "most %1 bytes in a cell.")
+        m_host.MessageBox(tr("Attention!"),
+                          tr("Sorry, the list is too long: a project file holds at most %1 "
+                             "bytes in a cell.")
                               .arg(MaxCellBytes),
                           MsgIcon::Warning, MsgButtons::Ok);
         onRemoveExceptions(list); // nothing selected: shows the list as it was

@@ -1,8 +1,8 @@
 #include "list_normalize.h"
 
 #include "model/project_file.h"
-#include <QCoreApplication>
 #include "schedule/forerunner.h"
+#include <QCoreApplication>
 
 namespace morvaine {
 
@@ -93,8 +93,8 @@ void NormalizeForerunnerList(Project &project, Host &host, int row)
         QStringList messages;
         for (const LinkItemError &error : malformed)
             messages << MalformedLinkMessage(row, error);
-        host.MessageBox(QStringLiteral("Error"), messages.join(QLatin1Char('\n')), MsgIcon::Error,
-                        MsgButtons::Ok);
+        host.MessageBox(QCoreApplication::translate("Messages", "Error"),
+                        messages.join(QLatin1Char('\n')), MsgIcon::Error, MsgButtons::Ok);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "schedule/date_list.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <climits>
@@ -247,8 +248,10 @@ QString ImportCalendarExceptions(const Document &doc, Project &project)
                           WriteDateList(exceptions.extraDays));
     if (exceptions.leftOut == 0)
         return QString();
-    return QStringLiteral("The calendar has more holidays and extra working days in the years "
-                          "%1 to %2 than a plan keeps: the first %3 were taken, %4 left out.")
+    return QCoreApplication::translate("MsProjectImport",
+                                       "The calendar has more holidays and extra working days in "
+                                       "the years %1 to %2 than a plan keeps: the first %3 were "
+                                       "taken, %4 left out.")
         .arg(std::max(1, firstYear - 1))
         .arg(std::min(9999, lastYear + 1))
         .arg(MaxImportedExceptionDays)

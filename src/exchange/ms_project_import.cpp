@@ -495,7 +495,9 @@ void ImportMsProjectXml(Project &project, Host &host, const QString &path)
     // Read in chunks of its own, so Qt's buffer would only add a copy.
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        showError(host, QStringLiteral("Cannot open the file '%1'.").arg(path));
+        showError(
+            host,
+            QCoreApplication::translate("MsProjectImport", "Cannot open the file '%1'.").arg(path));
         return;
     }
     // Far beyond any plan the tables can hold (a 9,999-task plan with baselines and
@@ -520,32 +522,41 @@ void ImportMsProjectXml(Project &project, Host &host, QIODevice &input, const QS
     case msp::ReadResult::Read:
         break;
     case msp::ReadResult::NotMsProjectXml:
-        showError(host, QStringLiteral("The file '%1' is not an MS Project XML document. Its "
-                                       "first element is <%2> (line %3, column %4), not "
-                                       "<Project> in the namespace %5.")
+        showError(host, QCoreApplication::translate("MsProjectImport",
+                                                    "The file '%1' is not an MS Project XML "
+                                                    "document. Its first element is <%2> (line "
+                                                    "%3, column %4), not <Project> in the "
+                                                    "namespace %5.")
                             .arg(path, read.message, line, column, QLatin1String(msp::Namespace)));
         return;
     case msp::ReadResult::Malformed:
-        showError(host,
-                  QStringLiteral("The file '%1' is not well-formed XML: %2 (line %3, column %4).")
-                      .arg(path, read.message, line, column));
+        showError(host, QCoreApplication::translate(
+                            "MsProjectImport",
+                            "The file '%1' is not well-formed XML: %2 (line %3, column %4).")
+                            .arg(path, read.message, line, column));
         return;
     case msp::ReadResult::DocumentType:
-        showError(host, QStringLiteral("The file '%1' has a document type declaration (line %2, "
-                                       "column %3). MS Project XML documents have none, and "
-                                       "Morvaine does not read one.")
+        showError(host, QCoreApplication::translate(
+                            "MsProjectImport",
+                            "The file '%1' has a document type declaration (line %2, column "
+                            "%3). MS Project XML documents have none, and Morvaine does not "
+                            "read one.")
                             .arg(path, line, column));
         return;
     case msp::ReadResult::TooDeep:
-        showError(host, QStringLiteral("The file '%1' nests elements more than %2 deep (line %3, "
-                                       "column %4); no plan is that deep.")
+        showError(host, QCoreApplication::translate("MsProjectImport",
+                                                    "The file '%1' nests elements more than %2 "
+                                                    "deep (line %3, column %4); no plan is that "
+                                                    "deep.")
                             .arg(path, QString::number(XmlEventReader::MaxDepth), line, column));
         return;
     case msp::ReadResult::Refused:
         showError(host, read.message);
         return;
     case msp::ReadResult::ReadFailed:
-        showError(host, QStringLiteral("Cannot read the file '%1'.").arg(path));
+        showError(
+            host,
+            QCoreApplication::translate("MsProjectImport", "Cannot read the file '%1'.").arg(path));
         return;
     }
 
@@ -562,8 +573,8 @@ void ImportMsProjectXml(Project &project, Host &host, QIODevice &input, const QS
     }
     replaceProject(project, host, *fresh);
     if (!exceptionsNote.isEmpty())
-        host.MessageBox(QStringLiteral("Info"), exceptionsNote, MsgIcon::Information,
-                        MsgButtons::Ok);
+        host.MessageBox(QCoreApplication::translate("Messages", "Info"), exceptionsNote,
+                        MsgIcon::Information, MsgButtons::Ok);
 
     const QString text = notesText(notes);
     if (text.isEmpty())

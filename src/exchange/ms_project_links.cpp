@@ -1,5 +1,6 @@
 #include "ms_project_links.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -28,9 +29,23 @@ bool isElapsed(int code)
     return plain == 4 || plain == 6 || plain == 8 || plain == 10 || plain == 12;
 }
 
-QString counted(int n, const char *singular, const char *plural)
+// "1 lag", "3 lags": one text for one, a plural text (with its forms) for more.
+QString counted(int n, const char *one, const char *many)
 {
-    return QString::number(n) + QLatin1Char(' ') + QLatin1String(n == 1 ? singular : plural);
+    return n == 1 ? QCoreApplication::translate("MsProjectImport", one)
+                  : QCoreApplication::translate("MsProjectImport", many, nullptr, n);
+}
+
+QString lagCount(int n)
+{
+    return counted(n, QT_TRANSLATE_NOOP("MsProjectImport", "1 lag"),
+                   QT_TRANSLATE_N_NOOP("MsProjectImport", "%n lags"));
+}
+
+QString linkCount(int n)
+{
+    return counted(n, QT_TRANSLATE_NOOP("MsProjectImport", "1 link"),
+                   QT_TRANSLATE_N_NOOP("MsProjectImport", "%n links"));
 }
 
 } // namespace
@@ -99,25 +114,30 @@ QString LinkChangesText(const LinkChanges &changes, int links)
         return QString();
     QStringList how;
     if (changes.elapsed > 0)
-        how << QStringLiteral("%1 in elapsed time taken as working days")
-                   .arg(counted(changes.elapsed, "lag", "lags"));
+        how << QCoreApplication::translate("MsProjectImport",
+                                           "%1 in elapsed time taken as working days")
+                   .arg(lagCount(changes.elapsed));
     if (changes.percent > 0)
-        how << QStringLiteral("%1 in percent taken as working days of the predecessor")
-                   .arg(counted(changes.percent, "lag", "lags"));
+        how << QCoreApplication::translate("MsProjectImport",
+                                           "%1 in percent taken as working days of the predecessor")
+                   .arg(lagCount(changes.percent));
     if (changes.partDay > 0)
-        how << QStringLiteral("%1 of part of a day rounded to whole working days")
-                   .arg(counted(changes.partDay, "lag", "lags"));
+        how << QCoreApplication::translate("MsProjectImport",
+                                           "%1 of part of a day rounded to whole working days")
+                   .arg(lagCount(changes.partDay));
     if (changes.beyond > 0)
-        how << QStringLiteral("%1 beyond %2 working days cut to %2")
-                   .arg(counted(changes.beyond, "lag", "lags"))
+        how << QCoreApplication::translate("MsProjectImport", "%1 beyond %2 working days cut to %2")
+                   .arg(lagCount(changes.beyond))
                    .arg(MaxLinkLag);
     if (changes.unknownType > 0)
-        how << QStringLiteral("%1 of an unknown type made finish-to-start")
-                   .arg(counted(changes.unknownType, "link", "links"));
-    return QStringLiteral("%1 of %2 %3 changed: %4.")
+        how << QCoreApplication::translate("MsProjectImport",
+                                           "%1 of an unknown type made finish-to-start")
+                   .arg(linkCount(changes.unknownType));
+    return (changes.changed == 1
+                ? QCoreApplication::translate("MsProjectImport", "%1 of %2 was changed: %3.")
+                : QCoreApplication::translate("MsProjectImport", "%1 of %2 were changed: %3."))
         .arg(changes.changed)
-        .arg(counted(links, "link", "links"), QLatin1String(changes.changed == 1 ? "was" : "were"),
-             how.join(QLatin1String("; ")));
+        .arg(linkCount(links), how.join(QLatin1String("; ")));
 }
 
 ExportedLink ExportedLinkOf(const LinkItem &link, int minutesPerDay)

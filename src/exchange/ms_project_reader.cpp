@@ -10,6 +10,7 @@
 
 #include "xml_event_reader.h"
 
+#include <QCoreApplication>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -320,8 +321,10 @@ public:
         if (m_field == Field::None || m_skip > 0)
             return;
         if (m_text.size() + std::size_t(length) > MaxTextBytes) {
-            refuse(QStringLiteral("The text of <%1> on line %2 is longer than any value of a "
-                                  "plan (1 MiB).")
+            refuse(QCoreApplication::translate(
+                       "MsProjectImport",
+                       "The text of <%1> on line %2 is longer than any value of a "
+                       "plan (1 MiB).")
                        .arg(fieldName(), line()));
             return;
         }
@@ -402,8 +405,9 @@ private:
         switch (m_scope) {
         case Scope::Calendar:
             if (m_doc.calendars.size() == std::size_t(MaxCalendars))
-                refuse(QStringLiteral("The plan has more than %1 calendars; no plan that "
-                                      "Morvaine holds has that many.")
+                refuse(QCoreApplication::translate(
+                           "MsProjectImport", "The plan has more than %1 calendars; no plan that "
+                                              "Morvaine holds has that many.")
                            .arg(MaxCalendars));
             else
                 m_doc.calendars.push_back(std::move(m_calendar));
@@ -424,7 +428,9 @@ private:
             if (task().isNull || IsProjectSummary(task()))
                 m_doc.tasks.pop_back();
             else if (++m_taskRows > MaxTasks)
-                refuse(QStringLiteral("The plan has more than %1 tasks; Morvaine holds at most %1.")
+                refuse(QCoreApplication::translate(
+                           "MsProjectImport",
+                           "The plan has more than %1 tasks; Morvaine holds at most %1.")
                            .arg(MaxTasks));
             break;
         case Scope::PredecessorLink:
@@ -434,7 +440,8 @@ private:
             if (!IsResource(m_resource))
                 break; // the null resource, kept as no row either
             if (++m_resourceRows > MaxResources)
-                refuse(QStringLiteral(
+                refuse(QCoreApplication::translate(
+                           "MsProjectImport",
                            "The plan has more than %1 resources; Morvaine holds at most %1.")
                            .arg(MaxResources));
             m_doc.resources.push_back(std::move(m_resource));
@@ -553,8 +560,10 @@ private:
     void keepException(bool working)
     {
         if (++m_exceptions > MaxCalendarExceptions) {
-            refuse(QStringLiteral("The plan has more than %1 calendar exceptions; no plan that "
-                                  "Morvaine holds has that many.")
+            refuse(QCoreApplication::translate(
+                       "MsProjectImport",
+                       "The plan has more than %1 calendar exceptions; no plan that "
+                       "Morvaine holds has that many.")
                        .arg(MaxCalendarExceptions));
             return;
         }
@@ -685,7 +694,8 @@ private:
 
     void invalidValue()
     {
-        refuse(QStringLiteral("'%1' on line %2 is not a valid value of <%3>.")
+        refuse(QCoreApplication::translate("MsProjectImport",
+                                           "'%1' on line %2 is not a valid value of <%3>.")
                    .arg(text(), line(), fieldName()));
     }
 
@@ -728,7 +738,9 @@ private:
     {
         const std::optional<DateTime> result = ParseDateTime(m_text);
         if (!result || result->date.year() < 1 || result->date.year() > 9999) {
-            refuse(QStringLiteral("The date '%1' on line %2 is not a date of the years 1 to 9999.")
+            refuse(QCoreApplication::translate(
+                       "MsProjectImport",
+                       "The date '%1' on line %2 is not a date of the years 1 to 9999.")
                        .arg(text().trimmed(), line()));
             return std::nullopt;
         }

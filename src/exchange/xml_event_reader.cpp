@@ -1,5 +1,6 @@
 #include "xml_event_reader.h"
 
+#include <QCoreApplication>
 #include <expat.h>
 
 #include <algorithm>
@@ -29,6 +30,49 @@ const char *bomlessUtf16(const char *data, qint64 size)
         return "UTF-16LE";
     return nullptr;
 }
+
+// Expat's own texts of the faults a document can have, as Expat 2.5 words them, for
+// the translations: reason() looks up whatever Expat says, so a text worded otherwise
+// by another Expat stays English.
+[[maybe_unused]] const char *const ExpatFaults[] = {
+    QT_TRANSLATE_NOOP("XmlReader", "out of memory"),
+    QT_TRANSLATE_NOOP("XmlReader", "syntax error"),
+    QT_TRANSLATE_NOOP("XmlReader", "no element found"),
+    QT_TRANSLATE_NOOP("XmlReader", "not well-formed (invalid token)"),
+    QT_TRANSLATE_NOOP("XmlReader", "unclosed token"),
+    QT_TRANSLATE_NOOP("XmlReader", "partial character"),
+    QT_TRANSLATE_NOOP("XmlReader", "mismatched tag"),
+    QT_TRANSLATE_NOOP("XmlReader", "duplicate attribute"),
+    QT_TRANSLATE_NOOP("XmlReader", "junk after document element"),
+    QT_TRANSLATE_NOOP("XmlReader", "illegal parameter entity reference"),
+    QT_TRANSLATE_NOOP("XmlReader", "undefined entity"),
+    QT_TRANSLATE_NOOP("XmlReader", "recursive entity reference"),
+    QT_TRANSLATE_NOOP("XmlReader", "asynchronous entity"),
+    QT_TRANSLATE_NOOP("XmlReader", "reference to invalid character number"),
+    QT_TRANSLATE_NOOP("XmlReader", "reference to binary entity"),
+    QT_TRANSLATE_NOOP("XmlReader", "reference to external entity in attribute"),
+    QT_TRANSLATE_NOOP("XmlReader", "XML or text declaration not at start of entity"),
+    QT_TRANSLATE_NOOP("XmlReader", "unknown encoding"),
+    QT_TRANSLATE_NOOP("XmlReader", "encoding specified in XML declaration is incorrect"),
+    QT_TRANSLATE_NOOP("XmlReader", "unclosed CDATA section"),
+    QT_TRANSLATE_NOOP("XmlReader", "error in processing external entity reference"),
+    QT_TRANSLATE_NOOP("XmlReader", "document is not standalone"),
+    QT_TRANSLATE_NOOP("XmlReader", "entity declared in parameter entity"),
+    QT_TRANSLATE_NOOP("XmlReader", "unbound prefix"),
+    QT_TRANSLATE_NOOP("XmlReader", "must not undeclare prefix"),
+    QT_TRANSLATE_NOOP("XmlReader", "incomplete markup in parameter entity"),
+    QT_TRANSLATE_NOOP("XmlReader", "XML declaration not well-formed"),
+    QT_TRANSLATE_NOOP("XmlReader", "text declaration not well-formed"),
+    QT_TRANSLATE_NOOP("XmlReader", "illegal character(s) in public id"),
+    QT_TRANSLATE_NOOP(
+        "XmlReader",
+        "reserved prefix (xml) must not be undeclared or bound to another namespace name"),
+    QT_TRANSLATE_NOOP("XmlReader", "reserved prefix (xmlns) must not be declared or undeclared"),
+    QT_TRANSLATE_NOOP("XmlReader",
+                      "prefix must not be bound to one of the reserved namespace names"),
+    QT_TRANSLATE_NOOP("XmlReader",
+                      "limit on input amplification factor (from DTD and entities) breached"),
+};
 
 } // namespace
 
@@ -214,7 +258,8 @@ qint64 XmlEventReader::column() const
 
 QString XmlEventReader::reason() const
 {
-    return m_parser->xml ? QString::fromUtf8(XML_ErrorString(XML_GetErrorCode(m_parser->xml)))
+    return m_parser->xml ? QCoreApplication::translate(
+                               "XmlReader", XML_ErrorString(XML_GetErrorCode(m_parser->xml)))
                          : QString();
 }
 

@@ -66,7 +66,7 @@ public:
     /// the place where the reading ended after it.
     qint64 line() const;
     qint64 column() const;
-    /// Expat's reason for a Malformed outcome, such as "mismatched tag".
+    /// Expat's reason for a Malformed outcome, such as "mismatched tag", in the UI language.
     QString reason() const;
 
 private:

@@ -6,6 +6,7 @@
 
 #include "convert.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace morvaine {
@@ -28,7 +29,8 @@ public:
     /// recalculation has gone on without them.
     virtual void ShowLinkErrors(const QString &text)
     {
-        MessageBox(QStringLiteral("Error"), text, MsgIcon::Error, MsgButtons::Ok);
+        MessageBox(QCoreApplication::translate("Messages", "Error"), text, MsgIcon::Error,
+                   MsgButtons::Ok);
     }
     /// Asks for a project file to save to ("Morvaine Files (*.mrv)|*.mrv|All Files|*.*",
     /// default extension "mrv"); empty when the user cancels.

@@ -2,6 +2,8 @@
 
 #include "date_text.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace morvaine {
@@ -69,8 +71,9 @@ DayRanges ReadDateList(const QString &text, int settingsRow)
         },
         &bad);
     if (!ranges)
-        throw ConversionError(CellErrorMessage(QStringLiteral("'%1' is not a valid date").arg(bad),
-                                               ColSettings, settingsRow));
+        throw ConversionError(CellErrorMessage(
+            QCoreApplication::translate("Conversion", "'%1' is not a valid date").arg(bad),
+            ColSettings, settingsRow));
     return MergeDayRanges(*ranges);
 }
 

@@ -3,6 +3,8 @@
 
 #include "model/convert.h"
 
+#include <QCoreApplication>
+
 namespace morvaine {
 
 namespace {
@@ -88,7 +90,8 @@ LinkItemKind ReadLinkItem(QStringView text, LinkItem &link, QString &why)
     if (!linkShaped)
         return LinkItemKind::NotNumber;
     if (!readDigits(number, link.row)) {
-        why = QStringLiteral("The task number %1 is too large.").arg(number.toString());
+        why = QCoreApplication::translate("Schedule", "The task number %1 is too large.")
+                  .arg(number.toString());
         return LinkItemKind::Malformed;
     }
 
@@ -106,7 +109,8 @@ LinkItemKind ReadLinkItem(QStringView text, LinkItem &link, QString &why)
         else if (type == QLatin1String("SF"))
             link.type = LinkType::SF;
         else {
-            why = QStringLiteral("'%1' is not a link type; the types are FS, SS, FF and SF.")
+            why = QCoreApplication::translate(
+                      "Schedule", "'%1' is not a link type; the types are FS, SS, FF and SF.")
                       .arg(type);
             return LinkItemKind::Malformed;
         }
@@ -117,7 +121,8 @@ LinkItemKind ReadLinkItem(QStringView text, LinkItem &link, QString &why)
 
     const QChar sign = text[at];
     if (sign != QLatin1Char('+') && sign != QLatin1Char('-')) {
-        why = QStringLiteral("'%1' is no lag; a lag is +k or -k working days.")
+        why = QCoreApplication::translate("Schedule",
+                                          "'%1' is no lag; a lag is +k or -k working days.")
                   .arg(text.mid(at).toString().trimmed());
         return LinkItemKind::Malformed;
     }
@@ -126,14 +131,15 @@ LinkItemKind ReadLinkItem(QStringView text, LinkItem &link, QString &why)
     for (QChar c : lag)
         digitsOnly = digitsOnly && isDigit(c);
     if (!digitsOnly) {
-        why = QStringLiteral("The lag '%1%2' is not a whole number of working days.")
+        why = QCoreApplication::translate("Schedule",
+                                          "The lag '%1%2' is not a whole number of working days.")
                   .arg(sign)
                   .arg(lag.toString());
         return LinkItemKind::Malformed;
     }
     int days = 0;
     if (!readDigits(lag, days) || days > MaxLinkLag) {
-        why = QStringLiteral("The lag %1%2 is beyond %3 working days.")
+        why = QCoreApplication::translate("Schedule", "The lag %1%2 is beyond %3 working days.")
                   .arg(sign)
                   .arg(lag.toString())
                   .arg(QChar(0x00B1) + QString::number(MaxLinkLag));
@@ -165,7 +171,9 @@ ParsedLinks ParseLinks(const QString &cell)
             parsed.malformed.append({text.toString().remove(QLatin1Char(' ')), why});
             break;
         case LinkItemKind::NotNumber:
-            parsed.error = QStringLiteral("'%1' is not a valid integer value").arg(text);
+            parsed.error =
+                QCoreApplication::translate("Conversion", "'%1' is not a valid integer value")
+                    .arg(text);
             return parsed;
         }
         from = semicolon + 1;
@@ -253,7 +261,8 @@ bool IsForerunnerCharacter(QChar ch)
 
 QString MalformedLinkMessage(int successor, const LinkItemError &error)
 {
-    return QStringLiteral("Link error (Task #%1, item '%2')\n%3\nThis link will be ignored.")
+    return QCoreApplication::translate(
+               "Schedule", "Link error (Task #%1, item '%2')\n%3\nThis link will be ignored.")
         .arg(successor)
         .arg(error.item, error.why);
 }
@@ -266,7 +275,8 @@ LinkItemKind ForerunnerItemValue(QStringView number, int &value, QString &error)
     if (kind == LinkItemKind::Link)
         value = link.row;
     else if (kind == LinkItemKind::NotNumber)
-        error = QStringLiteral("'%1' is not a valid integer value").arg(number);
+        error = QCoreApplication::translate("Conversion", "'%1' is not a valid integer value")
+                    .arg(number);
     return kind;
 }
 

@@ -6,6 +6,10 @@
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/ui_language.h"
+#include "dialogs/settings_dialog.h"
+#include "exchange/ms_project_xml.h"
+#include "model/project.h"
+#include "schedule/forerunner.h"
 #include "edit/recovery.h"
 #include "model/convert.h"
 #include "model/new_project.h"
@@ -15,12 +19,14 @@
 #include "widgets/icons.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QCalendarWidget>
 #include <QDialogButtonBox>
 #include <QLockFile>
 #include <QMenuBar>
 #include <QMimeDatabase>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -40,6 +46,9 @@ struct Expected {
     QString pngImage;
     QString helpStart;
     QString errorTitle;
+    QString mismatchedTag; // the frame of the import's message and Expat's reason in it
+    QString notALinkType;
+    QString calendarPage;
 };
 
 Expected expectedFor(const QString &language)
@@ -52,7 +61,10 @@ Expected expectedFor(const QString &language)
                 "Abbrechen",
                 "PNG-Bild",
                 "Aufruf:",
-                "Fehler"};
+                "Fehler",
+                "ist kein wohlgeformtes XML: nicht passendes Tag (Zeile 1",
+                "'XX' ist kein Verknüpfungstyp",
+                "Kalender"};
     if (language == QLatin1String("ru"))
         return {"ru",
                 {"&Файл", "&Правка", "&Вид", "&Задача", "С&ервис", "&Отчёт", "&Справка"},
@@ -61,7 +73,10 @@ Expected expectedFor(const QString &language)
                 "Отмена",
                 "Изображение PNG",
                 "Использование:",
-                "Ошибка"};
+                "Ошибка",
+                "не является корректным XML: несоответствующий тег (строка 1",
+                "'XX' не является типом связи",
+                "Календарь"};
     return {"en",
             {"&File", "&Edit", "&View", "&Task", "T&ools", "&Report", "&Help"},
             "Insert New Task",
@@ -69,7 +84,10 @@ Expected expectedFor(const QString &language)
             "Cancel",
             "PNG image",
             "Usage:",
-            "Error"};
+            "Error",
+            "is not well-formed XML: mismatched tag (line 1",
+            "'XX' is not a link type",
+            "Calendar"};
 }
 
 } // namespace
@@ -83,6 +101,7 @@ private slots:
     void qtDialogsAndFileTypesSpeakIt();
     void datesKeepTheRegionalFormat();
     void commandLineSpeaksItAndKeepsCodes();
+    void importLinksAndCalendarSpeakIt();
     void unreadableRecoveryCopyIsSetAside();
 
 private:
@@ -157,6 +176,35 @@ void TestUiLanguage::commandLineSpeaksItAndKeepsCodes()
     QVERIFY2(errText.contains(QLatin1String("Code #0005")), qPrintable(errText));
     const bool english = errText.startsWith(QLatin1String("Error: Error opening the file."));
     QCOMPARE(english, m_expected.code == QLatin1String("en"));
+}
+
+// Texts of the MS Project import (with Expat's reason for a fault), of link items and
+// of the calendar page of Settings.
+void TestUiLanguage::importLinksAndCalendarSpeakIt()
+{
+    QByteArray document = "<Project xmlns=\"http://schemas.microsoft.com/project\"><Name>a</Nme>";
+    QBuffer input(&document);
+    QVERIFY(input.open(QIODevice::ReadOnly));
+    Project project;
+    RecordingHost host;
+    ImportMsProjectXml(project, host, input, QStringLiteral("plan.xml"));
+    QCOMPARE(host.messages.size(), 1);
+    QCOMPARE(host.messages[0].title, m_expected.errorTitle);
+    QVERIFY2(host.messages[0].text.contains(m_expected.mismatchedTag),
+             qPrintable(host.messages[0].text));
+
+    const ParsedLinks parsed = ParseLinks(QStringLiteral(" 3XX;"));
+    QCOMPARE(parsed.malformed.size(), 1);
+    QVERIFY2(parsed.malformed[0].why.startsWith(m_expected.notALinkType),
+             qPrintable(parsed.malformed[0].why));
+
+    RecordingHost settingsHost;
+    Project plan;
+    InitNewProject(plan, settingsHost);
+    SettingsDialog dialog(plan, settingsHost, nullptr);
+    auto *tabs = dialog.findChild<QTabWidget *>(QStringLiteral("PageControlSettings"));
+    QVERIFY(tabs);
+    QCOMPARE(tabs->tabText(1), m_expected.calendarPage);
 }
 
 // The copy is first read with a silent host, which tells a failed load by its error
