@@ -55,8 +55,8 @@ void ScheduleEngine::followLink(int p, int i)
     if (!link.plain()) {
         const bool fromStart = link.type == LinkType::SS || link.type == LinkType::SF;
         const TDateTime from = fromStart ? startOf(p) : endOf(p);
-        const TDateTime bound = fromStart ? linkBound(link, from, 0, duration)
-                                          : linkBound(link, 0, from, duration);
+        const TDateTime bound =
+            fromStart ? linkBound(link, from, 0, duration) : linkBound(link, 0, from, duration);
         if (bound > startOf(s)) {
             moveTo(s, bound);
             moved = true;

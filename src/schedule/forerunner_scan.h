@@ -25,9 +25,9 @@ LinkItemKind ForerunnerItemValue(QStringView number, int &value, QString &error)
 /// The same, with the link's type and lag.
 LinkItemKind ForerunnerItemLink(QStringView number, LinkItem &link, QString &error);
 
-/// Calls item(row), or item(row, type, lag) when it takes them, for each link of a Forerunner text, in order,
-/// without building a list; malformed items are passed over. Stops at the first item
-/// that has no task number and returns false, its conversion message in error.
+/// Calls item(row), or item(row, type, lag) when it takes them, for each link of a Forerunner text,
+/// in order, without building a list; malformed items are passed over. Stops at the first item that
+/// has no task number and returns false, its conversion message in error.
 template <typename Item> bool ScanForerunner(const QString &text, Item &&item, QString &error)
 {
     const char16_t *const begin = reinterpret_cast<const char16_t *>(text.constData());
