@@ -113,6 +113,35 @@ Scenario *randomLinks()
     return s;
 }
 
+// The random forward links of randomLinks, each of a random type (FS, SS, FF, SF) with
+// a lag or lead of up to five working days one time in two.
+Scenario *randomTypedLinks()
+{
+    auto *s = new Scenario;
+    QRandomGenerator random(7), kinds(11);
+    std::vector<QList<int>> preds(N + 1);
+    for (int i = 0; i < 20000; ++i) {
+        const int succ = 2 + random.bounded(N - 1);
+        const int pred = 1 + random.bounded(succ - 1);
+        if (!preds[succ].contains(pred))
+            preds[succ] << pred;
+    }
+    static const char *types[] = {"", "SS", "FF", "SF"};
+    for (int row = 1; row <= N; ++row) {
+        s->task(row, {});
+        QString forerunner;
+        for (int p : preds[row]) {
+            QString kind = QLatin1String(types[kinds.bounded(4)]);
+            if (const int lag = kinds.bounded(2) ? 0 : kinds.bounded(11) - 5)
+                kind += QStringLiteral("%1%2").arg(lag > 0 ? "+" : "").arg(lag);
+            forerunner += QStringLiteral(" %1%2;").arg(p).arg(kind);
+        }
+        s->project.taskTable.setCell(ColForerunner, row, forerunner);
+    }
+    s->finish();
+    return s;
+}
+
 // 100 x 100 nodes, each linked to its right and lower neighbour; the corner node that
 // would be row 10000 is left out.
 Scenario *lattice()
@@ -295,6 +324,10 @@ void BM_RandomForwardLinks(benchmark::State &state)
 {
     runScenario(state, randomLinks);
 }
+void BM_RandomTypedLinksWithLags(benchmark::State &state)
+{
+    runScenario(state, randomTypedLinks);
+}
 void BM_LatticeOfDiamonds(benchmark::State &state)
 {
     runScenario(state, lattice);
@@ -348,6 +381,7 @@ void BM_RealisticFromProjectStart(benchmark::State &state)
 BENCHMARK(BM_ChainInRowOrder)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_ChainInReversedRowOrder)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_RandomForwardLinks)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_RandomTypedLinksWithLags)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_LatticeOfDiamonds)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_ChainInFiftyGroups)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_RealisticEdited)->Unit(benchmark::kMillisecond)->MinTime(1.0);

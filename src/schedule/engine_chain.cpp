@@ -41,13 +41,31 @@ TDateTime ScheduleEngine::readProjectStart()
     return m_projectStart;
 }
 
-bool ScheduleEngine::drives(int p, int s) const
+bool ScheduleEngine::drives(int p, int i)
 {
+    // The link's bound places the successor: no working day lies between the bound
+    // and the successor's Start.
+    const SuccLink &link = m_succ[static_cast<std::size_t>(i)];
+    const int s = link.row;
     if (m_rows[p].endState != DateState::Valid || m_rows[s].startState != DateState::Valid)
         return false;
-    const auto end = static_cast<std::int64_t>(m_rows[p].end);
+    if (link.plain()) {
+        const auto end = static_cast<std::int64_t>(m_rows[p].end);
+        const auto start = static_cast<std::int64_t>(m_rows[s].start);
+        return start - end <= 1 || m_week.count(end + 1, start - 1) == 0;
+    }
+    if (m_rows[p].startState != DateState::Valid)
+        return false;
+    int days = 0;
+    try {
+        days = durationOf(s);
+    } catch (const ConversionError &) {
+        return false;
+    }
+    const auto bound =
+        static_cast<std::int64_t>(linkBound(link, m_rows[p].start, m_rows[p].end, days));
     const auto start = static_cast<std::int64_t>(m_rows[s].start);
-    return start - end <= 1 || m_week.count(end + 1, start - 1) == 0;
+    return bound <= start && (start - bound < 1 || m_week.count(bound, start - 1) == 0);
 }
 
 void ScheduleEngine::traceCriticalChain(TDateTime start, TDateTime end)
@@ -135,8 +153,8 @@ void ScheduleEngine::traceCriticalChain(TDateTime start, TDateTime end)
                     ++frame.cursor;
                     continue;
                 }
-                const int s = m_succ[static_cast<std::size_t>(i)];
-                const bool driving = frame.chained && drives(x, s);
+                const int s = m_succ[static_cast<std::size_t>(i)].row;
+                const bool driving = frame.chained && drives(x, i);
                 if (driving && onEnd(s)) {
                     m_traced[at] = Found;
                     m_tracedAt[at] = i * 3 + AtLink;
@@ -190,7 +208,7 @@ void ScheduleEngine::traceCriticalChain(TDateTime start, TDateTime end)
                     tail.push_back(row);
             }
             const int found = m_tracedAt[state(row, !tail.empty())];
-            const int s = m_succ[static_cast<std::size_t>(found / 3)];
+            const int s = m_succ[static_cast<std::size_t>(found / 3)].row;
             switch (found % 3) {
             case AtLink:
                 tail.push_back(s);
@@ -203,7 +221,7 @@ void ScheduleEngine::traceCriticalChain(TDateTime start, TDateTime end)
             default:
                 if (onStart(s)) {
                     tail.assign(1, s);
-                } else if (!tail.empty() && drives(row, s)) {
+                } else if (!tail.empty() && drives(row, found / 3)) {
                     tail.push_back(s);
                 } else {
                     tail.clear();

@@ -12,13 +12,14 @@ void ScheduleEngine::buildIndex()
     const std::size_t rows = static_cast<std::size_t>(m_last) + 2;
     std::vector<int> &count = m_scratch;
     count.assign(rows + 1, 0);
-    std::vector<std::pair<int, int>> &links = m_links; // (predecessor, successor) by successor
+    std::vector<std::pair<int, SuccLink>> &links = m_links; // (predecessor, link) by successor
     links.clear();
     std::vector<int> &seenIn = m_scratch2;
     seenIn.assign(rows, 0);
     m_hasItems.assign(rows, 0);
     m_noForerunner.assign(rows, 1);
     m_indexBuilt = true;
+    m_typedLinks = false;
     m_rows[rows - 1].hasDuration = !text(ColDuration, m_last + 1).isEmpty();
     for (int s = 1; s <= m_last; ++s) {
         m_rows[s].hasDuration = !m_table.cell(ColDuration, s).isEmpty();
@@ -30,12 +31,14 @@ void ScheduleEngine::buildIndex()
         QString error;
         const bool good = ScanForerunner(
             forerunner,
-            [&](int p) {
+            [&](int p, LinkType type, int lag) {
                 items = true;
                 if (p < 1 || p > m_last || seenIn[p] == s)
                     return; // only the first item naming p counts
                 seenIn[p] = s;
-                links.emplace_back(p, s);
+                const SuccLink link{s, static_cast<short>(lag), type};
+                m_typedLinks = m_typedLinks || !link.plain();
+                links.emplace_back(p, link);
                 ++count[p + 1];
             },
             error);
@@ -46,11 +49,11 @@ void ScheduleEngine::buildIndex()
     m_succFirst.assign(rows + 1, 0);
     for (std::size_t p = 1; p <= rows; ++p)
         m_succFirst[p] = m_succFirst[p - 1] + count[p];
-    m_succ.assign(links.size(), 0);
+    m_succ.assign(links.size(), SuccLink{0, 0, LinkType::FS});
     std::vector<int> &next = m_scratch3;
     next.assign(m_succFirst.begin(), m_succFirst.end() - 1);
-    for (const auto &[p, s] : links)
-        m_succ[next[p]++] = s;
+    for (const auto &[p, link] : links)
+        m_succ[next[p]++] = link;
 }
 
 bool ScheduleEngine::isRoot(int row)
@@ -60,7 +63,7 @@ bool ScheduleEngine::isRoot(int row)
     const bool named = m_succFirst[row] < m_succFirst[row + 1];
     // The scan for a row naming this one reads Forerunners in row order and fails at
     // a bad item met before it.
-    if (!m_badRows.empty() && (!named || m_badRows.front().first < m_succ[m_succFirst[row]]))
+    if (!m_badRows.empty() && (!named || m_badRows.front().first < m_succ[m_succFirst[row]].row))
         throwForerunnerError(0);
     return named;
 }
@@ -117,7 +120,7 @@ void ScheduleEngine::reportCyclesFrom(int first)
         while (!calls.empty()) {
             const int row = calls.back().row;
             if (calls.back().next < m_succFirst[row + 1]) {
-                const int s = m_succ[calls.back().next++];
+                const int s = m_succ[calls.back().next++].row;
                 if (m_rows[s].reached)
                     continue;
                 if (order[s] < 0)
@@ -145,7 +148,7 @@ void ScheduleEngine::reportCyclesFrom(int first)
         if (m_rows[p].reached)
             continue;
         for (int i = m_succFirst[p]; i < m_succFirst[p + 1]; ++i) {
-            const int s = m_succ[i];
+            const int s = m_succ[i].row;
             if (!m_rows[s].reached && component[s] == component[p])
                 report(p, s);
         }

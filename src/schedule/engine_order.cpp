@@ -111,7 +111,7 @@ bool ScheduleEngine::layOutWalk(bool errors)
             bool pushed = false;
             while (!pushed && stack.back().cursor < m_succFirst[row + 1]) {
                 const int i = stack.back().cursor++;
-                const int s = m_succ[static_cast<std::size_t>(i)];
+                const int s = m_succ[static_cast<std::size_t>(i)].row;
                 if (!linkAllowed(row, s) || linkClosesCycle(s)) {
                     if (errors)
                         report(row, s);
@@ -217,7 +217,10 @@ bool ScheduleEngine::computeInOrder(std::vector<int> &order)
         // The dates every step reads: the End of a row whose links are followed, the
         // Start of a row reached by a link.
         const bool hasLinks = (walk & Expanded) && m_succFirst[row] != m_succFirst[row + 1];
+        // Typed links may read the Start of their predecessor as well.
         if ((!(walk & Climbed) && hasLinks && endState(row) != DateState::Valid) ||
+            (!(walk & Climbed) && hasLinks && m_typedLinks &&
+             startState(row) != DateState::Valid) ||
             ((walk & Followed) && startState(row) != DateState::Valid))
             return false;
         m_newStart[static_cast<std::size_t>(row)] = m_rows[row].start;
@@ -225,7 +228,7 @@ bool ScheduleEngine::computeInOrder(std::vector<int> &order)
         if (walk & Expanded)
             for (int i = m_succFirst[row]; i < m_succFirst[row + 1]; ++i)
                 if (m_linkKept[static_cast<std::size_t>(i)])
-                    ++m_waiting[static_cast<std::size_t>(m_succ[static_cast<std::size_t>(i)])];
+                    ++m_waiting[static_cast<std::size_t>(m_succ[static_cast<std::size_t>(i)].row)];
         if (const int q = climbParent(row); q != 0) {
             if (!(m_rows[q].walk & Climbed))
                 return false;
@@ -240,6 +243,11 @@ bool ScheduleEngine::computeInOrder(std::vector<int> &order)
         const auto from = static_cast<std::size_t>(textFrom[static_cast<std::size_t>(row)]);
         return newText[from] ? m_dates.write(m_newEnd[from])
                              : m_table.cell(ColEnd, static_cast<int>(from));
+    };
+    // The text a milestone takes from what placed it: its pusher's End, or (pushed by
+    // a typed link, m_pusher -1) the text of its own new day.
+    const auto pushedText = [&](int pusher, std::size_t milestone) -> const QString & {
+        return pusher > 0 ? endText(pusher) : m_dates.write(m_newStart[milestone]);
     };
     for (std::size_t next = 0; next < order.size(); ++next) {
         const int x = order[next];
@@ -261,7 +269,12 @@ bool ScheduleEngine::computeInOrder(std::vector<int> &order)
             if (days == 0) {
                 // A milestone's End is its Start, the text of its pusher's End.
                 m_newEnd[at] = m_newStart[at];
-                textFrom[at] = textFrom[static_cast<std::size_t>(m_pusher[at])];
+                if (m_pusher[at] > 0) {
+                    textFrom[at] = textFrom[static_cast<std::size_t>(m_pusher[at])];
+                } else {
+                    textFrom[at] = x;
+                    newText[at] = 1;
+                }
             } else if (const auto end =
                            m_week.nthWorkingDay(static_cast<std::int64_t>(m_newStart[at]), days)) {
                 m_newEnd[at] = static_cast<TDateTime>(*end);
@@ -284,7 +297,8 @@ bool ScheduleEngine::computeInOrder(std::vector<int> &order)
             for (int i = m_succFirst[x]; i < m_succFirst[x + 1]; ++i) {
                 if (!m_linkKept[static_cast<std::size_t>(i)])
                     continue;
-                const int s = m_succ[static_cast<std::size_t>(i)];
+                const SuccLink &link = m_succ[static_cast<std::size_t>(i)];
+                const int s = link.row;
                 const auto to = static_cast<std::size_t>(s);
                 int days = 0;
                 try {
@@ -292,12 +306,21 @@ bool ScheduleEngine::computeInOrder(std::vector<int> &order)
                 } catch (const ConversionError &) {
                     return false;
                 }
-                if (days == 0) {
+                if (!link.plain()) {
+                    const TDateTime bound = linkBound(link, m_newStart[at], end, days);
+                    if (bound > m_newStart[to]) {
+                        m_newStart[to] = bound;
+                        m_pusher[to] = -1;
+                    } else if (days == 0 && bound == m_newStart[to] && m_pusher[to] > 0 &&
+                               endText(m_pusher[to]) != m_dates.write(bound)) {
+                        return false; // which text it takes would depend on the order
+                    }
+                } else if (days == 0) {
                     if (end > m_newStart[to]) {
                         m_newStart[to] = end;
                         m_pusher[to] = x;
                     } else if (end == m_newStart[to] && m_pusher[to] != 0 &&
-                               endText(x) != endText(m_pusher[to])) {
+                               endText(x) != pushedText(m_pusher[to], to)) {
                         return false; // which text it takes would depend on the order
                     }
                 } else if (end >= m_newStart[to]) {
@@ -328,7 +351,10 @@ void ScheduleEngine::writeInOrder(const std::vector<int> &order)
         if (walk & Climbed) {
             refit(x);
         } else if ((walk & Followed) && m_newStart[at] > m_rows[x].start) {
-            if (durationOf(x) == 0) {
+            if (durationOf(x) == 0 && m_pusher[at] <= 0) {
+                setStartDay(x, m_newStart[at]);
+                calcEndDate(x);
+            } else if (durationOf(x) == 0) {
                 setStart(x, text(ColEnd, m_pusher[at]), DateState::Valid, m_newStart[at]);
                 calcEndDate(x);
             } else {

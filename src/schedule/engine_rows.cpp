@@ -15,9 +15,11 @@ void ScheduleArrays::clear()
     for (auto *bytes : {&m_linkKept, &m_traced})
         bytes->clear();
     for (auto *ints :
-         {&m_pendingRows, &m_level, &m_subEnd, &m_parent, &m_succFirst, &m_succ, &m_scratch,
-          &m_scratch2, &m_scratch3, &m_chain, &m_roots, &m_waiting, &m_pusher, &m_tracedAt})
+         {&m_pendingRows, &m_level, &m_subEnd, &m_parent, &m_succFirst, &m_scratch, &m_scratch2,
+          &m_scratch3, &m_chain, &m_roots, &m_waiting, &m_pusher, &m_tracedAt})
         ints->clear();
+    m_succ.clear();
+    m_typedLinks = false;
     m_newStart.clear();
     m_newEnd.clear();
     m_links.clear();

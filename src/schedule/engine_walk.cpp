@@ -4,8 +4,46 @@
 
 namespace morvaine {
 
-void ScheduleEngine::followLink(int p, int s)
+TDateTime ScheduleEngine::movedOn(TDateTime day, int k) const
 {
+    const auto moved = m_week.moveWorkingDays(static_cast<std::int64_t>(day), k);
+    return moved ? static_cast<TDateTime>(*moved) : day;
+}
+
+TDateTime ScheduleEngine::linkBound(const SuccLink &link, TDateTime pStart, TDateTime pEnd,
+                                    int days) const
+{
+    TDateTime endBound = 0;
+    switch (link.type) {
+    case LinkType::FS:
+        // A milestone lies on the day its predecessor ends; a task starts the day
+        // after, with a lag of k working days between them.
+        if (days == 0)
+            return movedOn(pEnd, link.lag);
+        return link.lag > 0 ? movedOn(pEnd, link.lag + 1) : movedOn(pEnd + 1, link.lag);
+    case LinkType::SS:
+        return movedOn(pStart, link.lag);
+    case LinkType::FF:
+        endBound = movedOn(pEnd, link.lag);
+        break;
+    case LinkType::SF:
+        endBound = movedOn(pStart, link.lag);
+        break;
+    }
+    if (days <= 0)
+        return endBound;
+    // The working day the End falls on (the next one when the bound is none), moved
+    // back over the rest of the Duration.
+    const auto last = m_week.nthWorkingDay(static_cast<std::int64_t>(endBound), 1);
+    if (!last)
+        return endBound;
+    return movedOn(static_cast<TDateTime>(*last), -(days - 1));
+}
+
+void ScheduleEngine::followLink(int p, int i)
+{
+    const SuccLink &link = m_succ[static_cast<std::size_t>(i)];
+    const int s = link.row;
     if (m_stats)
         ++m_stats->linksFollowed;
     if (!linkAllowed(p, s) || closesCycle(s)) {
@@ -14,6 +52,24 @@ void ScheduleEngine::followLink(int p, int s)
     }
     bool moved = false;
     const int duration = durationOf(s);
+    if (!link.plain()) {
+        const bool fromStart = link.type == LinkType::SS || link.type == LinkType::SF;
+        const TDateTime from = fromStart ? startOf(p) : endOf(p);
+        const TDateTime bound =
+            fromStart ? linkBound(link, from, 0, duration) : linkBound(link, 0, from, duration);
+        if (bound > startOf(s)) {
+            moveTo(s, bound);
+            moved = true;
+        }
+        m_rows[s].visited = 1;
+        if (!moved && m_rows[s].settled == m_generation + 1) {
+            if (m_stats)
+                ++m_stats->revisitsSkipped;
+            return;
+        }
+        follow(s);
+        return;
+    }
     const TDateTime end = endOf(p); // read first: a bad End fails before the successor's Start
     if (duration == 0) {
         if (end > startOf(s)) {
@@ -49,7 +105,7 @@ void ScheduleEngine::follow(int row)
         return;
     }
     if (m_succFirst[row] != m_succFirst[row + 1])
-        prefetchRow(m_succ[m_succFirst[row]]); // where its first link leads, followed next
+        prefetchRow(m_succ[m_succFirst[row]].row); // where its first link leads, followed next
     push(FrameKind::Propagate, row);
     m_stack.back().settles = true;
 }
@@ -222,12 +278,13 @@ void ScheduleEngine::stepPropagate(std::size_t at)
                     popPropagate();
                     break;
                 }
-                const int s = m_succ[index++];
+                const int i = index++;
+                const int s = m_succ[i].row;
                 if (index != end)
-                    prefetchRow(m_succ[index]);
+                    prefetchRow(m_succ[index].row);
                 if (throwAt >= 0 && s > m_badRows[throwAt].first)
                     throwForerunnerError(throwAt);
-                followLink(p, s);
+                followLink(p, i);
             }
         }
         if (m_stack.empty() || m_stack.back().kind != FrameKind::Propagate)

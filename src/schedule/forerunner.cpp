@@ -267,16 +267,22 @@ QString MalformedLinkMessage(int successor, const LinkItemError &error)
         .arg(error.item, error.why);
 }
 
+LinkItemKind ForerunnerItemLink(QStringView number, LinkItem &link, QString &error)
+{
+    QString why;
+    const LinkItemKind kind = ReadLinkItem(number, link, why);
+    if (kind == LinkItemKind::NotNumber)
+        error = QCoreApplication::translate("Conversion", "'%1' is not a valid integer value")
+                    .arg(number);
+    return kind;
+}
+
 LinkItemKind ForerunnerItemValue(QStringView number, int &value, QString &error)
 {
     LinkItem link;
-    QString why;
-    const LinkItemKind kind = ReadLinkItem(number, link, why);
+    const LinkItemKind kind = ForerunnerItemLink(number, link, error);
     if (kind == LinkItemKind::Link)
         value = link.row;
-    else if (kind == LinkItemKind::NotNumber)
-        error = QCoreApplication::translate("Conversion", "'%1' is not a valid integer value")
-                    .arg(number);
     return kind;
 }
 

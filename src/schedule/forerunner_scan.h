@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <type_traits>
+
 namespace morvaine {
 
 /// The predecessor rows of a Forerunner text up to the first item that has no task
@@ -20,10 +22,12 @@ ParsedForerunner ParseForerunner(const QString &text);
 /// The predecessor row of a Forerunner item that is not plain digits (ReadLinkItem):
 /// NotNumber with the conversion message in error when it has no task number.
 LinkItemKind ForerunnerItemValue(QStringView number, int &value, QString &error);
+/// The same, with the link's type and lag.
+LinkItemKind ForerunnerItemLink(QStringView number, LinkItem &link, QString &error);
 
-/// Calls item(row) for the predecessor row of each link of a Forerunner text, in order,
-/// without building a list; malformed items are passed over. Stops at the first item
-/// that has no task number and returns false, its conversion message in error.
+/// Calls item(row), or item(row, type, lag) when it takes them, for each link of a Forerunner text,
+/// in order, without building a list; malformed items are passed over. Stops at the first item that
+/// has no task number and returns false, its conversion message in error.
 template <typename Item> bool ScanForerunner(const QString &text, Item &&item, QString &error)
 {
     const char16_t *const begin = reinterpret_cast<const char16_t *>(text.constData());
@@ -46,16 +50,23 @@ template <typename Item> bool ScanForerunner(const QString &text, Item &&item, Q
             else
                 value = value * 10 + (*c - u'0');
         }
+        constexpr bool typed = std::is_invocable_v<Item, int, LinkType, int>;
         if (!digits) {
-            switch (ForerunnerItemValue(QStringView(first, semicolon - first), value, error)) {
+            LinkItem link;
+            switch (ForerunnerItemLink(QStringView(first, semicolon - first), link, error)) {
             case LinkItemKind::Link:
-                item(value);
+                if constexpr (typed)
+                    item(link.row, link.type, link.lag);
+                else
+                    item(link.row);
                 break;
             case LinkItemKind::Malformed:
                 break;
             case LinkItemKind::NotNumber:
                 return false;
             }
+        } else if constexpr (typed) {
+            item(value, LinkType::FS, 0);
         } else {
             item(value);
         }

@@ -41,7 +41,8 @@ QString LinkErrorsText(const QStringList &messages)
     for (qsizetype i = 0; i < messages.size() && i < Shown; ++i)
         lines << QString(messages[i]).replace(QLatin1Char('\n'), QLatin1Char(' '));
     if (messages.size() > Shown)
-        lines << QCoreApplication::translate("Messages", "and %1 more").arg(messages.size() - Shown);
+        lines
+            << QCoreApplication::translate("Messages", "and %1 more").arg(messages.size() - Shown);
     return lines.join(QLatin1Char('\n'));
 }
 

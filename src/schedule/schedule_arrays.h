@@ -2,6 +2,7 @@
 // The recalculation's per-row store and the arrays of its outline, successor index,
 // group spans and critical chain.
 
+#include "forerunner.h"
 #include "min_tree.h"
 #include "model/convert.h"
 
@@ -52,12 +53,22 @@ struct ScheduleArrays {
     std::vector<int> m_subEnd, m_parent;
     std::vector<unsigned char> m_subStopBad;
 
-    // Successor index: successors of p are m_succ[m_succFirst[p] .. m_succFirst[p+1]).
-    std::vector<int> m_succFirst, m_succ;
+    // Successor index: the links of p are m_succ[m_succFirst[p] .. m_succFirst[p+1]),
+    // each with its successor row, type and lag in working days.
+    struct SuccLink {
+        int row;
+        short lag;
+        LinkType type;
+        bool plain() const { return type == LinkType::FS && lag == 0; }
+    };
+    static_assert(sizeof(SuccLink) == 8);
+    std::vector<int> m_succFirst;
+    std::vector<SuccLink> m_succ;
+    bool m_typedLinks = false; // a link of the index is not a bare number
     std::vector<unsigned char> m_hasItems, m_noForerunner;
     // What building the outline and the index needs for a while.
     std::vector<int> m_scratch, m_scratch2, m_scratch3;
-    std::vector<std::pair<int, int>> m_links;
+    std::vector<std::pair<int, SuccLink>> m_links;
 
     // Group spans.
     MinTree m_startTree, m_endTree;

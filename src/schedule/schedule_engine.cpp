@@ -25,9 +25,8 @@ ScheduleEngine::ScheduleEngine(Project &project, int firstVisibleRow,
                                RecalcStats *stats)
     : m_project(project), m_table(project.taskTable), m_stats(stats),
       m_last(std::clamp(project.LastTaskRow, 0, TaskTable::LastRow)),
-      m_week(ProjectCalendar(project)), m_firstDay(MinDateValue()),
-      m_lastDay(MaxDateValue()), m_linkErrors(linkErrors), m_view(view),
-      m_firstVisibleRow(firstVisibleRow),
+      m_week(ProjectCalendar(project)), m_firstDay(MinDateValue()), m_lastDay(MaxDateValue()),
+      m_linkErrors(linkErrors), m_view(view), m_firstVisibleRow(firstVisibleRow),
       m_stack(workspace().busy ? m_ownStack : workspace().frames)
 {
     if (&m_stack != &m_ownStack) {

@@ -227,7 +227,12 @@ private:
     }
     bool isRoot(int row);
     int throwRowFor(int p);
-    void followLink(int p, int s);
+    void followLink(int p, int i);
+    // The earliest Start a link that is not a bare number allows its successor of days
+    // working days: a lag or lead counts working days, an end bound (FF, SF) gives the
+    // Start from the Duration read backwards.
+    TDateTime linkBound(const SuccLink &link, TDateTime pStart, TDateTime pEnd, int days) const;
+    TDateTime movedOn(TDateTime day, int k) const;
     void report(int p, int s);
     void reportUnreachedCycles();
     void reportCyclesFrom(int first);
@@ -258,7 +263,7 @@ private:
     void buildEndTree();
     void markCriticalPath();
     void traceCriticalChain(TDateTime start, TDateTime end);
-    bool drives(int p, int s) const;
+    bool drives(int p, int i);
 
     // The walk in the order of the links: the structure of the walk is laid out first
     // (which links are followed, in which order rows are reached, which links close a

@@ -1,6 +1,7 @@
 #include "literal_schedule.h"
 
 #include "model/convert.h"
+#include "schedule/forerunner.h"
 
 #include <QHash>
 
@@ -148,18 +149,71 @@ public:
         QString rest = cell(ColForerunner, row);
         for (qsizetype semicolon = rest.indexOf(QLatin1Char(';')); semicolon >= 0;
              semicolon = rest.indexOf(QLatin1Char(';'))) {
-            bool number = false;
             const QString text = semicolon >= 1 ? rest.mid(1, semicolon - 1) : QString();
-            try {
-                rows << StrToInt(text);
-                number = true;
-            } catch (const ConversionError &) {
-            }
-            if (!number)
+            LinkItem link;
+            QString why;
+            const LinkItemKind kind = ReadLinkItem(text, link, why);
+            if (kind == LinkItemKind::NotNumber)
                 break;
+            if (kind == LinkItemKind::Link)
+                rows << link.row;
             rest = rest.mid(semicolon + 1);
         }
         return rows;
+    }
+    // The first item of succ's Forerunner naming pred.
+    LinkItem linkOf(int pred, int succ) const
+    {
+        QString rest = cell(ColForerunner, succ);
+        for (qsizetype semicolon = rest.indexOf(QLatin1Char(';')); semicolon >= 0;
+             semicolon = rest.indexOf(QLatin1Char(';'))) {
+            const QString text = semicolon >= 1 ? rest.mid(1, semicolon - 1) : QString();
+            LinkItem link;
+            QString why;
+            if (ReadLinkItem(text, link, why) == LinkItemKind::Link && link.row == pred)
+                return link;
+            rest = rest.mid(semicolon + 1);
+        }
+        return {};
+    }
+    // Day by day: the day moved on k working days (back for a negative k).
+    TDateTime movedOn(TDateTime day, int k) const
+    {
+        for (int step = k > 0 ? 1 : -1, left = k > 0 ? k : -k; left > 0;) {
+            day = day + step;
+            if (IsWorkingDay(p, day))
+                --left;
+        }
+        return day;
+    }
+    // The earliest Start a link allows its successor of days working days.
+    TDateTime bound(const LinkItem &link, int pred, int days)
+    {
+        // Only the date the link counts from is read.
+        const bool fromStart = link.type == LinkType::SS || link.type == LinkType::SF;
+        const TDateTime pStart = fromStart ? start(pred) : 0, pEnd = fromStart ? 0 : end(pred);
+        TDateTime last = 0;
+        switch (link.type) {
+        case LinkType::FS:
+            if (days == 0)
+                return movedOn(pEnd, link.lag);
+            return link.lag > 0 ? movedOn(pEnd, link.lag + 1) : movedOn(pEnd + 1, link.lag);
+        case LinkType::SS:
+            return movedOn(pStart, link.lag);
+        case LinkType::FF:
+            last = movedOn(pEnd, link.lag);
+            break;
+        case LinkType::SF:
+            last = movedOn(pStart, link.lag);
+            break;
+        }
+        if (days == 0)
+            return last;
+        // The successor's End on the first working day from last on; its Start the
+        // Duration before.
+        while (!IsWorkingDay(p, last))
+            last = last + 1;
+        return movedOn(last, -(days - 1));
     }
     bool linked(int pred, int succ) const { return namedRows(succ).contains(pred); }
     // Whether from reaches to along links between rows never reached.
@@ -224,9 +278,18 @@ public:
     // The items of a Forerunner, read one by one; a bad one fails naming the cell.
     int item(int row, const QString &rest, qsizetype semicolon)
     {
-        return located(ColForerunner, row, [&] {
-            return StrToInt(semicolon >= 1 ? rest.mid(1, semicolon - 1) : QString());
-        });
+        const QString text = semicolon >= 1 ? rest.mid(1, semicolon - 1) : QString();
+        LinkItem link;
+        QString why;
+        switch (ReadLinkItem(text, link, why)) {
+        case LinkItemKind::Link:
+            return link.row;
+        case LinkItemKind::Malformed:
+            return 0; // passed over
+        case LinkItemKind::NotNumber:
+            break;
+        }
+        return located(ColForerunner, row, [&] { return StrToInt(text); });
     }
     int durationDays(int row)
     {
@@ -325,7 +388,17 @@ public:
             }
             if (!names)
                 continue;
-            if (LinkAllowed(pred, s)) {
+            const LinkItem link = linkOf(pred, s);
+            if (LinkAllowed(pred, s) && (link.type != LinkType::FS || link.lag != 0)) {
+                const TDateTime day = bound(link, pred, durationDays(s));
+                if (day > start(s)) {
+                    t.setCell(ColStart, s, WriteDate(day));
+                    CalcEndDate(p, s);
+                }
+                visited[s] = true;
+                AdjustGroups(s);
+                PropagateLinks(s);
+            } else if (LinkAllowed(pred, s)) {
                 if (durationDays(s) == 0) {
                     if (end(pred) > start(s)) {
                         t.setCell(ColStart, s, cell(ColEnd, pred));
@@ -419,11 +492,29 @@ public:
         return dateOf(column, row, value) && value == day;
     }
     // No working day lies between the predecessor's End and the successor's Start.
-    bool drives(int pred, int succ) const
+    bool drives(int pred, int succ)
     {
-        TDateTime end = 0, start = 0;
+        TDateTime end = 0, start = 0, pStart = 0;
         if (!dateOf(ColEnd, pred, end) || !dateOf(ColStart, succ, start))
             return false;
+        const LinkItem link = linkOf(pred, succ);
+        if (link.type != LinkType::FS || link.lag != 0) {
+            if (!dateOf(ColStart, pred, pStart))
+                return false;
+            int days = 0;
+            try {
+                days = DurationDays(cell(ColDuration, succ));
+            } catch (const ConversionError &) {
+                return false;
+            }
+            const TDateTime from = bound(link, pred, days);
+            if (from > start)
+                return false;
+            for (TDateTime day = from; day < start; day = day + 1)
+                if (IsWorkingDay(p, day))
+                    return false;
+            return true;
+        }
         for (TDateTime day = end + 1; day < start; day = day + 1)
             if (IsWorkingDay(p, day))
                 return false;

@@ -15,6 +15,8 @@ class TestSchedule : public QObject {
 private slots:
     void linkScenarios_data();
     void linkScenarios();
+    void typedLinks_data();
+    void typedLinks();
     void successorDoesNotMoveBackWhenPredecessorShrinks();
     void badLinksAreReportedOncePerRecalculation();
     void cycleIsReportedOnceAndSkipped();
@@ -76,6 +78,82 @@ void TestSchedule::linkScenarios()
     QCOMPARE(f.endOffset(2), end);
     QCOMPARE(f.host.chartRepaints, 1);
     QVERIFY(f.host.messages.isEmpty());
+}
+
+void TestSchedule::typedLinks_data()
+{
+    // Monday is day 0; Saturday and Sunday are no working days.
+    QTest::addColumn<QString>("predecessor"); // duration, start, end of row 1
+    QTest::addColumn<QString>("link");        // the Forerunner item of row 2
+    QTest::addColumn<QString>("successor");   // duration, start, end of row 2
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+    QTest::newRow("FS+1 after a Friday: Monday lag, Tuesday start") << "5 0 4"
+                                                                    << "1+1"
+                                                                    << "1 0 0" << 8 << 8;
+    QTest::newRow("FS+2 after a Wednesday") << "3 0 2"
+                                            << "1+2"
+                                            << "1 0 0" << 7 << 7;
+    QTest::newRow("FS-1 after a Friday: the Friday") << "5 0 4"
+                                                     << "1-1"
+                                                     << "2 0 1" << 4 << 7;
+    QTest::newRow("SS+2: two working days after the start") << "3 0 2"
+                                                            << "1SS+2"
+                                                            << "2 0 1" << 2 << 3;
+    QTest::newRow("SS+2 over the weekend") << "2 3 4"
+                                           << "1SS+2"
+                                           << "1 0 0" << 7 << 7;
+    QTest::newRow("SS-1 lead over the weekend") << "3 7 9"
+                                                << "1SS-1"
+                                                << "1 0 0" << 4 << 4;
+    QTest::newRow("FF: ends with it") << "5 0 4"
+                                      << "1FF"
+                                      << "2 0 1" << 3 << 4;
+    QTest::newRow("FF+1: Duration read back over the weekend") << "5 0 4"
+                                                               << "1FF+1"
+                                                               << "3 0 2" << 3 << 7;
+    QTest::newRow("SF: ends when it starts") << "3 7 9"
+                                             << "1SF"
+                                             << "2 0 1" << 4 << 7;
+    QTest::newRow("SF-2 lead") << "3 7 9"
+                               << "1SF-2"
+                               << "1 0 0" << 3 << 3;
+    QTest::newRow("only later: SS+1 leaves a later task") << "3 0 2"
+                                                          << "1SS+1"
+                                                          << "2 8 9" << 8 << 9;
+    QTest::newRow("milestone FS+1 on the working day after the end") << "3 0 2"
+                                                                     << "1+1"
+                                                                     << "0 0 0" << 3 << 3;
+    QTest::newRow("milestone SS+3") << "3 0 2"
+                                    << "1SS+3"
+                                    << "0 0 0" << 3 << 3;
+}
+
+void TestSchedule::typedLinks()
+{
+    QFETCH(QString, predecessor);
+    QFETCH(QString, link);
+    QFETCH(QString, successor);
+    QFETCH(int, start);
+    QFETCH(int, end);
+    const QStringList p = predecessor.split(' ');
+    const QStringList s = successor.split(' ');
+    for (const bool ordered : {true, false}) {
+        ScheduleFixture f;
+        f.task(1, p[0], p[1].toInt(), p[2].toInt());
+        f.task(2, s[0], s[1].toInt(), s[2].toInt());
+        f.table().setCell(ColForerunner, 2, QStringLiteral(" %1;").arg(link));
+        if (!ordered) {
+            // A group task that does not span its sub-task sends the recalculation
+            // depth first.
+            f.task(3, QStringLiteral("1"), 0, 0);
+            f.task(4, QStringLiteral("1"), 1, 1, {}, 2);
+            f.markGroups();
+        }
+        RecalcSchedule(f.project, f.host);
+        QCOMPARE(f.startOffset(2), start);
+        QCOMPARE(f.endOffset(2), end);
+    }
 }
 
 void TestSchedule::successorDoesNotMoveBackWhenPredecessorShrinks()

@@ -19,7 +19,9 @@ private slots:
 
 namespace {
 
-void randomProject(ScheduleFixture &f, QRandomGenerator &random, QRandomGenerator &extra)
+// With typed, links of every type with lags and leads (from a generator of their own).
+void randomProject(ScheduleFixture &f, QRandomGenerator &random, QRandomGenerator &extra,
+                   QRandomGenerator *typed = nullptr)
 {
     const int rows = 3 + random.bounded(12);
     QString mask;
@@ -55,7 +57,14 @@ void randomProject(ScheduleFixture &f, QRandomGenerator &random, QRandomGenerato
             int pred = order[random.bounded(position)];
             if (random.bounded(40) == 0)
                 pred = row; // a self-link
-            forerunner += QStringLiteral(" %1;").arg(pred);
+            QString kind;
+            if (typed) {
+                static const char *types[] = {"", "SS", "FF", "SF"};
+                kind = QLatin1String(types[typed->bounded(4)]);
+                if (const int lag = typed->bounded(3) ? 0 : typed->bounded(11) - 5)
+                    kind += QStringLiteral("%1%2").arg(lag > 0 ? "+" : "").arg(lag);
+            }
+            forerunner += QStringLiteral(" %1%2;").arg(pred).arg(kind);
         }
         f.table().setCell(ColForerunner, row, forerunner);
         if (random.bounded(150) == 0) // a cell that does not read
@@ -187,14 +196,20 @@ void TestScheduleDifferential::randomProjects_data()
     QTest::addColumn<int>("projects");
     QTest::addColumn<bool>("realistic");  // groups of ten and fan-in, as people plan
     QTest::addColumn<bool>("exceptions"); // random holidays and extra working days
-    QTest::newRow("system format") << QString() << 4000 << false << false;
-    QTest::newRow("month names") << QStringLiteral("d MMM yyyy") << 1000 << false << false;
-    QTest::newRow("unpadded numbers") << QStringLiteral("M/d/yyyy") << 1000 << false << false;
-    QTest::newRow("holidays") << QString() << 1500 << false << true;
-    QTest::newRow("holidays, month names") << QStringLiteral("d MMM yyyy") << 300 << false << true;
-    QTest::newRow("realistic plans") << QString() << 3000 << true << false;
-    QTest::newRow("realistic plans, unpadded") << QStringLiteral("M/d/yyyy") << 500 << true << false;
-    QTest::newRow("realistic plans, holidays") << QString() << 500 << true << true;
+    QTest::addColumn<bool>("typed");      // links of every type, with lags and leads
+    QTest::newRow("system format") << QString() << 4000 << false << false << false;
+    QTest::newRow("month names") << QStringLiteral("d MMM yyyy") << 1000 << false << false << false;
+    QTest::newRow("unpadded numbers")
+        << QStringLiteral("M/d/yyyy") << 1000 << false << false << false;
+    QTest::newRow("holidays") << QString() << 1500 << false << true << false;
+    QTest::newRow("holidays, month names")
+        << QStringLiteral("d MMM yyyy") << 300 << false << true << false;
+    QTest::newRow("realistic plans") << QString() << 3000 << true << false << false;
+    QTest::newRow("realistic plans, unpadded")
+        << QStringLiteral("M/d/yyyy") << 500 << true << false << false;
+    QTest::newRow("realistic plans, holidays") << QString() << 500 << true << true << false;
+    QTest::newRow("link types and lags") << QString() << 3000 << false << false << true;
+    QTest::newRow("link types and lags, holidays") << QString() << 1000 << false << true << true;
 }
 
 void TestScheduleDifferential::randomProjects()
@@ -203,6 +218,8 @@ void TestScheduleDifferential::randomProjects()
     QFETCH(int, projects);
     QFETCH(bool, realistic);
     QFETCH(bool, exceptions);
+    QFETCH(bool, typed);
+    QRandomGenerator types(20261126);
     const QString systemFormat = ShortDateFormat();
     SetShortDateFormat(format.isEmpty() ? systemFormat : format);
     struct Restore {
@@ -231,7 +248,7 @@ void TestScheduleDifferential::randomProjects()
             f->host = RecordingHost();
         }
         if (!realistic) {
-            randomProject(engine, random, extra);
+            randomProject(engine, random, extra, typed ? &types : nullptr);
             if (exceptions)
                 randomExceptions(engine, calendar);
         } else {
