@@ -22,7 +22,7 @@ done
 if [ -z "${DRAG_UNDER_XVFB:-}" ]; then
     rm -rf "$out"
     mkdir -p "$out"
-    DRAG_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+    DRAG_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$@"
 fi
 
 fail() {

@@ -28,7 +28,9 @@ done
 if [ -z "${RECOVERY_UNDER_XVFB:-}" ]; then
     rm -rf "$out"
     mkdir -p "$out"
-    RECOVERY_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+    # -noreset: the server would reset when its last client goes (the kill -9 below),
+    # and a window started during the reset cannot connect.
+    RECOVERY_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$@"
 fi
 
 pids=()

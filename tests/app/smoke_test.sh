@@ -20,7 +20,7 @@ done
 
 if [ -z "${SMOKE_UNDER_XVFB:-}" ]; then
     mkdir -p "$out"
-    SMOKE_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+    SMOKE_UNDER_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$@"
 fi
 
 fail() {
