@@ -498,6 +498,17 @@ Die Adresse lautet %1</translation>
         </translation>
     </message>
     <message>
+        <source>1 negative hourly rate was taken as 0.</source>
+        <translation>1 negativer Stundensatz wurde als 0 übernommen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n negative hourly rates were taken as 0.</source>
+        <translation>
+            <numerusform>%n negativer Stundensatz wurde als 0 übernommen.</numerusform>
+            <numerusform>%n negative Stundensätze wurden als 0 übernommen.</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>The file &apos;%1&apos; is not an MS Project XML document. Its first element is &lt;%2&gt; (line %3, column %4), not &lt;Project&gt; in the namespace %5.</source>
         <translation>Die Datei &apos;%1&apos; ist kein MS-Project-XML-Dokument. Ihr erstes Element ist &lt;%2&gt; (Zeile %3, Spalte %4), nicht &lt;Project&gt; im Namensraum %5.</translation>
     </message>

@@ -502,6 +502,18 @@ The address is %1</source>
         </translation>
     </message>
     <message>
+        <source>1 negative hourly rate was taken as 0.</source>
+        <translation>1 отрицательная почасовая ставка принята равной 0.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n negative hourly rates were taken as 0.</source>
+        <translation>
+            <numerusform>%n отрицательная почасовая ставка принята равной 0.</numerusform>
+            <numerusform>%n отрицательные почасовые ставки приняты равными 0.</numerusform>
+            <numerusform>%n отрицательных почасовых ставок приняты равными 0.</numerusform>
+        </translation>
+    </message>
+    <message>
         <source>The file &apos;%1&apos; is not an MS Project XML document. Its first element is &lt;%2&gt; (line %3, column %4), not &lt;Project&gt; in the namespace %5.</source>
         <translation>Файл &apos;%1&apos; не является документом MS Project XML. Его первый элемент — &lt;%2&gt; (строка %3, столбец %4), а не &lt;Project&gt; в пространстве имён %5.</translation>
     </message>

@@ -128,6 +128,9 @@ bool loadProject(const CommandLine &line, Project &project, CommandLineHost &hos
     const QString &input = line.files.constFirst();
     if (IsMsProjectXml(input)) {
         ImportMsProjectXml(project, host, input);
+        // As in the window: a text no project file can hold is cut, with a word.
+        if (!host.errorShown())
+            CutCellsToProjectFile(project, host);
     } else {
         LoadProject(project, host, input);
         // A plan written under another short date format is read in this one.

@@ -206,6 +206,7 @@ struct Notes {
     int links = 0;
     msp::LinkChanges linkChanges;
     int cappedRates = 0;
+    int negativeRates = 0;
     int droppedLinks = 0;
     int renamedResources = 0;
     int movedTasks = 0;
@@ -249,6 +250,13 @@ QString notesText(const Notes &notes)
                                                     "taken as %1.",
                                                     nullptr, notes.cappedRates))
                      .arg(costText(MaxRate));
+    if (notes.negativeRates > 0)
+        lines << (notes.negativeRates == 1
+                      ? QCoreApplication::translate("MsProjectImport",
+                                                    "1 negative hourly rate was taken as 0.")
+                      : QCoreApplication::translate("MsProjectImport",
+                                                    "%n negative hourly rates were taken as 0.",
+                                                    nullptr, notes.negativeRates));
     if (notes.noWorkingDay)
         lines << QCoreApplication::translate(
             "MsProjectImport", "The calendar has no working day; Monday to Friday are used.");
@@ -402,6 +410,9 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
             if (rate > MaxRate) {
                 rate = MaxRate;
                 ++notes.cappedRates;
+            } else if (rate < 0) {
+                rate = 0;
+                ++notes.negativeRates;
             }
             fresh.resourceTable.setCell(ResColCost, i + 1, costText(rate));
         }
@@ -580,7 +591,7 @@ void ImportMsProjectXml(Project &project, Host &host, QIODevice &input, const QS
     if (text.isEmpty())
         return;
     const bool lost = notes.linkChanges.changed + notes.droppedLinks + notes.renamedResources +
-                              notes.cappedRates >
+                              notes.cappedRates + notes.negativeRates >
                           0 ||
                       notes.noWorkingDay;
     host.MessageBox(lost ? QCoreApplication::translate("Messages", "Warning")

@@ -1,6 +1,7 @@
 #include "xml_event_reader.h"
 
 #include <QCoreApplication>
+#include <QStringDecoder>
 #include <expat.h>
 
 #include <algorithm>
@@ -73,6 +74,33 @@ const char *bomlessUtf16(const char *data, qint64 size)
     QT_TRANSLATE_NOOP("XmlReader",
                       "limit on input amplification factor (from DTD and entities) breached"),
 };
+
+// An encoding expat does not know by itself (windows-1252, ISO-8859-15, KOI8-R, ...),
+// as Qt knows it, for a document that names it: each byte decoded on its own gives the
+// character it stands for. A byte that decodes to nothing on its own (an unassigned
+// one, or the first byte of a character of a multi-byte encoding) is invalid, so such a
+// document is refused where the byte stands rather than read into wrong names. Expat
+// itself refuses a table in which a character XML needs is not its ASCII byte.
+int XMLCALL singleByteEncoding(void *, const XML_Char *name, XML_Encoding *info)
+{
+    QStringDecoder probe(name);
+    if (!probe.isValid())
+        return XML_STATUS_ERROR;
+    for (int byte = 0; byte < 256; ++byte) {
+        QStringDecoder decoder(name, QStringDecoder::Flag::Stateless);
+        const char c = char(byte);
+        const QString text = decoder.decode(QByteArrayView(&c, 1));
+        // Some converters put a substitute (U+001A or U+FFFD) for a byte without error.
+        const bool one = text.size() == 1 && !text.at(0).isSurrogate() && !decoder.hasError() &&
+                         text.at(0) != QChar::ReplacementCharacter &&
+                         (text.at(0) != QChar(0x1A) || byte == 0x1A);
+        info->map[byte] = one ? int(text.at(0).unicode()) : -1;
+    }
+    info->data = nullptr;
+    info->convert = nullptr;
+    info->release = nullptr;
+    return XML_STATUS_OK;
+}
 
 } // namespace
 
@@ -205,6 +233,7 @@ XmlEventReader::Outcome XmlEventReader::read(QIODevice &input, XmlEventHandler &
     XML_SetCommentHandler(p.xml, &Parser::onComment);
     XML_SetProcessingInstructionHandler(p.xml, &Parser::onProcessingInstruction);
     XML_SetStartDoctypeDeclHandler(p.xml, &Parser::onDocumentType);
+    XML_SetUnknownEncodingHandler(p.xml, &singleByteEncoding, nullptr);
     // Never an external DTD or parameter entity (expat's default, said here for the
     // reader); expat's limits on entity amplification stay as they are.
     XML_SetParamEntityParsing(p.xml, XML_PARAM_ENTITY_PARSING_NEVER);

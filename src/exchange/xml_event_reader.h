@@ -6,8 +6,9 @@
 // external entity or DTD is ever loaded), elements may nest only so deep, and a token
 // that outgrows a chunk is fed in ever larger chunks so that it is scanned only a few
 // times over. Every encoding expat knows is read: UTF-8 with or without a byte-order
-// mark, UTF-16 in either byte order with or without one, ISO-8859-1 and US-ASCII;
-// texts reach the handler as UTF-8.
+// mark, UTF-16 in either byte order with or without one, ISO-8859-1 and US-ASCII; so is
+// any single-byte encoding Qt knows (windows-1252, ISO-8859-15, KOI8-R, ...), by the
+// table of its bytes. Texts reach the handler as UTF-8.
 
 #include <QIODevice>
 #include <QString>

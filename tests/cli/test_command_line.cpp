@@ -197,6 +197,31 @@ private slots:
         QVERIFY(run({"--help"}).out.contains(QLatin1String(".xml (MS Project XML)")));
     }
 
+    // A name longer than a project file holds in a cell is cut on import, as in the
+    // window, so that the plan saves and opens again.
+    void importCutsOverlongCells()
+    {
+        const QString xml = path(QStringLiteral("long.xml"));
+        QFile file(xml);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<Project xmlns=\"http://schemas.microsoft.com/project\"><Tasks><Task><UID>1"
+                   "</UID><ID>1</ID><Name>" +
+                   QByteArray(70000, 'n') + "</Name></Task></Tasks></Project>");
+        file.close();
+        const QString out = path(QStringLiteral("long.mrv"));
+        const Result r = run({"--export", out, xml});
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.err.contains(QStringLiteral("1 text was too long for one cell and cut to the "
+                                               "64999 bytes a project file holds in a cell.")),
+                 qPrintable(r.err));
+        Project project;
+        RecordingHost host;
+        InitNewProject(project, host);
+        LoadProject(project, host, out);
+        QCOMPARE(host.texts(), QStringList());
+        QCOMPARE(project.taskTable.cell(ColTask, 1), QString(MaxCellBytes, QLatin1Char('n')));
+    }
+
     void recalculatesBeforeExport()
     {
         // Task 2 follows task 1 (Monday to Wednesday) but was typed on the same Monday.

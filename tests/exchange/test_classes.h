@@ -39,6 +39,8 @@ private slots:
     void init();
     void everyEncodingKeepsNames_data();
     void everyEncodingKeepsNames();
+    void singleByteEncodings_data();
+    void singleByteEncodings();
     void recognisedByContent_data();
     void recognisedByContent();
     void refusedLeavesProjectAsItWas_data();

@@ -368,9 +368,9 @@ void TestMsProjectImport::ratesTheReportCannotShowAreCapped_data()
                                 << "999999999" << capped;
     QTest::newRow("1e308") << "1e308"
                            << "999999999" << capped;
-    QTest::newRow("negative is none") << "-5"
-                                      << "0"
-                                      << "";
+    QTest::newRow("negative") << "-5"
+                              << "0"
+                              << "1 negative hourly rate was taken as 0.";
 }
 
 void TestMsProjectImport::ratesTheReportCannotShowAreCapped()

@@ -108,6 +108,9 @@ void TestXmlDocuments::everyEncodingKeepsNames_data()
             << utf16(QLatin1String("\n  ") + namedPlan(""), bigEndian, false);
     }
     QTest::newRow("ISO-8859-1") << namedPlan("ISO-8859-1").toLatin1();
+    // Encodings expat does not know by itself, read by the table of their bytes.
+    QTest::newRow("windows-1252") << namedPlan("windows-1252").toLatin1();
+    QTest::newRow("ISO-8859-15") << namedPlan("ISO-8859-15").toLatin1();
     QTest::newRow("US-ASCII with references")
         << namedPlan("US-ASCII")
                .replace(QStringLiteral("ü"), QStringLiteral("&#252;"))
@@ -127,6 +130,34 @@ void TestXmlDocuments::everyEncodingKeepsNames()
     QCOMPARE(f.cell(ColTask, 1), QStringLiteral("Vermessung Grüße"));
     QCOMPARE(f.project.settings().projectName(), QStringLiteral("Vermessung Grüße"));
     QCOMPARE(f.resource(ResColName, 1), QStringLiteral("Zoë"));
+}
+
+void TestXmlDocuments::singleByteEncodings_data()
+{
+    QTest::addColumn<QByteArray>("encoding");
+    QTest::addColumn<QByteArray>("name"); // the task's name in that encoding
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("windows-1252") << QByteArray("windows-1252")
+                                  << QByteArray("Kosten \x80 \x93x\x94")
+                                  << QStringLiteral("Kosten € “x”");
+    QTest::newRow("ISO-8859-15") << QByteArray("ISO-8859-15") << QByteArray("\xA4 \xBD")
+                                 << QStringLiteral("€ œ");
+    QTest::newRow("KOI8-R") << QByteArray("KOI8-R") << QByteArray("\xF0\xCC\xC1\xCE")
+                            << QStringLiteral("План");
+}
+
+void TestXmlDocuments::singleByteEncodings()
+{
+    QFETCH(QByteArray, encoding);
+    QFETCH(QByteArray, name);
+    QFETCH(QString, expected);
+    ExchangeFixture f;
+    f.import(f.write("plan.xml", "<?xml version=\"1.0\" encoding=\"" + encoding + "\"?>" +
+                                     msProject("<Tasks><Task><UID>1</UID><ID>1</ID><Name>" + name +
+                                               "</Name></Task></Tasks>")));
+    QCOMPARE(f.host.texts(), QStringList());
+    QCOMPARE(f.cell(ColTask, 1), expected);
 }
 
 void TestXmlDocuments::recognisedByContent_data()
@@ -214,6 +245,12 @@ void TestXmlDocuments::refusedLeavesProjectAsItWas_data()
         malformed + "not well-formed (invalid token) (line 1, column 55).");
     add("unknown encoding", "<?xml version=\"1.0\" encoding=\"EBCDIC-US\"?>" + msProject(""),
         malformed + "unknown encoding (line 1, column 31).");
+    // A multi-byte encoding is not read byte by byte: a name in it is refused where it
+    // starts, never read as wrong characters.
+    add("multi-byte encoding",
+        "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>" +
+            msProject("<Title>\x93\xFA\x96\x7B</Title>"),
+        malformed + "not well-formed (invalid token) (line 1, column 104).");
 
     // A document type declaration is refused as soon as its name and external ID are
     // read (expat gives that place), before any entity in it is declared, let alone
