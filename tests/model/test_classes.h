@@ -36,6 +36,12 @@ private slots:
     void uncreatableFileReportsAndKeepsSettings();
     void loadErrors_data();
     void loadErrors();
+};
+
+class TestProjectFileSafety : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
     void storedFileNameIsNeverWrittenTo_data();
     void storedFileNameIsNeverWrittenTo();
     void opensOnlyRegularFiles_data();

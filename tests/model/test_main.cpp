@@ -16,5 +16,9 @@ int main(int argc, char **argv)
         TestProjectFile t;
         status |= QTest::qExec(&t, argc, argv);
     }
+    {
+        TestProjectFileSafety t;
+        status |= QTest::qExec(&t, argc, argv);
+    }
     return status;
 }
