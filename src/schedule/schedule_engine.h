@@ -270,8 +270,15 @@ private:
     // cycle), then every task is moved once, after all its predecessors.
     bool tableIsClean() const;
     // Lays out the walk from the current cells; with errors, each link it will not
-    // follow is reported. False when a link leads to a group task.
-    bool layOutWalk(bool errors);
+    // follow is reported.
+    void layOutWalk(bool errors);
+    // Marks the rows inside group tasks that links lead to; false where what the walk
+    // makes of such a group could depend on the order of its steps.
+    bool markPushedRows();
+    Q_ALWAYS_INLINE bool linkedGroup(int row) const
+    {
+        return m_rows[row].isGroup && (m_rows[row].walk & Followed);
+    }
     bool linkClosesCycle(int s) const;
     int m_groupsActive = 0; // group tasks whose successors the layout is following
     bool walkInOrder();
