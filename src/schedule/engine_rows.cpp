@@ -266,8 +266,11 @@ void ScheduleEngine::afterWrite(int row)
     // (group spans, sub-tasks moved with their group), so every settled row is
     // walked again. Plain rows outside any group only ever move later and are
     // propagated right after they move, which keeps settled rows settled.
-    if (!m_outlineBuilt || m_rows[row].groupy)
+    if (!m_outlineBuilt || m_rows[row].groupy) {
         ++m_generation;
+        if (m_rangeSettling)
+            noteWrite(row);
+    }
 }
 
 void ScheduleEngine::calcEndDate(int row)

@@ -62,7 +62,7 @@ void ScheduleEngine::followLink(int p, int i)
             moved = true;
         }
         m_rows[s].visited = 1;
-        if (!moved && m_rows[s].settled == m_generation + 1) {
+        if (!moved && stillSettled(s)) {
             if (m_stats)
                 ++m_stats->revisitsSkipped;
             return;
@@ -82,7 +82,7 @@ void ScheduleEngine::followLink(int p, int i)
         moved = true;
     }
     m_rows[s].visited = 1;
-    if (!moved && m_rows[s].settled == m_generation + 1) {
+    if (!moved && stillSettled(s)) {
         // Everything behind s was propagated since the last change that could matter.
         if (m_stats)
             ++m_stats->revisitsSkipped;
@@ -192,6 +192,37 @@ void ScheduleEngine::popPropagate()
     if (frame.settles && frame.generation == m_generation)
         m_rows[row].settled = m_generation + 1;
     m_stack.pop_back();
+}
+
+void ScheduleEngine::prepareSettling()
+{
+    // Every climb reaches every group task holding the row, and every link leads down
+    // the rows: a walk from a row reads the rows of its top-level group and below only.
+    m_rangeSettling = false;
+    if (!m_hasGroups || !tableIsClean())
+        return;
+    for (int row = 1; row <= m_last; ++row) {
+        const int parent = m_parent[row];
+        if (parent != 0 && (!m_rows[row].offLevelOne || !m_rows[parent].isGroup))
+            return;
+        for (int i = m_succFirst[row]; i < m_succFirst[row + 1]; ++i)
+            if (m_succ[static_cast<std::size_t>(i)].row <= row)
+                return;
+    }
+    m_top.assign(static_cast<std::size_t>(m_last) + 2, 0);
+    for (int row = 1; row <= m_last; ++row)
+        m_top[static_cast<std::size_t>(row)] =
+            m_parent[row] == 0 ? row : m_top[static_cast<std::size_t>(m_parent[row])];
+    m_writeTree.assign(static_cast<std::size_t>(m_last) + 2, 0);
+    m_rangeSettling = true;
+}
+
+void ScheduleEngine::noteWrite(int row)
+{
+    if (row < 1 || row > m_last)
+        return;
+    for (int i = m_last + 1 - row; i <= m_last; i += i & -i)
+        m_writeTree[static_cast<std::size_t>(i)] = m_generation;
 }
 
 void ScheduleEngine::run()

@@ -286,6 +286,28 @@ private:
     bool computeInOrder(std::vector<int> &order);
     void writeInOrder(const std::vector<int> &order);
 
+    // Settled rows where the links run down the rows: a walk from a row reads only the
+    // rows from the top-level group holding it on, so a row stays settled until a row
+    // there is written, not until any row inside the outline is.
+    void prepareSettling();
+    void noteWrite(int row);
+    Q_ALWAYS_INLINE bool stillSettled(int row) const
+    {
+        const unsigned stamp = m_rows[row].settled;
+        if (!m_rangeSettling)
+            return stamp == m_generation + 1;
+        if (stamp == 0)
+            return false;
+        // The latest write to a row from top on, from the tree of the latest writes.
+        unsigned latest = 0;
+        for (int i = m_last + 1 - m_top[static_cast<std::size_t>(row)]; i > 0; i -= i & -i)
+            latest = std::max(latest, m_writeTree[static_cast<std::size_t>(i)]);
+        return latest < stamp;
+    }
+    bool m_rangeSettling = false;
+    std::vector<int> m_top;            // the top-level group task holding a row, or the row
+    std::vector<unsigned> m_writeTree; // latest writes by row, counted from the last row
+
     void run();
     void stepFollow(std::size_t at);
     void stepPropagate(std::size_t at);

@@ -210,7 +210,8 @@ void TestScheduleDifferential::randomProjects_data()
     QTest::addColumn<bool>("typed");      // links of every type, with lags and leads
     QTest::addColumn<bool>("groupLinks"); // realistic, with links into most group tasks
     QTest::newRow("system format") << QString() << 4000 << false << false << false << false;
-    QTest::newRow("month names") << QStringLiteral("d MMM yyyy") << 1000 << false << false << false << false;
+    QTest::newRow("month names") << QStringLiteral("d MMM yyyy") << 1000 << false << false << false
+                                 << false;
     QTest::newRow("unpadded numbers")
         << QStringLiteral("M/d/yyyy") << 1000 << false << false << false << false;
     QTest::newRow("holidays") << QString() << 1500 << false << true << false << false;
@@ -219,12 +220,14 @@ void TestScheduleDifferential::randomProjects_data()
     QTest::newRow("realistic plans") << QString() << 3000 << true << false << false << false;
     QTest::newRow("realistic plans, unpadded")
         << QStringLiteral("M/d/yyyy") << 500 << true << false << false << false;
-    QTest::newRow("realistic plans, holidays") << QString() << 500 << true << true << false << false;
+    QTest::newRow("realistic plans, holidays")
+        << QString() << 500 << true << true << false << false;
     QTest::newRow("link types and lags") << QString() << 3000 << false << false << true << false;
-    QTest::newRow("link types and lags, holidays") << QString() << 1000 << false << true << true << false;
-    QTest::newRow("links into group tasks") << QString() << 4000 << true << false << false << true;
+    QTest::newRow("link types and lags, holidays")
+        << QString() << 1000 << false << true << true << false;
+    QTest::newRow("links into group tasks") << QString() << 2500 << true << false << false << true;
     QTest::newRow("links into group tasks, holidays")
-        << QString() << 1000 << true << true << false << true;
+        << QString() << 600 << true << true << false << true;
 }
 
 void TestScheduleDifferential::randomProjects()
@@ -390,8 +393,12 @@ void TestScheduleDifferential::randomProjects()
           compared, edited, inOrder, withSkips, errors, chains, skipped);
     QVERIFY(compared > projects * 3 / 4);
     // The shapes people plan take the walk in order, not the depth-first walk.
-    if (realistic)
+    if (realistic && !groupLinks)
         QVERIFY2(inOrder > compared * 3 / 4, qPrintable(QString::number(inOrder)));
+    // A link that moves a group task pushes the rows inside it, which the walk in order
+    // takes only where the push leaves every row where its own links put it.
+    if (groupLinks)
+        QVERIFY2(inOrder > compared / 3, qPrintable(QString::number(inOrder)));
 }
 
 QTEST_GUILESS_MAIN(TestScheduleDifferential)
