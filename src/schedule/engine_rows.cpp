@@ -266,10 +266,14 @@ void ScheduleEngine::afterWrite(int row)
     // (group spans, sub-tasks moved with their group), so every settled row is
     // walked again. Plain rows outside any group only ever move later and are
     // propagated right after they move, which keeps settled rows settled.
-    if (!m_outlineBuilt || m_rows[row].groupy) {
-        ++m_generation;
-        if (m_rangeSettling)
+    if (m_rangeSettling) {
+        if (m_rows[row].groupy &&
+            !m_quiet[static_cast<std::size_t>(m_top[static_cast<std::size_t>(row)])]) {
+            ++m_generation;
             noteWrite(row);
+        }
+    } else if (!m_outlineBuilt || m_rows[row].groupy) {
+        ++m_generation;
     }
 }
 

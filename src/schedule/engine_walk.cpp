@@ -214,6 +214,24 @@ void ScheduleEngine::prepareSettling()
         m_top[static_cast<std::size_t>(row)] =
             m_parent[row] == 0 ? row : m_top[static_cast<std::size_t>(m_parent[row])];
     m_writeTree.assign(static_cast<std::size_t>(m_last) + 2, 0);
+    m_quiet.assign(static_cast<std::size_t>(m_last) + 2, 1);
+    if (!m_groupTrees)
+        buildGroupTrees();
+    for (int row = 1; row <= m_last; ++row) {
+        for (int i = m_succFirst[row]; i < m_succFirst[row + 1]; ++i) {
+            const int s = m_succ[static_cast<std::size_t>(i)].row;
+            if (m_rows[s].isGroup)
+                m_quiet[static_cast<std::size_t>(m_top[static_cast<std::size_t>(s)])] = 0;
+        }
+        if (!m_rows[row].isGroup)
+            continue;
+        const int first = row + 1, last = m_subEnd[row];
+        if (last < first || rangeHasInvalid(first, last) || startState(row) != DateState::Valid ||
+            endState(row) != DateState::Valid ||
+            m_startTree.query(first, last).first != m_rows[row].start ||
+            -m_endTree.query(first, last).first != m_rows[row].end)
+            m_quiet[static_cast<std::size_t>(m_top[static_cast<std::size_t>(row)])] = 0;
+    }
     m_rangeSettling = true;
 }
 

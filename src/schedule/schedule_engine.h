@@ -305,7 +305,11 @@ private:
         return latest < stamp;
     }
     bool m_rangeSettling = false;
-    std::vector<int> m_top;            // the top-level group task holding a row, or the row
+    std::vector<int> m_top; // the top-level group task holding a row, or the row
+    // By top-level row: its group holds no group task a link leads to, and every group
+    // in it spans its rows. A row moved there has its groups refitted and their
+    // successors followed at once, as a row outside the outline has its own.
+    std::vector<unsigned char> m_quiet;
     std::vector<unsigned> m_writeTree; // latest writes by row, counted from the last row
 
     void run();
