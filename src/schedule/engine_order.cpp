@@ -6,10 +6,11 @@
 // task is moved once, after all its predecessors, to the latest of their bounds: the
 // same dates, since links only ever push a task later, a moved task never ends earlier
 // than before, and each predecessor pushes again after its own last move. A group task
-// is refitted once, after every row inside it. Plans where the order of the steps shows
-// in the result (a link that moves a group task with its sub-tasks, group spans that
-// do not fit their rows, an End later than its Duration gives, a cell that does not
-// read) take the depth-first walk.
+// is refitted once, after every row inside it; a group task a link leads to is moved
+// after its predecessors and refitted after its rows. Plans where the order of the steps
+// shows in the result (a link that moves a group task pushes a row inside it further
+// than its own links do, group spans that do not fit their rows, an End later than its
+// Duration gives, a cell that does not read) take the depth-first walk.
 
 #include "schedule_engine.h"
 

@@ -265,7 +265,10 @@ void ScheduleEngine::afterWrite(int row)
     // A change inside the outline may reopen work that an earlier walk found finished
     // (group spans, sub-tasks moved with their group), so every settled row is
     // walked again. Plain rows outside any group only ever move later and are
-    // propagated right after they move, which keeps settled rows settled.
+    // propagated right after they move, which keeps settled rows settled. Where links
+    // run down the rows, only rows whose walk reads the changed row are unsettled, and
+    // not by a change in a top-level group that no link leads into, whose groups are
+    // refitted and followed right after each move inside.
     if (m_rangeSettling) {
         if (m_rows[row].groupy &&
             !m_quiet[static_cast<std::size_t>(m_top[static_cast<std::size_t>(row)])]) {
