@@ -267,14 +267,10 @@ void ScheduleEngine::afterWrite(int row)
     // walked again. Plain rows outside any group only ever move later and are
     // propagated right after they move, which keeps settled rows settled. Where links
     // run down the rows, only rows whose walk reads the changed row are unsettled, and
-    // not by a change in a top-level group that no link leads into, whose groups are
-    // refitted and followed right after each move inside.
+    // only while the change leaves work behind (engine_settle.cpp).
     if (m_rangeSettling) {
-        if (m_rows[row].groupy &&
-            !m_quiet[static_cast<std::size_t>(m_top[static_cast<std::size_t>(row)])]) {
-            ++m_generation;
-            noteWrite(row);
-        }
+        if (m_rows[row].groupy)
+            regionWritten(row);
     } else if (!m_outlineBuilt || m_rows[row].groupy) {
         ++m_generation;
     }

@@ -194,55 +194,6 @@ void ScheduleEngine::popPropagate()
     m_stack.pop_back();
 }
 
-void ScheduleEngine::prepareSettling()
-{
-    // Every climb reaches every group task holding the row, and every link leads down
-    // the rows: a walk from a row reads the rows of its top-level group and below only.
-    m_rangeSettling = false;
-    if (!m_hasGroups || !tableIsClean())
-        return;
-    for (int row = 1; row <= m_last; ++row) {
-        const int parent = m_parent[row];
-        if (parent != 0 && (!m_rows[row].offLevelOne || !m_rows[parent].isGroup))
-            return;
-        for (int i = m_succFirst[row]; i < m_succFirst[row + 1]; ++i)
-            if (m_succ[static_cast<std::size_t>(i)].row <= row)
-                return;
-    }
-    m_top.assign(static_cast<std::size_t>(m_last) + 2, 0);
-    for (int row = 1; row <= m_last; ++row)
-        m_top[static_cast<std::size_t>(row)] =
-            m_parent[row] == 0 ? row : m_top[static_cast<std::size_t>(m_parent[row])];
-    m_writeTree.assign(static_cast<std::size_t>(m_last) + 2, 0);
-    m_quiet.assign(static_cast<std::size_t>(m_last) + 2, 1);
-    if (!m_groupTrees)
-        buildGroupTrees();
-    for (int row = 1; row <= m_last; ++row) {
-        for (int i = m_succFirst[row]; i < m_succFirst[row + 1]; ++i) {
-            const int s = m_succ[static_cast<std::size_t>(i)].row;
-            if (m_rows[s].isGroup)
-                m_quiet[static_cast<std::size_t>(m_top[static_cast<std::size_t>(s)])] = 0;
-        }
-        if (!m_rows[row].isGroup)
-            continue;
-        const int first = row + 1, last = m_subEnd[row];
-        if (last < first || rangeHasInvalid(first, last) || startState(row) != DateState::Valid ||
-            endState(row) != DateState::Valid ||
-            m_startTree.query(first, last).first != m_rows[row].start ||
-            -m_endTree.query(first, last).first != m_rows[row].end)
-            m_quiet[static_cast<std::size_t>(m_top[static_cast<std::size_t>(row)])] = 0;
-    }
-    m_rangeSettling = true;
-}
-
-void ScheduleEngine::noteWrite(int row)
-{
-    if (row < 1 || row > m_last)
-        return;
-    for (int i = m_last + 1 - row; i <= m_last; i += i & -i)
-        m_writeTree[static_cast<std::size_t>(i)] = m_generation;
-}
-
 void ScheduleEngine::run()
 {
     while (!m_stack.empty()) {

@@ -287,30 +287,33 @@ private:
     void writeInOrder(const std::vector<int> &order);
 
     // Settled rows where the links run down the rows: a walk from a row reads only the
-    // rows from the top-level group holding it on, so a row stays settled until a row
-    // there is written, not until any row inside the outline is.
+    // rows from the top-level group holding it on, so a row stays settled until a write
+    // there leaves work that walking it again would do, not until any row inside the
+    // outline is written.
     void prepareSettling();
-    void noteWrite(int row);
-    Q_ALWAYS_INLINE bool stillSettled(int row) const
+    void regionWritten(int row);
+    bool regionSettled(int top);
+    Q_ALWAYS_INLINE bool stillSettled(int row)
     {
         const unsigned stamp = m_rows[row].settled;
         if (!m_rangeSettling)
             return stamp == m_generation + 1;
-        if (stamp == 0)
-            return false;
-        // The latest write to a row from top on, from the tree of the latest writes.
-        unsigned latest = 0;
-        for (int i = m_last + 1 - m_top[static_cast<std::size_t>(row)]; i > 0; i -= i & -i)
-            latest = std::max(latest, m_writeTree[static_cast<std::size_t>(i)]);
-        return latest < stamp;
+        // The latest write from the row's top-level group on that left its group
+        // unsettled.
+        const int top = m_top[static_cast<std::size_t>(row)];
+        return stamp != 0 && static_cast<unsigned>(-m_unsettled.query(top, m_last).first) < stamp;
     }
     bool m_rangeSettling = false;
     std::vector<int> m_top; // the top-level group task holding a row, or the row
-    // By top-level row: its group holds no group task a link leads to, and every group
-    // in it spans its rows. A row moved there has its groups refitted and their
-    // successors followed at once, as a row outside the outline has its own.
-    std::vector<unsigned char> m_quiet;
-    std::vector<unsigned> m_writeTree; // latest writes by row, counted from the last row
+    // By top-level row: 0 where a write changes nothing a walk reads beyond the rows
+    // it moves, whose successors the walk follows at once (rows outside the outline,
+    // groups no link leads into); 1 for a group task over tasks only that links lead
+    // into, settled while it spans its rows; 2 otherwise.
+    std::vector<unsigned char> m_regionKind;
+    // By top-level row, the latest write (negated) that left its group unsettled.
+    MinTree m_unsettled;
+    // (group task, predecessor) of every link into a top-level group task, by group.
+    std::vector<std::pair<int, int>> m_entries;
 
     void run();
     void stepFollow(std::size_t at);
