@@ -6,10 +6,11 @@
 // task is moved once, after all its predecessors, to the latest of their bounds: the
 // same dates, since links only ever push a task later, a moved task never ends earlier
 // than before, and each predecessor pushes again after its own last move. A group task
-// is refitted once, after every row inside it. Plans where the order of the steps shows
-// in the result (a link that moves a group task with its sub-tasks, group spans that
-// do not fit their rows, an End later than its Duration gives, a cell that does not
-// read) take the depth-first walk.
+// is refitted once, after every row inside it; a group task a link leads to is moved
+// after its predecessors and refitted after its rows. Plans where the order of the steps
+// shows in the result (a link that moves a group task pushes a row inside it further
+// than its own links do, group spans that do not fit their rows, an End later than its
+// Duration gives, a cell that does not read) take the depth-first walk.
 
 #include "schedule_engine.h"
 
@@ -57,14 +58,13 @@ bool ScheduleEngine::linkClosesCycle(int s) const
     return false;
 }
 
-bool ScheduleEngine::layOutWalk(bool errors)
+void ScheduleEngine::layOutWalk(bool errors)
 {
     for (int row = 0; row <= m_last + 1; ++row)
         m_rows[row].walk = 0;
     m_linkKept.assign(m_succ.size(), 0);
     m_roots.clear();
     m_groupsActive = 0;
-    bool intoGroup = false;
     std::vector<LayoutFrame> stack;
     for (int r = 1; r <= m_last; ++r) {
         if (durationEmpty(r) || !m_noForerunner[r] || (m_rows[r].walk & Visited) ||
@@ -119,7 +119,6 @@ bool ScheduleEngine::layOutWalk(bool errors)
                 }
                 m_linkKept[static_cast<std::size_t>(i)] = 1;
                 m_rows[s].walk |= Visited;
-                intoGroup = intoGroup || m_rows[s].isGroup;
                 if (!(m_rows[s].walk & Followed)) {
                     m_rows[s].walk |= Followed;
                     stack.push_back({s, s, false});
@@ -133,7 +132,56 @@ bool ScheduleEngine::layOutWalk(bool errors)
             }
         }
     }
-    return !intoGroup;
+}
+
+bool ScheduleEngine::markPushedRows()
+{
+    // A link that moves a group task pushes every row inside it that starts earlier
+    // onto the group's new Start, each passing the change on at once, and a later
+    // climb from a sub-task refits the group. The walk in order gives the same where
+    // the links run down the rows (nothing a row inside the group moves comes back to
+    // a row already looked at), the group is a top-level one over tasks only, and no
+    // link error is met (its place in the order of messages would depend on the steps).
+    bool any = false;
+    for (int g = 1; g <= m_last && !any; ++g)
+        any = linkedGroup(g);
+    if (!any)
+        return true;
+    if (!m_errors.empty())
+        return false;
+    for (int p = 1; p <= m_last; ++p) {
+        if (!(m_rows[p].walk & Expanded))
+            continue;
+        for (int i = m_succFirst[p]; i < m_succFirst[p + 1]; ++i) {
+            if (!m_linkKept[static_cast<std::size_t>(i)])
+                continue;
+            const SuccLink &link = m_succ[static_cast<std::size_t>(i)];
+            if (link.row < p || (m_rows[link.row].isGroup && !link.plain()))
+                return false;
+        }
+    }
+    try {
+        for (int g = 1; g <= m_last; ++g) {
+            if (!linkedGroup(g))
+                continue;
+            if (m_parent[g] != 0 || durationOf(g) <= 0)
+                return false;
+            bool positive = false;
+            for (int c = g + 1; c <= m_subEnd[g]; ++c) {
+                // A row pushed and passing its change on is walked: its links are laid out.
+                if (m_rows[c].isGroup || durationOf(c) < 0 ||
+                    (m_succFirst[c] != m_succFirst[c + 1] && !(m_rows[c].walk & Expanded)))
+                    return false;
+                positive = positive || durationOf(c) > 0;
+                m_rows[c].walk |= Pushed;
+            }
+            if (!positive)
+                return false;
+        }
+    } catch (const ConversionError &) {
+        return false;
+    }
+    return true;
 }
 
 bool ScheduleEngine::groupsSpanTheirSubTasks()
@@ -171,7 +219,8 @@ bool ScheduleEngine::walkInOrder()
     if (!groupsSpanTheirSubTasks())
         return false;
     std::vector<int> order;
-    if (!layOutWalk(true) || !computeInOrder(order)) {
+    layOutWalk(true);
+    if (!markPushedRows() || !computeInOrder(order)) {
         // Nothing written: the depth-first walk starts from the same cells.
         m_errors.clear();
         m_reported.clear();
@@ -199,8 +248,13 @@ bool ScheduleEngine::walkInOrder()
 bool ScheduleEngine::computeInOrder(std::vector<int> &order)
 {
     const std::size_t rows = static_cast<std::size_t>(m_last) + 2;
-    constexpr unsigned Reached = Followed | Climbed | Root;
+    constexpr unsigned Reached = Followed | Climbed | Root | Pushed;
     m_waiting.assign(rows, 0);
+    // A group task a link leads to is taken twice: once its links are in, to push the
+    // rows inside it (m_waiting), and once its rows are (groupWaiting), to be refitted.
+    std::vector<int> groupWaiting(rows, 0);
+    // The Start a moved group task pushes the rows inside it onto, by row.
+    std::vector<TDateTime> floor(rows, 0);
     m_newStart.resize(rows);
     m_newEnd.resize(rows);
     m_pusher.assign(rows, 0);
@@ -221,7 +275,7 @@ bool ScheduleEngine::computeInOrder(std::vector<int> &order)
         if ((!(walk & Climbed) && hasLinks && endState(row) != DateState::Valid) ||
             (!(walk & Climbed) && hasLinks && m_typedLinks &&
              startState(row) != DateState::Valid) ||
-            ((walk & Followed) && startState(row) != DateState::Valid))
+            ((walk & (Followed | Pushed)) && startState(row) != DateState::Valid))
             return false;
         m_newStart[static_cast<std::size_t>(row)] = m_rows[row].start;
         m_newEnd[static_cast<std::size_t>(row)] = m_rows[row].end;
@@ -230,6 +284,11 @@ bool ScheduleEngine::computeInOrder(std::vector<int> &order)
                 if (m_linkKept[static_cast<std::size_t>(i)])
                     ++m_waiting[static_cast<std::size_t>(m_succ[static_cast<std::size_t>(i)].row)];
         if (const int q = climbParent(row); q != 0) {
+            if (linkedGroup(q)) {
+                ++groupWaiting[static_cast<std::size_t>(q)];
+                ++m_waiting[static_cast<std::size_t>(row)]; // pushed by q first
+                continue;
+            }
             if (!(m_rows[q].walk & Climbed))
                 return false;
             ++m_waiting[static_cast<std::size_t>(q)];
@@ -249,11 +308,68 @@ bool ScheduleEngine::computeInOrder(std::vector<int> &order)
     const auto pushedText = [&](int pusher, std::size_t milestone) -> const QString & {
         return pusher > 0 ? endText(pusher) : m_dates.write(m_newStart[milestone]);
     };
+    // A moved group task ends on its new Start when the last link into it moves it, or
+    // on its earliest row when a climb refits it last: the two must agree, text and
+    // all, and so must the texts of the rows its End may be taken from.
+    const auto startText = [&](int row) -> const QString & {
+        const auto at = static_cast<std::size_t>(row);
+        if (!(m_newStart[at] > m_rows[row].start))
+            return m_table.cell(ColStart, row);
+        return m_pusher[at] > 0 ? endText(m_pusher[at]) : m_dates.write(m_newStart[at]);
+    };
+    const auto movedGroupSettles = [&](int g, TDateTime pushedTo) {
+        const auto at = static_cast<std::size_t>(g);
+        if (m_newStart[at] != pushedTo)
+            return false;
+        for (int c = g + 1; c <= m_subEnd[g]; ++c) {
+            const auto row = static_cast<std::size_t>(c);
+            if ((m_newStart[row] == m_newStart[at] &&
+                 startText(c) != m_dates.write(m_newStart[at])) ||
+                (m_newEnd[row] == m_newEnd[at] && endText(c) != m_dates.write(m_newEnd[at])))
+                return false;
+        }
+        return true;
+    };
     for (std::size_t next = 0; next < order.size(); ++next) {
-        const int x = order[next];
+        const int x = order[next] < 0 ? -order[next] : order[next];
         const auto at = static_cast<std::size_t>(x);
         const unsigned walk = m_rows[x].walk;
-        if (walk & Climbed) {
+        if (order[next] > 0 && linkedGroup(x)) {
+            // Its links are in: moved, it pushes the rows inside it that start earlier
+            // onto its new Start.
+            const TDateTime start = m_newStart[at];
+            const bool moves = start > m_rows[x].start;
+            if (moves) {
+                m_rows[x].walk |= GroupMoved;
+                if (!readableDay(start))
+                    return false;
+            }
+            for (int c = x + 1; c <= m_subEnd[x]; ++c) {
+                const auto to = static_cast<std::size_t>(c);
+                if (moves)
+                    floor[to] = start;
+                if (--m_waiting[to] == 0)
+                    order.push_back(c);
+            }
+            continue;
+        }
+        if (walk & Pushed) {
+            // Which rows a group task pushes before a climb from one of them refits it
+            // depends on the order of the steps: only a push that leaves every row where
+            // its own links put it is taken in order. A milestone the push meets on its
+            // day keeps the text of whichever step put it there first.
+            const TDateTime pushed = floor[at];
+            if (pushed > m_newStart[at])
+                return false;
+            if (pushed == m_newStart[at] && pushed > m_rows[x].start && durationOf(x) == 0 &&
+                (m_pusher[at] > 0 ? endText(m_pusher[at]) : m_dates.write(pushed)) !=
+                    m_dates.write(pushed))
+                return false;
+        }
+        if (order[next] < 0 && !(walk & (GroupMoved | Climbed))) {
+            // Neither moved nor refitted by a climb: the group stays as it is.
+        } else if (order[next] < 0 || (walk & Climbed)) {
+            const TDateTime pushedTo = m_newStart[at];
             const int first = x + 1, last = m_subEnd[x];
             const auto earliest = m_startTree.query(first, last);
             const auto latest = m_endTree.query(first, last);
@@ -262,7 +378,9 @@ bool ScheduleEngine::computeInOrder(std::vector<int> &order)
             textFrom[at] = textFrom[static_cast<std::size_t>(latest.second)];
             m_startTree.set(x, m_newStart[at]);
             m_endTree.set(x, -m_newEnd[at]);
-        } else if ((walk & Followed) && m_newStart[at] > m_rows[x].start) {
+            if ((walk & GroupMoved) && !movedGroupSettles(x, pushedTo))
+                return false;
+        } else if ((walk & (Followed | Pushed)) && m_newStart[at] > m_rows[x].start) {
             if (!readableDay(m_newStart[at]))
                 return false;
             const int days = durationOf(x); // read when its links were followed
@@ -330,13 +448,19 @@ bool ScheduleEngine::computeInOrder(std::vector<int> &order)
                     order.push_back(s);
             }
         }
-        if (const int q = climbParent(x); q != 0)
-            if (--m_waiting[static_cast<std::size_t>(q)] == 0)
+        if (const int q = climbParent(x); q != 0) {
+            if (linkedGroup(q)) {
+                if (--groupWaiting[static_cast<std::size_t>(q)] == 0)
+                    order.push_back(-q);
+            } else if (--m_waiting[static_cast<std::size_t>(q)] == 0) {
                 order.push_back(q);
+            }
+        }
     }
     // A row left waiting lies on a cycle the layout did not break.
     for (int row = 1; row <= m_last; ++row)
-        if ((m_rows[row].walk & Reached) && m_waiting[static_cast<std::size_t>(row)] != 0)
+        if ((m_rows[row].walk & Reached) && (m_waiting[static_cast<std::size_t>(row)] != 0 ||
+                                             groupWaiting[static_cast<std::size_t>(row)] != 0))
             return false;
     return true;
 }
@@ -345,12 +469,18 @@ void ScheduleEngine::writeInOrder(const std::vector<int> &order)
 {
     // Rows inside a group are written before the group is refitted from them, a
     // milestone's pusher before the milestone.
-    for (int x : order) {
+    for (int entry : order) {
+        const int x = entry < 0 ? -entry : entry;
         const auto at = static_cast<std::size_t>(x);
         const unsigned walk = m_rows[x].walk;
-        if (walk & Climbed) {
+        if (entry > 0 && linkedGroup(x))
+            continue; // its rows are pushed first, then it is refitted from them
+        if (entry < 0) {
+            if (walk & (GroupMoved | Climbed))
+                refit(x);
+        } else if (walk & Climbed) {
             refit(x);
-        } else if ((walk & Followed) && m_newStart[at] > m_rows[x].start) {
+        } else if ((walk & (Followed | Pushed)) && m_newStart[at] > m_rows[x].start) {
             if (durationOf(x) == 0 && m_pusher[at] <= 0) {
                 setStartDay(x, m_newStart[at]);
                 calcEndDate(x);

@@ -265,9 +265,15 @@ void ScheduleEngine::afterWrite(int row)
     // A change inside the outline may reopen work that an earlier walk found finished
     // (group spans, sub-tasks moved with their group), so every settled row is
     // walked again. Plain rows outside any group only ever move later and are
-    // propagated right after they move, which keeps settled rows settled.
-    if (!m_outlineBuilt || m_rows[row].groupy)
+    // propagated right after they move, which keeps settled rows settled. Where links
+    // run down the rows, only rows whose walk reads the changed row are unsettled, and
+    // only while the change leaves work behind (engine_settle.cpp).
+    if (m_rangeSettling) {
+        if (m_rows[row].groupy)
+            regionWritten(row);
+    } else if (!m_outlineBuilt || m_rows[row].groupy) {
         ++m_generation;
+    }
 }
 
 void ScheduleEngine::calcEndDate(int row)

@@ -62,7 +62,7 @@ void ScheduleEngine::followLink(int p, int i)
             moved = true;
         }
         m_rows[s].visited = 1;
-        if (!moved && m_rows[s].settled == m_generation + 1) {
+        if (!moved && stillSettled(s)) {
             if (m_stats)
                 ++m_stats->revisitsSkipped;
             return;
@@ -82,7 +82,7 @@ void ScheduleEngine::followLink(int p, int i)
         moved = true;
     }
     m_rows[s].visited = 1;
-    if (!moved && m_rows[s].settled == m_generation + 1) {
+    if (!moved && stillSettled(s)) {
         // Everything behind s was propagated since the last change that could matter.
         if (m_stats)
             ++m_stats->revisitsSkipped;

@@ -85,6 +85,9 @@ struct ScheduleArrays {
         // Every group task its refit climbs to was refitted and had its successors
         // followed: climbing from it again changes nothing.
         ClimbDone = 64,
+        // A row inside a group task a link leads to: the group's new Start pushes it.
+        Pushed = 128,
+        GroupMoved = 256, // a group task a link moves
     };
     std::vector<int> m_roots;
     std::vector<unsigned char> m_linkKept;

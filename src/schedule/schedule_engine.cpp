@@ -85,6 +85,7 @@ void ScheduleEngine::recalcSchedule()
         recalcGroupTasks();
         buildIndex();
         if (!walkInOrder()) {
+            prepareSettling();
             for (int r = 1; r <= m_last; ++r) {
                 if (!isRoot(r))
                     continue;

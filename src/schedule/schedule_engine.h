@@ -270,14 +270,50 @@ private:
     // cycle), then every task is moved once, after all its predecessors.
     bool tableIsClean() const;
     // Lays out the walk from the current cells; with errors, each link it will not
-    // follow is reported. False when a link leads to a group task.
-    bool layOutWalk(bool errors);
+    // follow is reported.
+    void layOutWalk(bool errors);
+    // Marks the rows inside group tasks that links lead to; false where what the walk
+    // makes of such a group could depend on the order of its steps.
+    bool markPushedRows();
+    Q_ALWAYS_INLINE bool linkedGroup(int row) const
+    {
+        return m_rows[row].isGroup && (m_rows[row].walk & Followed);
+    }
     bool linkClosesCycle(int s) const;
     int m_groupsActive = 0; // group tasks whose successors the layout is following
     bool walkInOrder();
     bool groupsSpanTheirSubTasks();
     bool computeInOrder(std::vector<int> &order);
     void writeInOrder(const std::vector<int> &order);
+
+    // Settled rows where the links run down the rows: a walk from a row reads only the
+    // rows from the top-level group holding it on, so a row stays settled until a write
+    // there leaves work that walking it again would do, not until any row inside the
+    // outline is written.
+    void prepareSettling();
+    void regionWritten(int row);
+    bool regionSettled(int top);
+    Q_ALWAYS_INLINE bool stillSettled(int row)
+    {
+        const unsigned stamp = m_rows[row].settled;
+        if (!m_rangeSettling)
+            return stamp == m_generation + 1;
+        // The latest write from the row's top-level group on that left its group
+        // unsettled.
+        const int top = m_top[static_cast<std::size_t>(row)];
+        return stamp != 0 && static_cast<unsigned>(-m_unsettled.query(top, m_last).first) < stamp;
+    }
+    bool m_rangeSettling = false;
+    std::vector<int> m_top; // the top-level group task holding a row, or the row
+    // By top-level row: 0 where a write changes nothing a walk reads beyond the rows
+    // it moves, whose successors the walk follows at once (rows outside the outline,
+    // groups no link leads into); 1 for a group task over tasks only that links lead
+    // into, settled while it spans its rows; 2 otherwise.
+    std::vector<unsigned char> m_regionKind;
+    // By top-level row, the latest write (negated) that left its group unsettled.
+    MinTree m_unsettled;
+    // (group task, predecessor) of every link into a top-level group task, by group.
+    std::vector<std::pair<int, int>> m_entries;
 
     void run();
     void stepFollow(std::size_t at);

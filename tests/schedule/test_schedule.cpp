@@ -5,6 +5,7 @@
 #include "schedule/recalc.h"
 #include "schedule_fixture.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace morvaine;
@@ -40,6 +41,7 @@ private slots:
 
     void longChainsRunOnAnExplicitStack_data();
     void longChainsRunOnAnExplicitStack();
+    void linksIntoGroupTasksAreWalkedAFewTimes();
 };
 
 void TestSchedule::linkScenarios_data()
@@ -567,6 +569,51 @@ void TestSchedule::longChainsRunOnAnExplicitStack()
         QCOMPARE(f.startOffset(g), 0);
         QCOMPARE(StrToDate(f.cell(ColEnd, g)), expected);
     }
+}
+
+// Groups of ten over two levels, each task waiting for one or two of the five tasks
+// before it, one group task in three for the task just before it, every task on the
+// project start: a link that moves a group task pushes its sub-tasks, and the walk takes
+// the links depth first. Each write inside the outline once made it walk every path
+// again (80,000 links followed here, doubling with every few groups).
+void TestSchedule::linksIntoGroupTasksAreWalkedAFewTimes()
+{
+    ScheduleFixture f;
+    QRandomGenerator random(20261211);
+    QList<int> tasks;
+    int links = 0;
+    for (int row = 1; row <= 300; ++row) {
+        if (row % 10 == 1) {
+            const bool linked = row % 30 == 11;
+            f.task(row, "1", 0, 0, linked ? QList<int>{tasks.back()} : QList<int>{}, 1);
+            links += linked;
+            continue;
+        }
+        QList<int> preds;
+        for (int i = tasks.isEmpty() ? 0 : 1 + random.bounded(2); i > 0; --i) {
+            const int p = tasks[tasks.size() - 1 - random.bounded(std::min<int>(5, tasks.size()))];
+            if (!preds.contains(p))
+                preds << p;
+        }
+        f.task(row, QString::number(1 + random.bounded(10)), 0, 0, preds, 2);
+        CalcEndDate(f.project, row);
+        links += static_cast<int>(preds.size());
+        tasks << row;
+    }
+    f.markGroups();
+    for (int edit = 0; edit < 2; ++edit) {
+        if (edit == 1) // the first task longer: every task behind it moves
+            f.table().setCell(ColDuration, 2, QStringLiteral("15"));
+        RecalcStats stats;
+        RecalcSchedule(f.project, f.host, stats);
+        QVERIFY(edit == 1 || !stats.walkedInOrder);
+        QVERIFY2(stats.linksFollowed < 50LL * links,
+                 qPrintable(QStringLiteral("%1 of %2").arg(stats.linksFollowed).arg(links)));
+        for (int row : tasks)
+            for (const QString &item : f.cell(ColForerunner, row).split(';', Qt::SkipEmptyParts))
+                QVERIFY(f.endOffset(item.toInt()) < f.startOffset(row));
+    }
+    QVERIFY(f.host.messages.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestSchedule)
