@@ -22,10 +22,11 @@ int sundayIndex(qint64 day)
 // Tuesday"); -1 when there is none.
 qint64 positionalDay(int year, int month, int item, int position)
 {
-    if (year < 1 || year > 9999)
+    const QDate firstDate(year, month, 1);
+    if (year < 1 || year > 9999 || !firstDate.isValid())
         return -1;
-    const qint64 first = DayOf(QDate(year, month, 1));
-    const int length = QDate(year, month, 1).daysInMonth();
+    const qint64 first = DayOf(firstDate);
+    const int length = firstDate.daysInMonth();
     std::vector<qint64> matching;
     for (int i = 0; i < length; ++i) {
         const int weekday = sundayIndex(first + i);
@@ -76,9 +77,11 @@ bool expand(const CalendarException &e, qint64 lo, qint64 hi,
     case 2: // yearly on a date
     case 3: // yearly on a position
         for (int year = start.year(); year <= 9999; ++year) {
+            // A month no year has (0: none) gives no day.
+            const int month = e.month >= 0 && e.month <= 11 ? e.month + 1 : 0;
             const qint64 day = e.type == 2
-                                   ? dayOfMonth(year, e.month + 1, e.monthDay)
-                                   : positionalDay(year, e.month + 1, e.monthItem, e.monthPosition);
+                                   ? dayOfMonth(year, month, e.monthDay)
+                                   : positionalDay(year, month, e.monthItem, e.monthPosition);
             if (day >= 0 && !take(day))
                 return budget >= 0;
             if (day < 0 && (--budget < 0 || DayOf(QDate(year, 1, 1)) > end))

@@ -171,6 +171,16 @@ void TestMsProjectCalendar::recurrences_data()
         << "2026-03-01"
         << "02.03.2026; 05.03.2026; 08.03.2026; 11.03.2026"
         << "";
+    // Months a file may name that no year has: no day, and no date read out of range.
+    for (const char *month : {"12", "-1", "2147483647"})
+        QTest::addRow("last Monday of month %s", month)
+            << exception("2025-01-01", "2028-12-31",
+                         QStringLiteral("<Type>3</Type><Month>%1</Month><MonthItem>4</MonthItem>"
+                                        "<MonthPosition>4</MonthPosition>")
+                             .arg(QLatin1String(month)))
+            << "2026-06-01"
+            << ""
+            << "";
     QTest::newRow("a day both ways is a holiday")
         << exception("2026-12-24", "2026-12-24", "<Type>1</Type><DayWorking>1</DayWorking>") +
                exception("2026-12-24", "2026-12-24", "<Type>1</Type><DayWorking>0</DayWorking>")
