@@ -68,7 +68,10 @@ bool ScheduleEngine::canDefer(int q)
 {
     // A group task that no link touches is read only by the fits of its enclosing
     // groups and by the project end; its own fit can wait until one of them needs it.
-    return m_groupTrees && m_badRows.empty() && m_succFirst[q] == m_succFirst[q + 1] &&
+    // Not one below level 1: rows of level 1 inside it never climb to it, so its fit
+    // holds the dates of the moment a deeper row last climbed there.
+    return m_groupTrees && m_badRows.empty() && m_level[q] >= 1 &&
+           m_succFirst[q] == m_succFirst[q + 1] &&
            !m_hasItems[q] && !m_subStopBad[q] && q + 1 <= m_last &&
            !rangeHasInvalid(q + 1, std::max(q + 1, m_subEnd[q]));
 }

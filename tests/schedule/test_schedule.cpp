@@ -42,6 +42,7 @@ private slots:
     void longChainsRunOnAnExplicitStack_data();
     void longChainsRunOnAnExplicitStack();
     void linksIntoGroupTasksAreWalkedAFewTimes();
+    void groupBelowLevelOneKeepsItsFit();
 };
 
 void TestSchedule::linkScenarios_data()
@@ -618,3 +619,30 @@ void TestSchedule::linksIntoGroupTasksAreWalkedAFewTimes()
 
 QTEST_GUILESS_MAIN(TestSchedule)
 #include "test_schedule.moc"
+
+// A group task on Level 0 holds rows of Level 1, which never climb to it: its span is
+// fitted when a deeper row last climbed there, and later moves of the Level 1 rows do
+// not show in it. A fit put off to the end would hold them.
+void TestSchedule::groupBelowLevelOneKeepsItsFit()
+{
+    ScheduleFixture f;
+    // Duration, Start, End (offsets from Monday, -1 empty), predecessors, Level.
+    f.task(1, QString(), 2, 8, {}, 1);
+    f.task(2, QStringLiteral("1 day"), 0, 1, {1}, 1);
+    f.task(3, QStringLiteral("4"), 0, 0, {}, 1);
+    f.task(4, QStringLiteral("1 day"), 3, 3, {}, 0);
+    f.task(5, QStringLiteral("7"), 2, 10, {1, 6, 8}, 2);
+    f.task(6, QString(), 0, 7, {}, 2);
+    f.task(7, QStringLiteral("1"), 3, 3, {8, 5, 2}, 1);
+    f.task(8, QStringLiteral("1 day"), 12, 14, {}, 1);
+    f.task(9, QStringLiteral("1 day"), 3, 3, {7, 8}, 1);
+    f.markGroups();
+    QCOMPARE(f.cell(ColVeha, 4), QStringLiteral("v"));
+    RecalcSchedule(f.project, f.host);
+    // Row 5 moves to 16.-24.01. and refits the group; rows 7 and 9 move to the 25th and
+    // 26th without a climb to it.
+    QCOMPARE(f.cell(ColEnd, 9), MonText(25));
+    QCOMPARE(f.cell(ColStart, 4), MonText(0));
+    QCOMPARE(f.cell(ColEnd, 4), MonText(23));
+    QCOMPARE(f.cell(ColDuration, 4), QStringLiteral("18"));
+}
