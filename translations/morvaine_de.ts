@@ -487,6 +487,10 @@ Die Adresse lautet %1</translation>
         <translation>Der Kalender hat in den Jahren %1 bis %2 mehr Feiertage und zusätzliche Arbeitstage, als ein Plan fasst: Die ersten %3 wurden übernommen, %4 ausgelassen.</translation>
     </message>
     <message>
+        <source>The calendar has more holidays and extra working days in the years %1 to %2 than a plan keeps: the first %3 were taken, more than %4 left out.</source>
+        <translation>Der Kalender hat in den Jahren %1 bis %2 mehr Feiertage und zusätzliche Arbeitstage, als ein Plan fasst: Die ersten %3 wurden übernommen, mehr als %4 ausgelassen.</translation>
+    </message>
+    <message>
         <source>1 hourly rate above %1 per hour was taken as %1.</source>
         <translation>1 Stundensatz über %1 pro Stunde wurde als %1 übernommen.</translation>
     </message>

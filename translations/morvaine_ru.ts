@@ -490,6 +490,10 @@ The address is %1</source>
         <translation>В календаре за %1–%2 годы больше праздников и дополнительных рабочих дней, чем вмещает план: взяты первые %3, пропущено %4.</translation>
     </message>
     <message>
+        <source>The calendar has more holidays and extra working days in the years %1 to %2 than a plan keeps: the first %3 were taken, more than %4 left out.</source>
+        <translation>В календаре за %1–%2 годы больше праздников и дополнительных рабочих дней, чем вмещает план: взяты первые %3, пропущено более %4.</translation>
+    </message>
+    <message>
         <source>1 hourly rate above %1 per hour was taken as %1.</source>
         <translation>1 почасовая ставка выше %1 в час принята равной %1.</translation>
     </message>

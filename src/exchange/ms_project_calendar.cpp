@@ -172,7 +172,10 @@ CalendarExceptions CalendarExceptionsOf(const Document &doc, int calendarUid, qi
     const std::vector<Calendar> &calendars = doc.calendars;
     // A day a derived calendar states is not taken again from its base.
     std::vector<std::pair<qint64, bool>> days; // day, working
-    qint64 budget = 20'000'000;
+    // Every candidate day of every exception costs one unit: enough for a holiday on
+    // every day of 680 years, far more than the years of any plan, while the days kept
+    // for sorting stay a few megabytes whatever the file asks for.
+    qint64 budget = 250'000;
     bool outOfBudget = false;
     std::vector<qint64> stated;
     for (const Calendar *calendar : projectCalendars(calendars, calendarUid)) {
@@ -203,8 +206,10 @@ CalendarExceptions CalendarExceptionsOf(const Document &doc, int calendarUid, qi
         result.leftOut = qint64(days.size()) - MaxImportedExceptionDays;
         days.resize(MaxImportedExceptionDays);
     }
-    if (outOfBudget)
+    if (outOfBudget) {
         result.leftOut = std::max<qint64>(result.leftOut, 1);
+        result.leftOutAtLeast = true;
+    }
     std::vector<qint64> off, on;
     for (const auto &[day, working] : days)
         (working ? on : off).push_back(day);
@@ -251,10 +256,15 @@ QString ImportCalendarExceptions(const Document &doc, Project &project)
                           WriteDateList(exceptions.extraDays));
     if (exceptions.leftOut == 0)
         return QString();
-    return QCoreApplication::translate("MsProjectImport",
-                                       "The calendar has more holidays and extra working days in "
-                                       "the years %1 to %2 than a plan keeps: the first %3 were "
-                                       "taken, %4 left out.")
+    return (exceptions.leftOutAtLeast
+                ? QCoreApplication::translate(
+                      "MsProjectImport",
+                      "The calendar has more holidays and extra working days in the years %1 to "
+                      "%2 than a plan keeps: the first %3 were taken, more than %4 left out.")
+                : QCoreApplication::translate(
+                      "MsProjectImport",
+                      "The calendar has more holidays and extra working days in the years %1 to "
+                      "%2 than a plan keeps: the first %3 were taken, %4 left out."))
         .arg(std::max(1, firstYear - 1))
         .arg(std::min(9999, lastYear + 1))
         .arg(MaxImportedExceptionDays)

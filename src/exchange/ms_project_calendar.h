@@ -21,7 +21,8 @@ inline constexpr int MaxImportedExceptionDays = 1000;
 struct CalendarExceptions {
     DayRanges holidays;
     DayRanges extraDays;
-    qint64 leftOut = 0; ///< dates within the days asked for that were not taken
+    qint64 leftOut = 0;          ///< dates within the days asked for that were not taken
+    bool leftOutAtLeast = false; ///< the exceptions held more days than were looked at
 };
 
 /// The exceptions of the calendar calendarUid (else of the first base calendar) and of

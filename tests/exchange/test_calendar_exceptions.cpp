@@ -215,6 +215,21 @@ void TestMsProjectCalendar::moreThanAThousandDatesTellOnce()
                          "2025 to 2027 than a plan keeps: the first 1000 were taken, 95 left "
                          "out."});
     QCOMPARE(f.cell(ColSettings, HolidaysRow), QStringLiteral("01.01.2025-27.09.2027"));
+
+    // Every day for 2,000 years of a plan that long: the days are not all looked at, and
+    // the message says the count is a lower bound.
+    ExchangeFixture g;
+    g.importText(
+        documentWith(exception("2025-01-01", "4025-12-31", "<Type>1</Type>"), "2026-06-01")
+            .replace(QStringLiteral("</Task></Tasks>"),
+                     QStringLiteral("</Task><Task><UID>2</UID><ID>2</ID><Name>B</Name><Start>"
+                                    "4024-06-03T08:00:00</Start></Task></Tasks>")));
+    QCOMPARE(g.host.messages.size(), 1);
+    QVERIFY2(g.host.messages[0].text.startsWith(
+                 "The calendar has more holidays and extra working days in the years 2025 to "
+                 "4025 than a plan keeps: the first 1000 were taken, more than "),
+             qPrintable(g.host.messages[0].text));
+    QCOMPARE(g.cell(ColSettings, HolidaysRow), QStringLiteral("01.01.2025-27.09.2027"));
 }
 
 // Exported, the exceptions are the Standard calendar's in both forms; read back, the
