@@ -320,31 +320,6 @@ void runScenario(benchmark::State &state, Scenario *(*make)())
     state.counters["in_order"] = stats.walkedInOrder;
 }
 
-void BM_ChainInRowOrder(benchmark::State &state)
-{
-    runScenario(state, [] { return chain(false); });
-}
-void BM_ChainInReversedRowOrder(benchmark::State &state)
-{
-    runScenario(state, [] { return chain(true); });
-}
-void BM_RandomForwardLinks(benchmark::State &state)
-{
-    runScenario(state, randomLinks);
-}
-void BM_RandomTypedLinksWithLags(benchmark::State &state)
-{
-    runScenario(state, randomTypedLinks);
-}
-void BM_LatticeOfDiamonds(benchmark::State &state)
-{
-    runScenario(state, lattice);
-}
-void BM_ChainInFiftyGroups(benchmark::State &state)
-{
-    runScenario(state, nestedChain);
-}
-
 Scenario *realisticTwoLevels()
 {
     return realistic(2, 1, 2);
@@ -364,45 +339,36 @@ Scenario *realisticGroupLinks()
 {
     return realistic(2, 1, 2, 3);
 }
-// After a Duration change of the first task of a settled plan.
-void BM_RealisticEdited(benchmark::State &state)
-{
-    runEdited(state, realisticTwoLevels);
-}
-void BM_RealisticFourLevelsEdited(benchmark::State &state)
-{
-    runEdited(state, realisticFourLevels);
-}
-void BM_RealisticThreePredecessorsEdited(benchmark::State &state)
-{
-    runEdited(state, realisticThreePredecessors);
-}
-void BM_RealisticLinksToGroupsEdited(benchmark::State &state)
-{
-    runEdited(state, realisticGroupLinks);
-}
-// Every task still on the project start, as a plan typed or imported without dates.
-void BM_RealisticFromProjectStart(benchmark::State &state)
-{
-    runScenario(state, realisticTwoLevels);
-}
-void BM_RealisticLinksToGroupsFromProjectStart(benchmark::State &state)
-{
-    runScenario(state, realisticGroupLinks);
-}
-
-BENCHMARK(BM_ChainInRowOrder)->Unit(benchmark::kMillisecond)->MinTime(1.0);
-BENCHMARK(BM_ChainInReversedRowOrder)->Unit(benchmark::kMillisecond)->MinTime(1.0);
-BENCHMARK(BM_RandomForwardLinks)->Unit(benchmark::kMillisecond)->MinTime(1.0);
-BENCHMARK(BM_RandomTypedLinksWithLags)->Unit(benchmark::kMillisecond)->MinTime(1.0);
-BENCHMARK(BM_LatticeOfDiamonds)->Unit(benchmark::kMillisecond)->MinTime(1.0);
-BENCHMARK(BM_ChainInFiftyGroups)->Unit(benchmark::kMillisecond)->MinTime(1.0);
-BENCHMARK(BM_RealisticEdited)->Unit(benchmark::kMillisecond)->MinTime(1.0);
-BENCHMARK(BM_RealisticFourLevelsEdited)->Unit(benchmark::kMillisecond)->MinTime(1.0);
-BENCHMARK(BM_RealisticThreePredecessorsEdited)->Unit(benchmark::kMillisecond)->MinTime(1.0);
-BENCHMARK(BM_RealisticFromProjectStart)->Unit(benchmark::kMillisecond)->MinTime(1.0);
-BENCHMARK(BM_RealisticLinksToGroupsEdited)->Unit(benchmark::kMillisecond)->MinTime(1.0);
-BENCHMARK(BM_RealisticLinksToGroupsFromProjectStart)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+// Each plan shape recalculated as it was built (runScenario), or after a Duration change
+// of the first task of the settled plan, which moves every later task (runEdited). The
+// realistic plans "from the project start" have every task still on the project start,
+// as a plan typed or imported without dates.
+struct Shape {
+    const char *name;
+    Scenario *(*make)();
+    void (*run)(benchmark::State &, Scenario *(*)());
+};
+const Shape Shapes[] = {
+    {"BM_ChainInRowOrder", [] { return chain(false); }, runScenario},
+    {"BM_ChainInReversedRowOrder", [] { return chain(true); }, runScenario},
+    {"BM_RandomForwardLinks", randomLinks, runScenario},
+    {"BM_RandomTypedLinksWithLags", randomTypedLinks, runScenario},
+    {"BM_LatticeOfDiamonds", lattice, runScenario},
+    {"BM_ChainInFiftyGroups", nestedChain, runScenario},
+    {"BM_RealisticEdited", realisticTwoLevels, runEdited},
+    {"BM_RealisticFourLevelsEdited", realisticFourLevels, runEdited},
+    {"BM_RealisticThreePredecessorsEdited", realisticThreePredecessors, runEdited},
+    {"BM_RealisticFromProjectStart", realisticTwoLevels, runScenario},
+    {"BM_RealisticLinksToGroupsEdited", realisticGroupLinks, runEdited},
+    {"BM_RealisticLinksToGroupsFromProjectStart", realisticGroupLinks, runScenario},
+};
+const bool shapesRegistered = [] {
+    for (const Shape &shape : Shapes)
+        benchmark::RegisterBenchmark(shape.name, shape.run, shape.make)
+            ->Unit(benchmark::kMillisecond)
+            ->MinTime(1.0);
+    return true;
+}();
 
 // CalcEndDate of a 1,000-day task beside a 10-day one, alternately.
 void BM_CalcEndDateLongVsShort(benchmark::State &state)

@@ -4,32 +4,18 @@
 // limit or taking long (libFuzzer's -timeout makes a slow input a finding).
 
 #include "exchange/ms_project_xml.h"
+#include "fuzz_support.h"
 #include "model/new_project.h"
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QCoreApplication>
 
 using namespace morvaine;
-
-namespace {
-
-class SilentHost : public Host {
-public:
-    MsgAnswer MessageBox(const QString &, const QString &, MsgIcon, MsgButtons) override
-    {
-        return MsgAnswer::Ok;
-    }
-};
-
-} // namespace
+using fuzz::SilentHost;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static int argc = 1;
-    static char name[] = "fuzz";
-    static char *argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
+    fuzz::EnsureApplication();
     static SilentHost host;
     // One project serves every input: a read import replaces all of it, a refused one
     // leaves it alone, so what an input meets is a project as Open leaves one.

@@ -1,10 +1,10 @@
 // Feeds arbitrary bytes to the project file reader: it must never crash, read out of
 // bounds or allocate without limit, whatever the file says.
 
+#include "fuzz_support.h"
 #include "model/new_project.h"
 #include "model/project_file.h"
 
-#include <QCoreApplication>
 #include <QFile>
 
 #include <unistd.h>
@@ -12,16 +12,9 @@
 #include <vector>
 
 using namespace morvaine;
+using fuzz::SilentHost;
 
 namespace {
-
-class SilentHost : public Host {
-public:
-    MsgAnswer MessageBox(const QString &, const QString &, MsgIcon, MsgButtons) override
-    {
-        return MsgAnswer::Ok;
-    }
-};
 
 // The reader writes only cells, the file name and LastTaskRow, so putting back the
 // cells it changed (each table tells its listener) restores a new project exactly,
@@ -71,10 +64,7 @@ private:
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static int argc = 1;
-    static char name[] = "fuzz";
-    static char *argv[] = {name, nullptr};
-    static QCoreApplication app(argc, argv);
+    fuzz::EnsureApplication();
     static SilentHost host;
     static Project project;
     static ProjectReset projectReset(project);

@@ -23,7 +23,14 @@ int digits(std::string_view text, std::size_t from, std::size_t count)
     return value;
 }
 
-std::string_view trimmed(std::string_view text)
+QString twoDigits(int value)
+{
+    return QString::number(value).rightJustified(2, QLatin1Char('0'));
+}
+
+} // namespace
+
+std::string_view TrimmedXmlText(std::string_view text)
 {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
     while (!text.empty() && blank(text.front()))
@@ -32,13 +39,6 @@ std::string_view trimmed(std::string_view text)
         text.remove_suffix(1);
     return text;
 }
-
-QString twoDigits(int value)
-{
-    return QString::number(value).rightJustified(2, QLatin1Char('0'));
-}
-
-} // namespace
 
 qint64 DayOf(const QDate &date)
 {
@@ -52,7 +52,7 @@ QDate DateOf(qint64 day)
 
 std::optional<DateTime> ParseDateTime(std::string_view input)
 {
-    const std::string_view text = trimmed(input);
+    const std::string_view text = TrimmedXmlText(input);
     // yyyy-MM-dd, then optionally T and HH:mm[:ss[.fff]]
     if (text.size() < 10 || text[4] != '-' || text[7] != '-')
         return std::nullopt;
@@ -92,7 +92,7 @@ double IsoDuration::totalMinutes(double minutesPerDay, double daysPerWeek) const
 
 std::optional<IsoDuration> ParseDuration(std::string_view input)
 {
-    std::string_view text = trimmed(input);
+    std::string_view text = TrimmedXmlText(input);
     IsoDuration result;
     if (!text.empty() && text.front() == '-') {
         result.negative = true;

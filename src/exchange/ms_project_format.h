@@ -12,6 +12,9 @@ namespace morvaine::msp {
 
 inline constexpr const char *Namespace = "http://schemas.microsoft.com/project";
 
+/// text without the blanks XML allows around a value (space, tab, line ends).
+std::string_view TrimmedXmlText(std::string_view text);
+
 /// The day value (days since 30 December 1899) of a date.
 qint64 DayOf(const QDate &date);
 /// The date of a day value.

@@ -29,16 +29,6 @@ constexpr std::size_t MaxTextBytes = 1 << 20;
 
 using namespace elements;
 
-std::string_view trimmed(std::string_view text)
-{
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 // Follows the document's element path and stores what it reads in doc. A value that
 // cannot be read stops the reading with a message of its own.
 class DocumentParser final : public XmlEventHandler {
@@ -319,7 +309,7 @@ private:
 
     int lenientInteger() const
     {
-        const std::string_view value = trimmed(m_text);
+        const std::string_view value = TrimmedXmlText(m_text);
         int result = -1;
         const auto [end, error] =
             std::from_chars(value.data(), value.data() + value.size(), result);
@@ -476,7 +466,7 @@ private:
 
     int integer()
     {
-        std::string_view value = trimmed(m_text);
+        std::string_view value = TrimmedXmlText(m_text);
         if (value.size() > 1 && value.front() == '+' && value[1] != '-')
             value.remove_prefix(1);
         int result = 0;
@@ -489,7 +479,7 @@ private:
 
     double decimal()
     {
-        std::string_view value = trimmed(m_text);
+        std::string_view value = TrimmedXmlText(m_text);
         if (value.size() > 1 && value.front() == '+' && value[1] != '-')
             value.remove_prefix(1);
         double result = 0;
@@ -505,7 +495,7 @@ private:
 
     bool boolean() const
     {
-        const std::string_view value = trimmed(m_text);
+        const std::string_view value = TrimmedXmlText(m_text);
         return value == "1" || value == "true";
     }
 

@@ -61,25 +61,18 @@ void ScheduleEngine::followLink(int p, int i)
             moveTo(s, bound);
             moved = true;
         }
-        m_rows[s].visited = 1;
-        if (!moved && stillSettled(s)) {
-            if (m_stats)
-                ++m_stats->revisitsSkipped;
-            return;
-        }
-        follow(s);
-        return;
-    }
-    const TDateTime end = endOf(p); // read first: a bad End fails before the successor's Start
-    if (duration == 0) {
-        if (end > startOf(s)) {
-            setStart(s, text(ColEnd, p), DateState::Valid, end);
-            calcEndDate(s);
+    } else {
+        const TDateTime end = endOf(p); // read first: a bad End fails before the successor's Start
+        if (duration == 0) {
+            if (end > startOf(s)) {
+                setStart(s, text(ColEnd, p), DateState::Valid, end);
+                calcEndDate(s);
+                moved = true;
+            }
+        } else if (end >= startOf(s)) {
+            moveTo(s, end + 1);
             moved = true;
         }
-    } else if (end >= startOf(s)) {
-        moveTo(s, end + 1);
-        moved = true;
     }
     m_rows[s].visited = 1;
     if (!moved && stillSettled(s)) {
