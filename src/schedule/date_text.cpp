@@ -112,8 +112,8 @@ const qint32 *const dates::YearStarts = YearStartTable.data();
 
 DateCodec::DateCodec() : m_format(ShortDateFormat())
 {
-    // Only formats made of d, dd, M, MM, yyyy and single non-letter separators go the
-    // fast way; anything else (month names, quotes) uses Qt's own conversion.
+    // Only formats made of d, dd, M, MM, MMM, MMMM, yyyy and non-letter separators go
+    // the fast way; anything else (day names, quotes) uses Qt's own conversion.
     m_fast = true;
     bool seen[3] = {false, false, false};
     for (int i = 0; i < m_format.size();) {
@@ -121,7 +121,20 @@ DateCodec::DateCodec() : m_format(ShortDateFormat())
         int run = 1;
         while (i + run < m_format.size() && m_format.at(i + run) == c)
             ++run;
-        if (c == QLatin1Char('d') || c == QLatin1Char('M')) {
+        if (c == QLatin1Char('M') && (run == 3 || run == 4)) {
+            // Month names as Qt writes them for this format (they do not follow the
+            // system's language), read back by exact comparison.
+            if (seen[1])
+                m_fast = false;
+            seen[1] = true;
+            const QString name = QString(run, QLatin1Char('M'));
+            for (int m = 0; m < 12; ++m) {
+                m_monthNames[m] = QDate(2001, m + 1, 1).toString(name);
+                if (m_monthNames[m].isEmpty() || m_monthNames[m].size() > 10)
+                    m_fast = false;
+            }
+            m_fields.push_back({'N', run, 0});
+        } else if (c == QLatin1Char('d') || c == QLatin1Char('M')) {
             if (run > 2) {
                 m_fast = false;
                 break;
@@ -150,8 +163,8 @@ DateCodec::DateCodec() : m_format(ShortDateFormat())
     if (m_fast) {
         int length = 0;
         for (const Field &f : m_fields) {
-            if (f.kind == 'd' || f.kind == 'M' || f.kind == 'y') {
-                if (f.width == 1) {
+            if (f.kind != 0) {
+                if (f.width == 1 || f.kind == 'N') {
                     length = 0;
                     break;
                 }
@@ -187,6 +200,20 @@ bool DateCodec::fastRead(const QString &text, TDateTime &day) const
             if (s == end || *s != f.literal)
                 return false;
             ++s;
+            continue;
+        }
+        if (f.kind == 'N') {
+            int month = 0;
+            for (int m = 0; m < 12 && !month; ++m) {
+                const QString &name = m_monthNames[m];
+                if (end - s >= name.size() &&
+                    std::equal(name.begin(), name.end(), reinterpret_cast<const QChar *>(s)))
+                    month = m + 1;
+            }
+            if (!month)
+                return false;
+            s += m_monthNames[month - 1].size();
+            values[1] = month;
             continue;
         }
         int value = 0;
@@ -237,6 +264,9 @@ int DateCodec::fastWrite(int year, int month, int dayOfMonth, char16_t *out) con
     for (const Field &f : m_fields) {
         if (f.kind == 0)
             out[n++] = f.literal;
+        else if (f.kind == 'N')
+            for (const QChar c : m_monthNames[month - 1])
+                out[n++] = c.unicode();
         else if (f.kind == 'y')
             number(year, 4);
         else if (f.kind == 'M')

@@ -52,8 +52,8 @@ public:
     }
 
     struct Field {
-        char kind; // 'd', 'M', 'y', or 0 for a literal character
-        int width; // 1 or 2 for d/M (1 = unpadded), 4 for y
+        char kind; // 'd', 'M', 'y', 'N' (month name), or 0 for a literal character
+        int width; // 1 or 2 for d/M (1 = unpadded), 4 for y, 3 or 4 for N (MMM, MMMM)
         char16_t literal;
     };
 
@@ -98,6 +98,8 @@ private:
 
     QString m_format;
     std::vector<Field> m_fields;
+    // The month names a format with MMM or MMMM writes, January first.
+    QString m_monthNames[12];
     bool m_fast = false;
     // A format of fixed width (dd, MM, yyyy): where its fields start, and its
     // literal characters with their positions.

@@ -73,6 +73,7 @@ void TestCalendar::dateTextsEqualQtsConversion_data()
     QTest::newRow("unpadded") << "d/M/yyyy";
     QTest::newRow("year first") << "yyyy-MM-dd";
     QTest::newRow("month names") << "d MMM yyyy";
+    QTest::newRow("long month names") << "dd. MMMM yyyy";
 }
 
 // The recalculation's own date conversion (written texts kept across calls, a format
@@ -101,7 +102,12 @@ void TestCalendar::dateTextsEqualQtsConversion()
         const QStringList variants = {
             DateToStr(first).prepend(' '), QStringLiteral("1.1.2024"), QStringLiteral("01.13.2024"),
             QStringLiteral("31.02.2024"), QStringLiteral("2024-1-5"), QStringLiteral("5 Jan 2024"),
-            QStringLiteral("05 Jan 2024"), QString(), QStringLiteral("x"),
+            QStringLiteral("05 Jan 2024"), QStringLiteral("5 jan 2024"),
+            QStringLiteral("5 JAN 2024"), QStringLiteral("5 Janu 2024"),
+            QStringLiteral("5 Ja 2024"), QStringLiteral("05. Jan 2024"),
+            QStringLiteral("05. January 2024"), QStringLiteral("05. january 2024"),
+            QStringLiteral("31 Feb 2024"), QStringLiteral("29 Feb 2023"), QString(),
+            QStringLiteral("x"),
             // Characters next to the digits, and digits of other scripts, in the places
             // of a ten-character text.
             QStringLiteral("0/.01.2024"), QStringLiteral("01.0:.2024"),
