@@ -35,27 +35,26 @@ class DocumentParser final : public XmlEventHandler {
 public:
     DocumentParser(XmlEventReader &xml, Document &doc) : m_xml(xml), m_doc(doc) {}
 
-    void startElement(const char *name) override
+    void startElement(std::string_view ns, std::string_view local) override
     {
         // An element inside a skipped one, or inside a value (whose text goes on after it).
         if (m_skip > 0 || m_field != Field::None) {
             ++m_skip;
             return;
         }
-        const std::string_view local = localName(name);
+        const bool ours = ns == std::string_view(Namespace);
         if (m_scope == Scope::Document) {
-            if (local == "Project") {
+            if (ours && local == "Project") {
                 m_scope = Scope::Project;
             } else {
-                const char *separator = std::strchr(name, XmlEventReader::NamespaceSeparator);
                 m_result.kind = ReadResult::NotMsProjectXml;
-                m_result.message = QString::fromUtf8(separator ? separator + 1 : name);
+                m_result.message = QString::fromUtf8(local.data(), qsizetype(local.size()));
                 stop();
             }
             return;
         }
         for (const Child &child : childrenOf(m_scope)) {
-            if (child.name != local)
+            if (!ours || child.name != local)
                 continue;
             if (child.field != Field::None) {
                 m_field = child.field;
@@ -101,16 +100,6 @@ public:
     const ReadResult &result() const { return m_result; }
 
 private:
-    // The local name of an element in the MS Project namespace; empty for any other.
-    static std::string_view localName(const char *name)
-    {
-        static const std::size_t length = std::strlen(Namespace);
-        if (std::strncmp(name, Namespace, length) != 0 ||
-            name[length] != XmlEventReader::NamespaceSeparator)
-            return {};
-        return name + length + 1;
-    }
-
     void stop()
     {
         m_result.line = m_xml.line();

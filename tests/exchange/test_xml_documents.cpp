@@ -311,6 +311,8 @@ void TestXmlDocuments::refusedLeavesProjectAsItWas_data()
         malformed + "not well-formed (invalid token) (line 2, column 9).");
     add("digit after a colon", Project + "<Tasks m:1=\"\"/></Project>",
         malformed + "not well-formed (invalid token) (line 2, column 10).");
+    add("combining mark after a colon", Project + "<Tasks m:\xcc\x80=\"\"/></Project>",
+        malformed + "not well-formed (invalid token) (line 2, column 10).");
     add("colon in an instruction's target", Project + "<?a:b c?></Project>",
         malformed + "not well-formed (invalid token) (line 2, column 4).");
     add("colon in an entity's name", Project + "<Title>&a:b;</Title></Project>",
@@ -415,7 +417,8 @@ void TestXmlDocuments::namespacesByPrefix_data()
                task("m", "A") + "</m:Tasks></m:Project>"
         << "A";
     QTest::newRow("xml prefix and attributes")
-        << "<Project " + Namespace + " xml:lang=\"de\" a=\"1\" xmlns:x=\"urn:x\" x:a=\"2\">" +
+        << "<Project " + Namespace +
+               " xml:lang=\"de\" a=\"1\" xmlns:x=\"urn:x\" x:a=\"2\" x:\xc3\xa9=\"3\">" +
                "<Tasks><xml:Task/>" + task("", "A") + "</Tasks></Project>"
         << "A";
 }
