@@ -21,8 +21,8 @@ qint64 DayOf(const QDate &date);
 QDate DateOf(qint64 day);
 
 /// A dateTime "2026-12-07T08:00:00" read into its day and minutes after midnight;
-/// nothing for a text that is not one. The date may lie outside the years 1 to 9999:
-/// the caller decides.
+/// nothing for a text that is not one. Its year has four digits and there is no year 0,
+/// so a date that reads lies in the years 1 to 9999.
 struct DateTime {
     QDate date;
     int minutes = 0;

@@ -42,7 +42,7 @@ public:
             ++m_skip;
             return;
         }
-        const bool ours = ns == std::string_view(Namespace);
+        const bool ours = isOurs(ns);
         if (m_scope == Scope::Document) {
             if (ours && local == "Project") {
                 m_scope = Scope::Project;
@@ -53,8 +53,9 @@ public:
             }
             return;
         }
-        for (const Child &child : childrenOf(m_scope)) {
-            if (!ours || child.name != local)
+        for (const Child &child : ours ? childrenOf(m_scope) : std::span<const Child>()) {
+            if (child.name.size() != local.size() || child.name[0] != local[0] ||
+                std::memcmp(child.name.data(), local.data(), local.size()) != 0)
                 continue;
             if (child.field != Field::None) {
                 m_field = child.field;
@@ -100,6 +101,14 @@ public:
     const ReadResult &result() const { return m_result; }
 
 private:
+    // Whether ns is the MS Project namespace; compared at a length known here, so that
+    // the comparison is a few instructions.
+    static bool isOurs(std::string_view ns)
+    {
+        static constexpr std::string_view Ours = Namespace;
+        return ns.size() == Ours.size() && std::memcmp(ns.data(), Ours.data(), Ours.size()) == 0;
+    }
+
     void stop()
     {
         m_result.line = m_xml.line();
@@ -490,8 +499,9 @@ private:
 
     std::optional<DateTime> dateTime()
     {
+        // Four digits of a year and no year 0: a date that reads lies in the years 1 to 9999.
         const std::optional<DateTime> result = ParseDateTime(m_text);
-        if (!result || result->date.year() < 1 || result->date.year() > 9999) {
+        if (!result) {
             refuse(QCoreApplication::translate(
                        "MsProjectImport",
                        "The date '%1' on line %2 is not a date of the years 1 to 9999.")

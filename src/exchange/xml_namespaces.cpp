@@ -53,10 +53,10 @@ bool XmlNamespaces::wellShapedDocumentType(std::string_view name)
            expatFault("<!DOCTYPE ", name, "><r/>") == XML_ERROR_NONE;
 }
 
-XML_Error XmlNamespaces::open(const char *name, const char **attributes, std::string_view &ns,
-                              std::string_view &local)
+XML_Error XmlNamespaces::openQualified(const char *name, const char **attributes,
+                                       std::string_view &ns, std::string_view &local)
 {
-    m_marks.push_back(int(m_bindings.size()));
+    const int mark = int(m_bindings.size());
     const char *end = name;
     const char *colon = nullptr;
     for (; *end; ++end)
@@ -85,6 +85,8 @@ XML_Error XmlNamespaces::open(const char *name, const char **attributes, std::st
             if (fault != XML_ERROR_NONE)
                 return fault;
         }
+        if (int(m_bindings.size()) > mark)
+            m_scopes.push_back({m_depth, mark});
         if (prefixed) {
             m_qualified.clear();
             for (const char **a = attributes; *a; a += 2) {
@@ -104,7 +106,7 @@ XML_Error XmlNamespaces::open(const char *name, const char **attributes, std::st
     }
 
     if (!colon) {
-        ns = m_default < 0 ? std::string_view() : std::string_view(m_bindings[m_default].uri);
+        ns = m_defaultUri;
         local = qualifiedName;
         return XML_ERROR_NONE;
     }
@@ -115,14 +117,14 @@ XML_Error XmlNamespaces::open(const char *name, const char **attributes, std::st
     return XML_ERROR_NONE;
 }
 
-void XmlNamespaces::close()
+void XmlNamespaces::closeScope()
 {
-    const int mark = m_marks.back();
-    m_marks.pop_back();
+    const int mark = m_scopes.back().mark;
+    m_scopes.pop_back();
     while (int(m_bindings.size()) > mark) {
         const Binding &b = m_bindings.back();
         if (b.prefix.empty())
-            m_default = b.previous;
+            setDefault(b.previous);
         else if (b.previous < 0)
             m_current.erase(b.prefix);
         else
@@ -149,14 +151,21 @@ XML_Error XmlNamespaces::declare(std::string_view prefix, std::string_view uri)
     int previous;
     if (prefix.empty()) {
         previous = m_default;
-        m_default = index;
     } else {
         const auto [it, added] = m_current.try_emplace(std::string(prefix), -1);
         previous = it->second;
         it->second = index;
     }
     m_bindings.push_back({std::string(prefix), std::string(uri), previous});
+    // The namespaces in hand point into the bindings, which may have moved.
+    setDefault(prefix.empty() ? index : m_default);
     return XML_ERROR_NONE;
+}
+
+void XmlNamespaces::setDefault(int binding)
+{
+    m_default = binding;
+    m_defaultUri = binding < 0 ? std::string_view() : std::string_view(m_bindings[binding].uri);
 }
 
 bool XmlNamespaces::resolve(std::string_view prefix, std::string_view &uri)

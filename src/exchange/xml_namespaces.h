@@ -23,9 +23,29 @@ public:
     /// XML_ERROR_NONE and the element's namespace (empty for none) and local name, or
     /// the fault expat would report. The namespace stays valid until the next open().
     XML_Error open(const char *name, const char **attributes, std::string_view &ns,
-                   std::string_view &local);
+                   std::string_view &local)
+    {
+        ++m_depth;
+        // Most elements have neither attributes nor a prefix.
+        if (!*attributes) {
+            const char *end = name;
+            while (*end && *end != ':')
+                ++end;
+            if (!*end) {
+                ns = m_defaultUri;
+                local = std::string_view(name, std::size_t(end - name));
+                return XML_ERROR_NONE;
+            }
+        }
+        return openQualified(name, attributes, ns, local);
+    }
     /// The element opened last ends, and its declarations go out of scope.
-    void close();
+    void close()
+    {
+        if (!m_scopes.empty() && m_scopes.back().depth == m_depth)
+            closeScope();
+        --m_depth;
+    }
 
     /// Whether name is a name as expat reads it with namespaces: at most one colon,
     /// neither first nor last, and a name's first character after it.
@@ -45,14 +65,26 @@ private:
         int previous; // the binding of the same prefix this one hides; -1 for none
     };
 
+    // An open element that declared namespaces, and the bindings before its own.
+    struct Scope {
+        int depth;
+        int mark;
+    };
+
+    XML_Error openQualified(const char *name, const char **attributes, std::string_view &ns,
+                            std::string_view &local);
+    void closeScope();
     XML_Error declare(std::string_view prefix, std::string_view uri);
+    void setDefault(int binding);
     // The namespace that prefix names in the current scope; false when it names none.
     bool resolve(std::string_view prefix, std::string_view &uri);
 
     std::vector<Binding> m_bindings;
-    std::vector<int> m_marks; // the number of bindings when each open element started
+    std::vector<Scope> m_scopes;
+    int m_depth = 0;                                // elements open
     std::unordered_map<std::string, int> m_current; // prefix -> its binding in scope
     int m_default = -1;                             // the binding of the default namespace
+    std::string_view m_defaultUri;                  // its namespace
     std::string m_key;
     std::vector<std::pair<std::string_view, std::string_view>> m_qualified; // attributes
 };
