@@ -23,6 +23,34 @@ int digits(std::string_view text, std::size_t from, std::size_t count)
     return value;
 }
 
+// The plain digits most values are, up to nine of them; -1 for any other text.
+int plainDigits(std::string_view text)
+{
+    if (text.empty() || text.size() > 9)
+        return -1;
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return -1;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+// A number as from_chars reads it, after an optional "+"; nothing unless it takes the
+// whole text.
+template <typename Number> std::optional<Number> number(std::string_view text)
+{
+    std::string_view value = TrimmedXmlText(text);
+    if (value.size() > 1 && value.front() == '+' && value[1] != '-')
+        value.remove_prefix(1);
+    Number result = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), result);
+    if (value.empty() || error != std::errc() || end != value.data() + value.size())
+        return std::nullopt;
+    return result;
+}
+
 QString twoDigits(int value)
 {
     return QString::number(value).rightJustified(2, QLatin1Char('0'));
@@ -38,6 +66,23 @@ std::string_view TrimmedXmlText(std::string_view text)
     while (!text.empty() && blank(text.back()))
         text.remove_suffix(1);
     return text;
+}
+
+std::optional<int> ParseInteger(std::string_view text)
+{
+    if (const int plain = plainDigits(text); plain >= 0)
+        return plain;
+    return number<int>(text);
+}
+
+std::optional<double> ParseDecimal(std::string_view text)
+{
+    if (const int plain = plainDigits(text); plain >= 0)
+        return plain;
+    const std::optional<double> value = number<double>(text);
+    if (value && !std::isfinite(*value))
+        return std::nullopt;
+    return value;
 }
 
 qint64 DayOf(const QDate &date)

@@ -15,6 +15,11 @@ inline constexpr const char *Namespace = "http://schemas.microsoft.com/project";
 /// text without the blanks XML allows around a value (space, tab, line ends).
 std::string_view TrimmedXmlText(std::string_view text);
 
+/// An xsd:int or xsd:decimal value, blanks around it allowed; nothing for a text that is
+/// none, or a decimal that is not finite.
+std::optional<int> ParseInteger(std::string_view text);
+std::optional<double> ParseDecimal(std::string_view text);
+
 /// The day value (days since 30 December 1899) of a date.
 qint64 DayOf(const QDate &date);
 /// The date of a day value.

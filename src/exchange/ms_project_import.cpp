@@ -5,6 +5,7 @@
 #include "ms_project_links.h"
 #include "ms_project_lists.h"
 #include "ms_project_reader.h"
+#include "ms_project_target.h"
 #include "ms_project_xml.h"
 #include "xml_event_reader.h"
 
@@ -355,7 +356,7 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
     QString forerunners;
     for (int row = 1; row <= lastRow; ++row) {
         forerunners.truncate(0);
-        for (const Link &link : rows[row - 1]->links) {
+        for (const Link &link : doc.linksOf(*rows[row - 1])) {
             ++notes.links;
             const int predecessor = link.crossProject ? 0 : rowOfUid.row(link.predecessorUid);
             if (predecessor == 0 || predecessor == row) {
@@ -447,30 +448,6 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
         if ((!fileStart[row].isEmpty() && fileStart[row] != table.cell(ColStart, row)) ||
             (!fileEnd[row].isEmpty() && fileEnd[row] != table.cell(ColEnd, row)))
             ++notes.movedTasks;
-}
-
-// Puts the new project in place of the open one, as opening a file would.
-void replaceProject(Project &project, Host &host, const Project &fresh)
-{
-    ClearProject(project, true);
-    InitNewProject(project, host);
-    for (int column = ColTask; column <= ColVeha; ++column)
-        for (int row = 1; row <= fresh.LastTaskRow; ++row)
-            project.taskTable.setCell(column, row, fresh.taskTable.cell(column, row));
-    for (int row = 1; row <= 24; ++row) // the settings, holidays and extra working days
-        project.taskTable.setCell(ColSettings, row, fresh.taskTable.cell(ColSettings, row));
-    for (int row = 1; row < ResourceTable::Rows; ++row) {
-        if (fresh.resourceTable.cell(ResColName, row).isEmpty())
-            break;
-        for (int column = ResColName; column <= ResColAddress; ++column)
-            project.resourceTable.setCell(column, row, fresh.resourceTable.cell(column, row));
-    }
-    project.LastTaskRow = fresh.LastTaskRow;
-    project.CriticalChain = fresh.CriticalChain;
-    // An imported plan has not been saved as a project file yet.
-    project.settings().markModified();
-    host.RepaintTaskGrid();
-    host.RepaintChart();
 }
 
 } // namespace
@@ -565,7 +542,7 @@ void ImportMsProjectXml(Project &project, Host &host, QIODevice &input, const QS
         showError(host, e.message());
         return;
     }
-    replaceProject(project, host, *fresh);
+    msp::ReplaceProject(project, host, *fresh);
     if (!exceptionsNote.isEmpty())
         host.MessageBox(QCoreApplication::translate("Messages", "Info"), exceptionsNote,
                         MsgIcon::Information, MsgButtons::Ok);

@@ -14,7 +14,6 @@
 
 #include <QCoreApplication>
 #include <charconv>
-#include <cmath>
 #include <cstring>
 #include <span>
 #include <string>
@@ -148,6 +147,7 @@ private:
             break;
         case Scope::Task:
             m_doc.tasks.emplace_back().order = m_taskOrder++;
+            task().firstLink = int(m_doc.links.size());
             break;
         case Scope::PredecessorLink:
             m_link = Link();
@@ -188,16 +188,18 @@ private:
         case Scope::Task:
             // Null tasks and the project summary become no row: they are not kept, so
             // that a file of nothing else takes no memory however long it is.
-            if (task().isNull || IsProjectSummary(task()))
+            if (task().isNull || IsProjectSummary(task())) {
+                m_doc.links.resize(std::size_t(task().firstLink));
                 m_doc.tasks.pop_back();
-            else if (++m_taskRows > MaxTasks)
+            } else if (++m_taskRows > MaxTasks)
                 refuse(QCoreApplication::translate(
                            "MsProjectImport",
                            "The plan has more than %1 tasks; Morvaine holds at most %1.")
                            .arg(MaxTasks));
             break;
         case Scope::PredecessorLink:
-            task().links.push_back(m_link);
+            m_doc.links.push_back(m_link);
+            ++task().linkCount;
             break;
         case Scope::Resource:
             if (!IsResource(m_resource))
@@ -464,31 +466,18 @@ private:
 
     int integer()
     {
-        std::string_view value = TrimmedXmlText(m_text);
-        if (value.size() > 1 && value.front() == '+' && value[1] != '-')
-            value.remove_prefix(1);
-        int result = 0;
-        const auto [end, error] =
-            std::from_chars(value.data(), value.data() + value.size(), result);
-        if (value.empty() || error != std::errc() || end != value.data() + value.size())
+        const std::optional<int> value = ParseInteger(m_text);
+        if (!value)
             invalidValue();
-        return result;
+        return value.value_or(0);
     }
 
     double decimal()
     {
-        std::string_view value = TrimmedXmlText(m_text);
-        if (value.size() > 1 && value.front() == '+' && value[1] != '-')
-            value.remove_prefix(1);
-        double result = 0;
-        const auto [end, error] =
-            std::from_chars(value.data(), value.data() + value.size(), result);
-        if (value.empty() || error != std::errc() || end != value.data() + value.size() ||
-            !std::isfinite(result)) {
+        const std::optional<double> value = ParseDecimal(m_text);
+        if (!value)
             invalidValue();
-            return 0;
-        }
-        return result;
+        return value.value_or(0);
     }
 
     bool boolean() const

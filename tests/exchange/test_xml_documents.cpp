@@ -442,10 +442,12 @@ void TestXmlDocuments::namespacesByPrefix()
 // else, as long as a file may be, must not fill the memory with them.
 void TestXmlDocuments::recordsWithoutRowsAreNotKept()
 {
-    const QByteArray nothing = repeated(
-        "<Task><IsNull>1</IsNull></Task><Task><OutlineLevel>0</OutlineLevel></Task>", 50000);
+    const QByteArray link = "<PredecessorLink><PredecessorUID>7</PredecessorUID></PredecessorLink>";
+    const QByteArray nothing = repeated("<Task><IsNull>1</IsNull>" + link +
+                                            "</Task><Task><OutlineLevel>0</OutlineLevel></Task>",
+                                        50000);
     QByteArray document = msProject(
-        "<Tasks>" + nothing + "<Task><UID>7</UID><Name>Kept</Name></Task>" + nothing +
+        "<Tasks>" + nothing + "<Task><UID>7</UID><Name>Kept</Name>" + link + "</Task>" + nothing +
         "</Tasks><Resources>" + repeated("<Resource><IsNull>1</IsNull></Resource>", 100000) +
         "<Resource><UID>3</UID><Name>Zoë</Name></Resource></Resources>");
     QBuffer input(&document);
@@ -455,6 +457,8 @@ void TestXmlDocuments::recordsWithoutRowsAreNotKept()
     QCOMPARE(doc.tasks.size(), std::size_t(1));
     QCOMPARE(doc.tasks[0].name, QStringLiteral("Kept"));
     QCOMPARE(doc.tasks[0].order, 100000); // its place among all the tasks read
+    QCOMPARE(doc.links.size(), std::size_t(1));
+    QCOMPARE(doc.linksOf(doc.tasks[0]).size(), std::size_t(1));
     QCOMPARE(doc.resources.size(), std::size_t(1));
     QCOMPARE(doc.resources[0].uid, 3);
 }
