@@ -23,20 +23,6 @@ int digits(std::string_view text, std::size_t from, std::size_t count)
     return value;
 }
 
-// The plain digits most values are, up to nine of them; -1 for any other text.
-int plainDigits(std::string_view text)
-{
-    if (text.empty() || text.size() > 9)
-        return -1;
-    int value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return -1;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
 // A number as from_chars reads it, after an optional "+"; nothing unless it takes the
 // whole text.
 template <typename Number> std::optional<Number> number(std::string_view text)
@@ -68,17 +54,13 @@ std::string_view TrimmedXmlText(std::string_view text)
     return text;
 }
 
-std::optional<int> ParseInteger(std::string_view text)
+std::optional<int> ParseNumber(std::string_view text)
 {
-    if (const int plain = plainDigits(text); plain >= 0)
-        return plain;
     return number<int>(text);
 }
 
-std::optional<double> ParseDecimal(std::string_view text)
+std::optional<double> ParseDecimalNumber(std::string_view text)
 {
-    if (const int plain = plainDigits(text); plain >= 0)
-        return plain;
     const std::optional<double> value = number<double>(text);
     if (value && !std::isfinite(*value))
         return std::nullopt;

@@ -15,10 +15,34 @@ inline constexpr const char *Namespace = "http://schemas.microsoft.com/project";
 /// text without the blanks XML allows around a value (space, tab, line ends).
 std::string_view TrimmedXmlText(std::string_view text);
 
+/// The plain digits most values are, up to nine of them; -1 for any other text.
+inline int PlainDigits(std::string_view text)
+{
+    if (text.empty() || text.size() > 9)
+        return -1;
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return -1;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
 /// An xsd:int or xsd:decimal value, blanks around it allowed; nothing for a text that is
 /// none, or a decimal that is not finite.
-std::optional<int> ParseInteger(std::string_view text);
-std::optional<double> ParseDecimal(std::string_view text);
+std::optional<int> ParseNumber(std::string_view text);
+std::optional<double> ParseDecimalNumber(std::string_view text);
+inline std::optional<int> ParseInteger(std::string_view text)
+{
+    const int plain = PlainDigits(text);
+    return plain >= 0 ? std::optional<int>(plain) : ParseNumber(text);
+}
+inline std::optional<double> ParseDecimal(std::string_view text)
+{
+    const int plain = PlainDigits(text);
+    return plain >= 0 ? std::optional<double>(plain) : ParseDecimalNumber(text);
+}
 
 /// The day value (days since 30 December 1899) of a date.
 qint64 DayOf(const QDate &date);

@@ -52,16 +52,13 @@ public:
             }
             return;
         }
-        for (const Child &child : ours ? childrenOf(m_scope) : std::span<const Child>()) {
-            if (child.name.size() != local.size() || child.name[0] != local[0] ||
-                std::memcmp(child.name.data(), local.data(), local.size()) != 0)
-                continue;
-            if (child.field != Field::None) {
-                m_field = child.field;
-                m_fieldName = child.name;
+        if (const Child *child = ours ? findChild(m_scope, local) : nullptr) {
+            if (child->field != Field::None) {
+                m_field = child->field;
+                m_fieldName = child->name;
                 m_text.clear();
             } else {
-                enter(child.scope);
+                enter(child->scope);
             }
             return;
         }
