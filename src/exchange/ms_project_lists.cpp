@@ -58,7 +58,7 @@ std::vector<QString> ResourceLists(const std::vector<std::pair<int, int>> &assig
             ++start[std::size_t(row) + 1];
     for (int row = 1; row <= lastRow + 1; ++row)
         start[row] += start[row - 1];
-    std::vector<int> resources(std::size_t(start[lastRow + 1]));
+    std::vector<int> resources(static_cast<std::size_t>(start[lastRow + 1]));
     std::vector<int> next(start.begin(), start.end() - 1);
     for (const auto &[row, resource] : assignments)
         if (row > 0 && resource > 0)
