@@ -204,10 +204,8 @@ struct XmlEventReader::Parser {
         p->progress = true;
         if (p->stopped)
             return;
-        if (++p->depth > MaxDepth) {
-            p->halt(Outcome::TooDeep);
-            return;
-        }
+        // The start tag's namespaces first: expat with its namespace processing finds
+        // their faults before it hands the element on.
         std::string_view ns;
         std::string_view local;
         if (p->ownNamespaces) {
@@ -222,6 +220,10 @@ struct XmlEventReader::Parser {
                 ns = local.substr(0, at);
                 local.remove_prefix(at + 1);
             }
+        }
+        if (++p->depth > MaxDepth) {
+            p->halt(Outcome::TooDeep);
+            return;
         }
         p->handler->startElement(ns, local);
     }

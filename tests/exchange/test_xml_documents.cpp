@@ -291,6 +291,11 @@ void TestXmlDocuments::refusedLeavesProjectAsItWas_data()
     }
     add("150,000 nested namespace declarations", msProject(declarations),
         tooDeep.arg("%1", QString::number(tooDeepAt + 1)));
+    // A start tag is read whole before its element counts: its fault comes first.
+    add("undeclared prefix one level too deep",
+        msProject(repeated("<a>", 255) + "<x:b/>" + repeated("</a>", 255)),
+        malformed +
+            QStringLiteral("unbound prefix (line 1, column %1).").arg(RootLength + 255 * 3 + 1));
 
     // Namespaces are held to their rules: a prefix must be declared, may not be undone
     // or take a reserved name, and a name has at most one colon, between two names.
