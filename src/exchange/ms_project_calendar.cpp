@@ -231,12 +231,16 @@ CalendarExceptions ReadCalendarExceptions(const QByteArray &bytes, int calendarU
 
 QString ImportCalendarExceptions(const Document &doc, Project &project)
 {
-    // The years of the plan: its start and every task's dates.
-    int firstYear = 9999, lastYear = 1;
+    // The years of the plan: its start and every task's dates. The earliest and latest
+    // day are found first, as a date's year takes some reckoning.
+    static const qint64 FirstDay = QDate(1, 1, 1).toJulianDay();
+    static const qint64 LastDay = QDate(9999, 12, 31).toJulianDay();
+    qint64 earliest = LastDay + 1, latest = FirstDay - 1;
     const auto cover = [&](const QDate &date) {
-        if (date.isValid() && date.year() >= 1 && date.year() <= 9999) {
-            firstYear = std::min(firstYear, date.year());
-            lastYear = std::max(lastYear, date.year());
+        const qint64 day = date.toJulianDay();
+        if (date.isValid() && day >= FirstDay && day <= LastDay) {
+            earliest = std::min(earliest, day);
+            latest = std::max(latest, day);
         }
     };
     if (doc.startDate)
@@ -247,8 +251,10 @@ QString ImportCalendarExceptions(const Document &doc, Project &project)
         if (task.finish)
             cover(task.finish->date);
     }
-    if (firstYear > lastYear)
+    if (earliest > latest)
         cover(QDate::currentDate());
+    const int firstYear = QDate::fromJulianDay(earliest).year();
+    const int lastYear = QDate::fromJulianDay(latest).year();
     const qint64 first = DayOf(QDate(std::max(1, firstYear - 1), 1, 1));
     const qint64 last = DayOf(QDate(std::min(9999, lastYear + 1), 12, 31));
     const CalendarExceptions exceptions = CalendarExceptionsOf(doc, doc.calendarUid, first, last);

@@ -6,6 +6,8 @@
 
 #include <QtGlobal>
 
+#include <array>
+#include <cstring>
 #include <span>
 #include <string_view>
 
@@ -83,7 +85,7 @@ struct Child {
     Scope scope = Scope::Document;
 };
 
-constexpr Child ProjectChildren[] = {
+inline constexpr Child ProjectChildren[] = {
     {"Name", Field::Name},
     {"Title", Field::Title},
     {"Author", Field::Author},
@@ -96,26 +98,26 @@ constexpr Child ProjectChildren[] = {
     {"Resources", Scope::Resources},
     {"Assignments", Scope::Assignments},
 };
-constexpr Child CalendarsChildren[] = {{"Calendar", Scope::Calendar}};
-constexpr Child CalendarChildren[] = {
+inline constexpr Child CalendarsChildren[] = {{"Calendar", Scope::Calendar}};
+inline constexpr Child CalendarChildren[] = {
     {"UID", Field::Uid},
     {"BaseCalendarUID", Field::BaseCalendarUid},
     {"IsBaseCalendar", Field::IsBaseCalendar},
     {"WeekDays", Scope::WeekDays},
     {"Exceptions", Scope::Exceptions},
 };
-constexpr Child WeekDaysChildren[] = {{"WeekDay", Scope::WeekDay}};
-constexpr Child WeekDayChildren[] = {
+inline constexpr Child WeekDaysChildren[] = {{"WeekDay", Scope::WeekDay}};
+inline constexpr Child WeekDayChildren[] = {
     {"DayType", Field::DayType},
     {"DayWorking", Field::DayWorking},
     {"TimePeriod", Scope::WeekDayPeriod},
 };
-constexpr Child TimePeriodChildren[] = {
+inline constexpr Child TimePeriodChildren[] = {
     {"FromDate", Field::FromDate},
     {"ToDate", Field::ToDate},
 };
-constexpr Child ExceptionsChildren[] = {{"Exception", Scope::Exception}};
-constexpr Child ExceptionChildren[] = {
+inline constexpr Child ExceptionsChildren[] = {{"Exception", Scope::Exception}};
+inline constexpr Child ExceptionChildren[] = {
     {"DayWorking", Field::DayWorking},
     {"TimePeriod", Scope::ExceptionPeriod},
     {"Type", Field::Type},
@@ -128,8 +130,8 @@ constexpr Child ExceptionChildren[] = {
     {"Month", Field::Month},
     {"MonthDay", Field::MonthDay},
 };
-constexpr Child TasksChildren[] = {{"Task", Scope::Task}};
-constexpr Child TaskChildren[] = {
+inline constexpr Child TasksChildren[] = {{"Task", Scope::Task}};
+inline constexpr Child TaskChildren[] = {
     {"UID", Field::Uid},
     {"ID", Field::Id},
     {"Name", Field::Name},
@@ -143,65 +145,116 @@ constexpr Child TaskChildren[] = {
     {"DurationFormat", Field::DurationFormat},
     {"PredecessorLink", Scope::PredecessorLink},
 };
-constexpr Child PredecessorLinkChildren[] = {
+inline constexpr Child PredecessorLinkChildren[] = {
     {"PredecessorUID", Field::PredecessorUid},
     {"Type", Field::Type},
     {"LinkLag", Field::LinkLag},
     {"LagFormat", Field::LagFormat},
     {"CrossProject", Field::CrossProject},
 };
-constexpr Child ResourcesChildren[] = {{"Resource", Scope::Resource}};
-constexpr Child ResourceChildren[] = {
+inline constexpr Child ResourcesChildren[] = {{"Resource", Scope::Resource}};
+inline constexpr Child ResourceChildren[] = {
     {"UID", Field::Uid},
     {"ID", Field::Id},
     {"Name", Field::Name},
     {"IsNull", Field::IsNull},
     {"StandardRate", Field::StandardRate},
 };
-constexpr Child AssignmentsChildren[] = {{"Assignment", Scope::Assignment}};
-constexpr Child AssignmentChildren[] = {
+inline constexpr Child AssignmentsChildren[] = {{"Assignment", Scope::Assignment}};
+inline constexpr Child AssignmentChildren[] = {
     {"TaskUID", Field::TaskUid},
     {"ResourceUID", Field::ResourceUid},
 };
 
-inline std::span<const Child> childrenOf(Scope scope)
+// A scope's children by a hash of their names' length and first and last letters, which
+// tells most names apart: the child an element may be is found with one comparison.
+class ChildIndex {
+public:
+    template <std::size_t N>
+    constexpr explicit ChildIndex(const Child (&children)[N]) : m_children(children)
+    {
+        static_assert(N < Slots);
+        for (std::size_t i = 0; i < N; ++i) {
+            std::size_t at = hash(children[i].name);
+            while (m_slots[at] != 0)
+                at = (at + 1) % Slots;
+            m_slots[at] = quint8(i + 1);
+        }
+    }
+
+    /// The child named local; nullptr for none.
+    const Child *find(std::string_view local) const
+    {
+        if (local.empty())
+            return nullptr;
+        for (std::size_t at = hash(local); m_slots[at] != 0; at = (at + 1) % Slots) {
+            const Child &child = m_children[m_slots[at] - 1];
+            if (child.name.size() == local.size() &&
+                std::memcmp(child.name.data(), local.data(), local.size()) == 0)
+                return &child;
+        }
+        return nullptr;
+    }
+
+private:
+    static constexpr std::size_t Slots = 32;
+    static constexpr std::size_t hash(std::string_view name)
+    {
+        return (name.size() * 7 + std::size_t(static_cast<unsigned char>(name.front())) * 3 +
+                static_cast<unsigned char>(name.back())) %
+               Slots;
+    }
+
+    const Child *m_children;
+    std::array<quint8, Slots> m_slots{};
+};
+
+/// The child of scope named local; nullptr when the scope reads no such child.
+inline const Child *findChild(Scope scope, std::string_view local)
 {
+    static constexpr ChildIndex Project(ProjectChildren), Calendars(CalendarsChildren),
+        Calendar(CalendarChildren), WeekDays(WeekDaysChildren), WeekDay(WeekDayChildren),
+        TimePeriod(TimePeriodChildren), Exceptions(ExceptionsChildren),
+        Exception(ExceptionChildren), Tasks(TasksChildren), Task(TaskChildren),
+        PredecessorLink(PredecessorLinkChildren), Resources(ResourcesChildren),
+        Resource(ResourceChildren), Assignments(AssignmentsChildren),
+        Assignment(AssignmentChildren);
     switch (scope) {
     case Scope::Document:
         break;
     case Scope::Project:
-        return ProjectChildren;
+        return Project.find(local);
     case Scope::Calendars:
-        return CalendarsChildren;
+        return Calendars.find(local);
     case Scope::Calendar:
-        return CalendarChildren;
+        return Calendar.find(local);
     case Scope::WeekDays:
-        return WeekDaysChildren;
+        return WeekDays.find(local);
     case Scope::WeekDay:
-        return WeekDayChildren;
+        return WeekDay.find(local);
     case Scope::WeekDayPeriod:
     case Scope::ExceptionPeriod:
-        return TimePeriodChildren;
+        return TimePeriod.find(local);
     case Scope::Exceptions:
-        return ExceptionsChildren;
+        return Exceptions.find(local);
     case Scope::Exception:
-        return ExceptionChildren;
+        return Exception.find(local);
     case Scope::Tasks:
-        return TasksChildren;
+        return Tasks.find(local);
     case Scope::Task:
-        return TaskChildren;
+        return Task.find(local);
     case Scope::PredecessorLink:
-        return PredecessorLinkChildren;
+        return PredecessorLink.find(local);
     case Scope::Resources:
-        return ResourcesChildren;
+        return Resources.find(local);
     case Scope::Resource:
-        return ResourceChildren;
+        return Resource.find(local);
     case Scope::Assignments:
-        return AssignmentsChildren;
+        return Assignments.find(local);
     case Scope::Assignment:
-        return AssignmentChildren;
+        return Assignment.find(local);
     }
-    return {};
+    return nullptr;
 }
 
 inline Scope parentOf(Scope scope)

@@ -23,6 +23,20 @@ int digits(std::string_view text, std::size_t from, std::size_t count)
     return value;
 }
 
+// A number as from_chars reads it, after an optional "+"; nothing unless it takes the
+// whole text.
+template <typename Number> std::optional<Number> number(std::string_view text)
+{
+    std::string_view value = TrimmedXmlText(text);
+    if (value.size() > 1 && value.front() == '+' && value[1] != '-')
+        value.remove_prefix(1);
+    Number result = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), result);
+    if (value.empty() || error != std::errc() || end != value.data() + value.size())
+        return std::nullopt;
+    return result;
+}
+
 QString twoDigits(int value)
 {
     return QString::number(value).rightJustified(2, QLatin1Char('0'));
@@ -38,6 +52,19 @@ std::string_view TrimmedXmlText(std::string_view text)
     while (!text.empty() && blank(text.back()))
         text.remove_suffix(1);
     return text;
+}
+
+std::optional<int> ParseNumber(std::string_view text)
+{
+    return number<int>(text);
+}
+
+std::optional<double> ParseDecimalNumber(std::string_view text)
+{
+    const std::optional<double> value = number<double>(text);
+    if (value && !std::isfinite(*value))
+        return std::nullopt;
+    return value;
 }
 
 qint64 DayOf(const QDate &date)

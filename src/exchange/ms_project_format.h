@@ -15,14 +15,43 @@ inline constexpr const char *Namespace = "http://schemas.microsoft.com/project";
 /// text without the blanks XML allows around a value (space, tab, line ends).
 std::string_view TrimmedXmlText(std::string_view text);
 
+/// The plain digits most values are, up to nine of them; -1 for any other text.
+inline int PlainDigits(std::string_view text)
+{
+    if (text.empty() || text.size() > 9)
+        return -1;
+    int value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return -1;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+/// An xsd:int or xsd:decimal value, blanks around it allowed; nothing for a text that is
+/// none, or a decimal that is not finite.
+std::optional<int> ParseNumber(std::string_view text);
+std::optional<double> ParseDecimalNumber(std::string_view text);
+inline std::optional<int> ParseInteger(std::string_view text)
+{
+    const int plain = PlainDigits(text);
+    return plain >= 0 ? std::optional<int>(plain) : ParseNumber(text);
+}
+inline std::optional<double> ParseDecimal(std::string_view text)
+{
+    const int plain = PlainDigits(text);
+    return plain >= 0 ? std::optional<double>(plain) : ParseDecimalNumber(text);
+}
+
 /// The day value (days since 30 December 1899) of a date.
 qint64 DayOf(const QDate &date);
 /// The date of a day value.
 QDate DateOf(qint64 day);
 
 /// A dateTime "2026-12-07T08:00:00" read into its day and minutes after midnight;
-/// nothing for a text that is not one. The date may lie outside the years 1 to 9999:
-/// the caller decides.
+/// nothing for a text that is not one. Its year has four digits and there is no year 0,
+/// so a date that reads lies in the years 1 to 9999.
 struct DateTime {
     QDate date;
     int minutes = 0;

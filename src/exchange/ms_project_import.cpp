@@ -3,7 +3,9 @@
 // replaces the open one only when everything was read and recalculated.
 
 #include "ms_project_links.h"
+#include "ms_project_lists.h"
 #include "ms_project_reader.h"
+#include "ms_project_target.h"
 #include "ms_project_xml.h"
 #include "xml_event_reader.h"
 
@@ -38,7 +40,9 @@ using msp::DefaultMinutesPerDay;
 using msp::Document;
 using msp::Link;
 using msp::Resource;
+using msp::RowsByUid;
 using msp::Task;
+using msp::TextCache;
 
 void showError(Prompts &prompts, const QString &text)
 {
@@ -91,24 +95,6 @@ QString costText(double rate)
         text.chop(1);
     return text;
 }
-
-// Texts made once per value: a plan repeats a few durations, levels and completions,
-// and a shared text costs no copy.
-class TextCache {
-public:
-    explicit TextCache(QString (*make)(int)) : m_make(make) {}
-    const QString &operator()(int value)
-    {
-        auto it = m_texts.constFind(value);
-        if (it == m_texts.constEnd())
-            it = m_texts.insert(value, m_make(value));
-        return *it;
-    }
-
-private:
-    QString (*m_make)(int);
-    QHash<int, QString> m_texts;
-};
 
 QString completionText(int percent)
 {
@@ -301,9 +287,10 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
     std::stable_sort(rows.begin(), rows.end(), [](const Task *a, const Task *b) {
         return (a->id >= 0 ? a->id : a->order) < (b->id >= 0 ? b->id : b->order);
     });
-    QHash<int, int> rowOfUid;
+    RowsByUid rowOfUid;
     for (int i = 0; i < int(rows.size()); ++i)
-        rowOfUid.insert(rows[i]->uid, i + 1);
+        rowOfUid.add(rows[i]->uid, i + 1);
+    rowOfUid.finish();
 
     const DateCodec dates;
     const auto dateText = [&dates](qint64 day) -> const QString & {
@@ -365,12 +352,13 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
             table.setCell(ColCompletion, row, completionTexts(task.percent));
     }
     // The links, once every Duration is known: a percent lag is a share of its
-    // predecessor's.
+    // predecessor's. Each list is made in one text kept for all, then copied at its size.
+    QString forerunners;
     for (int row = 1; row <= lastRow; ++row) {
-        QString forerunners;
-        for (const Link &link : rows[row - 1]->links) {
+        forerunners.truncate(0);
+        for (const Link &link : doc.linksOf(*rows[row - 1])) {
             ++notes.links;
-            const int predecessor = link.crossProject ? 0 : rowOfUid.value(link.predecessorUid);
+            const int predecessor = link.crossProject ? 0 : rowOfUid.row(link.predecessorUid);
             if (predecessor == 0 || predecessor == row) {
                 ++notes.droppedLinks;
                 continue;
@@ -382,7 +370,8 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
                                            week.workingDaysPerWeek(), notes.linkChanges));
             }
         }
-        table.setCell(ColForerunner, row, forerunners);
+        if (!forerunners.isEmpty())
+            table.setCell(ColForerunner, row, QStringView(forerunners).toString());
     }
     for (int row = 1; row < lastRow; ++row)
         if (levels[row + 1] > levels[row])
@@ -396,14 +385,16 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
     std::stable_sort(resources.begin(), resources.end(),
                      [](const Resource *a, const Resource *b) { return a->id < b->id; });
     QSet<QString> taken;
-    QHash<int, int> resourceOfUid; // resource table row by UID
+    RowsByUid resourceOfUid;                          // resource table row by UID
+    std::vector<QString> names(resources.size() + 1); // by resource table row
     for (int i = 0; i < int(resources.size()); ++i) {
         const Resource &resource = *resources[i];
         const QString name = acceptableName(resource, taken);
         if (name != resource.name)
             ++notes.renamedResources;
         taken.insert(name);
-        resourceOfUid.insert(resource.uid, i + 1);
+        names[i + 1] = name;
+        resourceOfUid.add(resource.uid, i + 1);
         fresh.resourceTable.setCell(ResColName, i + 1, name);
         if (resource.rate) {
             double rate = *resource.rate;
@@ -417,23 +408,16 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
             fresh.resourceTable.setCell(ResColCost, i + 1, costText(rate));
         }
     }
+    resourceOfUid.finish();
     // Each resource once in a task's list, in the order the assignments name them.
-    std::vector<QString> resourceLists(lastRow + 1);
-    QSet<qint64> assigned; // task row and resource table row
-    for (const auto &[taskUid, resourceUid] : doc.assignments) {
-        const int row = rowOfUid.value(taskUid);
-        const int resource = resourceOfUid.value(resourceUid);
-        if (row == 0 || resource == 0)
-            continue;
-        const qint64 pair = qint64(row) * ResourceTable::Rows + resource;
-        if (assigned.contains(pair))
-            continue;
-        assigned.insert(pair);
-        resourceLists[row] +=
-            QLatin1Char(' ') + fresh.resourceTable.cell(ResColName, resource) + QLatin1Char(';');
-    }
+    std::vector<std::pair<int, int>> assigned; // task row and resource table row
+    assigned.reserve(doc.assignments.size());
+    for (const auto &[taskUid, resourceUid] : doc.assignments)
+        assigned.emplace_back(rowOfUid.row(taskUid), resourceOfUid.row(resourceUid));
+    const std::vector<QString> resourceLists = msp::ResourceLists(assigned, lastRow, names);
     for (int row = 1; row <= lastRow; ++row)
-        table.setCell(ColResource, row, resourceLists[row]);
+        if (!resourceLists[row].isEmpty())
+            table.setCell(ColResource, row, resourceLists[row]);
 
     // The dates are made to agree with the planner's own calendar and links: every
     // task's End follows from its Start and Duration, then one recalculation.
@@ -464,30 +448,6 @@ void buildProject(const Document &doc, Project &fresh, Host &host, Notes &notes)
         if ((!fileStart[row].isEmpty() && fileStart[row] != table.cell(ColStart, row)) ||
             (!fileEnd[row].isEmpty() && fileEnd[row] != table.cell(ColEnd, row)))
             ++notes.movedTasks;
-}
-
-// Puts the new project in place of the open one, as opening a file would.
-void replaceProject(Project &project, Host &host, const Project &fresh)
-{
-    ClearProject(project, true);
-    InitNewProject(project, host);
-    for (int column = ColTask; column <= ColVeha; ++column)
-        for (int row = 1; row <= fresh.LastTaskRow; ++row)
-            project.taskTable.setCell(column, row, fresh.taskTable.cell(column, row));
-    for (int row = 1; row <= 24; ++row) // the settings, holidays and extra working days
-        project.taskTable.setCell(ColSettings, row, fresh.taskTable.cell(ColSettings, row));
-    for (int row = 1; row < ResourceTable::Rows; ++row) {
-        if (fresh.resourceTable.cell(ResColName, row).isEmpty())
-            break;
-        for (int column = ResColName; column <= ResColAddress; ++column)
-            project.resourceTable.setCell(column, row, fresh.resourceTable.cell(column, row));
-    }
-    project.LastTaskRow = fresh.LastTaskRow;
-    project.CriticalChain = fresh.CriticalChain;
-    // An imported plan has not been saved as a project file yet.
-    project.settings().markModified();
-    host.RepaintTaskGrid();
-    host.RepaintChart();
 }
 
 } // namespace
@@ -582,7 +542,7 @@ void ImportMsProjectXml(Project &project, Host &host, QIODevice &input, const QS
         showError(host, e.message());
         return;
     }
-    replaceProject(project, host, *fresh);
+    msp::ReplaceProject(project, host, *fresh);
     if (!exceptionsNote.isEmpty())
         host.MessageBox(QCoreApplication::translate("Messages", "Info"), exceptionsNote,
                         MsgIcon::Information, MsgButtons::Ok);

@@ -14,7 +14,6 @@
 
 #include <QCoreApplication>
 #include <charconv>
-#include <cmath>
 #include <cstring>
 #include <span>
 #include <string>
@@ -35,34 +34,31 @@ class DocumentParser final : public XmlEventHandler {
 public:
     DocumentParser(XmlEventReader &xml, Document &doc) : m_xml(xml), m_doc(doc) {}
 
-    void startElement(const char *name) override
+    void startElement(std::string_view ns, std::string_view local) override
     {
         // An element inside a skipped one, or inside a value (whose text goes on after it).
         if (m_skip > 0 || m_field != Field::None) {
             ++m_skip;
             return;
         }
-        const std::string_view local = localName(name);
+        const bool ours = isOurs(ns);
         if (m_scope == Scope::Document) {
-            if (local == "Project") {
+            if (ours && local == "Project") {
                 m_scope = Scope::Project;
             } else {
-                const char *separator = std::strchr(name, XmlEventReader::NamespaceSeparator);
                 m_result.kind = ReadResult::NotMsProjectXml;
-                m_result.message = QString::fromUtf8(separator ? separator + 1 : name);
+                m_result.message = QString::fromUtf8(local.data(), qsizetype(local.size()));
                 stop();
             }
             return;
         }
-        for (const Child &child : childrenOf(m_scope)) {
-            if (child.name != local)
-                continue;
-            if (child.field != Field::None) {
-                m_field = child.field;
-                m_fieldName = child.name;
+        if (const Child *child = ours ? findChild(m_scope, local) : nullptr) {
+            if (child->field != Field::None) {
+                m_field = child->field;
+                m_fieldName = child->name;
                 m_text.clear();
             } else {
-                enter(child.scope);
+                enter(child->scope);
             }
             return;
         }
@@ -101,14 +97,12 @@ public:
     const ReadResult &result() const { return m_result; }
 
 private:
-    // The local name of an element in the MS Project namespace; empty for any other.
-    static std::string_view localName(const char *name)
+    // Whether ns is the MS Project namespace; compared at a length known here, so that
+    // the comparison is a few instructions.
+    static bool isOurs(std::string_view ns)
     {
-        static const std::size_t length = std::strlen(Namespace);
-        if (std::strncmp(name, Namespace, length) != 0 ||
-            name[length] != XmlEventReader::NamespaceSeparator)
-            return {};
-        return name + length + 1;
+        static constexpr std::string_view Ours = Namespace;
+        return ns.size() == Ours.size() && std::memcmp(ns.data(), Ours.data(), Ours.size()) == 0;
     }
 
     void stop()
@@ -150,6 +144,7 @@ private:
             break;
         case Scope::Task:
             m_doc.tasks.emplace_back().order = m_taskOrder++;
+            task().firstLink = int(m_doc.links.size());
             break;
         case Scope::PredecessorLink:
             m_link = Link();
@@ -190,16 +185,18 @@ private:
         case Scope::Task:
             // Null tasks and the project summary become no row: they are not kept, so
             // that a file of nothing else takes no memory however long it is.
-            if (task().isNull || IsProjectSummary(task()))
+            if (task().isNull || IsProjectSummary(task())) {
+                m_doc.links.resize(std::size_t(task().firstLink));
                 m_doc.tasks.pop_back();
-            else if (++m_taskRows > MaxTasks)
+            } else if (++m_taskRows > MaxTasks)
                 refuse(QCoreApplication::translate(
                            "MsProjectImport",
                            "The plan has more than %1 tasks; Morvaine holds at most %1.")
                            .arg(MaxTasks));
             break;
         case Scope::PredecessorLink:
-            task().links.push_back(m_link);
+            m_doc.links.push_back(m_link);
+            ++task().linkCount;
             break;
         case Scope::Resource:
             if (!IsResource(m_resource))
@@ -466,31 +463,18 @@ private:
 
     int integer()
     {
-        std::string_view value = TrimmedXmlText(m_text);
-        if (value.size() > 1 && value.front() == '+' && value[1] != '-')
-            value.remove_prefix(1);
-        int result = 0;
-        const auto [end, error] =
-            std::from_chars(value.data(), value.data() + value.size(), result);
-        if (value.empty() || error != std::errc() || end != value.data() + value.size())
+        const std::optional<int> value = ParseInteger(m_text);
+        if (!value)
             invalidValue();
-        return result;
+        return value.value_or(0);
     }
 
     double decimal()
     {
-        std::string_view value = TrimmedXmlText(m_text);
-        if (value.size() > 1 && value.front() == '+' && value[1] != '-')
-            value.remove_prefix(1);
-        double result = 0;
-        const auto [end, error] =
-            std::from_chars(value.data(), value.data() + value.size(), result);
-        if (value.empty() || error != std::errc() || end != value.data() + value.size() ||
-            !std::isfinite(result)) {
+        const std::optional<double> value = ParseDecimal(m_text);
+        if (!value)
             invalidValue();
-            return 0;
-        }
-        return result;
+        return value.value_or(0);
     }
 
     bool boolean() const
@@ -501,8 +485,9 @@ private:
 
     std::optional<DateTime> dateTime()
     {
+        // Four digits of a year and no year 0: a date that reads lies in the years 1 to 9999.
         const std::optional<DateTime> result = ParseDateTime(m_text);
-        if (!result || result->date.year() < 1 || result->date.year() > 9999) {
+        if (!result) {
             refuse(QCoreApplication::translate(
                        "MsProjectImport",
                        "The date '%1' on line %2 is not a date of the years 1 to 9999.")

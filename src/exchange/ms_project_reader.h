@@ -11,6 +11,7 @@
 
 #include <deque>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace morvaine::msp {
@@ -46,7 +47,8 @@ struct Task {
     std::optional<DateTime> start;
     std::optional<DateTime> finish;
     int percent = -1;
-    std::vector<Link> links;
+    int firstLink = 0; // its links in Document::links
+    int linkCount = 0;
 };
 
 struct Resource {
@@ -99,8 +101,14 @@ struct Document {
     // The task rows, without null tasks and the project summary; a deque, so the task
     // being read stays in place while the list grows.
     std::deque<Task> tasks;
+    std::vector<Link> links;                      // of every task, each task's together
     std::vector<Resource> resources;              // without the null resource
     std::vector<std::pair<int, int>> assignments; // task UID, resource UID
+
+    std::span<const Link> linksOf(const Task &task) const
+    {
+        return {links.data() + task.firstLink, std::size_t(task.linkCount)};
+    }
 };
 
 /// The project summary task (UID 0, outline level 0) stands for the whole project.

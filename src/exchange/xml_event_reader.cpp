@@ -1,5 +1,7 @@
 #include "xml_event_reader.h"
 
+#include "xml_namespaces.h"
+
 #include <QCoreApplication>
 #include <QStringDecoder>
 #include <expat.h>
@@ -143,9 +145,26 @@ bool BeginsAsXml(QIODevice &input)
     }
 }
 
+namespace {
+
+// What a document read again only to find its first fault is handed to.
+class NoHandler final : public XmlEventHandler {
+public:
+    void startElement(std::string_view, std::string_view) override {}
+    void endElement() override {}
+    void characters(const char *, int) override {}
+};
+
+} // namespace
+
 struct XmlEventReader::Parser {
     XML_Parser xml = nullptr;
     XmlEventHandler *handler = nullptr;
+    // Whether the namespaces are resolved here; otherwise by expat, with '\x01' between
+    // an element's namespace and its local name.
+    bool ownNamespaces = true;
+    XmlNamespaces namespaces;
+    XML_Error fault = XML_ERROR_NONE; // a fault found here rather than by expat
     int depth = 0;
     bool progress = false; // an event was reported since the last chunk was fed
     bool stopped = false;
@@ -170,18 +189,43 @@ struct XmlEventReader::Parser {
         XML_StopParser(xml, XML_FALSE);
     }
 
+    void refuse(XML_Error why)
+    {
+        if (stopped)
+            return;
+        fault = why;
+        halt(Outcome::Malformed);
+    }
+
     // Expat may still report an event or two after a stop; they are dropped.
-    static void XMLCALL onStart(void *data, const XML_Char *name, const XML_Char **)
+    static void XMLCALL onStart(void *data, const XML_Char *name, const XML_Char **attributes)
     {
         auto *p = static_cast<Parser *>(data);
         p->progress = true;
         if (p->stopped)
             return;
+        // The start tag's namespaces first: expat with its namespace processing finds
+        // their faults before it hands the element on.
+        std::string_view ns;
+        std::string_view local;
+        if (p->ownNamespaces) {
+            const XML_Error fault = p->namespaces.open(name, attributes, ns, local);
+            if (fault != XML_ERROR_NONE) {
+                p->refuse(fault);
+                return;
+            }
+        } else {
+            local = name;
+            if (const std::size_t at = local.find('\x01'); at != std::string_view::npos) {
+                ns = local.substr(0, at);
+                local.remove_prefix(at + 1);
+            }
+        }
         if (++p->depth > MaxDepth) {
             p->halt(Outcome::TooDeep);
             return;
         }
-        p->handler->startElement(name);
+        p->handler->startElement(ns, local);
     }
     static void XMLCALL onEnd(void *data, const XML_Char *)
     {
@@ -190,6 +234,8 @@ struct XmlEventReader::Parser {
         if (p->stopped)
             return;
         --p->depth;
+        if (p->ownNamespaces)
+            p->namespaces.close();
         p->handler->endElement();
     }
     static void XMLCALL onCharacters(void *data, const XML_Char *text, int length)
@@ -203,14 +249,22 @@ struct XmlEventReader::Parser {
     {
         static_cast<Parser *>(data)->progress = true;
     }
-    static void XMLCALL onProcessingInstruction(void *data, const XML_Char *, const XML_Char *)
+    static void XMLCALL onProcessingInstruction(void *data, const XML_Char *target,
+                                                const XML_Char *)
     {
-        static_cast<Parser *>(data)->progress = true;
+        auto *p = static_cast<Parser *>(data);
+        p->progress = true;
+        if (p->ownNamespaces && !XmlNamespaces::wellShapedTarget(target))
+            p->refuse(XML_ERROR_INVALID_TOKEN);
     }
-    static void XMLCALL onDocumentType(void *data, const XML_Char *, const XML_Char *,
+    static void XMLCALL onDocumentType(void *data, const XML_Char *name, const XML_Char *,
                                        const XML_Char *, int)
     {
-        static_cast<Parser *>(data)->halt(Outcome::DocumentType);
+        auto *p = static_cast<Parser *>(data);
+        if (p->ownNamespaces && !XmlNamespaces::wellShapedDocumentType(name))
+            p->refuse(XML_ERROR_SYNTAX);
+        else
+            p->halt(Outcome::DocumentType);
     }
 };
 
@@ -220,11 +274,31 @@ XmlEventReader::~XmlEventReader() = default;
 
 XmlEventReader::Outcome XmlEventReader::read(QIODevice &input, XmlEventHandler &handler)
 {
-    Parser &p = *m_parser;
+    const qint64 start = input.pos();
+    m_parser->handler = &handler;
+    const Outcome outcome = run(*m_parser, input);
+    m_parser->handler = nullptr;
+    // A fault of the namespaces, or a fault that expat words otherwise with its namespace
+    // processing (as "&a:b;", an invalid token there, an undefined entity here), is found
+    // again by expat from the start, for its words and place.
+    if (outcome != Outcome::Malformed || input.isSequential() || !input.seek(start))
+        return outcome;
+    auto again = std::make_unique<Parser>();
+    NoHandler none;
+    again->handler = &none;
+    again->ownNamespaces = false;
+    if (run(*again, input) == Outcome::Malformed) {
+        again->handler = nullptr;
+        m_parser = std::move(again);
+    }
+    return outcome;
+}
+
+XmlEventReader::Outcome XmlEventReader::run(Parser &p, QIODevice &input)
+{
     char head[2] = {};
-    p.handler = &handler;
-    p.xml =
-        XML_ParserCreateNS(bomlessUtf16(head, input.peek(head, sizeof head)), NamespaceSeparator);
+    const char *encoding = bomlessUtf16(head, input.peek(head, sizeof head));
+    p.xml = p.ownNamespaces ? XML_ParserCreate(encoding) : XML_ParserCreateNS(encoding, '\x01');
     if (!p.xml)
         return Outcome::OutOfMemory;
     XML_SetUserData(p.xml, &p);
@@ -287,9 +361,11 @@ qint64 XmlEventReader::column() const
 
 QString XmlEventReader::reason() const
 {
-    return m_parser->xml ? QCoreApplication::translate(
-                               "XmlReader", XML_ErrorString(XML_GetErrorCode(m_parser->xml)))
-                         : QString();
+    const Parser &p = *m_parser;
+    if (!p.xml)
+        return {};
+    const XML_Error fault = p.fault != XML_ERROR_NONE ? p.fault : XML_GetErrorCode(p.xml);
+    return QCoreApplication::translate("XmlReader", XML_ErrorString(fault));
 }
 
 } // namespace morvaine

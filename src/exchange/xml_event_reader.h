@@ -8,12 +8,16 @@
 // times over. Every encoding expat knows is read: UTF-8 with or without a byte-order
 // mark, UTF-16 in either byte order with or without one, ISO-8859-1 and US-ASCII; so is
 // any single-byte encoding Qt knows (windows-1252, ISO-8859-15, KOI8-R, ...), by the
-// table of its bytes. Texts reach the handler as UTF-8.
+// table of its bytes. Texts reach the handler as UTF-8. Namespaces are resolved by the
+// reader itself (xml_namespaces.h), which is much cheaper than expat's processing of
+// them; a document that breaks their rules is read again by expat with its namespace
+// processing, only to say where and why in expat's words.
 
 #include <QIODevice>
 #include <QString>
 
 #include <memory>
+#include <string_view>
 
 namespace morvaine {
 
@@ -21,9 +25,9 @@ namespace morvaine {
 class XmlEventHandler {
 public:
     virtual ~XmlEventHandler() = default;
-    /// An element starts. Its name is "namespace\x01local", or just "local" for an
-    /// element in no namespace. Attributes are not passed on.
-    virtual void startElement(const char *name) = 0;
+    /// An element starts: its namespace (empty for none) and its local name, both
+    /// valid during the call. Attributes are not passed on.
+    virtual void startElement(std::string_view ns, std::string_view local) = 0;
     /// The element started last and not ended yet ends.
     virtual void endElement() = 0;
     /// A piece of text inside an element, UTF-8; one text may come in several pieces.
@@ -38,8 +42,6 @@ bool BeginsAsXml(QIODevice &input);
 
 class XmlEventReader {
 public:
-    /// Separates an element's namespace from its local name.
-    static constexpr char NamespaceSeparator = '\x01';
     /// The deepest nesting of elements read; a plan needs fewer than ten levels.
     static constexpr int MaxDepth = 256;
 
@@ -72,6 +74,7 @@ public:
 
 private:
     struct Parser;
+    Outcome run(Parser &parser, QIODevice &input);
     std::unique_ptr<Parser> m_parser;
 };
 

@@ -47,6 +47,8 @@ private slots:
     void refusedLeavesProjectAsItWas();
     void hostileShapesImport_data();
     void hostileShapesImport();
+    void namespacesByPrefix_data();
+    void namespacesByPrefix();
     void recordsWithoutRowsAreNotKept();
 };
 

@@ -287,6 +287,42 @@ void TestMsProjectImport::mapping_data()
             "</Assignment><Assignment><TaskUID>1</TaskUID><ResourceUID>1</ResourceUID>"
             "</Assignment></Assignments>",
         ColResource, 1, " Bob;");
+    // Links and assignments find tasks and resources by UID, however far apart the UIDs
+    // are; of two tasks with one UID, the later one has it.
+    for (const int far : {3, 2000000000}) {
+        const auto uidTask = [](int uid, int id, const QString &inner) {
+            return QStringLiteral("<Task><UID>%1</UID><ID>%2</ID>%3</Task>")
+                .arg(uid)
+                .arg(id)
+                .arg(inner);
+        };
+        const QString linkTo = QStringLiteral("<PredecessorLink><PredecessorUID>%1</PredecessorUID>"
+                                              "</PredecessorLink>")
+                                   .arg(far);
+        const QString plan =
+            tasks(uidTask(far, 1, Start) + uidTask(-7, 2, Start) + uidTask(far, 3, Start) +
+                  uidTask(12, 4, linkTo)) +
+            QStringLiteral("<Resources><Resource><UID>%1</UID><ID>1</ID><Name>Bob</Name>"
+                           "</Resource><Resource><UID>-4</UID><ID>2</ID><Name>Ann</Name>"
+                           "</Resource></Resources><Assignments>")
+                .arg(far);
+        const auto assign = [](int task, int resource) {
+            return QStringLiteral("<Assignment><TaskUID>%1</TaskUID><ResourceUID>%2</ResourceUID>"
+                                  "</Assignment>")
+                .arg(task)
+                .arg(resource);
+        };
+        const QString assignments = assign(-7, -4) + assign(12, far) + assign(-7, far) +
+                                    assign(12, -4) + assign(-7, -4) + assign(99, far) +
+                                    "</Assignments>";
+        const QByteArray name = "UIDs up to " + QByteArray::number(far);
+        QTest::newRow(name + ", link")
+            << plan + assignments << false << int(ColForerunner) << 4 << QStringLiteral(" 3;");
+        QTest::newRow(name + ", resources")
+            << plan + assignments << false << int(ColResource) << 2 << QStringLiteral(" Ann; Bob;");
+        QTest::newRow(name + ", resources of another")
+            << plan + assignments << false << int(ColResource) << 4 << QStringLiteral(" Bob; Ann;");
+    }
 }
 
 void TestMsProjectImport::mapping()

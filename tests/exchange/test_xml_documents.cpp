@@ -291,6 +291,39 @@ void TestXmlDocuments::refusedLeavesProjectAsItWas_data()
     }
     add("150,000 nested namespace declarations", msProject(declarations),
         tooDeep.arg("%1", QString::number(tooDeepAt + 1)));
+    // A start tag is read whole before its element counts: its fault comes first.
+    add("undeclared prefix one level too deep",
+        msProject(repeated("<a>", 255) + "<x:b/>" + repeated("</a>", 255)),
+        malformed +
+            QStringLiteral("unbound prefix (line 1, column %1).").arg(RootLength + 255 * 3 + 1));
+
+    // Namespaces are held to their rules: a prefix must be declared, may not be undone
+    // or take a reserved name, and a name has at most one colon, between two names.
+    const QByteArray Project = "<Project " + Namespace + ">\n";
+    add("undeclared prefix of an element", Project + "  <x:Tasks/></Project>",
+        malformed + "unbound prefix (line 2, column 3).");
+    add("undeclared prefix of an attribute", Project + "  <Tasks\n x:a=\"1\"/></Project>",
+        malformed + "unbound prefix (line 2, column 3).");
+    add("prefix undone", Project + "<Tasks xmlns:x=\"\"/></Project>",
+        malformed + "must not undeclare prefix (line 2, column 1).");
+    add("xml prefix bound elsewhere", Project + "<Tasks xmlns:xml=\"urn:x\"/></Project>",
+        malformed + "reserved prefix (xml) must not be undeclared or bound to another namespace "
+                    "name (line 2, column 1).");
+    add("one attribute by two prefixes",
+        Project + "<Tasks xmlns:a=\"urn:x\" xmlns:b=\"urn:x\" a:z=\"1\" b:z=\"2\"/></Project>",
+        malformed + "duplicate attribute (line 2, column 1).");
+    add("two colons in a name", Project + "<m:Tasks:x xmlns:m=\"urn:x\"/></Project>",
+        malformed + "not well-formed (invalid token) (line 2, column 9).");
+    add("digit after a colon", Project + "<Tasks m:1=\"\"/></Project>",
+        malformed + "not well-formed (invalid token) (line 2, column 10).");
+    add("combining mark after a colon", Project + "<Tasks m:\xcc\x80=\"\"/></Project>",
+        malformed + "not well-formed (invalid token) (line 2, column 10).");
+    add("colon in an instruction's target", Project + "<?a:b c?></Project>",
+        malformed + "not well-formed (invalid token) (line 2, column 4).");
+    add("colon in an entity's name", Project + "<Title>&a:b;</Title></Project>",
+        malformed + "not well-formed (invalid token) (line 2, column 10).");
+    add("two colons in the document type's name", "<!DOCTYPE a:b:c>" + msProject(""),
+        malformed + "syntax error (line 1, column 11).");
 
     add("text over a megabyte", msProject("<Title>" + QByteArray(1 << 20, 't') + "t</Title>"),
         "The text of <Title> on line 1 is longer than any value of a plan (1 MiB).");
@@ -359,14 +392,67 @@ void TestXmlDocuments::hostileShapesImport()
     }
 }
 
+void TestXmlDocuments::namespacesByPrefix_data()
+{
+    QTest::addColumn<QByteArray>("document");
+    QTest::addColumn<QString>("names"); // the task rows' names, one line each
+
+    const QByteArray ns = "\"http://schemas.microsoft.com/project\"";
+    const auto task = [](const QByteArray &prefix, const QByteArray &name,
+                         const QByteArray &declarations = "") {
+        QByteArray t = "<Task" + declarations + "><UID>1</UID><Name>" + name + "</Name></Task>";
+        return prefix.isEmpty() ? t
+                                : t.replace("<", "<" + prefix + ":")
+                                      .replace("<" + prefix + ":/", "</" + prefix + ":");
+    };
+    QTest::newRow("prefixed") << "<m:Project xmlns:m=" + ns + "><m:Tasks>" + task("m", "A") +
+                                     "</m:Tasks></m:Project>"
+                              << "A";
+    QTest::newRow("declared on the element itself")
+        << "<m:Project xmlns:m=" + ns + "><Tasks xmlns=" + ns + ">" + task("", "A") +
+               task("m", "B") + "</Tasks></m:Project>"
+        << "A\nB";
+    QTest::newRow("other namespaces' tasks are skipped")
+        << msProject("<Tasks>" + task("x", "Foreign", " xmlns:x=\"urn:other\"") +
+                     task("", "Foreign", " xmlns=\"urn:other\"") + task("", "None", " xmlns=\"\"") +
+                     task("", "A") + "</Tasks>")
+        << "A";
+    QTest::newRow("prefix bound again inside")
+        << "<m:Project xmlns:m=" + ns + "><m:Tasks>" + task("m", "Foreign", " xmlns:m=\"urn:o\"") +
+               task("m", "A") + "</m:Tasks></m:Project>"
+        << "A";
+    QTest::newRow("xml prefix and attributes")
+        << "<Project " + Namespace +
+               " xml:lang=\"de\" a=\"1\" xmlns:x=\"urn:x\" x:a=\"2\" x:\xc3\xa9=\"3\">" +
+               "<Tasks><xml:Task/>" + task("", "A") + "</Tasks></Project>"
+        << "A";
+}
+
+// An element is MS Project's by its namespace, whatever prefix names it.
+void TestXmlDocuments::namespacesByPrefix()
+{
+    QFETCH(QByteArray, document);
+    QFETCH(QString, names);
+
+    ExchangeFixture f;
+    f.import(f.write("plan.xml", document));
+    QCOMPARE(f.host.texts(), QStringList());
+    QStringList rows;
+    for (int row = 1; row <= f.project.LastTaskRow; ++row)
+        rows << f.cell(ColTask, row);
+    QCOMPARE(rows.join(QLatin1Char('\n')), names);
+}
+
 // Null tasks, project summaries and null resources become no row; a document of nothing
 // else, as long as a file may be, must not fill the memory with them.
 void TestXmlDocuments::recordsWithoutRowsAreNotKept()
 {
-    const QByteArray nothing = repeated(
-        "<Task><IsNull>1</IsNull></Task><Task><OutlineLevel>0</OutlineLevel></Task>", 50000);
+    const QByteArray link = "<PredecessorLink><PredecessorUID>7</PredecessorUID></PredecessorLink>";
+    const QByteArray nothing = repeated("<Task><IsNull>1</IsNull>" + link +
+                                            "</Task><Task><OutlineLevel>0</OutlineLevel></Task>",
+                                        50000);
     QByteArray document = msProject(
-        "<Tasks>" + nothing + "<Task><UID>7</UID><Name>Kept</Name></Task>" + nothing +
+        "<Tasks>" + nothing + "<Task><UID>7</UID><Name>Kept</Name>" + link + "</Task>" + nothing +
         "</Tasks><Resources>" + repeated("<Resource><IsNull>1</IsNull></Resource>", 100000) +
         "<Resource><UID>3</UID><Name>Zoë</Name></Resource></Resources>");
     QBuffer input(&document);
@@ -376,6 +462,8 @@ void TestXmlDocuments::recordsWithoutRowsAreNotKept()
     QCOMPARE(doc.tasks.size(), std::size_t(1));
     QCOMPARE(doc.tasks[0].name, QStringLiteral("Kept"));
     QCOMPARE(doc.tasks[0].order, 100000); // its place among all the tasks read
+    QCOMPARE(doc.links.size(), std::size_t(1));
+    QCOMPARE(doc.linksOf(doc.tasks[0]).size(), std::size_t(1));
     QCOMPARE(doc.resources.size(), std::size_t(1));
     QCOMPARE(doc.resources[0].uid, 3);
 }
