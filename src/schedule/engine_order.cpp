@@ -7,10 +7,11 @@
 // same dates, since links only ever push a task later, a moved task never ends earlier
 // than before, and each predecessor pushes again after its own last move. A group task
 // is refitted once, after every row inside it; a group task a link leads to is moved
-// after its predecessors and refitted after its rows. Plans where the order of the steps
-// shows in the result (a link that moves a group task pushes a row inside it further
-// than its own links do, group spans that do not fit their rows, an End later than its
-// Duration gives, a cell that does not read) take the depth-first walk.
+// after its predecessors, pushes every row inside it that starts earlier onto its new
+// Start, and is refitted after its rows. Plans where the order of the steps shows in
+// the result (group spans that do not fit their rows, a group task a link moves that
+// holds a group or lies inside one, an End later than its Duration gives, a cell that
+// does not read) take the depth-first walk.
 
 #include "schedule_engine.h"
 
@@ -137,11 +138,13 @@ void ScheduleEngine::layOutWalk(bool errors)
 bool ScheduleEngine::markPushedRows()
 {
     // A link that moves a group task pushes every row inside it that starts earlier
-    // onto the group's new Start, each passing the change on at once, and a later
-    // climb from a sub-task refits the group. The walk in order gives the same where
-    // the links run down the rows (nothing a row inside the group moves comes back to
-    // a row already looked at), the group is a top-level one over tasks only, and no
-    // link error is met (its place in the order of messages would depend on the steps).
+    // onto the group's new Start, each passing the change on at once, and the group
+    // then spans its rows. The walk in order gives the same where the links run down
+    // the rows (nothing a row inside the group moves comes back to a row already looked
+    // at), the group is a top-level one over tasks only (while its rows are pushed, its
+    // End is the one its Duration gives from the new Start, and a refit of a group
+    // around it could take that End in), and no link error is met (its place in the
+    // order of messages would depend on the steps).
     bool any = false;
     for (int g = 1; g <= m_last && !any; ++g)
         any = linkedGroup(g);
