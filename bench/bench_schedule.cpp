@@ -6,14 +6,13 @@
 // one or two predecessors per task, or three, or links into one group task in three),
 // settled and then recalculated after the first task grew five days longer, which moves
 // every later task; and the plan with links into group tasks with every task still on
-// the project start. The plan with links into group tasks takes the depth-first walk:
-// edited it is not yet within 3x, from the project start its work still grows with the
-// square of its rows. There the walk itself moves a task again each time a longer path
-// reaches it (over 3,000 moves a task on average), writes that no skip can spare: only
-// the walk in order can, and it declines the plan because a group task a link moves
-// pushes rows inside it further than their own links do, and a climb refitting the group
-// can cut such a push short, so the result depends on the order of the steps. And
-// CalcEndDate of a long task beside a short one.
+// the project start. A link that moves a group task pushes every row inside it onto the
+// Start the link allows, and the group then spans its rows: a row there starts at the
+// latest of its own links' bounds and its group's new Start, whatever the order of the
+// steps, so that plan too takes the walk in order. (The depth-first walk moves a task
+// again each time a longer path reaches it: from the project start, over 3,000 moves a
+// task on average, its work growing with the square of the rows.) And CalcEndDate of a
+// long task beside a short one.
 
 #include "bench_support.h"
 #include "realistic_plan.h"
@@ -333,8 +332,7 @@ Scenario *realisticThreePredecessors()
     return realistic(2, 3, 3);
 }
 // One group task in three also waits for the task before it: a link that moves a group
-// task pushes the rows inside it, and what that leaves depends on the order of the walk,
-// so this plan takes the depth-first walk.
+// task pushes the rows inside it onto the group's new Start.
 Scenario *realisticGroupLinks()
 {
     return realistic(2, 1, 2, 3);

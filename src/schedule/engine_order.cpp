@@ -7,10 +7,11 @@
 // same dates, since links only ever push a task later, a moved task never ends earlier
 // than before, and each predecessor pushes again after its own last move. A group task
 // is refitted once, after every row inside it; a group task a link leads to is moved
-// after its predecessors and refitted after its rows. Plans where the order of the steps
-// shows in the result (a link that moves a group task pushes a row inside it further
-// than its own links do, group spans that do not fit their rows, an End later than its
-// Duration gives, a cell that does not read) take the depth-first walk.
+// after its predecessors, pushes every row inside it that starts earlier onto its new
+// Start, and is refitted after its rows. Plans where the order of the steps shows in
+// the result (group spans that do not fit their rows, a group task a link moves that
+// holds a group or lies inside one, an End later than its Duration gives, a cell that
+// does not read) take the depth-first walk.
 
 #include "schedule_engine.h"
 
@@ -137,11 +138,13 @@ void ScheduleEngine::layOutWalk(bool errors)
 bool ScheduleEngine::markPushedRows()
 {
     // A link that moves a group task pushes every row inside it that starts earlier
-    // onto the group's new Start, each passing the change on at once, and a later
-    // climb from a sub-task refits the group. The walk in order gives the same where
-    // the links run down the rows (nothing a row inside the group moves comes back to
-    // a row already looked at), the group is a top-level one over tasks only, and no
-    // link error is met (its place in the order of messages would depend on the steps).
+    // onto the group's new Start, each passing the change on at once, and the group
+    // then spans its rows. The walk in order gives the same where the links run down
+    // the rows (nothing a row inside the group moves comes back to a row already looked
+    // at), the group is a top-level one over tasks only (while its rows are pushed, its
+    // End is the one its Duration gives from the new Start, and a refit of a group
+    // around it could take that End in), and no link error is met (its place in the
+    // order of messages would depend on the steps).
     bool any = false;
     for (int g = 1; g <= m_last && !any; ++g)
         any = linkedGroup(g);
@@ -308,28 +311,6 @@ bool ScheduleEngine::computeInOrder(std::vector<int> &order)
     const auto pushedText = [&](int pusher, std::size_t milestone) -> const QString & {
         return pusher > 0 ? endText(pusher) : m_dates.write(m_newStart[milestone]);
     };
-    // A moved group task ends on its new Start when the last link into it moves it, or
-    // on its earliest row when a climb refits it last: the two must agree, text and
-    // all, and so must the texts of the rows its End may be taken from.
-    const auto startText = [&](int row) -> const QString & {
-        const auto at = static_cast<std::size_t>(row);
-        if (!(m_newStart[at] > m_rows[row].start))
-            return m_table.cell(ColStart, row);
-        return m_pusher[at] > 0 ? endText(m_pusher[at]) : m_dates.write(m_newStart[at]);
-    };
-    const auto movedGroupSettles = [&](int g, TDateTime pushedTo) {
-        const auto at = static_cast<std::size_t>(g);
-        if (m_newStart[at] != pushedTo)
-            return false;
-        for (int c = g + 1; c <= m_subEnd[g]; ++c) {
-            const auto row = static_cast<std::size_t>(c);
-            if ((m_newStart[row] == m_newStart[at] &&
-                 startText(c) != m_dates.write(m_newStart[at])) ||
-                (m_newEnd[row] == m_newEnd[at] && endText(c) != m_dates.write(m_newEnd[at])))
-                return false;
-        }
-        return true;
-    };
     for (std::size_t next = 0; next < order.size(); ++next) {
         const int x = order[next] < 0 ? -order[next] : order[next];
         const auto at = static_cast<std::size_t>(x);
@@ -354,22 +335,23 @@ bool ScheduleEngine::computeInOrder(std::vector<int> &order)
             continue;
         }
         if (walk & Pushed) {
-            // Which rows a group task pushes before a climb from one of them refits it
-            // depends on the order of the steps: only a push that leaves every row where
-            // its own links put it is taken in order. A milestone the push meets on its
-            // day keeps the text of whichever step put it there first.
+            // The row starts no earlier than the Start a link gave its group, the text of
+            // that day. A milestone the push meets on its day keeps the text of
+            // whichever step put it there first.
             const TDateTime pushed = floor[at];
-            if (pushed > m_newStart[at])
+            if (pushed > m_newStart[at]) {
+                m_newStart[at] = pushed;
+                m_pusher[at] = -1;
+            } else if (pushed == m_newStart[at] && pushed > m_rows[x].start && durationOf(x) == 0 &&
+                       (m_pusher[at] > 0 ? endText(m_pusher[at]) : m_dates.write(pushed)) !=
+                           m_dates.write(pushed)) {
                 return false;
-            if (pushed == m_newStart[at] && pushed > m_rows[x].start && durationOf(x) == 0 &&
-                (m_pusher[at] > 0 ? endText(m_pusher[at]) : m_dates.write(pushed)) !=
-                    m_dates.write(pushed))
-                return false;
+            }
         }
         if (order[next] < 0 && !(walk & (GroupMoved | Climbed))) {
             // Neither moved nor refitted by a climb: the group stays as it is.
         } else if (order[next] < 0 || (walk & Climbed)) {
-            const TDateTime pushedTo = m_newStart[at];
+            // Refitted last, once every row inside it is where it ends up.
             const int first = x + 1, last = m_subEnd[x];
             const auto earliest = m_startTree.query(first, last);
             const auto latest = m_endTree.query(first, last);
@@ -378,8 +360,6 @@ bool ScheduleEngine::computeInOrder(std::vector<int> &order)
             textFrom[at] = textFrom[static_cast<std::size_t>(latest.second)];
             m_startTree.set(x, m_newStart[at]);
             m_endTree.set(x, -m_newEnd[at]);
-            if ((walk & GroupMoved) && !movedGroupSettles(x, pushedTo))
-                return false;
         } else if ((walk & (Followed | Pushed)) && m_newStart[at] > m_rows[x].start) {
             if (!readableDay(m_newStart[at]))
                 return false;

@@ -293,7 +293,6 @@ void ScheduleEngine::stepGroups(std::size_t at)
     if (frame.phase == 0) {
         frame.phase = 1;
         frame.index = r + 1;
-        frame.latest = 0;
         const int last = subEnd(r);
         flushDirty(r + 1, last);
         if (m_groupTrees && last > r && !rangeHasInvalid(r + 1, last) &&
@@ -301,29 +300,29 @@ void ScheduleEngine::stepGroups(std::size_t at)
             const TDateTime earliest = m_startTree.query(r + 1, last).first;
             const TDateTime latest = -m_endTree.query(r + 1, last).first;
             if (!(m_rows[r].start > earliest) && !(m_rows[r].end < latest)) {
-                // Nothing moves and the group does not grow: only a shrink is left.
+                // Nothing moves and the group does not grow: it only takes its span.
                 m_stack.pop_back();
-                if (latest < m_rows[r].end) {
-                    setEndDay(r, latest);
-                    calcDuration(r);
-                }
+                refit(r);
                 return;
             }
         }
+        // The Start the group was given: every row inside starts no earlier, whatever
+        // a climb from one of them does to the group's Start meanwhile.
+        frame.latest = startOf(r);
+        frame.text = text(ColStart, r);
     }
     // Sub-tasks in order; a moved one, or one that makes the group grow, passes the
     // change on to its successors before the next is looked at.
     while (frame.index <= m_last && levelOf(frame.index) > levelOf(r)) {
         const int c = frame.index++;
         bool changed = false;
-        if (startOf(r) > startOf(c)) {
-            setStart(c, text(ColStart, r), DateState::Valid, m_rows[r].start);
+        if (frame.latest > startOf(c)) {
+            setStart(c, frame.text, DateState::Valid, frame.latest);
             calcEndDate(c);
             changed = true;
         }
-        if (frame.latest < endOf(c))
-            frame.latest = endOf(c);
-        if (endOf(r) < endOf(c)) {
+        const TDateTime end = endOf(c); // read before the group's End
+        if (endOf(r) < end) {
             setEnd(r, text(ColEnd, c), DateState::Valid, m_rows[c].end);
             calcDuration(r);
             changed = true;
@@ -333,12 +332,10 @@ void ScheduleEngine::stepGroups(std::size_t at)
             return;
         }
     }
-    const TDateTime latest = frame.latest;
     m_stack.pop_back();
-    if (latest < endOf(r)) {
-        setEndDay(r, latest);
-        calcDuration(r);
-    }
+    // At the end the group spans its rows exactly.
+    flushDirty(r + 1, subEnd(r));
+    refit(r);
 }
 
 // Refits the enclosing group tasks one after the other, each followed by its own

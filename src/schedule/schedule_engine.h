@@ -52,6 +52,7 @@ private:
         bool conditional = false; // a propagation started by a moved sub-task
         bool settles = false;     // a plain row's propagation: settles the row when done
         int saved = 0;
+        QString text{}; // a group's Start text as the link left it
     };
 
     // Cells as values; a row's dates and Duration are read once per recalculation.

@@ -303,41 +303,10 @@ public:
         }
     }
 
-    void AdjustGroups(int r)
+    // The group task spans its sub-tasks: the earliest Start and the latest End, each
+    // the text of the first row holding it.
+    void Refit(int q)
     {
-        const Step counted(*this);
-        if (isGroup(r)) {
-            TDateTime latest = 0;
-            for (int c : subTasks(r)) {
-                bool changed = false;
-                if (start(r) > start(c)) {
-                    t.setCell(ColStart, c, cell(ColStart, r));
-                    CalcEndDate(p, c);
-                    changed = true;
-                }
-                if (latest < end(c))
-                    latest = end(c);
-                if (end(r) < end(c)) {
-                    t.setCell(ColEnd, r, cell(ColEnd, c));
-                    CalcDuration(p, r);
-                    changed = true;
-                }
-                if (changed)
-                    PropagateLinks(c);
-            }
-            if (latest < end(r)) {
-                t.setCell(ColEnd, r, WriteDate(latest));
-                CalcDuration(p, r);
-            }
-        }
-        if (cell(ColLevel, r) == QLatin1String("1"))
-            return;
-        const int own = level(r);
-        int q = r - 1;
-        while (q >= 1 && level(q) >= own)
-            --q;
-        if (q < 1 || !isGroup(q))
-            return;
         const QList<int> subs = subTasks(q);
         for (int c : subs) {
             if (c == q + 1) {
@@ -354,6 +323,43 @@ public:
                 CalcDuration(p, q);
             }
         }
+    }
+
+    void AdjustGroups(int r)
+    {
+        const Step counted(*this);
+        if (isGroup(r)) {
+            // Every sub-task starts no earlier than the group's Start as the link left
+            // it, whatever a climb from a pushed row does to that Start meanwhile.
+            const TDateTime bound = start(r);
+            const QString boundText = cell(ColStart, r);
+            for (int c : subTasks(r)) {
+                bool changed = false;
+                if (bound > start(c)) {
+                    t.setCell(ColStart, c, boundText);
+                    CalcEndDate(p, c);
+                    changed = true;
+                }
+                const TDateTime cEnd = end(c); // read before the group's End
+                if (end(r) < cEnd) {
+                    t.setCell(ColEnd, r, cell(ColEnd, c));
+                    CalcDuration(p, r);
+                    changed = true;
+                }
+                if (changed)
+                    PropagateLinks(c);
+            }
+            Refit(r);
+        }
+        if (cell(ColLevel, r) == QLatin1String("1"))
+            return;
+        const int own = level(r);
+        int q = r - 1;
+        while (q >= 1 && level(q) >= own)
+            --q;
+        if (q < 1 || !isGroup(q))
+            return;
+        Refit(q);
         visited[q] = true;
         PropagateLinks(q);
         AdjustGroups(q);

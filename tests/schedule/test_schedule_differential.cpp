@@ -395,10 +395,10 @@ void TestScheduleDifferential::randomProjects()
     // The shapes people plan take the walk in order, not the depth-first walk.
     if (realistic && !groupLinks)
         QVERIFY2(inOrder > compared * 3 / 4, qPrintable(QString::number(inOrder)));
-    // A link that moves a group task pushes the rows inside it, which the walk in order
-    // takes only where the push leaves every row where its own links put it.
+    // A link that moves a group task pushes the rows inside it onto its new Start: the
+    // walk in order takes that too, unless the group holds a group or lies inside one.
     if (groupLinks)
-        QVERIFY2(inOrder > compared / 3, qPrintable(QString::number(inOrder)));
+        QVERIFY2(inOrder > compared * 2 / 3, qPrintable(QString::number(inOrder)));
 }
 
 QTEST_GUILESS_MAIN(TestScheduleDifferential)
