@@ -34,19 +34,8 @@ Q_NEVER_INLINE int durationRestAt(const QString &rest, int row)
 
 int DurationDays(const QString &text, int row)
 {
-    // The common texts, "5" and "5 days", read in one pass: digits cannot hold " day",
-    // so the unit found after them is its first occurrence.
-    {
-        const char16_t *s = reinterpret_cast<const char16_t *>(text.constData());
-        const char16_t *const end = s + text.size();
-        int value = 0, digits = 0;
-        for (; s != end && static_cast<unsigned>(*s - u'0') <= 9u && digits < 10; ++s, ++digits)
-            value = value * 10 + (*s - u'0');
-        if (digits > 0 && digits <= 9 &&
-            (s == end ||
-             (end - s >= 4 && s[0] == u' ' && s[1] == u'd' && s[2] == u'a' && s[3] == u'y')))
-            return value;
-    }
+    if (int days = 0; QuickDurationDays(text, days))
+        return days;
     const qsizetype unit = text.indexOf(QLatin1String(" day"));
     QStringView rest = unit >= 0 ? QStringView(text).left(unit) : QStringView(text);
     while (!rest.isEmpty() && isBlankOrControl(rest.front()))

@@ -16,6 +16,25 @@ namespace morvaine {
 /// the Duration cell of that task row.
 int DurationDays(const QString &text, int row = 0);
 
+/// The working days of the common Duration texts, "5" and "5 days", without throwing:
+/// false for any other text (DurationDays reads those). Digits cannot hold " day", so
+/// the unit found after them is its first occurrence.
+inline bool QuickDurationDays(const QString &text, int &days)
+{
+    const char16_t *s = reinterpret_cast<const char16_t *>(text.constData());
+    const char16_t *const end = s + text.size();
+    int value = 0, digits = 0;
+    for (; s != end && static_cast<unsigned>(*s - u'0') <= 9u && digits < 10; ++s, ++digits)
+        value = value * 10 + (*s - u'0');
+    if (digits > 0 && digits <= 9 &&
+        (s == end ||
+         (end - s >= 4 && s[0] == u' ' && s[1] == u'd' && s[2] == u'a' && s[3] == u'y'))) {
+        days = value;
+        return true;
+    }
+    return false;
+}
+
 /// The date moved on k working days of the project's calendar (WorkWeek::moveWorkingDays);
 /// none when the calendar has no working day.
 std::optional<TDateTime> MoveWorkingDays(const Project &project, TDateTime date, int k);

@@ -22,7 +22,16 @@ void ScheduleEngine::buildIndex()
     m_typedLinks = false;
     m_rows[rows - 1].hasDuration = !text(ColDuration, m_last + 1).isEmpty();
     for (int s = 1; s <= m_last; ++s) {
-        m_rows[s].hasDuration = !m_table.cell(ColDuration, s).isEmpty();
+        // The walk reads the Duration of nearly every row it reaches, in the order of
+        // the links: read here in row order, the texts' loads overlap instead of each
+        // waiting in turn. A text that is no plain number is read (and fails) later,
+        // where the walk meets it.
+        const QString &duration = m_table.cell(ColDuration, s);
+        m_rows[s].hasDuration = !duration.isEmpty();
+        if (int days = 0; QuickDurationDays(duration, days)) {
+            m_rows[s].duration = days;
+            m_rows[s].durationKnown = 1;
+        }
         const QString &forerunner = m_table.cell(ColForerunner, s);
         if (forerunner.isEmpty())
             continue;
