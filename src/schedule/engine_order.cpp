@@ -261,6 +261,7 @@ bool ScheduleEngine::computeInOrder(std::vector<int> &order)
     m_newStart.resize(rows);
     m_newEnd.resize(rows);
     m_pusher.assign(rows, 0);
+    m_spanRows.resize(rows);
     // The row whose End text a row's End holds once the walk is over (for a group, a
     // row inside it), and the rows whose End becomes the text of its new date.
     std::vector<int> &textFrom = m_scratch;
@@ -268,8 +269,13 @@ bool ScheduleEngine::computeInOrder(std::vector<int> &order)
     std::vector<unsigned char> newText(rows, 0);
     for (int row = 1; row <= m_last; ++row) {
         const unsigned walk = m_rows[row].walk;
-        if (!(walk & Reached))
+        if (!(walk & Reached)) {
+            // Read for the spans of the group tasks it lies in (where there are
+            // groups, every date is read by now).
+            m_newStart[static_cast<std::size_t>(row)] = m_rows[row].start;
+            m_newEnd[static_cast<std::size_t>(row)] = m_rows[row].end;
             continue;
+        }
         textFrom[static_cast<std::size_t>(row)] = row;
         // The dates every step reads: the End of a row whose links are followed, the
         // Start of a row reached by a link.
@@ -352,14 +358,10 @@ bool ScheduleEngine::computeInOrder(std::vector<int> &order)
             // Neither moved nor refitted by a climb: the group stays as it is.
         } else if (order[next] < 0 || (walk & Climbed)) {
             // Refitted last, once every row inside it is where it ends up.
-            const int first = x + 1, last = m_subEnd[x];
-            const auto earliest = m_startTree.query(first, last);
-            const auto latest = m_endTree.query(first, last);
-            m_newStart[at] = earliest.first;
-            m_newEnd[at] = -latest.first;
-            textFrom[at] = textFrom[static_cast<std::size_t>(latest.second)];
-            m_startTree.set(x, m_newStart[at]);
-            m_endTree.set(x, -m_newEnd[at]);
+            const auto [startRow, endRow] = m_spanRows[at] = spanInOrder(x);
+            m_newStart[at] = static_cast<int>(m_newStart[static_cast<std::size_t>(startRow)]);
+            m_newEnd[at] = static_cast<int>(m_newEnd[static_cast<std::size_t>(endRow)]);
+            textFrom[at] = textFrom[static_cast<std::size_t>(endRow)];
         } else if ((walk & (Followed | Pushed)) && m_newStart[at] > m_rows[x].start) {
             if (!readableDay(m_newStart[at]))
                 return false;
@@ -384,10 +386,6 @@ bool ScheduleEngine::computeInOrder(std::vector<int> &order)
             // the groups above and the successors saw of it on the way would count.
             if (endState(x) == DateState::Valid && m_newEnd[at] < m_rows[x].end)
                 return false;
-            if (m_groupTrees) {
-                m_startTree.set(x, m_newStart[at]);
-                m_endTree.set(x, -m_newEnd[at]);
-            }
         }
         // Each successor is pushed behind this row's End; a milestone onto it.
         const TDateTime end = m_newEnd[at];
@@ -445,6 +443,33 @@ bool ScheduleEngine::computeInOrder(std::vector<int> &order)
     return true;
 }
 
+std::pair<int, int> ScheduleEngine::spanInOrder(int g) const
+{
+    // The first row holding the earliest Start and the first holding the latest End
+    // among the rows inside g, on the dates worked out. A group task inside g spans
+    // its own rows by now (refitted after them, or none of them moved) and comes
+    // before them: its rows need no look.
+    int startRow = g + 1, endRow = g + 1;
+    auto key = [](TDateTime day) { return static_cast<int>(day); };
+    for (int c = g + 1; c <= m_subEnd[g]; c = (m_rows[c].isGroup ? m_subEnd[c] : c) + 1) {
+        const auto at = static_cast<std::size_t>(c);
+        if (key(m_newStart[at]) < key(m_newStart[static_cast<std::size_t>(startRow)]))
+            startRow = c;
+        if (key(m_newEnd[at]) > key(m_newEnd[static_cast<std::size_t>(endRow)]))
+            endRow = c;
+    }
+    return {startRow, endRow};
+}
+
+void ScheduleEngine::refitInOrder(int g)
+{
+    // As refit does, from the rows the walk in order found.
+    const auto [startRow, endRow] = m_spanRows[static_cast<std::size_t>(g)];
+    setStart(g, text(ColStart, startRow), DateState::Valid, m_rows[startRow].start);
+    setEnd(g, text(ColEnd, endRow), DateState::Valid, m_rows[endRow].end);
+    calcDuration(g);
+}
+
 void ScheduleEngine::writeInOrder(const std::vector<int> &order)
 {
     // Rows inside a group are written before the group is refitted from them, a
@@ -457,9 +482,9 @@ void ScheduleEngine::writeInOrder(const std::vector<int> &order)
             continue; // its rows are pushed first, then it is refitted from them
         if (entry < 0) {
             if (walk & (GroupMoved | Climbed))
-                refit(x);
+                refitInOrder(x);
         } else if (walk & Climbed) {
-            refit(x);
+            refitInOrder(x);
         } else if ((walk & (Followed | Pushed)) && m_newStart[at] > m_rows[x].start) {
             if (durationOf(x) == 0 && m_pusher[at] <= 0) {
                 setStartDay(x, m_newStart[at]);

@@ -22,6 +22,7 @@ void ScheduleArrays::clear()
     m_typedLinks = false;
     m_newStart.clear();
     m_newEnd.clear();
+    m_spanRows.clear();
     m_links.clear();
     // The group span trees are reset before their first use, the rows by the engine.
 }

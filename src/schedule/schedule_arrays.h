@@ -96,6 +96,8 @@ struct ScheduleArrays {
     std::vector<int> m_waiting;
     std::vector<TDateTime> m_newStart, m_newEnd;
     std::vector<int> m_pusher; // the predecessor whose End a moved milestone starts on
+    // By group task refitted: the rows its new Start and End texts come from.
+    std::vector<std::pair<int, int>> m_spanRows;
 
     // Critical chain, and what tracing it found from each row.
     std::vector<int> m_chain;

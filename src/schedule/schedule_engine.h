@@ -286,6 +286,10 @@ private:
     bool groupsSpanTheirSubTasks();
     bool computeInOrder(std::vector<int> &order);
     void writeInOrder(const std::vector<int> &order);
+    // The rows a group task's span comes from on the dates the walk in order worked
+    // out, and its refit from them.
+    std::pair<int, int> spanInOrder(int g) const;
+    void refitInOrder(int g);
 
     // Settled rows where the links run down the rows: a walk from a row reads only the
     // rows from the top-level group holding it on, so a row stays settled until a write
