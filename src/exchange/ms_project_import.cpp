@@ -532,6 +532,10 @@ void ImportMsProjectXml(Project &project, Host &host, QIODevice &input, const QS
     }
 
     auto fresh = std::make_unique<Project>();
+    // The new project's row numbers are the open one's texts, shared rather than made
+    // again: a new project finds them in place.
+    for (int row = 1; row < TaskTable::Rows; ++row)
+        fresh->taskTable.setCell(ColNumber, row, project.taskTable.cell(ColNumber, row));
     ImportHost importHost(host);
     InitNewProject(*fresh, importHost);
     const QString exceptionsNote = msp::ImportCalendarExceptions(doc, *fresh);
@@ -542,7 +546,7 @@ void ImportMsProjectXml(Project &project, Host &host, QIODevice &input, const QS
         showError(host, e.message());
         return;
     }
-    msp::ReplaceProject(project, host, *fresh);
+    msp::ReplaceProject(project, host, std::move(*fresh));
     if (!exceptionsNote.isEmpty())
         host.MessageBox(QCoreApplication::translate("Messages", "Info"), exceptionsNote,
                         MsgIcon::Information, MsgButtons::Ok);

@@ -6,7 +6,8 @@
 
 namespace morvaine::msp {
 
-/// Puts the new project in place of the open one, as opening a file would.
-void ReplaceProject(Project &project, Host &host, const Project &fresh);
+/// Puts the new project in place of the open one, as opening a file would; fresh is
+/// left without its task and resource texts.
+void ReplaceProject(Project &project, Host &host, Project &&fresh);
 
 } // namespace morvaine::msp

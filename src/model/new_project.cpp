@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include <iterator>
+
 namespace morvaine {
 
 QString CaptionFor(const QString &path)
@@ -25,9 +27,18 @@ void InitNewProject(Project &project, Host &host)
     host.SelectCell(ColDuration, 2);
     host.SelectCell(ColTask, 1);
 
+    const QString level = QStringLiteral("1");
     for (int row = 1; row < TaskTable::Rows; ++row) {
-        table.setCell(ColNumber, row, QString::number(row));
-        table.setCell(ColLevel, row, QStringLiteral("1"));
+        // A project renewed in place mostly holds its row numbers already: they are
+        // compared as digits, and only a number that differs is made into a text.
+        char16_t digits[8];
+        qsizetype at = std::size(digits);
+        for (int rest = row; rest > 0; rest /= 10)
+            digits[--at] = char16_t(u'0' + rest % 10);
+        const QStringView number(digits + at, std::size(digits) - at);
+        if (table.cell(ColNumber, row) != number)
+            table.setCell(ColNumber, row, number.toString());
+        table.setCell(ColLevel, row, level);
     }
 
     static const char *const headers[] = {"Task",     "Duration",   "Start", "End",  "Forerunner",

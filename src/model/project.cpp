@@ -59,6 +59,24 @@ void CellTable::replaceCell(int column, int row, const QString &text)
     }
 }
 
+void CellTable::takeCell(int column, int row, CellTable &from)
+{
+    QString &text = from.m_cells[index(column, row)];
+    QString &cell = m_cells[index(column, row)];
+    if (cell == text)
+        return;
+    // Swapped rather than copied: neither text's count of users is touched, which for a
+    // whole table of them is most of the cost of a copy.
+    cell.swap(text);
+    if (!m_listeners.empty()) {
+        if (batchDepth > 0)
+            keep(column, row, QString(text));
+        else
+            notify(column, row, text);
+    }
+    text = QString();
+}
+
 void CellTable::keep(int column, int row, QString &&old)
 {
     // A cell changed again keeps the text it held before its first change.

@@ -64,6 +64,10 @@ public:
     /// Writes a cell the caller knows to hold another text, without comparing the two;
     /// the listeners hear of it as of any change.
     void replaceCell(int column, int row, const QString &text);
+    /// Writes the text of from's cell at the same place into this table's, as setCell
+    /// does, without copying it: from's cell is left empty, and from's listeners hear
+    /// nothing. The tables have the same size.
+    void takeCell(int column, int row, CellTable &from);
     /// Empties every cell of rows first..last in columns firstColumn..lastColumn.
     void clear(int firstColumn, int lastColumn, int firstRow, int lastRow);
     /// Adds a listener, heard after those added before it; returns its id for

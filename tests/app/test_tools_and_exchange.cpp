@@ -282,6 +282,18 @@ void TestExchangeCommands::importThroughTheFileMenu()
     QCOMPARE(window->taskGrid()->currentColumn(), ColTask);
     QCOMPARE(window->taskGrid()->currentRow(), 1);
     QVERIFY(window->action(QStringLiteral("Scale1"))->isChecked());
+
+    // The import is one step: undone, the old plan is back whole; redone, the new one.
+    QAction *undo = window->action(QStringLiteral("Undo1"));
+    QVERIFY(undo->isEnabled());
+    undo->trigger();
+    QCOMPARE(shown(*window, ColTask, 8), QStringLiteral("Old task"));
+    QCOMPARE(shown(*window, ColTask, 1), QString());
+    QCOMPARE(project.LastTaskRow, 8);
+    window->action(QStringLiteral("Redo1"))->trigger();
+    QCOMPARE(shown(*window, ColTask, 5), QStringLiteral("Move the furniture"));
+    QCOMPARE(shown(*window, ColTask, 8), QString());
+    QCOMPARE(project.LastTaskRow, 6);
 }
 
 void TestExchangeCommands::importThatEndsEarlyKeepsTheProject_data()

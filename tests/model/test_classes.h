@@ -10,6 +10,8 @@ private slots:
     void cellWritesNotifyOnlyOnChange();
     void everyListenerHearsUntilRemoved();
     void batchTellsEachChangedCellOnce();
+    void takenCellIsToldAsAWrite();
+    void renewedProjectTellsOnlyWhatChanged();
     void integerConversion_data();
     void integerConversion();
     void dateTextRoundTripAndError();

@@ -204,6 +204,67 @@ void TestProject::batchTellsEachChangedCellOnce()
     QCOMPARE(told, 3);
 }
 
+void TestProject::takenCellIsToldAsAWrite()
+{
+    TaskTable to;
+    TaskTable from;
+    to.setCell(1, 2, QStringLiteral("old"));
+    from.setCell(1, 2, QStringLiteral("new"));
+    to.setCell(1, 3, QStringLiteral("same"));
+    from.setCell(1, 3, QStringLiteral("same"));
+    from.setCell(2, 5, QStringLiteral("a"));
+    QStringList heard;
+    const auto record = [&heard](const char *table) {
+        return
+            [&heard, table](int column, int row, const QString &oldText, const QString &newText) {
+                heard << QStringLiteral("%1 %2,%3: '%4' -> '%5'")
+                             .arg(QLatin1String(table))
+                             .arg(column)
+                             .arg(row)
+                             .arg(oldText, newText);
+            };
+    };
+    to.addListener(record("to"));
+    from.addListener(record("from"));
+
+    to.takeCell(1, 2, from);
+    to.takeCell(1, 3, from); // the same text: no change to tell
+    QCOMPARE(heard, QStringList({"to 1,2: 'old' -> 'new'"}));
+    QCOMPARE(to.cell(1, 2), QStringLiteral("new"));
+    QVERIFY(from.cell(1, 2).isEmpty());
+    QCOMPARE(to.cell(1, 3), QStringLiteral("same"));
+    // In a batch, a taken cell is one more write to the cell.
+    heard.clear();
+    {
+        const CellBatch command;
+        to.setCell(2, 5, QStringLiteral("x"));
+        to.takeCell(2, 5, from);
+        QVERIFY(heard.isEmpty());
+    }
+    QCOMPARE(heard, QStringList({"to 2,5: '' -> 'a'"}));
+    QCOMPARE(to.cell(2, 5), QStringLiteral("a"));
+    QVERIFY(from.cell(2, 5).isEmpty());
+}
+
+void TestProject::renewedProjectTellsOnlyWhatChanged()
+{
+    Project project;
+    RecordingHost host;
+    InitNewProject(project, host);
+    TaskTable &t = project.taskTable;
+    t.setCell(ColNumber, 7, QStringLiteral("x"));
+    t.setCell(ColNumber, 1234, QString());
+    t.setCell(ColLevel, 9999, QStringLiteral("3"));
+    QStringList heard;
+    t.addListener([&](int column, int row, const QString &oldText, const QString &newText) {
+        heard << QStringLiteral("%1,%2: '%3' -> '%4'").arg(column).arg(row).arg(oldText, newText);
+    });
+    InitNewProject(project, host);
+    QCOMPARE(heard, (QStringList{"0,7: 'x' -> '7'", "0,1234: '' -> '1234'", "8,9999: '3' -> '1'"}));
+    for (int row = 1; row < TaskTable::Rows; ++row)
+        QCOMPARE(t.cell(ColNumber, row), QString::number(row));
+}
+
 void TestProject::integerConversion_data()
 {
     QTest::addColumn<QString>("text");
