@@ -149,22 +149,27 @@ void TestProject::everyListenerHearsUntilRemoved()
              (QStringList{"first >a", "second >a", "first a>b", "second a>b", "second b>c"}));
 }
 
+namespace {
+// A cell listener that writes what it hears into heard, one line per change.
+auto Recorder(QStringList &heard, const char *table)
+{
+    return [&heard, table](int column, int row, const QString &oldText, const QString &newText) {
+        heard << QStringLiteral("%1 %2,%3: '%4' -> '%5'")
+                     .arg(QLatin1String(table))
+                     .arg(column)
+                     .arg(row)
+                     .arg(oldText, newText);
+    };
+}
+} // namespace
+
 void TestProject::batchTellsEachChangedCellOnce()
 {
     TaskTable tasks;
     ResourceTable resources;
     QStringList heard;
     int told = 0;
-    const auto record = [&heard](const char *table) {
-        return
-            [&heard, table](int column, int row, const QString &oldText, const QString &newText) {
-                heard << QStringLiteral("%1 %2,%3: '%4' -> '%5'")
-                             .arg(QLatin1String(table))
-                             .arg(column)
-                             .arg(row)
-                             .arg(oldText, newText);
-            };
-    };
+    const auto record = [&heard](const char *table) { return Recorder(heard, table); };
     tasks.addListener(record("task"), [&told] { ++told; });
     resources.addListener(record("resource"));
     tasks.setCell(3, 2, QStringLiteral("x"));
@@ -214,16 +219,7 @@ void TestProject::takenCellIsToldAsAWrite()
     from.setCell(1, 3, QStringLiteral("same"));
     from.setCell(2, 5, QStringLiteral("a"));
     QStringList heard;
-    const auto record = [&heard](const char *table) {
-        return
-            [&heard, table](int column, int row, const QString &oldText, const QString &newText) {
-                heard << QStringLiteral("%1 %2,%3: '%4' -> '%5'")
-                             .arg(QLatin1String(table))
-                             .arg(column)
-                             .arg(row)
-                             .arg(oldText, newText);
-            };
-    };
+    const auto record = [&heard](const char *table) { return Recorder(heard, table); };
     to.addListener(record("to"));
     from.addListener(record("from"));
 
